@@ -1,0 +1,112 @@
+#include "app/OrvaneApp.h"
+
+#include "app/AutoRun.h"
+#include "app/CommandLine.h"
+#include "app/OrvaneDlg.h"
+#include "framework/Gdiplus.h"
+#include "framework/MessageBox.h"
+#include "framework/Paths.h"
+
+#include <commctrl.h>
+#include <ole2.h>
+
+namespace orvane {
+namespace {
+
+const wchar_t kInstanceMutexName[] = L"TeskanOrvaneMutex";
+constexpr unsigned int kTextAlreadyRunning = 3;
+
+void CALLBACK BusyStateTick(HWND, UINT, UINT_PTR, DWORD) {}
+
+} // namespace
+
+COrvaneApp& App() {
+    static COrvaneApp app;
+    return app;
+}
+
+COrvaneApp::COrvaneApp() = default;
+COrvaneApp::~COrvaneApp() = default;
+
+BOOL COrvaneApp::InitInstance(const std::wstring& arguments) {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, 0xFF};
+    InitCommonControlsEx(&controls);
+    // ActiveX controls (web and video backgrounds, the About box) need OLE on this thread.
+    const bool oleReady = SUCCEEDED(OleInitialize(nullptr));
+
+    PrepareFolders();
+    m_options.SetPath(m_settingsPath);
+    m_options.Load();
+    m_translator.LoadLanguage(m_options.GetString(L"strLanguage"));
+
+    if (!ClaimSingleInstance()) {
+        ShowMessageBox(nullptr, Text(kTextAlreadyRunning), MB_OK | MB_ICONINFORMATION);
+        return FALSE;
+    }
+    if (m_options.GetBool(L"fAutoRun"))
+        RegisterAutoRun(ProgramPath());
+
+    {
+        GdiplusSession gdiplus;
+        const bool autoStart = IsAutoStart(arguments);
+
+        StartNightLight();
+        StartBackgrounds();
+        StartSlideshow(autoStart);
+        StartScreenSaverChange();
+        ApplyCursorTheme();
+        StartEffects();
+        StartCustomObjects();
+        ApplyTransparencyTweaks();
+        StartBusyMonitor();
+
+        m_mainWindow = std::make_unique<COrvaneDlg>();
+        m_mainWindow->SetStartHidden(autoStart);
+        m_mainWindow->DoModal();
+
+        ShutDown();
+    }
+    if (oleReady)
+        OleUninitialize();
+    return FALSE;
+}
+
+void COrvaneApp::PrepareFolders() {
+    m_programFolder = orvane::ProgramFolder();
+    // CreateDirectory fails harmlessly when the folder is there already.
+    m_dataFolder = ExpandEnvironment(L"%APPDATA%") + L"\\Teskan";
+    CreateDirectoryW(m_dataFolder.c_str(), nullptr);
+    m_dataFolder += L"\\Orvane";
+    CreateDirectoryW(m_dataFolder.c_str(), nullptr);
+    m_settingsPath = m_dataFolder + L"\\settings.ini";
+}
+
+bool COrvaneApp::ClaimSingleInstance() {
+    m_instanceMutex.reset(CreateMutexW(nullptr, FALSE, kInstanceMutexName));
+    return GetLastError() != ERROR_ALREADY_EXISTS;
+}
+
+// The features below join start-up as they are built; each starts only what its
+// settings ask for.
+void COrvaneApp::StartNightLight() {}
+void COrvaneApp::StartBackgrounds() {}
+void COrvaneApp::StartSlideshow(bool) {}
+void COrvaneApp::StartScreenSaverChange() {}
+void COrvaneApp::ApplyCursorTheme() {}
+void COrvaneApp::StartEffects() {}
+void COrvaneApp::StartCustomObjects() {}
+void COrvaneApp::ApplyTransparencyTweaks() {}
+
+void COrvaneApp::StartBusyMonitor() {
+    m_monitorTimer = SetTimer(nullptr, 0, 1000, BusyStateTick);
+    if (m_options.GetBool(L"fDisableAtHighLoad"))
+        m_pauseAtHighLoad = true;
+}
+
+void COrvaneApp::ShutDown() {
+    m_options.Save();
+    if (m_monitorTimer)
+        KillTimer(nullptr, m_monitorTimer);
+}
+
+} // namespace orvane

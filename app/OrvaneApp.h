@@ -1,0 +1,71 @@
+#pragma once
+
+#include "app/Options.h"
+#include "app/Translate.h"
+#include "framework/Handle.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+namespace orvane {
+
+class COrvaneDlg;
+
+// The application object: owns every feature object for the life of the process and
+// runs start-up, the main window and shut-down.
+class COrvaneApp {
+public:
+    COrvaneApp();
+    ~COrvaneApp();
+    COrvaneApp(const COrvaneApp&) = delete;
+    COrvaneApp& operator=(const COrvaneApp&) = delete;
+
+    // Start-up, the main window's modal loop, shut-down. arguments is the command line
+    // without the program name. Always FALSE: the process ends afterwards.
+    BOOL InitInstance(const std::wstring& arguments);
+
+    COptions& Options() { return m_options; }
+    CTranslate& Translator() { return m_translator; }
+    const std::wstring& Text(unsigned int id) const { return m_translator.Text(id); }
+
+    const std::wstring& ProgramFolder() const { return m_programFolder; }
+    const std::wstring& DataFolder() const { return m_dataFolder; }
+    const std::wstring& SettingsPath() const { return m_settingsPath; }
+    COrvaneDlg* MainWindow() { return m_mainWindow.get(); }
+
+    // The busy-state monitor's state.
+    bool MonitorRunning() const { return m_monitorRunning; }
+    bool PauseAtHighLoad() const { return m_pauseAtHighLoad; }
+
+private:
+    void PrepareFolders();
+    bool ClaimSingleInstance();
+    void StartNightLight();
+    void StartBackgrounds();
+    void StartSlideshow(bool autoStart);
+    void StartScreenSaverChange();
+    void ApplyCursorTheme();
+    void StartEffects();
+    void StartCustomObjects();
+    void ApplyTransparencyTweaks();
+    void StartBusyMonitor();
+    void ShutDown();
+
+    std::wstring m_programFolder;
+    std::wstring m_dataFolder;
+    std::wstring m_settingsPath;
+    COptions m_options;
+    CTranslate m_translator;
+    UniqueHandleKernel m_instanceMutex;
+    UINT_PTR m_monitorTimer = 0;
+    bool m_monitorRunning = true;
+    bool m_pauseAtHighLoad = false;
+    std::unique_ptr<COrvaneDlg> m_mainWindow;
+};
+
+// The one application object.
+COrvaneApp& App();
+
+} // namespace orvane

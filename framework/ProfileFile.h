@@ -1,0 +1,34 @@
+#pragma once
+
+#include "framework/ProfileStore.h"
+
+#include <string>
+
+namespace orvane {
+
+// An INI file read and written with the Windows profile functions.
+class ProfileFile : public IProfileStore {
+public:
+    explicit ProfileFile(std::wstring path) : m_path(std::move(path)) {}
+
+    std::wstring ReadString(const std::wstring& section, const std::wstring& key,
+                            const std::wstring& fallback, std::size_t capacity) override;
+    int ReadInt(const std::wstring& section, const std::wstring& key, int fallback) override;
+    bool WriteString(const std::wstring& section, const std::wstring& key,
+                     const std::wstring& value) override;
+
+    const std::wstring& Path() const { return m_path; }
+
+private:
+    std::wstring m_path;
+};
+
+// The profile functions keep text in UTF-16 only when the file starts with a UTF-16LE
+// byte-order mark; otherwise they use the ANSI code page and lose every character
+// outside it. Creates a missing file as empty UTF-16LE, and rewrites a file in another
+// encoding (UTF-8 with or without a mark, else the ANSI code page) as UTF-16LE, so
+// that no character of a stored path is ever lost. Returns false when the file could
+// not be made or converted (it is then left as it was).
+bool EnsureUnicodeProfile(const std::wstring& path);
+
+} // namespace orvane

@@ -1,0 +1,33 @@
+# Windows tests, cross-built with GoogleTest from the system's sources and run under
+# Wine: unit tests of the Windows code, and end-to-end tests that drive Orvane.exe.
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+include(GoogleTest)
+
+# Every Wine test needs the prefix, Xvfb and the wineserver; they share the one
+# desktop, so they run one at a time.
+add_test(NAME wine_setup COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-env start ${ORVANE_WINE_STATE})
+add_test(NAME wine_cleanup COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-env stop ${ORVANE_WINE_STATE})
+set_tests_properties(wine_setup PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
+set_tests_properties(wine_cleanup PROPERTIES FIXTURES_CLEANUP wine)
+
+function(orvane_wine_tests target)
+  gtest_add_tests(TARGET ${target} TEST_LIST added)
+  set_tests_properties(${added} PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL ON TIMEOUT 120)
+endfunction()
+
+file(GLOB ORVANE_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/win/*.cpp)
+add_executable(orvane_win_tests ${ORVANE_WIN_TESTS} $<TARGET_OBJECTS:orvane_resources>)
+target_link_libraries(orvane_win_tests PRIVATE orvane_win gtest gtest_main)
+orvane_wine_tests(orvane_win_tests)
+
+# The end-to-end tests find the runnable folder through the environment.
+string(REPLACE "/" "\\" dist_windows_path "Z:${ORVANE_DIST_DIR}")
+file(GLOB ORVANE_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/e2e/*.cpp)
+add_executable(orvane_e2e_tests ${ORVANE_E2E_TESTS})
+target_link_libraries(orvane_e2e_tests PRIVATE gtest gtest_main user32 advapi32 shlwapi)
+add_dependencies(orvane_e2e_tests dist)
+gtest_add_tests(TARGET orvane_e2e_tests TEST_LIST e2e)
+set_tests_properties(${e2e} PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL ON TIMEOUT 120
+                     ENVIRONMENT "ORVANE_DIST=${dist_windows_path}")
