@@ -1,10 +1,11 @@
 """The language-file checker: the shipped files, and faults planted in a copy of
 the English table written out as a language file."""
 
-import importlib.util
 import os
+import runpy
 import subprocess
 import sys
+import types
 import unittest
 
 TOOLS = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -12,9 +13,7 @@ ROOT = os.path.dirname(TOOLS)
 CHECKER = os.path.join(TOOLS, "check-lng.py")
 LANG_DIR = os.path.join(ROOT, "data", "lang")
 
-_spec = importlib.util.spec_from_file_location("check_lng", CHECKER)
-cl = importlib.util.module_from_spec(_spec)
-_spec.loader.exec_module(cl)
+cl = types.SimpleNamespace(**runpy.run_path(CHECKER))
 
 ENGLISH = cl.load_english(os.path.join(ROOT, "resources", "strings.rc"))
 

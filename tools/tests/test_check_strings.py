@@ -1,11 +1,12 @@
 """The text-table checker against .res files built by windres from strings.rc and
 from deliberately broken copies of it."""
 
-import importlib.util
 import os
+import runpy
 import shutil
 import subprocess
 import sys
+import types
 import tempfile
 import unittest
 
@@ -15,9 +16,7 @@ RC = os.path.join(ROOT, "resources", "strings.rc")
 CHECKER = os.path.join(TOOLS, "check-strings.py")
 WINDRES = shutil.which("i686-w64-mingw32-windres")
 
-_spec = importlib.util.spec_from_file_location("check_strings", CHECKER)
-cs = importlib.util.module_from_spec(_spec)
-_spec.loader.exec_module(cs)
+cs = types.SimpleNamespace(**runpy.run_path(CHECKER))
 
 
 @unittest.skipUnless(WINDRES, "i686-w64-mingw32-windres is not installed")
