@@ -5,6 +5,7 @@ Reads every RT_STRING block of the .res, rebuilds the text table and checks that
   - ids 0..246 are all present, non-empty and in English (US, 0x0409);
   - no id from 247 upwards exists (the program stops at the first missing id,
     so an extra id would silently grow the table);
+  - every text fits the program's 1024-character read buffer;
   - every text listed in the verbatim list matches character for character.
 
 Usage: check-strings.py RES [--verbatim TSV]
@@ -20,6 +21,7 @@ import sys
 RT_STRING = 6
 LANG_EN_US = 0x0409
 TEXT_COUNT = 247
+READ_BUFFER = 1024  # characters the program reads a text into, terminator included
 
 DEFAULT_VERBATIM = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "resources",
                                 "strings-verbatim.tsv")
@@ -138,6 +140,9 @@ def check_table(table, verbatim):
     for sid in range(TEXT_COUNT):
         if sid not in table:
             problems.append("id %d: missing (empty or absent)" % sid)
+    for sid in sorted(s for s in table if len(table[s]) >= READ_BUFFER):
+        problems.append("id %d: %d characters, longer than the read buffer allows"
+                        % (sid, len(table[sid])))
     for sid in sorted(s for s in table if s >= TEXT_COUNT):
         problems.append("id %d: present, but the table must end at %d" % (sid, TEXT_COUNT - 1))
     for sid in sorted(verbatim):

@@ -73,12 +73,14 @@ class CompiledTableTest(unittest.TestCase):
     def test_missing_empty_and_extra_ids_are_reported(self):
         rc = self.replace_line(100, None)
         rc = rc.replace('    200, "Span"', '    200, ""')
+        rc = rc.replace('    201, "The file is missing."', '    201, "%s"' % ("x" * 1100))
         rc = rc.replace("\nEND", '\n    247, "One too many"\nEND')
         code, out = self.run_checker(self.compile(rc))
         self.assertEqual(code, 1)
         self.assertIn("id 100: missing", out)
         self.assertIn("id 200: missing", out)
         self.assertIn("id 247: present", out)
+        self.assertIn("id 201: 1100 characters", out)
 
     def test_changed_wording_is_reported(self):
         # A straight apostrophe instead of U+2019, and one space lost in 227.
