@@ -31,8 +31,8 @@ void COrvaneDlg::RetranslateWindow() {
 }
 
 bool COrvaneDlg::OnCommand(WORD id, WORD notifyCode, HWND control) {
-    // Until the tray exists, closing the window ends the program.
-    if (id == IDCANCEL || id == IDOK) {
+    // Until the tray exists, closing the window ends the program like Exit does.
+    if (id == IDCANCEL || id == IDOK || id == ID_TRAY_EXIT) {
         EndDialog(0);
         return true;
     }

@@ -31,8 +31,8 @@ protected:
     // Return true when the command was handled. The default ends the dialog for
     // IDOK and IDCANCEL, like the dialog manager would for a plain dialog.
     virtual bool OnCommand(WORD id, WORD notifyCode, HWND control);
-    virtual bool OnNotify(NMHDR* header, LRESULT& result) { return false; }
-    virtual void OnTimer(UINT_PTR id) {}
+    virtual bool OnNotify(NMHDR* /*header*/, LRESULT& /*result*/) { return false; }
+    virtual void OnTimer(UINT_PTR /*id*/) {}
     // Return true when the handler painted (BeginPaint/EndPaint) itself.
     virtual bool OnPaint() { return false; }
     virtual void OnDestroy() {}

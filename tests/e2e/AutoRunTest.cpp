@@ -1,0 +1,98 @@
+#include "OrvaneProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <shlwapi.h>
+
+namespace orvane::test {
+namespace {
+
+const wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+// Puts the prefix's own Run value back after the test.
+class RunValueGuard {
+public:
+    RunValueGuard() {
+        m_size = sizeof m_data;
+        m_present = SHGetValueW(HKEY_CURRENT_USER, kRunKey, L"Orvane", &m_type, m_data, &m_size) ==
+                    ERROR_SUCCESS;
+    }
+    ~RunValueGuard() {
+        if (m_present)
+            SHSetValueW(HKEY_CURRENT_USER, kRunKey, L"Orvane", m_type, m_data, m_size);
+        else
+            SHDeleteValueW(HKEY_CURRENT_USER, kRunKey, L"Orvane");
+    }
+
+private:
+    bool m_present = false;
+    DWORD m_type = 0;
+    BYTE m_data[1024];
+    DWORD m_size = 0;
+};
+
+struct RunValue {
+    bool present = false;
+    DWORD type = REG_NONE;
+    std::wstring text;
+};
+
+RunValue ReadRunValue() {
+    RunValue value;
+    wchar_t data[512] = L"";
+    DWORD size = sizeof data - sizeof(wchar_t);
+    value.present = SHGetValueW(HKEY_CURRENT_USER, kRunKey, L"Orvane", &value.type, data, &size) ==
+                    ERROR_SUCCESS;
+    value.text = data;
+    return value;
+}
+
+void SetRunValue(DWORD type, const std::wstring& text) {
+    SHSetValueW(HKEY_CURRENT_USER, kRunKey, L"Orvane", type, text.c_str(),
+                static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+}
+
+void RunOnce(const std::wstring& settings) {
+    OrvaneProcess orvane;
+    orvane.WriteSettings(settings);
+    ASSERT_TRUE(orvane.Start());
+    ASSERT_NE(nullptr, orvane.MainWindow());
+    orvane.Exit();
+    ASSERT_TRUE(orvane.WaitForExit());
+}
+
+TEST(AutoRun, WritesTheRunValueWithTheAutoArgument) {
+    RunValueGuard guard;
+    SHDeleteValueW(HKEY_CURRENT_USER, kRunKey, L"Orvane");
+    RunOnce(L"[Settings]\r\nfAutoRun=1\r\n");
+    const RunValue value = ReadRunValue();
+    ASSERT_TRUE(value.present);
+    EXPECT_EQ(static_cast<DWORD>(REG_SZ), value.type);
+    EXPECT_EQ(L"\"" + OrvaneExe() + L"\" -auto", value.text);
+}
+
+TEST(AutoRun, KeepsAStringValueAndReplacesAnyOtherType) {
+    RunValueGuard guard;
+    const std::wstring olderCopy = L"\"C:\\Old Copy\\Orvane.exe\" -auto";
+    SetRunValue(REG_SZ, olderCopy);
+    RunOnce(L"[Settings]\r\nfAutoRun=1\r\n");
+    RunValue value = ReadRunValue();
+    EXPECT_EQ(static_cast<DWORD>(REG_SZ), value.type);
+    EXPECT_EQ(olderCopy, value.text);
+
+    SetRunValue(REG_EXPAND_SZ, L"%ProgramFiles%\\Orvane\\Orvane.exe -auto");
+    RunOnce(L"[Settings]\r\nfAutoRun=1\r\n");
+    value = ReadRunValue();
+    EXPECT_EQ(static_cast<DWORD>(REG_SZ), value.type);
+    EXPECT_EQ(L"\"" + OrvaneExe() + L"\" -auto", value.text);
+}
+
+TEST(AutoRun, WritesNothingWhenSignInStartIsOff) {
+    RunValueGuard guard;
+    SHDeleteValueW(HKEY_CURRENT_USER, kRunKey, L"Orvane");
+    RunOnce(L"[Settings]\r\nfAutoRun=0\r\n");
+    EXPECT_FALSE(ReadRunValue().present);
+}
+
+} // namespace
+} // namespace orvane::test

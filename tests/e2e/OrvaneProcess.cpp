@@ -1,0 +1,155 @@
+#include "OrvaneProcess.h"
+
+#include "resources/ids_app.h"
+
+namespace orvane::test {
+
+std::wstring DistFolder() {
+    wchar_t buffer[MAX_PATH] = L"";
+    GetEnvironmentVariableW(L"ORVANE_DIST", buffer, MAX_PATH);
+    return buffer;
+}
+
+std::wstring OrvaneExe() { return DistFolder() + L"\\Orvane.exe"; }
+
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (condition())
+            return true;
+        if (GetTickCount() - start > timeoutMs)
+            return false;
+        Sleep(50);
+    }
+}
+
+OrvaneProcess::OrvaneProcess(const std::wstring& appDataSuffix) : m_appData(appDataSuffix) {}
+
+OrvaneProcess::~OrvaneProcess() {
+    if (m_info.hProcess) {
+        if (Running()) {
+            TerminateProcess(m_info.hProcess, 99);
+            WaitForSingleObject(m_info.hProcess, 5000);
+        }
+        CloseHandle(m_info.hProcess);
+        CloseHandle(m_info.hThread);
+    }
+}
+
+void OrvaneProcess::WriteSettings(const std::wstring& iniText) {
+    CreateDirectoryW((AppData() + L"\\Teskan").c_str(), nullptr);
+    CreateDirectoryW(DataFolder().c_str(), nullptr);
+    WriteUtf16File(SettingsPath(), iniText);
+}
+
+bool OrvaneProcess::Start(const std::wstring& arguments) {
+    // The child inherits our environment with %APPDATA% pointing at the test's folder.
+    wchar_t saved[MAX_PATH * 2] = L"";
+    GetEnvironmentVariableW(L"APPDATA", saved, MAX_PATH * 2);
+    SetEnvironmentVariableW(L"APPDATA", AppData().c_str());
+    std::wstring commandLine = L"\"" + OrvaneExe() + L"\"";
+    if (!arguments.empty())
+        commandLine += L" " + arguments;
+    STARTUPINFOW startup = {sizeof startup};
+    const BOOL ok = CreateProcessW(OrvaneExe().c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0,
+                                   nullptr, DistFolder().c_str(), &startup, &m_info);
+    SetEnvironmentVariableW(L"APPDATA", saved);
+    if (ok)
+        WaitForInputIdle(m_info.hProcess, 10000);
+    return ok != FALSE;
+}
+
+bool OrvaneProcess::Running() const {
+    return m_info.hProcess && WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool OrvaneProcess::WaitForExit(DWORD timeoutMs) {
+    return m_info.hProcess && WaitForSingleObject(m_info.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
+DWORD OrvaneProcess::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(m_info.hProcess, &code);
+    return code;
+}
+
+namespace {
+
+struct DialogSearch {
+    DWORD pid;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectDialog(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<DialogSearch*>(context);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    wchar_t className[64] = L"";
+    GetClassNameW(window, className, 64);
+    if (pid == search->pid && std::wstring(className) == L"#32770")
+        search->found.push_back(window);
+    return TRUE;
+}
+
+} // namespace
+
+std::vector<HWND> OrvaneProcess::Dialogs() const {
+    DialogSearch search{m_info.dwProcessId, {}};
+    EnumWindows(CollectDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND OrvaneProcess::MainWindow(DWORD timeoutMs) const {
+    HWND main = nullptr;
+    WaitFor(
+        [&] {
+            for (HWND dialog : Dialogs())
+                if (GetDlgItem(dialog, IDC_MAIN_TABS))
+                    main = dialog;
+            return main != nullptr;
+        },
+        timeoutMs);
+    return main;
+}
+
+void OrvaneProcess::Exit() {
+    if (HWND main = MainWindow(5000))
+        PostMessageW(main, WM_COMMAND, ID_TRAY_EXIT, 0);
+}
+
+std::wstring WindowText(HWND window) {
+    wchar_t buffer[2048] = L"";
+    GetWindowTextW(window, buffer, 2048);
+    return buffer;
+}
+
+std::wstring MessageBoxText(HWND box) {
+    // The message is the box's static control with id 0xFFFF.
+    return WindowText(GetDlgItem(box, 0xFFFF));
+}
+
+std::vector<std::pair<std::wstring, std::wstring>> ReadSection(const std::wstring& iniText,
+                                                               const std::wstring& section) {
+    std::vector<std::pair<std::wstring, std::wstring>> lines;
+    bool inSection = false;
+    std::size_t start = 0;
+    while (start < iniText.size()) {
+        std::size_t end = iniText.find(L'\n', start);
+        if (end == std::wstring::npos)
+            end = iniText.size();
+        std::wstring line = iniText.substr(start, end - start);
+        if (!line.empty() && line.back() == L'\r')
+            line.pop_back();
+        start = end + 1;
+        if (!line.empty() && line.front() == L'[') {
+            inSection = line == L"[" + section + L"]";
+            continue;
+        }
+        const std::size_t equals = line.find(L'=');
+        if (inSection && equals != std::wstring::npos)
+            lines.emplace_back(line.substr(0, equals), line.substr(equals + 1));
+    }
+    return lines;
+}
+
+} // namespace orvane::test

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "TempFolder.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace orvane::test {
+
+// Folder of the runnable program (ORVANE_DIST, set by the test registration).
+std::wstring DistFolder();
+std::wstring OrvaneExe();
+
+// Polls a condition until it holds or the time is up.
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 15000);
+
+// One run of Orvane.exe with its own %APPDATA%, so each test starts from a clean slate
+// and can read back what the program wrote.
+class OrvaneProcess {
+public:
+    explicit OrvaneProcess(const std::wstring& appDataSuffix = L"");
+    ~OrvaneProcess(); // ends a process that is still running
+
+    bool Start(const std::wstring& arguments = L"");
+    std::wstring AppData() const { return m_appData.Path(); }
+    std::wstring DataFolder() const { return m_appData.Path() + L"\\Teskan\\Orvane"; }
+    std::wstring SettingsPath() const { return DataFolder() + L"\\settings.ini"; }
+    // Writes settings.ini before the start (UTF-16LE), creating the data folder.
+    void WriteSettings(const std::wstring& iniText);
+
+    DWORD Id() const { return m_info.dwProcessId; }
+    bool Running() const;
+    bool WaitForExit(DWORD timeoutMs = 15000);
+    DWORD ExitCode() const;
+
+    // Top-level windows of this process whose class is a dialog box (#32770).
+    std::vector<HWND> Dialogs() const;
+    // The main window, once it exists (visible or not).
+    HWND MainWindow(DWORD timeoutMs = 15000) const;
+    // Exit command of the tray menu; the program saves and ends.
+    void Exit();
+
+private:
+    TempFolder m_appData;
+    PROCESS_INFORMATION m_info = {};
+};
+
+// The text of a message box's message (its static control).
+std::wstring MessageBoxText(HWND box);
+std::wstring WindowText(HWND window);
+
+// settings.ini as (key, value) lines of a section, in file order.
+std::vector<std::pair<std::wstring, std::wstring>> ReadSection(const std::wstring& iniText,
+                                                               const std::wstring& section);
+
+} // namespace orvane::test
