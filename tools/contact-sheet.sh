@@ -1,0 +1,50 @@
+#!/bin/bash
+# Build docs/art/sprites-contact-sheet.png from the rendered sprites: every picture
+# labelled with its resource id, one block per effect, once on mid-grey and once on
+# dark blue so that light and dark sprites can both be judged. Needs ImageMagick.
+#
+#   tools/contact-sheet.sh [OUTPUT.png]
+set -eu
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+list="$root/resources/art/sprites/ids.txt"
+pngdir="$root/resources/png"
+out=${1:-"$root/docs/art/sprites-contact-sheet.png"}
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+# Split ids.txt into groups: a "# Title" comment directly before id lines opens one.
+group=0
+title=
+while IFS= read -r line; do
+    case "$line" in
+    '# '*) title=${line#\# } ;;
+    [0-9]*)
+        if [ -n "$title" ]; then
+            group=$((group + 1))
+            printf '%s\n' "${title%% (*}" >"$tmp/g$group.title"
+            title=
+        fi
+        id=${line%% *}
+        printf '%s\n' "$pngdir/$id.png" >>"$tmp/g$group.list"
+        ;;
+    *) title= ;;
+    esac
+done <"$list"
+
+mkdir -p "$(dirname "$out")"
+panel() { # NAME BACKGROUND LABEL-COLOUR
+    local blocks=() g
+    for ((g = 1; g <= group; g++)); do
+        mapfile -t files <"$tmp/g$g.list"
+        montage -label '%t' "${files[@]}" -background "$2" -fill "$3" -pointsize 11 \
+            -title "$(cat "$tmp/g$g.title")" -tile 12x -geometry +5+3 "$tmp/$1-$g.png"
+        blocks+=("$tmp/$1-$g.png")
+    done
+    montage "${blocks[@]}" -background "$2" -tile 1x -geometry +0+6 -gravity west "$tmp/$1.png"
+}
+panel grey '#808080' black
+panel blue '#1a2a6a' white
+montage "$tmp/grey.png" "$tmp/blue.png" -background '#404040' -tile 2x -geometry +4+4 \
+    -gravity north -depth 8 "$out"
