@@ -4,6 +4,8 @@
 
 #include <shlwapi.h>
 
+#include "framework/Handle.h"
+
 namespace orvane {
 
 const wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
@@ -16,10 +18,16 @@ std::wstring AutoRunCommand(const std::wstring& programPath) {
 }
 
 void RegisterAutoRun(const std::wstring& programPath) {
+    // The raw type is read on purpose: SHGetValue would expand a REG_EXPAND_SZ value and
+    // report it as REG_SZ, and such a value must be replaced.
     BYTE data[520];
     DWORD size = sizeof data;
     DWORD type = REG_NONE;
-    const LSTATUS status = SHGetValueW(HKEY_CURRENT_USER, kRunKey, kRunValueName, &type, data, &size);
+    LSTATUS status = ERROR_FILE_NOT_FOUND;
+    UniqueKey key;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kRunKey, 0, KEY_QUERY_VALUE, key.receive()) ==
+        ERROR_SUCCESS)
+        status = RegQueryValueExW(key.get(), kRunValueName, nullptr, &type, data, &size);
     if (status == ERROR_SUCCESS && type == REG_SZ)
         return;
     const std::wstring command = AutoRunCommand(programPath);

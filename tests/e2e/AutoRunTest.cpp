@@ -14,8 +14,12 @@ class RunValueGuard {
 public:
     RunValueGuard() {
         m_size = sizeof m_data;
-        m_present = SHGetValueW(HKEY_CURRENT_USER, kRunKey, L"Orvane", &m_type, m_data, &m_size) ==
-                    ERROR_SUCCESS;
+        HKEY key = nullptr;
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, kRunKey, 0, KEY_QUERY_VALUE, &key) == ERROR_SUCCESS) {
+            m_present = RegQueryValueExW(key, L"Orvane", nullptr, &m_type, m_data, &m_size) ==
+                        ERROR_SUCCESS;
+            RegCloseKey(key);
+        }
     }
     ~RunValueGuard() {
         if (m_present)
@@ -41,8 +45,13 @@ RunValue ReadRunValue() {
     RunValue value;
     wchar_t data[512] = L"";
     DWORD size = sizeof data - sizeof(wchar_t);
-    value.present = SHGetValueW(HKEY_CURRENT_USER, kRunKey, L"Orvane", &value.type, data, &size) ==
-                    ERROR_SUCCESS;
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kRunKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return value;
+    // The raw type: SHGetValue would report an expandable string as REG_SZ.
+    value.present = RegQueryValueExW(key, L"Orvane", nullptr, &value.type,
+                                     reinterpret_cast<BYTE*>(data), &size) == ERROR_SUCCESS;
+    RegCloseKey(key);
     value.text = data;
     return value;
 }
@@ -81,6 +90,7 @@ TEST(AutoRun, KeepsAStringValueAndReplacesAnyOtherType) {
     EXPECT_EQ(olderCopy, value.text);
 
     SetRunValue(REG_EXPAND_SZ, L"%ProgramFiles%\\Orvane\\Orvane.exe -auto");
+    ASSERT_EQ(static_cast<DWORD>(REG_EXPAND_SZ), ReadRunValue().type);
     RunOnce(L"[Settings]\r\nfAutoRun=1\r\n");
     value = ReadRunValue();
     EXPECT_EQ(static_cast<DWORD>(REG_SZ), value.type);
