@@ -6,3 +6,4 @@ file(GLOB ORVANE_NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/native
 add_executable(orvane_native_tests ${ORVANE_NATIVE_TESTS})
 target_link_libraries(orvane_native_tests PRIVATE orvane_portable GTest::gtest GTest::gtest_main)
 gtest_discover_tests(orvane_native_tests DISCOVERY_TIMEOUT 60)
+include(${CMAKE_CURRENT_LIST_DIR}/tools.cmake)
