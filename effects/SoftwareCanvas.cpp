@@ -1,0 +1,512 @@
+#include "effects/SoftwareCanvas.h"
+
+#include "effects/Sprite.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstring>
+
+namespace orvane {
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+// GDI+'s default limit of a miter's length in half line widths.
+constexpr float kMiterLimit = 10.0f;
+
+// round(channel × factor / 255) for the four channels of a premultiplied pixel.
+inline std::uint32_t Scale(std::uint32_t p, std::uint32_t factor) {
+    std::uint32_t rb = (p & 0x00FF00FFu) * factor + 0x00800080u;
+    rb = ((rb + ((rb >> 8) & 0x00FF00FFu)) >> 8) & 0x00FF00FFu;
+    std::uint32_t ag = ((p >> 8) & 0x00FF00FFu) * factor + 0x00800080u;
+    ag = (ag + ((ag >> 8) & 0x00FF00FFu)) & 0xFF00FF00u;
+    return rb | ag;
+}
+
+// Premultiplied source over destination.
+inline std::uint32_t Over(std::uint32_t source, std::uint32_t destination) {
+    return source + Scale(destination, 255 - (source >> 24));
+}
+
+inline void Put(std::uint32_t& destination, std::uint32_t source) {
+    const std::uint32_t alpha = source >> 24;
+    if (alpha == 255)
+        destination = source;
+    else if (source)
+        destination = Over(source, destination);
+}
+
+// p + (q − p) × f / 256 per channel, f from 0 to 256.
+inline std::uint32_t Lerp(std::uint32_t p, std::uint32_t q, std::uint32_t f) {
+    const std::uint32_t g = 256 - f;
+    const std::uint32_t rb = (((p & 0x00FF00FFu) * g + (q & 0x00FF00FFu) * f) >> 8) & 0x00FF00FFu;
+    const std::uint32_t ag =
+        (((p >> 8) & 0x00FF00FFu) * g + ((q >> 8) & 0x00FF00FFu) * f) & 0xFF00FF00u;
+    return rb | ag;
+}
+
+std::uint32_t Premultiply(Color c) {
+    const std::uint32_t a = c.a;
+    const std::uint32_t straight = (a << 24) | (static_cast<std::uint32_t>(c.r) << 16) |
+                                   (static_cast<std::uint32_t>(c.g) << 8) | c.b;
+    return (Scale(straight, a) & 0x00FFFFFFu) | (a << 24);
+}
+
+// Sine and cosine of whole degrees, exact on the quarter turns so that turning a sprite
+// by 90° moves whole pixels.
+struct Turn {
+    double sine, cosine;
+};
+
+Turn TurnOf(int degrees) {
+    switch (degrees) {
+    case 0:
+        return {0, 1};
+    case 90:
+        return {1, 0};
+    case 180:
+        return {0, -1};
+    case 270:
+        return {-1, 0};
+    default: {
+        const double radians = degrees * kPi / 180.0;
+        return {std::sin(radians), std::cos(radians)};
+    }
+    }
+}
+
+PixelRect Union(PixelRect a, PixelRect b) {
+    if (a.Empty())
+        return b;
+    if (b.Empty())
+        return a;
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+
+// Narrows [from, to) to the columns x where a + b·x lies in [0, limit).
+void Narrow(double a, double b, double limit, double& from, double& to) {
+    if (std::fabs(b) < 1e-12) {
+        if (a < 0 || a >= limit)
+            to = from;
+        return;
+    }
+    double first = -a / b, last = (limit - a) / b;
+    if (first > last)
+        std::swap(first, last);
+    from = std::max(from, first);
+    to = std::min(to, last);
+}
+
+// How much of the pixel [index, index + 1) lies in [from, to).
+inline float Overlap(int index, float from, float to) {
+    return std::max(0.0f, std::min(static_cast<float>(index + 1), to) -
+                              std::max(static_cast<float>(index), from));
+}
+
+} // namespace
+
+SoftwareCanvas::SoftwareCanvas(PixelBuffer buffer)
+    : m_buffer(buffer), m_rowLeft(std::max(buffer.height, 0), INT_MAX),
+      m_rowRight(std::max(buffer.height, 0), INT_MIN) {}
+
+void SoftwareCanvas::BeginFrame() {
+    for (int y = m_drawn.top; y < m_drawn.bottom; ++y) {
+        if (m_rowLeft[y] < m_rowRight[y])
+            std::memset(Row(y) + m_rowLeft[y], 0,
+                        sizeof(std::uint32_t) * (m_rowRight[y] - m_rowLeft[y]));
+        m_rowLeft[y] = INT_MAX;
+        m_rowRight[y] = INT_MIN;
+    }
+    m_cleared = m_drawn;
+    m_drawn = {};
+}
+
+PixelRect SoftwareCanvas::DirtyRect() const {
+    return Union(m_cleared, m_drawn);
+}
+
+void SoftwareCanvas::Touch(int y, int left, int right) {
+    if (left >= right)
+        return;
+    m_rowLeft[y] = std::min(m_rowLeft[y], left);
+    m_rowRight[y] = std::max(m_rowRight[y], right);
+    m_drawn = Union(m_drawn, {left, y, right, y + 1});
+}
+
+void SoftwareCanvas::DrawSprite(const Sprite& sprite, int x, int y, int angle) {
+    const int degrees = ((angle % 360) + 360) % 360;
+    if (degrees == 0) {
+        BlitExact(sprite, x, y);
+        return;
+    }
+    const int w = sprite.Width(), h = sprite.Height();
+    const double cx = x + w / 2, cy = y + h / 2;
+    const Turn turn = TurnOf(degrees);
+    // Bounds of the turned picture.
+    double minX = cx, maxX = cx, minY = cy, maxY = cy;
+    for (int corner = 0; corner < 4; ++corner) {
+        const double dx = (corner & 1 ? x + w : x) - cx;
+        const double dy = (corner & 2 ? y + h : y) - cy;
+        const double px = cx + dx * turn.cosine - dy * turn.sine;
+        const double py = cy + dx * turn.sine + dy * turn.cosine;
+        minX = std::min(minX, px);
+        maxX = std::max(maxX, px);
+        minY = std::min(minY, py);
+        maxY = std::max(maxY, py);
+    }
+    const PixelRect area{
+        static_cast<int>(std::floor(minX)) - 1, static_cast<int>(std::floor(minY)) - 1,
+        static_cast<int>(std::ceil(maxX)) + 1, static_cast<int>(std::ceil(maxY)) + 1};
+    // The pixel centre (X + ½, Y + ½) turned back by the angle about the centre, measured
+    // in texels of the padded picture (whose texel centres are whole numbers).
+    const double ox = 0.5 - cx, oy = 0.5 - cy;
+    TexelMap map;
+    map.u0 = 1 + cx - x - 0.5 + ox * turn.cosine + oy * turn.sine;
+    map.dudx = turn.cosine;
+    map.dudy = turn.sine;
+    map.v0 = 1 + cy - y - 0.5 - ox * turn.sine + oy * turn.cosine;
+    map.dvdx = -turn.sine;
+    map.dvdy = turn.cosine;
+    BlitSampled(sprite, map, area, false);
+}
+
+void SoftwareCanvas::DrawImage(const Sprite& sprite, float x, float y, float width, float height) {
+    if (!(width > 0 && height > 0) || sprite.Width() == 0 || sprite.Height() == 0)
+        return;
+    if (width == sprite.Width() && height == sprite.Height() && x == std::floor(x) &&
+        y == std::floor(y) && std::fabs(x) < 1e9f && std::fabs(y) < 1e9f) {
+        BlitExact(sprite, static_cast<int>(x), static_cast<int>(y));
+        return;
+    }
+    const double sx = sprite.Width() / static_cast<double>(width);
+    const double sy = sprite.Height() / static_cast<double>(height);
+    TexelMap map;
+    map.u0 = 1 + (0.5 - x) * sx - 0.5;
+    map.dudx = sx;
+    map.dudy = 0;
+    map.v0 = 1 + (0.5 - y) * sy - 0.5;
+    map.dvdx = 0;
+    map.dvdy = sy;
+    // The picture fills its rectangle to the edges: samples beyond its outer texel centres
+    // take the outer texels rather than fading into the transparent border.
+    BlitSampled(sprite, map,
+                {static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y)),
+                 static_cast<int>(std::ceil(x + width)), static_cast<int>(std::ceil(y + height))},
+                true);
+}
+
+void SoftwareCanvas::BlitExact(const Sprite& sprite, int x, int y) {
+    const int left = std::max(x, 0), right = std::min(x + sprite.Width(), Width());
+    const int top = std::max(y, 0), bottom = std::min(y + sprite.Height(), Height());
+    if (left >= right || top >= bottom)
+        return;
+    const int pitch = sprite.Pitch();
+    for (int row = top; row < bottom; ++row) {
+        const std::uint32_t* source = sprite.Padded() + (row - y + 1) * pitch + (left - x + 1);
+        std::uint32_t* target = Row(row);
+        for (int column = left; column < right; ++column)
+            Put(target[column], *source++);
+        Touch(row, left, right);
+    }
+}
+
+void SoftwareCanvas::BlitSampled(const Sprite& sprite, const TexelMap& map, PixelRect area,
+                                 bool clampToEdge) {
+    area.left = std::max(area.left, 0);
+    area.top = std::max(area.top, 0);
+    area.right = std::min(area.right, Width());
+    area.bottom = std::min(area.bottom, Height());
+    const unsigned lastU = static_cast<unsigned>(sprite.Width());
+    const unsigned lastV = static_cast<unsigned>(sprite.Height());
+    const int pitch = sprite.Pitch();
+    const std::uint32_t* texels = sprite.Padded();
+    const auto stepU = static_cast<std::int32_t>(std::lround(map.dudx * 65536.0));
+    const auto stepV = static_cast<std::int32_t>(std::lround(map.dvdx * 65536.0));
+    for (int row = area.top; row < area.bottom; ++row) {
+        const double rowU = map.u0 + map.dudy * row;
+        const double rowV = map.v0 + map.dvdy * row;
+        // Columns whose sample has a texel of the picture among its four neighbours.
+        double from = area.left, to = area.right;
+        if (!clampToEdge) {
+            Narrow(rowU, map.dudx, lastU + 1.0, from, to);
+            Narrow(rowV, map.dvdx, lastV + 1.0, from, to);
+        }
+        const int start = std::max(area.left, static_cast<int>(std::floor(from)) - 1);
+        const int end = std::min(area.right, static_cast<int>(std::ceil(to)) + 1);
+        if (start >= end)
+            continue;
+        // 16.16 fixed point from here on.
+        auto u = static_cast<std::int32_t>(std::lround((rowU + map.dudx * start) * 65536.0));
+        auto v = static_cast<std::int32_t>(std::lround((rowV + map.dvdx * start) * 65536.0));
+        std::uint32_t* target = Row(row);
+        const std::int32_t lowest = 1 << 16;
+        const auto highestU = static_cast<std::int32_t>(lastU << 16);
+        const auto highestV = static_cast<std::int32_t>(lastV << 16);
+        for (int column = start; column < end; ++column, u += stepU, v += stepV) {
+            const std::int32_t su = clampToEdge ? std::clamp(u, lowest, highestU) : u;
+            const std::int32_t sv = clampToEdge ? std::clamp(v, lowest, highestV) : v;
+            const std::int32_t iu = su >> 16, iv = sv >> 16;
+            if (static_cast<unsigned>(iu) > lastU || static_cast<unsigned>(iv) > lastV)
+                continue;
+            const std::uint32_t* t = texels + iv * pitch + iu;
+            const std::uint32_t p00 = t[0], p01 = t[1], p10 = t[pitch], p11 = t[pitch + 1];
+            if ((p00 | p01 | p10 | p11) == 0)
+                continue;
+            const std::uint32_t fu = (su >> 8) & 0xFF, fv = (sv >> 8) & 0xFF;
+            Put(target[column], Lerp(Lerp(p00, p01, fu), Lerp(p10, p11, fu), fv));
+        }
+        Touch(row, start, end);
+    }
+}
+
+void SoftwareCanvas::FillRect(float x, float y, float width, float height, Color color) {
+    if (!(width > 0 && height > 0) || color.a == 0)
+        return;
+    const std::uint32_t p = Premultiply(color);
+    float right = x + width, bottom = y + height;
+    if (!m_smoothing) {
+        // Aliased: the pixels whose centres lie inside.
+        x = std::ceil(x - 0.5f);
+        y = std::ceil(y - 0.5f);
+        right = std::ceil(right - 0.5f);
+        bottom = std::ceil(bottom - 0.5f);
+    }
+    const int left = std::max(0, static_cast<int>(std::floor(std::max(x, -1.0f))));
+    const int top = std::max(0, static_cast<int>(std::floor(std::max(y, -1.0f))));
+    const int end = std::min(Width(), static_cast<int>(std::ceil(std::min(right, 1e9f))));
+    const int last = std::min(Height(), static_cast<int>(std::ceil(std::min(bottom, 1e9f))));
+    for (int row = top; row < last; ++row) {
+        const float rowCover = Overlap(row, y, bottom);
+        std::uint32_t* target = Row(row);
+        for (int column = left; column < end; ++column) {
+            const float cover = rowCover * Overlap(column, x, right);
+            if (cover >= 1.0f)
+                Put(target[column], p);
+            else if (cover > 0)
+                Put(target[column], Scale(p, static_cast<std::uint32_t>(cover * 255.0f + 0.5f)));
+        }
+        Touch(row, left, end);
+    }
+}
+
+bool SoftwareCanvas::BeginShape(float left, float top, float right, float bottom) {
+    if (!(left <= right && top <= bottom))
+        return false;
+    const int l = std::max(0, static_cast<int>(std::floor(std::max(left, -2.0f))) - 1);
+    const int t = std::max(0, static_cast<int>(std::floor(std::max(top, -2.0f))) - 1);
+    const int r = std::min(Width(), static_cast<int>(std::ceil(std::min(right, 1e9f))) + 1);
+    const int b = std::min(Height(), static_cast<int>(std::ceil(std::min(bottom, 1e9f))) + 1);
+    if (l >= r || t >= b)
+        return false;
+    m_mask.Reset(l, t, r - l, b - t);
+    return true;
+}
+
+void SoftwareCanvas::FillShape(Color color) {
+    const std::uint32_t p = Premultiply(color);
+    const int width = m_mask.Width();
+    m_coverage.resize(width);
+    for (int y = 0; y < m_mask.Height(); ++y) {
+        m_mask.TakeRow(y, m_coverage.data());
+        std::uint32_t* target = Row(m_mask.Top() + y) + m_mask.Left();
+        int first = width, last = -1;
+        for (int x = 0; x < width; ++x) {
+            std::uint32_t cover = m_coverage[x];
+            if (!m_smoothing)
+                cover = cover >= 128 ? 255 : 0;
+            if (!cover)
+                continue;
+            Put(target[x], cover == 255 ? p : Scale(p, cover));
+            first = std::min(first, x);
+            last = x;
+        }
+        Touch(m_mask.Top() + y, m_mask.Left() + first, m_mask.Left() + last + 1);
+    }
+}
+
+void SoftwareCanvas::FillRotatedRect(float cx, float cy, float width, float height, float angle,
+                                     Color color) {
+    if (!(width > 0 && height > 0) || color.a == 0)
+        return;
+    const double radians = angle * kPi / 180.0;
+    const float c = static_cast<float>(std::cos(radians)),
+                s = static_cast<float>(std::sin(radians));
+    const float hw = width / 2, hh = height / 2;
+    PointF corners[4];
+    const float signs[4][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};
+    float minX = cx, maxX = cx, minY = cy, maxY = cy;
+    for (int i = 0; i < 4; ++i) {
+        const float dx = signs[i][0] * hw, dy = signs[i][1] * hh;
+        corners[i] = {cx + dx * c - dy * s, cy + dx * s + dy * c};
+        minX = std::min(minX, corners[i].x);
+        maxX = std::max(maxX, corners[i].x);
+        minY = std::min(minY, corners[i].y);
+        maxY = std::max(maxY, corners[i].y);
+    }
+    if (!BeginShape(minX, minY, maxX, maxY))
+        return;
+    m_mask.AddPolygon(corners, 4);
+    FillShape(color);
+}
+
+void SoftwareCanvas::AddEllipse(float cx, float cy, float rx, float ry, int sign) {
+    const int count = std::clamp(static_cast<int>((rx + ry) * 1.5f) + 8, 12, 256);
+    std::vector<PointF> points(count);
+    for (int i = 0; i < count; ++i) {
+        const double a = 2 * kPi * i / count;
+        points[i] = {cx + rx * static_cast<float>(std::cos(a)),
+                     cy + ry * static_cast<float>(std::sin(a))};
+    }
+    m_mask.AddPolygon(points.data(), points.size(), sign);
+}
+
+void SoftwareCanvas::FillEllipse(float x, float y, float width, float height, Color color) {
+    if (!(width > 0 && height > 0) || color.a == 0 || !BeginShape(x, y, x + width, y + height))
+        return;
+    AddEllipse(x + width / 2, y + height / 2, width / 2, height / 2, 1);
+    FillShape(color);
+}
+
+void SoftwareCanvas::DrawEllipse(float x, float y, float width, float height, const Pen& pen) {
+    const float half = pen.width / 2;
+    if (!(width >= 0 && height >= 0 && half > 0) || pen.color.a == 0 ||
+        !BeginShape(x - half, y - half, x + width + half, y + height + half))
+        return;
+    const float cx = x + width / 2, cy = y + height / 2, rx = width / 2, ry = height / 2;
+    AddEllipse(cx, cy, rx + half, ry + half, 1);
+    if (rx > half && ry > half)
+        AddEllipse(cx, cy, rx - half, ry - half, -1);
+    FillShape(pen.color);
+}
+
+void SoftwareCanvas::DrawPolyline(const PointF* points, std::size_t count, const Pen& pen) {
+    const float half = pen.width / 2;
+    if (count == 0 || !(half > 0) || pen.color.a == 0)
+        return;
+    std::vector<PointF> path;
+    for (std::size_t i = 0; i < count; ++i)
+        if (path.empty() || points[i].x != path.back().x || points[i].y != path.back().y)
+            path.push_back(points[i]);
+    if (path.size() < 2)
+        return;
+    float minX = path[0].x, maxX = minX, minY = path[0].y, maxY = minY;
+    for (const PointF& p : path) {
+        minX = std::min(minX, p.x);
+        maxX = std::max(maxX, p.x);
+        minY = std::min(minY, p.y);
+        maxY = std::max(maxY, p.y);
+    }
+    const float reach = half * (pen.join == LineJoin::Miter ? kMiterLimit : 1.5f);
+    if (!BeginShape(minX - reach, minY - reach, maxX + reach, maxY + reach))
+        return;
+
+    auto direction = [&](std::size_t i) {
+        const float dx = path[i + 1].x - path[i].x, dy = path[i + 1].y - path[i].y;
+        const float length = std::sqrt(dx * dx + dy * dy);
+        return PointF{dx / length, dy / length};
+    };
+    const std::size_t segments = path.size() - 1;
+    for (std::size_t i = 0; i < segments; ++i) {
+        const PointF d = direction(i);
+        const PointF n{-d.y * half, d.x * half};
+        PointF a = path[i], b = path[i + 1];
+        if (pen.cap == LineCap::Square && i == 0)
+            a = {a.x - d.x * half, a.y - d.y * half};
+        if (pen.cap == LineCap::Square && i + 1 == segments)
+            b = {b.x + d.x * half, b.y + d.y * half};
+        const PointF quad[] = {{a.x + n.x, a.y + n.y},
+                               {b.x + n.x, b.y + n.y},
+                               {b.x - n.x, b.y - n.y},
+                               {a.x - n.x, a.y - n.y}};
+        m_mask.AddPolygon(quad, 4);
+    }
+    if (pen.cap == LineCap::Round) {
+        AddEllipse(path.front().x, path.front().y, half, half, 1);
+        AddEllipse(path.back().x, path.back().y, half, half, 1);
+    }
+    for (std::size_t i = 1; i < segments; ++i) {
+        const PointF p = path[i];
+        if (pen.join == LineJoin::Round) {
+            AddEllipse(p.x, p.y, half, half, 1);
+            continue;
+        }
+        const PointF da = direction(i - 1), db = direction(i);
+        const float cross = da.x * db.y - da.y * db.x;
+        if (cross == 0)
+            continue;
+        // The outer side of the turn, where the two segments leave a gap.
+        const float side = cross > 0 ? -half : half;
+        const PointF na{-da.y * side, da.x * side}, nb{-db.y * side, db.x * side};
+        const PointF outA{p.x + na.x, p.y + na.y}, outB{p.x + nb.x, p.y + nb.y};
+        const float mx = na.x + nb.x, my = na.y + nb.y;
+        const float mLength = std::sqrt(mx * mx + my * my);
+        // The miter's tip lies half / cos(θ / 2) from the vertex along the bisector.
+        const float cosHalf = mLength / (2 * half);
+        if (pen.join == LineJoin::Miter && cosHalf > 1.0f / kMiterLimit) {
+            const float reachTip = half / cosHalf;
+            const PointF tip{p.x + mx / mLength * reachTip, p.y + my / mLength * reachTip};
+            const PointF miter[] = {p, outA, tip, outB};
+            m_mask.AddPolygon(miter, 4);
+        } else {
+            const PointF bevel[] = {p, outA, outB};
+            m_mask.AddPolygon(bevel, 3);
+        }
+    }
+    FillShape(pen.color);
+}
+
+void SoftwareCanvas::FillRadialGlow(float x, float y, float width, float height, Color centre,
+                                    Color edge) {
+    if (!(width > 0 && height > 0))
+        return;
+    const float rx = width / 2, ry = height / 2, cx = x + rx, cy = y + ry;
+    const float radius = std::min(rx, ry);
+    const int left = std::max(0, static_cast<int>(std::floor(std::max(x, -1.0f))));
+    const int top = std::max(0, static_cast<int>(std::floor(std::max(y, -1.0f))));
+    const int right = std::min(Width(), static_cast<int>(std::ceil(std::min(x + width, 1e9f))));
+    const int bottom = std::min(Height(), static_cast<int>(std::ceil(std::min(y + height, 1e9f))));
+    auto mix = [](std::uint8_t from, std::uint8_t to, float t) {
+        return static_cast<std::uint8_t>(from + (to - from) * t + 0.5f);
+    };
+    for (int row = top; row < bottom; ++row) {
+        std::uint32_t* target = Row(row);
+        const float dy = (row + 0.5f - cy) / ry;
+        int first = right, last = left - 1;
+        for (int column = left; column < right; ++column) {
+            const float dx = (column + 0.5f - cx) / rx;
+            const float t = std::sqrt(dx * dx + dy * dy);
+            const float cover = m_smoothing ? std::clamp((1 - t) * radius + 0.5f, 0.0f, 1.0f)
+                                            : (t <= 1 ? 1.0f : 0.0f);
+            if (cover <= 0)
+                continue;
+            const float s = std::min(t, 1.0f);
+            const Color c{mix(centre.a, edge.a, s), mix(centre.r, edge.r, s),
+                          mix(centre.g, edge.g, s), mix(centre.b, edge.b, s)};
+            std::uint32_t p = Premultiply(c);
+            if (cover < 1)
+                p = Scale(p, static_cast<std::uint32_t>(cover * 255.0f + 0.5f));
+            Put(target[column], p);
+            first = std::min(first, column);
+            last = column;
+        }
+        Touch(row, first, last + 1);
+    }
+}
+
+void SoftwareCanvas::Fill(Color color) {
+    if (color.a == 0)
+        return;
+    const std::uint32_t p = Premultiply(color);
+    for (int row = 0; row < Height(); ++row) {
+        std::uint32_t* target = Row(row);
+        if (color.a == 255)
+            std::fill(target, target + Width(), p);
+        else
+            for (int column = 0; column < Width(); ++column)
+                target[column] = Over(p, target[column]);
+        Touch(row, 0, Width());
+    }
+}
+
+} // namespace orvane

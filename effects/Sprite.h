@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace orvane {
+
+// A picture ready for the rasterizer: premultiplied 32-bit BGRA (0xAARRGGBB in memory
+// order B, G, R, A), kept with a one-pixel transparent border so that bilinear
+// sampling near the edges needs no bounds checks.
+class Sprite {
+public:
+    Sprite() = default;
+    // pixels: width × height premultiplied values, row by row from the top.
+    Sprite(int width, int height, const std::uint32_t* pixels);
+
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    std::uint32_t Pixel(int x, int y) const { return m_padded[(y + 1) * Pitch() + x + 1]; }
+
+    // The padded picture: (width + 2) × (height + 2) values, the picture itself from
+    // row 1, column 1.
+    const std::uint32_t* Padded() const { return m_padded.data(); }
+    int Pitch() const { return m_width + 2; }
+
+private:
+    int m_width = 0;
+    int m_height = 0;
+    std::vector<std::uint32_t> m_padded;
+};
+
+} // namespace orvane
