@@ -1,0 +1,119 @@
+#include "effects/EffectCatalog.h"
+
+namespace orvane {
+namespace {
+
+std::vector<int> Range(int first, int last) {
+    std::vector<int> ids;
+    for (int id = first; id <= last; ++id)
+        ids.push_back(id);
+    return ids;
+}
+
+} // namespace
+
+const EffectKeys kEffectKeys[kEffectCount] = {
+    {EffectId::Balloons, L"fEffectsBalloons", L"fEffectsBalloonsTop"},
+    {EffectId::Confetti, L"fEffectConfetti", L"fEffectConfettiTop"},
+    {EffectId::Cursor, L"fEffectCursor", L"fEffectCursorTop"},
+    {EffectId::Dandelions, L"fEffectDandelions", L"fEffectDandelionsTop"},
+    {EffectId::FallingPetals, L"fEffectFallingPetals", L"fEffectFallingPetalsTop"},
+    {EffectId::Fireflies, L"fEffectFireflies", L"fEffectFirefliesTop"},
+    {EffectId::Hearts, L"fEffectHearts", L"fEffectHeartsTop"},
+    {EffectId::Garland, L"fGarland", L"fGarlandTop"},
+    {EffectId::LeafFall, L"fEffectsLeafFall", L"fEffectsLeafFallTop"},
+    {EffectId::LeavesInTheWind, L"fEffectLeavesInTheWind", L"fEffectLeavesInTheWindTop"},
+    {EffectId::Lightning, L"fEffectLightning", L"fEffectLightningTop"},
+    {EffectId::Rain, L"fEffectRain", L"fEffectRainTop"},
+    {EffectId::RainFlowers, L"fEffectRainFlowers", L"fEffectRainFlowersTop"},
+    {EffectId::Smoke, L"fEffectSmoke", L"fEffectSmokeTop"},
+    {EffectId::SpaceFlight, L"fEffectSpaceFlight", L"fEffectSpaceFlightTop"},
+    {EffectId::Sweets, L"fEffectSweets", L"fEffectSweetsTop"},
+};
+
+const EffectKeys& KeysOf(EffectId id) {
+    return kEffectKeys[static_cast<std::size_t>(id)];
+}
+
+const SpriteEffectKind& LeafFallKind() {
+    static const SpriteEffectKind kind{EffectId::LeafFall,
+                                       {Motion::Fall, 5, 2, true, Spin::Turn, WindKind::Steady},
+                                       Range(251, 257),
+                                       L"iEffectsLeafFallDensity",
+                                       L"iEffectsLeafFallWind"};
+    return kind;
+}
+
+const SpriteEffectKind& FallingPetalsKind() {
+    static const SpriteEffectKind kind{EffectId::FallingPetals,
+                                       {Motion::Fall, 10, 5, true, Spin::Turn, WindKind::Steady},
+                                       {},
+                                       L"iEffectFallingPetalsDensity",
+                                       L"iEffectFallingPetalsWind"};
+    return kind;
+}
+
+const SpriteEffectKind& RainFlowersKind() {
+    static const SpriteEffectKind kind{EffectId::RainFlowers,
+                                       {Motion::Fall, 10, 5, false, Spin::Turn, WindKind::None},
+                                       Range(481, 510),
+                                       L"iEffectRainFlowersDensity",
+                                       nullptr};
+    return kind;
+}
+
+const SpriteEffectKind& SweetsKind() {
+    static const SpriteEffectKind kind{
+        EffectId::Sweets,
+        {Motion::Fall, 5, 2, false, Spin::Turn, WindKind::None},
+        {385, 386, 397, 398, 399, 387, 388, 389, 390, 391, 392, 393, 394, 395, 396, 400, 401, 402},
+        L"iEffectSweetsDensity",
+        nullptr};
+    return kind;
+}
+
+const SpriteEffectKind& HeartsKind() {
+    static const SpriteEffectKind kind{EffectId::Hearts,
+                                       {Motion::Rise, 3, 2, true, Spin::None, WindKind::None},
+                                       {379},
+                                       L"iEffectHeartsDensity",
+                                       nullptr};
+    return kind;
+}
+
+const SpriteEffectKind& BalloonsKind() {
+    static const SpriteEffectKind kind{EffectId::Balloons,
+                                       {Motion::Rise, 5, 2, true, Spin::Rock, WindKind::None},
+                                       Range(361, 365),
+                                       L"iEffectsBalloonsDensity",
+                                       nullptr};
+    return kind;
+}
+
+const SpriteEffectKind& DandelionsKind() {
+    static const SpriteEffectKind kind{EffectId::Dandelions,
+                                       {Motion::Drift, 5, 2, true, Spin::Still, WindKind::Gusty},
+                                       Range(409, 414),
+                                       L"iEffectDandelionsDensity",
+                                       L"iEffectDandelionsWind"};
+    return kind;
+}
+
+const SpriteEffectKind& LeavesInTheWindKind() {
+    static const SpriteEffectKind kind{EffectId::LeavesInTheWind,
+                                       {Motion::Drift, 5, 2, true, Spin::Turn, WindKind::Gusty},
+                                       Range(418, 424),
+                                       L"iEffectLeavesInTheWindDensity",
+                                       L"iEffectLeavesInTheWindWind"};
+    return kind;
+}
+
+std::vector<int> PetalSpriteIds(const std::wstring& colour) {
+    if (colour == L"pink")
+        return Range(459, 468);
+    if (colour == L"white")
+        return Range(469, 478);
+    return Range(448, 457);
+}
+
+} // namespace orvane
