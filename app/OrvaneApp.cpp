@@ -3,9 +3,11 @@
 #include "app/AutoRun.h"
 #include "app/CommandLine.h"
 #include "app/OrvaneDlg.h"
+#include "effects/EffectFactory.h"
 #include "framework/Gdiplus.h"
 #include "framework/MessageBox.h"
 #include "framework/Paths.h"
+#include "framework/Random.h"
 
 #include <commctrl.h>
 #include <ole2.h>
@@ -93,9 +95,19 @@ void COrvaneApp::StartBackgrounds() {}
 void COrvaneApp::StartSlideshow(bool) {}
 void COrvaneApp::StartScreenSaverChange() {}
 void COrvaneApp::ApplyCursorTheme() {}
-void COrvaneApp::StartEffects() {}
 void COrvaneApp::StartCustomObjects() {}
 void COrvaneApp::ApplyTransparencyTweaks() {}
+
+void COrvaneApp::StartEffects() {
+    for (const EffectKeys& keys : kEffectKeys) {
+        auto& effect = m_effects[static_cast<std::size_t>(keys.id)];
+        effect = CreateEffect(keys.id, m_options);
+        // Each effect object seeds the shared generator as it is built.
+        SeedRandomWithTime();
+        if (effect && m_options.GetBool(keys.enableKey))
+            effect->StartEffect();
+    }
+}
 
 void COrvaneApp::StartBusyMonitor() {
     m_monitorTimer = SetTimer(nullptr, 0, 1000, BusyStateTick);

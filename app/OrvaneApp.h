@@ -2,15 +2,18 @@
 
 #include "app/Options.h"
 #include "app/Translate.h"
+#include "effects/EffectCatalog.h"
 #include "framework/Handle.h"
 
 #include <windows.h>
 
+#include <array>
 #include <memory>
 #include <string>
 
 namespace orvane {
 
+class CDlgEffectOverlay;
 class COrvaneDlg;
 
 // The application object: owns every feature object for the life of the process and
@@ -34,6 +37,8 @@ public:
     const std::wstring& DataFolder() const { return m_dataFolder; }
     const std::wstring& SettingsPath() const { return m_settingsPath; }
     COrvaneDlg* MainWindow() { return m_mainWindow.get(); }
+    // The object of an effect; null only before start-up has built them.
+    CDlgEffectOverlay* Effect(EffectId id) { return m_effects[static_cast<std::size_t>(id)].get(); }
 
     // The busy-state monitor's state.
     bool MonitorRunning() const { return m_monitorRunning; }
@@ -59,6 +64,7 @@ private:
     COptions m_options;
     CTranslate m_translator;
     UniqueHandleKernel m_instanceMutex;
+    std::array<std::unique_ptr<CDlgEffectOverlay>, kEffectCount> m_effects;
     UINT_PTR m_monitorTimer = 0;
     bool m_monitorRunning = true;
     bool m_pauseAtHighLoad = false;

@@ -1,0 +1,39 @@
+#include "effects/EffectFactory.h"
+
+#include "effects/PendingEffect.h"
+#include "effects/SpriteEffectWindows.h"
+
+namespace orvane {
+
+std::unique_ptr<CDlgEffectOverlay> CreateEffect(EffectId id, COptions& options) {
+    switch (id) {
+    case EffectId::Balloons:
+        return std::make_unique<CDlgEffectBalloons>(options);
+    case EffectId::Dandelions:
+        return std::make_unique<CDlgEffectDandelions>(options);
+    case EffectId::FallingPetals:
+        return std::make_unique<CDlgEffectFallingPetals>(options);
+    case EffectId::Hearts:
+        return std::make_unique<CDlgEffectHearts>(options);
+    case EffectId::LeafFall:
+        return std::make_unique<CDlgEffectsLeafFall>(options);
+    case EffectId::LeavesInTheWind:
+        return std::make_unique<CDlgEffectLeavesInTheWind>(options);
+    case EffectId::RainFlowers:
+        return std::make_unique<CDlgEffectRainFlowers>(options);
+    case EffectId::Sweets:
+        return std::make_unique<CDlgEffectSweets>(options);
+    case EffectId::Confetti:
+    case EffectId::Cursor:
+    case EffectId::Fireflies:
+    case EffectId::Garland:
+    case EffectId::Lightning:
+    case EffectId::Rain:
+    case EffectId::Smoke:
+    case EffectId::SpaceFlight:
+        return std::make_unique<CDlgEffectPending>(options, id);
+    }
+    return nullptr;
+}
+
+} // namespace orvane

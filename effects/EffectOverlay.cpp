@@ -1,0 +1,126 @@
+#include "effects/EffectOverlay.h"
+
+#include "app/Options.h"
+#include "effects/FrameBuffer.h"
+#include "effects/OverlayPlacement.h"
+
+#include <shellapi.h>
+
+namespace orvane {
+namespace {
+
+constexpr UINT kPlacementFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
+
+} // namespace
+
+CDlgEffectOverlay::CDlgEffectOverlay(COptions& options, EffectId id, UINT templateId)
+    : CDialog(templateId), m_options(options), m_id(id) {}
+
+CDlgEffectOverlay::~CDlgEffectOverlay() = default;
+
+BOOL CDlgEffectOverlay::CreateOverlay() {
+    return Create(GetDesktopWindow()) != nullptr;
+}
+
+void CDlgEffectOverlay::StartEffect() {
+    // A second window would orphan the first, still animating with this object's state.
+    if (Running() || !CreateOverlay())
+        return;
+    ShowWindow(m_hWnd, SW_SHOW);
+    UpdateWindow(m_hWnd);
+}
+
+BOOL CDlgEffectOverlay::StopEffect() {
+    ReleaseEffect();
+    if (!Running())
+        return FALSE;
+    DestroyWindow();
+    return TRUE;
+}
+
+void CDlgEffectOverlay::SetPlacement(bool onTop) {
+    if (m_hWnd)
+        SetWindowPos(m_hWnd, onTop ? HWND_TOPMOST : HWND_BOTTOM, 0, 0, 0, 0, kPlacementFlags);
+}
+
+bool CDlgEffectOverlay::PlacementKey() const {
+    return m_options.GetBool(KeysOf(m_id).placementKey);
+}
+
+BOOL CDlgEffectOverlay::OnInitDialog() {
+    LoadSprites();
+    Place();
+    m_frame = std::make_unique<FrameBuffer>(Width(), Height());
+    m_shown = false;
+    ReadSettings();
+    SetTimer(m_hWnd, kFrameTimer, kFramePeriodMs, nullptr);
+    StartOwnTimers();
+    return TRUE;
+}
+
+void CDlgEffectOverlay::Place() {
+    APPBARDATA taskbar = {};
+    taskbar.cbSize = sizeof taskbar;
+    const auto state = static_cast<unsigned>(SHAppBarMessage(ABM_GETSTATE, &taskbar));
+    RECT work = {};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const OverlayBox box =
+        OverlayPlacement(state, {work.left, work.top, work.right, work.bottom},
+                         GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    MoveWindow(m_hWnd, box.left, box.top, box.width, box.height, TRUE);
+    GetWindowRect(m_hWnd, &m_overlay);
+    SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE) | WS_EX_LAYERED);
+    SetPlacement(PlacementKey());
+}
+
+void CDlgEffectOverlay::OnTimer(UINT_PTR id) {
+    if (!OnEffectTimer(id))
+        RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+bool CDlgEffectOverlay::OnPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(m_hWnd, &paint);
+    if (dc && m_frame && m_frame->Ok())
+        ShowFrame(dc);
+    EndPaint(m_hWnd, &paint);
+    return true;
+}
+
+void CDlgEffectOverlay::ShowFrame(HDC paintDc) {
+    SoftwareCanvas& canvas = m_frame->Canvas();
+    canvas.BeginFrame();
+    DrawFrame(canvas);
+    PixelRect changed = canvas.DirtyRect();
+    if (!m_shown)
+        changed = {0, 0, Width(), Height()};
+    // Nothing drawn now or before: the picture on screen is still right.
+    if (changed.Empty())
+        return;
+    POINT destination = {m_overlay.left, m_overlay.top};
+    SIZE size = {Width(), Height()};
+    POINT source = {0, 0};
+    BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    RECT dirty = {changed.left, changed.top, changed.right, changed.bottom};
+    UPDATELAYEREDWINDOWINFO info = {sizeof info, paintDc, &destination, &size,     m_frame->Dc(),
+                                    &source,     0,       &blend,       ULW_ALPHA, &dirty};
+    // A frame that fails leaves the previous one on screen.
+    if (UpdateLayeredWindowIndirect(m_hWnd, &info))
+        m_shown = true;
+}
+
+void CDlgEffectOverlay::OnDestroy() {
+    m_frame.reset();
+    ReleaseEffect();
+}
+
+INT_PTR CDlgEffectOverlay::OnMessage(UINT message, WPARAM wParam, LPARAM, bool&) {
+    // The key is read at each message, so a placement chosen on the page applies at once.
+    if (message == WM_SETFOCUS && !PlacementKey())
+        SetPlacement(false);
+    else if (message == WM_ACTIVATEAPP && wParam && PlacementKey())
+        SetPlacement(true);
+    return FALSE;
+}
+
+} // namespace orvane

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "effects/Canvas.h"
+#include "effects/EffectCatalog.h"
+#include "framework/Dialog.h"
+
+#include <windows.h>
+
+#include <memory>
+
+namespace orvane {
+
+class COptions;
+class FrameBuffer;
+
+// The window of one desktop effect: a borderless layered popup over the primary screen,
+// click-through, either above all windows ("On top") or at the bottom of the window order
+// ("On desktop"), redrawn by a 20 ms timer. The object lives for the whole run; starting
+// the effect creates its window and stopping destroys it.
+class CDlgEffectOverlay : public CDialog {
+public:
+    static constexpr UINT_PTR kFrameTimer = 1;
+    static constexpr UINT kFramePeriodMs = 20;
+
+    CDlgEffectOverlay(COptions& options, EffectId id, UINT templateId);
+    ~CDlgEffectOverlay() override;
+
+    EffectId Id() const { return m_id; }
+    bool Running() const { return GetSafeHwnd() != nullptr; }
+
+    // Creates, shows and paints the window; nothing when the effect runs already.
+    void StartEffect();
+    // Frees the pictures and particles and destroys the window with its timers. FALSE
+    // when there was no window.
+    BOOL StopEffect();
+    // Raises the window above all others (true) or sends it to the bottom. Without a
+    // window nothing happens; the placement key decides at the next start.
+    void SetPlacement(bool onTop);
+
+    // The drawing area, measured at start.
+    const RECT& OverlayRect() const { return m_overlay; }
+    int Width() const { return m_overlay.right - m_overlay.left; }
+    int Height() const { return m_overlay.bottom - m_overlay.top; }
+
+    // How many particles the effect keeps alive; a control page sets it while the effect
+    // runs and the effect converges to it.
+    int targetCount = 0;
+
+protected:
+    COptions& Options() { return m_options; }
+
+    // Creates the window (its OnInitDialog starts the effect); FALSE on failure.
+    virtual BOOL CreateOverlay();
+    // An effect's own parts of a start, in this order: its pictures (before the window is
+    // placed), its settings (after), its timers besides the frame timer.
+    virtual void LoadSprites() {}
+    virtual void ReadSettings() {}
+    virtual void StartOwnTimers() {}
+    // Tops up, draws and advances the effect by one frame. The canvas starts transparent.
+    virtual void DrawFrame(ICanvas& canvas) = 0;
+    // A timer of the effect's own; false leaves it to the frame tick.
+    virtual bool OnEffectTimer(UINT_PTR /*id*/) { return false; }
+    // Frees the pictures and particles.
+    virtual void ReleaseEffect() {}
+
+private:
+    BOOL OnInitDialog() override;
+    void OnTimer(UINT_PTR id) override;
+    bool OnPaint() override;
+    void OnDestroy() override;
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
+
+    void Place();
+    bool PlacementKey() const;
+    void ShowFrame(HDC paintDc);
+
+    COptions& m_options;
+    EffectId m_id;
+    RECT m_overlay = {};
+    std::unique_ptr<FrameBuffer> m_frame;
+    bool m_shown = false; // the first frame goes to the screen whole
+};
+
+} // namespace orvane
