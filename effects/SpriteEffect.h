@@ -73,6 +73,7 @@ public:
     void DrawFrame(ICanvas& canvas, int targetCount);
 
     ::orvane::Wind& Wind() { return m_wind; }
+    const ::orvane::Wind& Wind() const { return m_wind; }
     const std::vector<SpriteRecord>& Records() const { return m_records; }
 
 private:

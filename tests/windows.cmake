@@ -17,7 +17,7 @@ function(orvane_wine_tests target prefix)
   set_tests_properties(${added} PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL ON TIMEOUT 120)
 endfunction()
 
-add_library(orvane_test_support STATIC support/TempFolder.cpp)
+add_library(orvane_test_support STATIC support/ProcessCounters.cpp support/TempFolder.cpp)
 target_include_directories(orvane_test_support PUBLIC support ${CMAKE_SOURCE_DIR})
 target_link_libraries(orvane_test_support PUBLIC shell32)
 

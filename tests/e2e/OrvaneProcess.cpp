@@ -99,6 +99,14 @@ std::vector<HWND> OrvaneProcess::Dialogs() const {
     return search.found;
 }
 
+std::vector<HWND> OrvaneProcess::Overlays() const {
+    std::vector<HWND> overlays;
+    for (HWND window : Dialogs())
+        if (IsWindowVisible(window) && (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED))
+            overlays.push_back(window);
+    return overlays;
+}
+
 HWND OrvaneProcess::MainWindow(DWORD timeoutMs) const {
     HWND main = nullptr;
     WaitFor(

@@ -38,6 +38,8 @@ public:
 
     // Top-level windows of this process whose class is a dialog box (#32770).
     std::vector<HWND> Dialogs() const;
+    // Its visible top-level layered windows: the running effects' overlays.
+    std::vector<HWND> Overlays() const;
     // The main window, once it exists (visible or not).
     HWND MainWindow(DWORD timeoutMs = 15000) const;
     // Exit command of the tray menu; the program saves and ends.
