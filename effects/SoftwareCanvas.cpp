@@ -1,5 +1,6 @@
 #include "effects/SoftwareCanvas.h"
 
+#include "effects/Blend.h"
 #include "effects/Sprite.h"
 
 #include <algorithm>
@@ -13,6 +14,16 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 // GDI+'s default limit of a miter's length in half line widths.
 constexpr float kMiterLimit = 10.0f;
+
+// A sprite touches a few cache lines in each of many frame rows; asking for the rows
+// ahead keeps the memory busy while the current row is drawn.
+constexpr int kPrefetchRows = 2;
+
+inline void Prefetch(const std::uint32_t* pixels, int count) {
+    for (int i = 0; i < count; i += 16)
+        _mm_prefetch(reinterpret_cast<const char*>(pixels + i), _MM_HINT_T0);
+    _mm_prefetch(reinterpret_cast<const char*>(pixels + count - 1), _MM_HINT_T0);
+}
 
 // round(channel × factor / 255) for the four channels of a premultiplied pixel.
 inline std::uint32_t Scale(std::uint32_t p, std::uint32_t factor) {
@@ -34,15 +45,6 @@ inline void Put(std::uint32_t& destination, std::uint32_t source) {
         destination = source;
     else if (source)
         destination = Over(source, destination);
-}
-
-// p + (q − p) × f / 256 per channel, f from 0 to 256.
-inline std::uint32_t Lerp(std::uint32_t p, std::uint32_t q, std::uint32_t f) {
-    const std::uint32_t g = 256 - f;
-    const std::uint32_t rb = (((p & 0x00FF00FFu) * g + (q & 0x00FF00FFu) * f) >> 8) & 0x00FF00FFu;
-    const std::uint32_t ag =
-        (((p >> 8) & 0x00FF00FFu) * g + ((q >> 8) & 0x00FF00FFu) * f) & 0xFF00FF00u;
-    return rb | ag;
 }
 
 std::uint32_t Premultiply(Color c) {
@@ -203,10 +205,10 @@ void SoftwareCanvas::BlitExact(const Sprite& sprite, int x, int y) {
         return;
     const int pitch = sprite.Pitch();
     for (int row = top; row < bottom; ++row) {
+        if (row + kPrefetchRows < bottom)
+            Prefetch(Row(row + kPrefetchRows) + left, right - left);
         const std::uint32_t* source = sprite.Padded() + (row - y + 1) * pitch + (left - x + 1);
-        std::uint32_t* target = Row(row);
-        for (int column = left; column < right; ++column)
-            Put(target[column], *source++);
+        blend::OverSpan(Row(row) + left, source, right - left);
         Touch(row, left, right);
     }
 }
@@ -221,9 +223,12 @@ void SoftwareCanvas::BlitSampled(const Sprite& sprite, const TexelMap& map, Pixe
     const unsigned lastV = static_cast<unsigned>(sprite.Height());
     const int pitch = sprite.Pitch();
     const std::uint32_t* texels = sprite.Padded();
+    const blend::BilinearWeights& weights = blend::Weights();
     const auto stepU = static_cast<std::int32_t>(std::lround(map.dudx * 65536.0));
     const auto stepV = static_cast<std::int32_t>(std::lround(map.dvdx * 65536.0));
     for (int row = area.top; row < area.bottom; ++row) {
+        if (row + kPrefetchRows < area.bottom)
+            Prefetch(Row(row + kPrefetchRows) + area.left, area.right - area.left);
         const double rowU = map.u0 + map.dudy * row;
         const double rowV = map.v0 + map.dvdy * row;
         // Columns whose sample has a texel of the picture among its four neighbours.
@@ -250,11 +255,17 @@ void SoftwareCanvas::BlitSampled(const Sprite& sprite, const TexelMap& map, Pixe
             if (static_cast<unsigned>(iu) > lastU || static_cast<unsigned>(iv) > lastV)
                 continue;
             const std::uint32_t* t = texels + iv * pitch + iu;
-            const std::uint32_t p00 = t[0], p01 = t[1], p10 = t[pitch], p11 = t[pitch + 1];
-            if ((p00 | p01 | p10 | p11) == 0)
+            if ((t[0] | t[1] | t[pitch] | t[pitch + 1]) == 0)
                 continue;
-            const std::uint32_t fu = (su >> 8) & 0xFF, fv = (sv >> 8) & 0xFF;
-            Put(target[column], Lerp(Lerp(p00, p01, fu), Lerp(p10, p11, fu), fv));
+            const __m128i sample =
+                blend::Bilinear(t, pitch, (su >> 8) & 0xFF, (sv >> 8) & 0xFF, weights);
+            std::uint32_t& destination = target[column];
+            // Most samples land on transparent pixels or are opaque: nothing to blend.
+            const std::uint32_t narrow = blend::Narrow(sample);
+            if (destination == 0 || narrow >> 24 == 255)
+                destination = narrow;
+            else
+                destination = blend::Narrow(blend::OverWide(sample, blend::Widen(destination)));
         }
         Touch(row, start, end);
     }
