@@ -4,7 +4,6 @@
 #include "effects/Sprite.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <cstring>
 
@@ -108,18 +107,13 @@ inline float Overlap(int index, float from, float to) {
 
 } // namespace
 
-SoftwareCanvas::SoftwareCanvas(PixelBuffer buffer)
-    : m_buffer(buffer), m_rowLeft(std::max(buffer.height, 0), INT_MAX),
-      m_rowRight(std::max(buffer.height, 0), INT_MIN) {}
+SoftwareCanvas::SoftwareCanvas(PixelBuffer buffer) : m_buffer(buffer) {}
 
 void SoftwareCanvas::BeginFrame() {
-    for (int y = m_drawn.top; y < m_drawn.bottom; ++y) {
-        if (m_rowLeft[y] < m_rowRight[y])
-            std::memset(Row(y) + m_rowLeft[y], 0,
-                        sizeof(std::uint32_t) * (m_rowRight[y] - m_rowLeft[y]));
-        m_rowLeft[y] = INT_MAX;
-        m_rowRight[y] = INT_MIN;
-    }
+    for (const PixelRect& r : m_drawnRects)
+        for (int y = r.top; y < r.bottom; ++y)
+            std::memset(Row(y) + r.left, 0, sizeof(std::uint32_t) * (r.right - r.left));
+    m_drawnRects.clear();
     m_cleared = m_drawn;
     m_drawn = {};
 }
@@ -128,12 +122,11 @@ PixelRect SoftwareCanvas::DirtyRect() const {
     return Union(m_cleared, m_drawn);
 }
 
-void SoftwareCanvas::Touch(int y, int left, int right) {
-    if (left >= right)
+void SoftwareCanvas::Mark(PixelRect area) {
+    if (area.Empty())
         return;
-    m_rowLeft[y] = std::min(m_rowLeft[y], left);
-    m_rowRight[y] = std::max(m_rowRight[y], right);
-    m_drawn = Union(m_drawn, {left, y, right, y + 1});
+    m_drawnRects.push_back(area);
+    m_drawn = Union(m_drawn, area);
 }
 
 void SoftwareCanvas::DrawSprite(const Sprite& sprite, int x, int y, int angle) {
@@ -209,8 +202,8 @@ void SoftwareCanvas::BlitExact(const Sprite& sprite, int x, int y) {
             Prefetch(Row(row + kPrefetchRows) + left, right - left);
         const std::uint32_t* source = sprite.Padded() + (row - y + 1) * pitch + (left - x + 1);
         blend::OverSpan(Row(row) + left, source, right - left);
-        Touch(row, left, right);
     }
+    Mark({left, top, right, bottom});
 }
 
 void SoftwareCanvas::BlitSampled(const Sprite& sprite, const TexelMap& map, PixelRect area,
@@ -224,6 +217,7 @@ void SoftwareCanvas::BlitSampled(const Sprite& sprite, const TexelMap& map, Pixe
     const int pitch = sprite.Pitch();
     const std::uint32_t* texels = sprite.Padded();
     const blend::BilinearWeights& weights = blend::Weights();
+    PixelRect drawn;
     const auto stepU = static_cast<std::int32_t>(std::lround(map.dudx * 65536.0));
     const auto stepV = static_cast<std::int32_t>(std::lround(map.dvdx * 65536.0));
     for (int row = area.top; row < area.bottom; ++row) {
@@ -267,8 +261,9 @@ void SoftwareCanvas::BlitSampled(const Sprite& sprite, const TexelMap& map, Pixe
             else
                 destination = blend::Narrow(blend::OverWide(sample, blend::Widen(destination)));
         }
-        Touch(row, start, end);
+        drawn = Union(drawn, {start, row, end, row + 1});
     }
+    Mark(drawn);
 }
 
 void SoftwareCanvas::FillRect(float x, float y, float width, float height, Color color) {
@@ -297,8 +292,8 @@ void SoftwareCanvas::FillRect(float x, float y, float width, float height, Color
             else if (cover > 0)
                 Put(target[column], Scale(p, static_cast<std::uint32_t>(cover * 255.0f + 0.5f)));
         }
-        Touch(row, left, end);
     }
+    Mark({left, top, end, last});
 }
 
 bool SoftwareCanvas::BeginShape(float left, float top, float right, float bottom) {
@@ -318,6 +313,7 @@ void SoftwareCanvas::FillShape(Color color) {
     const std::uint32_t p = Premultiply(color);
     const int width = m_mask.Width();
     m_coverage.resize(width);
+    PixelRect drawn;
     for (int y = 0; y < m_mask.Height(); ++y) {
         m_mask.TakeRow(y, m_coverage.data());
         std::uint32_t* target = Row(m_mask.Top() + y) + m_mask.Left();
@@ -332,8 +328,11 @@ void SoftwareCanvas::FillShape(Color color) {
             first = std::min(first, x);
             last = x;
         }
-        Touch(m_mask.Top() + y, m_mask.Left() + first, m_mask.Left() + last + 1);
+        if (first <= last)
+            drawn = Union(drawn, {m_mask.Left() + first, m_mask.Top() + y, m_mask.Left() + last + 1,
+                                  m_mask.Top() + y + 1});
     }
+    Mark(drawn);
 }
 
 void SoftwareCanvas::FillRotatedRect(float cx, float cy, float width, float height, float angle,
@@ -477,6 +476,7 @@ void SoftwareCanvas::FillRadialGlow(float x, float y, float width, float height,
     const int top = std::max(0, static_cast<int>(std::floor(std::max(y, -1.0f))));
     const int right = std::min(Width(), static_cast<int>(std::ceil(std::min(x + width, 1e9f))));
     const int bottom = std::min(Height(), static_cast<int>(std::ceil(std::min(y + height, 1e9f))));
+    PixelRect drawn;
     auto mix = [](std::uint8_t from, std::uint8_t to, float t) {
         return static_cast<std::uint8_t>(from + (to - from) * t + 0.5f);
     };
@@ -501,8 +501,10 @@ void SoftwareCanvas::FillRadialGlow(float x, float y, float width, float height,
             first = std::min(first, column);
             last = column;
         }
-        Touch(row, first, last + 1);
+        if (first <= last)
+            drawn = Union(drawn, {first, row, last + 1, row + 1});
     }
+    Mark(drawn);
 }
 
 void SoftwareCanvas::Fill(Color color) {
@@ -516,8 +518,8 @@ void SoftwareCanvas::Fill(Color color) {
         else
             for (int column = 0; column < Width(); ++column)
                 target[column] = Over(p, target[column]);
-        Touch(row, 0, Width());
     }
+    Mark({0, 0, Width(), Height()});
 }
 
 } // namespace orvane

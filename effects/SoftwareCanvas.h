@@ -61,7 +61,8 @@ private:
     std::uint32_t* Row(int y) {
         return m_buffer.pixels + static_cast<std::ptrdiff_t>(y) * m_buffer.stride;
     }
-    void Touch(int y, int left, int right);
+    // Notes an area drawn this frame, for the next frame to clear.
+    void Mark(PixelRect area);
     void BlitExact(const Sprite& sprite, int x, int y);
     void BlitSampled(const Sprite& sprite, const TexelMap& map, PixelRect area, bool clampToEdge);
     // Starts a polygon shape covering at least the given bounds (clipped to the canvas).
@@ -71,9 +72,10 @@ private:
 
     PixelBuffer m_buffer;
     bool m_smoothing = true;
-    // The pixels this frame touched: per row [left, right), and their bounding box; and
-    // the box of what the previous frame drew, cleared by BeginFrame.
-    std::vector<int> m_rowLeft, m_rowRight;
+    // The areas this frame drew into, one per shape or picture, and their bounding box;
+    // and the box of what the previous frame drew, cleared by BeginFrame. Clearing area by
+    // area rather than row spans leaves the gaps between scattered sprites alone.
+    std::vector<PixelRect> m_drawnRects;
     PixelRect m_drawn, m_cleared;
     CoverageMask m_mask;
     std::vector<unsigned char> m_coverage;
