@@ -1,0 +1,147 @@
+// Frame rate and CPU of an effect window as the program runs it, for docs/performance.md.
+//   orvane_wine_framerate EFFECT [SECONDS [DENSITY]]
+// EFFECT is a sprite effect's name (LeafFall, FallingPetals, RainFlowers, Sweets, Hearts,
+// Balloons, Dandelions, LeavesInTheWind), run at the density (9 unless given); or
+// "floor": a layered window of the same size that hands an empty frame to the system
+// every 20 ms with the whole window as the dirty rectangle, the cost of showing frames
+// at all; or "floor-small": the same with a 64 × 64 dirty rectangle.
+#include "app/Options.h"
+#include "effects/EffectFactory.h"
+#include "framework/Gdiplus.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace {
+
+using namespace orvane;
+
+struct Named {
+    const char* name;
+    EffectId id;
+    const wchar_t* densityKey;
+};
+
+const Named kEffects[] = {
+    {"LeafFall", EffectId::LeafFall, L"iEffectsLeafFallDensity"},
+    {"FallingPetals", EffectId::FallingPetals, L"iEffectFallingPetalsDensity"},
+    {"RainFlowers", EffectId::RainFlowers, L"iEffectRainFlowersDensity"},
+    {"Sweets", EffectId::Sweets, L"iEffectSweetsDensity"},
+    {"Hearts", EffectId::Hearts, L"iEffectHeartsDensity"},
+    {"Balloons", EffectId::Balloons, L"iEffectsBalloonsDensity"},
+    {"Dandelions", EffectId::Dandelions, L"iEffectDandelionsDensity"},
+    {"LeavesInTheWind", EffectId::LeavesInTheWind, L"iEffectLeavesInTheWindDensity"},
+};
+
+double CpuSeconds() {
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    auto seconds = [](FILETIME t) {
+        return (static_cast<unsigned long long>(t.dwHighDateTime) << 32 | t.dwLowDateTime) / 1e7;
+    };
+    return seconds(kernel) + seconds(user);
+}
+
+// Counts the frame timer's ticks of one window while running the message loop.
+int RunLoop(HWND window, DWORD ms) {
+    int frames = 0;
+    const DWORD start = GetTickCount();
+    MSG message;
+    while (GetTickCount() - start < ms && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (message.message == WM_TIMER && message.hwnd == window && message.wParam == 1)
+            ++frames;
+        DispatchMessageW(&message);
+    }
+    return frames;
+}
+
+// The floor: an empty premultiplied frame over the same area, shown every tick.
+struct Floor {
+    HWND window = nullptr;
+    HDC dc = nullptr;
+    HBITMAP bitmap = nullptr;
+    int width = GetSystemMetrics(SM_CXSCREEN);
+    int height = GetSystemMetrics(SM_CYSCREEN) - 1;
+    RECT dirty;
+
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto* self = reinterpret_cast<Floor*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        if (message == WM_TIMER && self) {
+            POINT origin = {0, 0};
+            SIZE size = {self->width, self->height};
+            BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+            UPDATELAYEREDWINDOWINFO info = {sizeof info, nullptr, &origin, &size,     self->dc,
+                                            &origin,     0,       &blend,  ULW_ALPHA, &self->dirty};
+            UpdateLayeredWindowIndirect(hwnd, &info);
+            return 0;
+        }
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+
+    explicit Floor(bool small) : dirty{0, 0, small ? 64 : width, small ? 64 : height} {
+        WNDCLASSW cls = {};
+        cls.lpfnWndProc = Proc;
+        cls.hInstance = GetModuleHandleW(nullptr);
+        cls.lpszClassName = L"OrvaneFloor";
+        RegisterClassW(&cls);
+        window = CreateWindowExW(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW,
+                                 cls.lpszClassName, L"", WS_POPUP, 0, 0, width, height, nullptr,
+                                 nullptr, cls.hInstance, nullptr);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        BITMAPINFO info = {};
+        info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB};
+        void* bits = nullptr;
+        bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        dc = CreateCompatibleDC(nullptr);
+        SelectObject(dc, bitmap);
+        ShowWindow(window, SW_SHOWNA);
+        SetTimer(window, 1, 20, nullptr);
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr,
+                     "usage: orvane_wine_framerate EFFECT|floor|floor-small [SECONDS [DENSITY]]\n");
+        return 2;
+    }
+    const DWORD ms = (argc > 2 ? std::atoi(argv[2]) : 30) * 1000;
+    const int density = argc > 3 ? std::atoi(argv[3]) : 9;
+    GdiplusSession gdiplus;
+    COptions options;
+    std::unique_ptr<CDlgEffectOverlay> effect;
+    std::unique_ptr<Floor> floor;
+    HWND window = nullptr;
+    if (std::strncmp(argv[1], "floor", 5) == 0) {
+        floor = std::make_unique<Floor>(std::strcmp(argv[1], "floor-small") == 0);
+        window = floor->window;
+    } else {
+        for (const Named& named : kEffects)
+            if (std::strcmp(argv[1], named.name) == 0) {
+                options.SetInt(named.densityKey, density);
+                effect = CreateEffect(named.id, options);
+                effect->StartEffect();
+                window = effect->GetSafeHwnd();
+            }
+    }
+    if (!window) {
+        std::fprintf(stderr, "unknown effect %s\n", argv[1]);
+        return 2;
+    }
+    // The first seconds fill the screen; measure the steady state after them.
+    RunLoop(window, 5000);
+    const double cpuBefore = CpuSeconds();
+    const DWORD start = GetTickCount();
+    const int frames = RunLoop(window, ms);
+    const double elapsed = (GetTickCount() - start) / 1000.0;
+    const double cpu = CpuSeconds() - cpuBefore;
+    std::printf("%s density=%d frames=%d seconds=%.1f fps=%.1f cpu=%.0f%%\n", argv[1],
+                effect ? density : 0, frames, elapsed, frames / elapsed, 100.0 * cpu / elapsed);
+    return 0;
+}
