@@ -35,6 +35,6 @@ orvane_wine_tests(orvane_win_tests "win.")
 file(GLOB ORVANE_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/e2e/*.cpp)
 add_executable(orvane_e2e_tests ${ORVANE_E2E_TESTS})
 target_link_libraries(orvane_e2e_tests PRIVATE orvane_portable orvane_test_support gtest gtest_main
-                      user32 advapi32 shlwapi)
+                      user32 advapi32 shlwapi shell32 comctl32)
 add_dependencies(orvane_e2e_tests dist)
 orvane_wine_tests(orvane_e2e_tests "e2e.")
