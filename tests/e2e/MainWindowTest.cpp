@@ -84,6 +84,20 @@ TEST(MainWindow, HidesIntoTheTrayAndOnlyExitEndsTheProgram) {
     EXPECT_FALSE(TrayIconPresent(main));
 }
 
+TEST(MainWindow, SavesTheSettingsWhenTheUserSignsOut) {
+    OrvaneProcess orvane;
+    orvane.WriteSettings(L"[Settings]\r\niGarland=3\r\n");
+    ASSERT_TRUE(orvane.Start(L"-auto"));
+    HWND main = orvane.MainWindow();
+    ASSERT_NE(nullptr, main);
+    SendMessageW(main, WM_ENDSESSION, TRUE, 0);
+    const auto lines = ReadSection(ReadUtf16File(orvane.SettingsPath()), L"Settings");
+    EXPECT_EQ(107u, lines.size()) << "the whole table is written at once";
+    EXPECT_TRUE(orvane.Running());
+    orvane.Exit();
+    EXPECT_TRUE(orvane.WaitForExit());
+}
+
 TEST(MainWindow, ShowsTheTabsOfTheSystem) {
     // Wine pretends to be the Windows version its settings name for a program.
     const wchar_t kAppDefaults[] = L"Software\\Wine\\AppDefaults\\Orvane.exe";
