@@ -38,3 +38,7 @@ target_link_libraries(orvane_e2e_tests PRIVATE orvane_portable orvane_test_suppo
                       user32 advapi32 shlwapi shell32 comctl32)
 add_dependencies(orvane_e2e_tests dist)
 orvane_wine_tests(orvane_e2e_tests "e2e.")
+
+# The program must run on a bare Windows: no runtime DLLs beside it.
+add_test(NAME program_imports_only_system_dlls
+         COMMAND ${CMAKE_SOURCE_DIR}/tools/check-imports $<TARGET_FILE:Orvane>)
