@@ -43,6 +43,9 @@ void CDlgSRPCreation::CreateSystemRestorePoint(const std::wstring& description, 
 
 BOOL CDlgSRPCreation::OnInitDialog() {
     SetWindowTextW(m_hWnd, m_caption.c_str());
+    // A marquee bar is drawn moving only while its animation is on; the steps of the
+    // progress thread alone leave it standing still.
+    SendDlgItemMessageW(m_hWnd, IDC_SRP_PROGRESS, PBM_SETMARQUEE, TRUE, 0);
     m_busy = true;
     m_progressThread.reset(StartThread(ProgressThread, this));
     m_restorePointThread.reset(StartThread(RestorePointThread, this));
