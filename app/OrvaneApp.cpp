@@ -27,7 +27,9 @@ COrvaneApp& App() {
     return app;
 }
 
-COrvaneApp::COrvaneApp() = default;
+COrvaneApp::COrvaneApp()
+    : m_elevation(m_options, m_translator, m_instanceMutex, kInstanceMutexName, m_elevationSystem) {
+}
 COrvaneApp::~COrvaneApp() = default;
 
 BOOL COrvaneApp::InitInstance(const std::wstring& arguments) {
@@ -119,6 +121,10 @@ void COrvaneApp::ShutDown() {
     m_options.Save();
     if (m_monitorTimer)
         KillTimer(nullptr, m_monitorTimer);
+}
+
+void COrvaneApp::EnsureRestorePoint() {
+    m_elevation.EnsureRestorePoint(m_mainWindow ? m_mainWindow->GetSafeHwnd() : nullptr);
 }
 
 } // namespace orvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Elevation.h"
 #include "app/Options.h"
 #include "app/Translate.h"
 #include "effects/EffectCatalog.h"
@@ -40,6 +41,12 @@ public:
     // The object of an effect; null only before start-up has built them.
     CDlgEffectOverlay* Effect(EffectId id) { return m_effects[static_cast<std::size_t>(id)].get(); }
 
+    // Administrator rights, the elevated restart and the restore point that every tweak
+    // asks for before it changes the system (CElevation).
+    bool IsUserAdmin() { return m_elevation.IsUserAdmin(); }
+    bool RestartAsAdmin() { return m_elevation.RestartAsAdmin(); }
+    void EnsureRestorePoint();
+
     // The busy-state monitor's state.
     bool MonitorRunning() const { return m_monitorRunning; }
     bool PauseAtHighLoad() const { return m_pauseAtHighLoad; }
@@ -69,6 +76,8 @@ private:
     bool m_monitorRunning = true;
     bool m_pauseAtHighLoad = false;
     std::unique_ptr<COrvaneDlg> m_mainWindow;
+    CElevationSystem m_elevationSystem;
+    CElevation m_elevation;
 };
 
 // The one application object.

@@ -1,14 +1,107 @@
 #include "app/OrvaneDlg.h"
 
+#include "app/AboutDlg.h"
+#include "app/HelpLinks.h"
 #include "app/OrvaneApp.h"
+#include "app/SystemVersion.h"
+#include "background/DlgTabWallpaper.h"
+#include "background/DlgTabWallpaperScreensaver.h"
+#include "background/DlgTabWallpaperVideo.h"
+#include "background/DlgTabWallpaperWeb.h"
+#include "effectpages/DlgTabEffects.h"
+#include "framework/PngResource.h"
+#include "nightlight/DlgTabNightShift.h"
+#include "personalize/DlgTabCursor.h"
+#include "personalize/DlgTabLogon.h"
+#include "personalize/DlgTabScreensaver.h"
 #include "resources/ids_app.h"
+#include "resources/ids_pages.h"
+#include "tweaks/DlgTabTweaks.h"
+
+#include <shellapi.h>
 
 namespace orvane {
+namespace {
 
-COrvaneDlg::COrvaneDlg() : CDialog(IDD_MAIN) {}
+constexpr UINT kAboutSystemCommand = 16;
+constexpr int kPageLeft = 1, kPageTop = 22, kPageWidth = 699, kPageHeight = 396;
+constexpr UINT kTrayDelayMs = 500;
+
+bool VersionAtLeast(DWORD major, DWORD minor) {
+    OSVERSIONINFOEXW info = {};
+    info.dwOSVersionInfoSize = sizeof info;
+    info.dwMajorVersion = major;
+    info.dwMinorVersion = minor;
+    info.wServicePackMajor = 0;
+    DWORDLONG condition = 0;
+    VER_SET_CONDITION(condition, VER_MAJORVERSION, VER_GREATER_EQUAL);
+    VER_SET_CONDITION(condition, VER_MINORVERSION, VER_GREATER_EQUAL);
+    VER_SET_CONDITION(condition, VER_SERVICEPACKMAJOR, VER_GREATER_EQUAL);
+    return VerifyVersionInfoW(&info, VER_MAJORVERSION | VER_MINORVERSION | VER_SERVICEPACKMAJOR,
+                              condition) != FALSE;
+}
+
+unsigned CurrentBuildNumber() {
+    wchar_t text[32] = L"";
+    DWORD size = sizeof text - sizeof(wchar_t);
+    UniqueKey key;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", 0,
+                      KEY_QUERY_VALUE | KEY_WOW64_64KEY, key.receive()) != ERROR_SUCCESS ||
+        RegQueryValueExW(key.get(), L"CurrentBuildNumber", nullptr, nullptr,
+                         reinterpret_cast<BYTE*>(text), &size) != ERROR_SUCCESS)
+        return 0;
+    return static_cast<unsigned>(wcstoul(text, nullptr, 10));
+}
+
+} // namespace
+
+SystemVersion CurrentSystemVersion() {
+    static const SystemVersion kKnown[] = {{10, 0, 0}, {6, 3, 0}, {6, 2, 0}, {6, 1, 0}, {6, 0, 0}};
+    for (SystemVersion version : kKnown)
+        if (VersionAtLeast(version.major, version.minor)) {
+            version.build = CurrentBuildNumber();
+            return version;
+        }
+    return {5, 1, 0};
+}
+
+COrvaneDlg::COrvaneDlg()
+    : CDialog(IDD_MAIN), m_logonTab(HasLogonScreenTab(CurrentSystemVersion())),
+      m_wallpaper(std::make_unique<CDlgTabWallpaper>()),
+      m_video(std::make_unique<CDlgTabWallpaperVideo>()),
+      m_web(std::make_unique<CDlgTabWallpaperWeb>()),
+      m_screensaverBackground(std::make_unique<CDlgTabWallpaperScreensaver>()),
+      m_screensaver(std::make_unique<CDlgTabScreensaver>()),
+      m_logon(std::make_unique<CDlgTabLogon>()), m_cursor(std::make_unique<CDlgTabCursor>()),
+      m_effects(std::make_unique<CDlgTabEffects>()),
+      m_tweaks(std::make_unique<CDlgTabTweaks>(SystemName(CurrentSystemVersion()))),
+      m_nightShift(std::make_unique<CDlgTabNightShift>()) {
+    const Tab all[] = {{m_wallpaper.get(), 6, 0},  {m_video.get(), 7, 1},
+                       {m_web.get(), 8, 2},        {m_screensaverBackground.get(), 203, 3},
+                       {m_screensaver.get(), 164, 4}, {m_logon.get(), 9, 5},
+                       {m_cursor.get(), 223, 6},   {m_effects.get(), 12, 7},
+                       {m_tweaks.get(), 10, 8},    {m_nightShift.get(), 11, 9}};
+    for (const Tab& tab : all)
+        if (tab.page != m_logon.get() || m_logonTab)
+            m_tabs.push_back(tab);
+}
+
+COrvaneDlg::~COrvaneDlg() {
+    if (m_tabImages)
+        ImageList_Destroy(m_tabImages);
+}
 
 BOOL COrvaneDlg::OnInitDialog() {
     const HINSTANCE module = GetModuleHandleW(nullptr);
+    // The About item reads the resource itself: it is English whatever the language.
+    const wchar_t* about = nullptr;
+    const int aboutLength = LoadStringW(module, 0, reinterpret_cast<LPWSTR>(&about), 0);
+    if (HMENU system = GetSystemMenu(m_hWnd, FALSE); system && aboutLength > 0) {
+        const std::wstring text(about, static_cast<std::size_t>(aboutLength));
+        AppendMenuW(system, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(system, MF_STRING, kAboutSystemCommand, text.c_str());
+    }
+
     m_bigIcon.reset(static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(IDR_MAINFRAME),
                                                   IMAGE_ICON, GetSystemMetrics(SM_CXICON),
                                                   GetSystemMetrics(SM_CYICON), 0)));
@@ -17,34 +110,227 @@ BOOL COrvaneDlg::OnInitDialog() {
                                                     GetSystemMetrics(SM_CYSMICON), 0)));
     SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_bigIcon.get()));
     SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.get()));
+
+    m_background = LoadPngResource(664);
+    m_tray.SetWindow(m_hWnd);
+    m_tray.Add();
+    CreateTabs();
     RetranslateWindow();
     if (!m_startHidden)
         SetForegroundWindow(m_hWnd);
     return TRUE;
 }
 
+void COrvaneDlg::CreateTabs() {
+    static const UINT kIcons[] = {IDI_TAB_WALLPAPER, IDI_TAB_WALLPAPER_VIDEO, IDI_TAB_WALLPAPER_WEB,
+                                  IDI_TAB_WALLPAPER_SCREENSAVER, IDI_TAB_SCREENSAVER, IDI_TAB_LOGON,
+                                  IDI_TAB_CURSOR, IDI_TAB_EFFECTS, IDI_TAB_TWEAKS,
+                                  IDI_TAB_NIGHTSHIFT};
+    HWND tabs = Item(IDC_MAIN_TABS);
+    m_tabImages = ImageList_Create(16, 16, ILC_COLOR32, 8, 8);
+    for (UINT id : kIcons) {
+        UniqueIcon icon(static_cast<HICON>(
+            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, 16, 16, 0)));
+        ImageList_AddIcon(m_tabImages, icon.get());
+    }
+    SendMessageW(tabs, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_tabImages));
+
+    for (std::size_t i = 0; i < m_tabs.size(); ++i) {
+        const Tab& tab = m_tabs[i];
+        TCITEMW item = {};
+        item.mask = TCIF_TEXT | TCIF_IMAGE | TCIF_PARAM;
+        item.pszText = const_cast<wchar_t*>(App().Text(tab.textId).c_str());
+        item.iImage = tab.image;
+        item.lParam = reinterpret_cast<LPARAM>(tab.page);
+        SendMessageW(tabs, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+        HWND page = tab.page->Create(tabs);
+        SetWindowPos(page, nullptr, kPageLeft, kPageTop, kPageWidth, kPageHeight, SWP_NOZORDER);
+        ShowWindow(page, i == 0 ? SW_SHOW : SW_HIDE);
+    }
+}
+
+CPage* COrvaneDlg::PageOfTab(int index) const {
+    TCITEMW item = {};
+    item.mask = TCIF_PARAM;
+    if (index < 0 || !SendMessageW(Item(IDC_MAIN_TABS), TCM_GETITEMW, index,
+                                   reinterpret_cast<LPARAM>(&item)))
+        return nullptr;
+    return reinterpret_cast<CPage*>(item.lParam);
+}
+
 void COrvaneDlg::RetranslateWindow() {
+    HWND tabs = Item(IDC_MAIN_TABS);
+    for (std::size_t i = 0; i < m_tabs.size(); ++i) {
+        TCITEMW item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<wchar_t*>(App().Text(m_tabs[i].textId).c_str());
+        SendMessageW(tabs, TCM_SETITEMW, i, reinterpret_cast<LPARAM>(&item));
+    }
+    for (const Tab& tab : m_tabs)
+        tab.page->ApplyTexts();
+
+    if (CPage* current = PageOfTab(static_cast<int>(SendMessageW(tabs, TCM_GETCURSEL, 0, 0)))) {
+        ShowWindow(current->GetSafeHwnd(), SW_HIDE);
+        ShowWindow(current->GetSafeHwnd(), SW_SHOW);
+    }
+
     static const WORD kBarPositions[] = {ID_MENU_SETTINGS, 13, 0, 14};
     static const WORD kBarCommands[] = {ID_MENU_HELP, 14, ID_MENU_CHECK_UPDATES, 15, ID_MENU_ABOUT, 0};
     App().Translator().TranslateMenu(GetMenu(m_hWnd), kBarPositions, 4, kBarCommands, 6);
     DrawMenuBar(m_hWnd);
 }
 
-bool COrvaneDlg::OnCommand(WORD id, WORD notifyCode, HWND control) {
-    // Until the tray exists, closing the window ends the program like Exit does.
-    if (id == IDCANCEL || id == IDOK || id == ID_TRAY_EXIT) {
-        EndDialog(0);
-        return true;
-    }
-    return CDialog::OnCommand(id, notifyCode, control);
+void COrvaneDlg::RefreshBackgroundPages() {
+    // The background, screen-saver and night-light pages refresh themselves here as
+    // they are built.
 }
 
-INT_PTR COrvaneDlg::OnMessage(UINT message, WPARAM, LPARAM lParam, bool& handled) {
-    if (message == WM_WINDOWPOSCHANGING && m_startHidden) {
-        reinterpret_cast<WINDOWPOS*>(lParam)->flags &= ~SWP_SHOWWINDOW;
-        handled = true;
+bool COrvaneDlg::OnNotify(NMHDR* header, LRESULT& result) {
+    if (header->idFrom != IDC_MAIN_TABS)
+        return false;
+    const int current = static_cast<int>(SendMessageW(header->hwndFrom, TCM_GETCURSEL, 0, 0));
+    CPage* page = PageOfTab(current);
+    if (!page)
+        return false;
+    if (header->code == TCN_SELCHANGING)
+        ShowWindow(page->GetSafeHwnd(), SW_HIDE);
+    else if (header->code == TCN_SELCHANGE)
+        ShowWindow(page->GetSafeHwnd(), SW_SHOW);
+    else
+        return false;
+    result = FALSE; // allow the change
+    return true;
+}
+
+bool COrvaneDlg::OnCommand(WORD id, WORD, HWND) {
+    const std::wstring language = App().Options().GetString(L"strLanguage");
+    switch (id) {
+    case ID_TRAY_OPEN: Open(); return true;
+    case ID_TRAY_HELP:
+    case ID_MENU_HELP: OpenAddress(HelpAddress(L"help", language)); return true;
+    case ID_TRAY_CHECK_UPDATES:
+    case ID_MENU_CHECK_UPDATES: OpenAddress(UpdateAddress(language)); return true;
+    case ID_TRAY_EXIT: Exit(); return true;
+    case ID_MENU_SETTINGS: return true; // the settings dialog joins here
+    case ID_MENU_ABOUT: ShowAbout(); return true;
+    case IDOK:
+    case IDCANCEL: return true; // Enter and Escape must not end the program
+    default: return false;
     }
-    return 0;
+}
+
+void COrvaneDlg::OpenAddress(const std::wstring& address) {
+    ShellExecuteW(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+}
+
+void COrvaneDlg::ShowAbout() {
+    CAboutDlg about;
+    about.DoModal(m_hWnd);
+}
+
+void COrvaneDlg::Open() {
+    m_startHidden = false;
+    ShowWindow(m_hWnd, SW_SHOW);
+    ShowWindow(m_hWnd, SW_RESTORE);
+    SetForegroundWindow(m_hWnd);
+    m_tray.Remove();
+}
+
+void COrvaneDlg::Exit() {
+    // Stopping the backgrounds and restoring the night light join here with their features.
+    KillTimer(m_hWnd, kTrayTimer);
+    m_tray.Remove();
+    EndDialog(0);
+}
+
+void COrvaneDlg::ShowTrayMenu() {
+    SetForegroundWindow(m_hWnd);
+    UniqueMenu menu(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_TRAY_MENU)));
+    HMENU popup = menu ? GetSubMenu(menu.get(), 0) : nullptr;
+    if (!popup)
+        return;
+    static const WORD kItems[] = {ID_TRAY_OPEN, 17, 0, CTranslate::kSkipPosition,
+                                  ID_TRAY_HELP, 14, ID_TRAY_CHECK_UPDATES, 15,
+                                  0, CTranslate::kSkipPosition, ID_TRAY_EXIT, 16};
+    App().Translator().TranslateMenu(popup, kItems, 12, nullptr, 0);
+    SetMenuDefaultItem(popup, ID_TRAY_OPEN, FALSE);
+    POINT cursor;
+    GetCursorPos(&cursor);
+    TrackPopupMenu(popup, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, m_hWnd, nullptr);
+    PostMessageW(m_hWnd, WM_NULL, 0, 0);
+}
+
+void COrvaneDlg::OnTimer(UINT_PTR id) {
+    if (id != kTrayTimer)
+        return;
+    // Half a second after minimising, so the shrinking animation ends before the
+    // window disappears into the tray.
+    KillTimer(m_hWnd, kTrayTimer);
+    if (IsIconic(m_hWnd)) {
+        ShowWindow(m_hWnd, SW_HIDE);
+        m_tray.Add();
+    }
+}
+
+bool COrvaneDlg::OnPaint() {
+    if (IsIconic(m_hWnd) || !m_background)
+        return false;
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(m_hWnd, &paint);
+    {
+        Gdiplus::Graphics graphics(dc);
+        graphics.DrawImage(m_background.get(), 0, 0, m_background->GetWidth(),
+                           m_background->GetHeight());
+    }
+    EndPaint(m_hWnd, &paint);
+    return true;
+}
+
+void COrvaneDlg::OnDestroy() {
+    KillTimer(m_hWnd, kTrayTimer);
+    m_background.reset();
+    // Page windows are children of the tab control and go with it.
+}
+
+INT_PTR COrvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
+    switch (message) {
+    case WM_WINDOWPOSCHANGING:
+        if (m_startHidden)
+            reinterpret_cast<WINDOWPOS*>(lParam)->flags &= ~SWP_SHOWWINDOW;
+        return FALSE;
+    case WM_CLOSE:
+        ShowWindow(m_hWnd, SW_SHOWMINIMIZED);
+        handled = true;
+        return TRUE;
+    case WM_SIZE:
+        if (wParam == SIZE_MINIMIZED)
+            SetTimer(m_hWnd, kTrayTimer, kTrayDelayMs, nullptr);
+        return FALSE;
+    case WM_SYSCOMMAND:
+        if (wParam >= 16 && wParam <= 31) {
+            ShowAbout();
+            handled = true;
+            return TRUE;
+        }
+        return FALSE;
+    case CTray::kCallbackMessage:
+        if (lParam == WM_LBUTTONDBLCLK)
+            Open();
+        else if (lParam == WM_RBUTTONUP)
+            ShowTrayMenu();
+        handled = true;
+        SetResult(1);
+        return TRUE;
+    case WM_ENDSESSION:
+        // Signing out ends the process without the shut-down steps: keep the settings.
+        App().Options().Save();
+        return FALSE;
+    case WM_QUERYDRAGICON:
+        handled = true;
+        return reinterpret_cast<INT_PTR>(m_smallIcon.get());
+    default:
+        return FALSE;
+    }
 }
 
 } // namespace orvane

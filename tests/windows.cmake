@@ -12,9 +12,13 @@ add_test(NAME wine_cleanup COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-env stop ${ORV
 set_tests_properties(wine_setup PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
 set_tests_properties(wine_cleanup PROPERTIES FIXTURES_CLEANUP wine)
 
+# The runnable folder, as Windows programs under Wine see it.
+string(REPLACE "/" "\\" dist_windows_path "Z:${ORVANE_DIST_DIR}")
+
 function(orvane_wine_tests target prefix)
   gtest_add_tests(TARGET ${target} TEST_PREFIX "${prefix}" TEST_LIST added)
-  set_tests_properties(${added} PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL ON TIMEOUT 120)
+  set_tests_properties(${added} PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL ON TIMEOUT 120
+                       ENVIRONMENT "ORVANE_DIST=${dist_windows_path}")
 endfunction()
 
 add_library(orvane_test_support STATIC support/ProcessCounters.cpp support/TempFolder.cpp)
@@ -25,15 +29,16 @@ file(GLOB ORVANE_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/win/*.cpp
 add_executable(orvane_win_tests ${ORVANE_WIN_TESTS})
 target_link_libraries(orvane_win_tests PRIVATE orvane_win orvane_resources orvane_test_support
                       gtest gtest_main)
+add_dependencies(orvane_win_tests dist)
 orvane_wine_tests(orvane_win_tests "win.")
 
-# The end-to-end tests find the runnable folder through the environment.
-string(REPLACE "/" "\\" dist_windows_path "Z:${ORVANE_DIST_DIR}")
 file(GLOB ORVANE_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/e2e/*.cpp)
 add_executable(orvane_e2e_tests ${ORVANE_E2E_TESTS})
 target_link_libraries(orvane_e2e_tests PRIVATE orvane_portable orvane_test_support gtest gtest_main
-                      user32 advapi32 shlwapi)
+                      user32 advapi32 shlwapi shell32 comctl32)
 add_dependencies(orvane_e2e_tests dist)
-gtest_add_tests(TARGET orvane_e2e_tests TEST_PREFIX "e2e." TEST_LIST e2e)
-set_tests_properties(${e2e} PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL ON TIMEOUT 120
-                     ENVIRONMENT "ORVANE_DIST=${dist_windows_path}")
+orvane_wine_tests(orvane_e2e_tests "e2e.")
+
+# The program must run on a bare Windows: no runtime DLLs beside it.
+add_test(NAME program_imports_only_system_dlls
+         COMMAND ${CMAKE_SOURCE_DIR}/tools/check-imports $<TARGET_FILE:Orvane>)

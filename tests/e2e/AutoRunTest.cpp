@@ -64,10 +64,7 @@ void SetRunValue(DWORD type, const std::wstring& text) {
 void RunOnce(const std::wstring& settings) {
     OrvaneProcess orvane;
     orvane.WriteSettings(settings);
-    ASSERT_TRUE(orvane.Start());
-    ASSERT_NE(nullptr, orvane.MainWindow());
-    orvane.Exit();
-    ASSERT_TRUE(orvane.WaitForExit());
+    ASSERT_TRUE(orvane.RunOnce());
 }
 
 TEST(AutoRun, WritesTheRunValueWithTheAutoArgument) {

@@ -125,6 +125,17 @@ void OrvaneProcess::Exit() {
         PostMessageW(main, WM_COMMAND, ID_TRAY_EXIT, 0);
 }
 
+bool OrvaneProcess::RunOnce(const std::wstring& arguments) {
+    if (!Start(arguments) || !MainWindow())
+        return false;
+    Exit();
+    return WaitForExit();
+}
+
+std::vector<std::pair<std::wstring, std::wstring>> OrvaneProcess::StoredSettings() const {
+    return ReadSection(ReadUtf16File(SettingsPath()), L"Settings");
+}
+
 std::wstring WindowText(HWND window) {
     wchar_t buffer[2048] = L"";
     GetWindowTextW(window, buffer, 2048);

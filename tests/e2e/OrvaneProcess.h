@@ -44,6 +44,10 @@ public:
     HWND MainWindow(DWORD timeoutMs = 15000) const;
     // Exit command of the tray menu; the program saves and ends.
     void Exit();
+    // Starts, waits for the main window, exits; true when all of it happened.
+    bool RunOnce(const std::wstring& arguments = L"");
+    // The "Settings" section of settings.ini as the program left it.
+    std::vector<std::pair<std::wstring, std::wstring>> StoredSettings() const;
 
 private:
     TempFolder m_appData;

@@ -31,12 +31,9 @@ TEST(Startup, FirstRunWritesEveryKeyInTableOrderOnExit) {
 TEST(Startup, AFileWithOneKeyKeepsTheOtherDefaultsAndIsRewrittenWhole) {
     OrvaneProcess orvane;
     orvane.WriteSettings(L"[Settings]\r\nfEffectsLeafFall=1\r\niNightShiftTransitionPhase=-5\r\n");
-    ASSERT_TRUE(orvane.Start());
-    ASSERT_NE(nullptr, orvane.MainWindow());
-    orvane.Exit();
-    ASSERT_TRUE(orvane.WaitForExit());
+    ASSERT_TRUE(orvane.RunOnce());
 
-    const auto lines = ReadSection(ReadUtf16File(orvane.SettingsPath()), L"Settings");
+    const auto lines = orvane.StoredSettings();
     ASSERT_EQ(kSettingDefaultCount, lines.size());
     for (const auto& [key, value] : lines) {
         if (key == L"fEffectsLeafFall")
@@ -54,12 +51,9 @@ TEST(Startup, KeepsUnicodePathsInTheDataFolderAndInValues) {
     OrvaneProcess orvane(L"-\u0422\u0435\u0441\u0442-\u6D4B\u8BD5");
     const std::wstring cursorPath = L"C:\\\u041A\u0443\u0440\u0441\u043E\u0440\u044B\\\u5149\u6807";
     orvane.WriteSettings(L"[Settings]\r\nstrCursorPath=" + cursorPath + L"\r\n");
-    ASSERT_TRUE(orvane.Start());
-    ASSERT_NE(nullptr, orvane.MainWindow());
-    orvane.Exit();
-    ASSERT_TRUE(orvane.WaitForExit());
+    ASSERT_TRUE(orvane.RunOnce());
 
-    const auto lines = ReadSection(ReadUtf16File(orvane.SettingsPath()), L"Settings");
+    const auto lines = orvane.StoredSettings();
     ASSERT_EQ(kSettingDefaultCount, lines.size());
     bool found = false;
     for (const auto& [key, value] : lines)

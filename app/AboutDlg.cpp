@@ -1,0 +1,133 @@
+#include "app/AboutDlg.h"
+
+#include "app/HelpLinks.h"
+#include "app/OrvaneApp.h"
+#include "framework/PngResource.h"
+#include "framework/Procedure.h"
+#include "resources/ids_app.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+namespace orvane {
+namespace {
+
+constexpr unsigned kTextVersion = 1;
+constexpr unsigned kTextAbout = 2;
+
+// The ActiveX host window class of the system's ATL library: given a URL as its text,
+// it creates a WebBrowser control and navigates to it.
+bool RegisterActiveXHost() {
+    static const bool registered = [] {
+        HMODULE atl = LoadLibraryW(L"atl.dll"); // stays loaded: its windows may outlive us
+        using Init = BOOL(WINAPI*)();
+        auto init = GetProcedure<Init>(atl, "AtlAxWinInit");
+        return init && init();
+    }();
+    return registered;
+}
+
+bool HostsControl(HWND host) {
+    using GetControl = HRESULT(WINAPI*)(HWND, IUnknown**);
+    auto get = GetProcedure<GetControl>(GetModuleHandleW(L"atl.dll"), "AtlAxGetControl");
+    IUnknown* control = nullptr;
+    if (!get || FAILED(get(host, &control)) || !control)
+        return false;
+    control->Release();
+    return true;
+}
+
+std::wstring FileUrl(std::wstring path) {
+    for (wchar_t& c : path)
+        if (c == L'\\')
+            c = L'/';
+    return L"file:///" + path;
+}
+
+} // namespace
+
+CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUTBOX) {}
+
+BOOL CAboutDlg::OnInitDialog() {
+    SetWindowTextW(m_hWnd, App().Text(kTextAbout).c_str());
+    SetDlgItemTextW(m_hWnd, IDC_ABOUT_VERSION, App().Text(kTextVersion).c_str());
+
+    HWND name = Item(IDC_ABOUT_NAME);
+    LOGFONTW font = {};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(name, WM_GETFONT, 0, 0)), sizeof font, &font);
+    font.lfWeight = FW_BOLD;
+    font.lfHeight = 14;
+    m_nameFont.reset(CreateFontIndirectW(&font));
+    SendMessageW(name, WM_SETFONT, reinterpret_cast<WPARAM>(m_nameFont.get()), FALSE);
+
+    m_backdrop = LoadPngResource(665);
+    m_mark = LoadPngResource(545);
+    ShowCreditsPage();
+    return TRUE;
+}
+
+void CAboutDlg::ShowCreditsPage() {
+    const bool russian = App().Options().GetString(L"strLanguage") == L"Russian";
+    const std::wstring page =
+        App().ProgramFolder() + (russian ? L"\\credits_ru.html" : L"\\credits_en.html");
+    if (GetFileAttributesW(page.c_str()) == INVALID_FILE_ATTRIBUTES || !RegisterActiveXHost())
+        return;
+    HWND placeholder = Item(IDC_ABOUT_CREDITS);
+    RECT area;
+    GetWindowRect(placeholder, &area);
+    MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&area), 2);
+    HWND host = CreateWindowExW(0, L"AtlAxWin", FileUrl(page).c_str(), WS_CHILD | WS_VISIBLE,
+                                area.left, area.top, area.right - area.left,
+                                area.bottom - area.top, m_hWnd, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    if (!host)
+        return;
+    if (!HostsControl(host)) { // no browser engine: keep the plain text
+        ::DestroyWindow(host);
+        return;
+    }
+    ::DestroyWindow(placeholder);
+    SetWindowLongPtrW(host, GWLP_ID, IDC_ABOUT_CREDITS);
+    m_creditsPage = host;
+}
+
+bool CAboutDlg::OnNotify(NMHDR* header, LRESULT&) {
+    if (header->idFrom != IDC_ABOUT_LINK || (header->code != NM_CLICK && header->code != NM_RETURN))
+        return false;
+    ShellExecuteW(nullptr, L"open", kMakerSite, nullptr, nullptr, SW_SHOWNORMAL);
+    return true;
+}
+
+bool CAboutDlg::OnPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(m_hWnd, &paint);
+    {
+        Gdiplus::Graphics graphics(dc);
+        if (m_backdrop)
+            graphics.DrawImage(m_backdrop.get(), 0, 0, m_backdrop->GetWidth(), m_backdrop->GetHeight());
+        if (m_mark)
+            graphics.DrawImage(m_mark.get(), 191, 11, m_mark->GetWidth(), m_mark->GetHeight());
+    }
+    EndPaint(m_hWnd, &paint);
+    return true;
+}
+
+void CAboutDlg::OnDestroy() {
+    m_backdrop.reset();
+    m_mark.reset();
+    m_creditsPage = nullptr;
+}
+
+INT_PTR CAboutDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
+    if (message != WM_CTLCOLORSTATIC)
+        return FALSE;
+    // Statics show the backdrop through; the product name is green.
+    HDC dc = reinterpret_cast<HDC>(wParam);
+    SetBkMode(dc, TRANSPARENT);
+    if (GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == IDC_ABOUT_NAME)
+        SetTextColor(dc, RGB(0, 210, 0));
+    handled = true;
+    return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
+}
+
+} // namespace orvane

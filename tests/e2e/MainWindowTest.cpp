@@ -1,0 +1,186 @@
+#include "OrvaneProcess.h"
+
+#include "resources/ids_app.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+#include <shellapi.h>
+#include <shlwapi.h>
+
+namespace orvane::test {
+namespace {
+
+constexpr UINT kTrayCallback = 0x465;
+
+// Whether the shell holds Orvane's tray icon: modifying an icon that is not there fails.
+bool TrayIconPresent(HWND main) {
+    NOTIFYICONDATAW data = {};
+    data.cbSize = sizeof data;
+    data.hWnd = main;
+    data.uID = 128;
+    data.uFlags = NIF_TIP;
+    wcscpy(data.szTip, L"Orvane");
+    return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
+// A tab item read across processes: the tab control writes into the owner's memory.
+struct TabItem {
+    std::wstring text;
+    int image = -1;
+};
+
+TabItem ReadTab(HANDLE process, HWND tabs, int index) {
+    struct Remote {
+        TCITEMW item;
+        wchar_t text[128];
+    };
+    TabItem result;
+    auto* remote = static_cast<Remote*>(
+        VirtualAllocEx(process, nullptr, sizeof(Remote), MEM_COMMIT, PAGE_READWRITE));
+    if (!remote)
+        return result;
+    Remote local = {};
+    local.item.mask = TCIF_TEXT | TCIF_IMAGE;
+    local.item.pszText = remote->text;
+    local.item.cchTextMax = 128;
+    WriteProcessMemory(process, remote, &local, sizeof local, nullptr);
+    if (SendMessageW(tabs, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&remote->item)) &&
+        ReadProcessMemory(process, remote, &local, sizeof local, nullptr)) {
+        result.text = local.text;
+        result.image = local.item.iImage;
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    return result;
+}
+
+TEST(MainWindow, HidesIntoTheTrayAndOnlyExitEndsTheProgram) {
+    OrvaneProcess orvane;
+    ASSERT_TRUE(orvane.Start(L"-auto"));
+    HWND main = orvane.MainWindow();
+    ASSERT_NE(nullptr, main);
+    ASSERT_TRUE(WaitFor([&] { return TrayIconPresent(main); }));
+    EXPECT_FALSE(IsWindowVisible(main));
+
+    // A double click on the icon opens the window and takes the icon away.
+    PostMessageW(main, kTrayCallback, 128, WM_LBUTTONDBLCLK);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }));
+    EXPECT_TRUE(WaitFor([&] { return !TrayIconPresent(main); }));
+
+    // The close box hides the window into the tray; the program goes on.
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }));
+    EXPECT_TRUE(WaitFor([&] { return TrayIconPresent(main); }));
+    Sleep(500);
+    EXPECT_TRUE(orvane.Running());
+
+    // Open from the tray menu's command works the same way.
+    PostMessageW(main, WM_COMMAND, ID_TRAY_OPEN, 0);
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }));
+
+    orvane.Exit();
+    ASSERT_TRUE(orvane.WaitForExit());
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(orvane.SettingsPath().c_str()));
+    EXPECT_FALSE(TrayIconPresent(main));
+}
+
+TEST(MainWindow, SavesTheSettingsWhenTheUserSignsOut) {
+    OrvaneProcess orvane;
+    orvane.WriteSettings(L"[Settings]\r\niGarland=3\r\n");
+    ASSERT_TRUE(orvane.Start(L"-auto"));
+    HWND main = orvane.MainWindow();
+    ASSERT_NE(nullptr, main);
+    SendMessageW(main, WM_ENDSESSION, TRUE, 0);
+    const auto lines = ReadSection(ReadUtf16File(orvane.SettingsPath()), L"Settings");
+    EXPECT_EQ(107u, lines.size()) << "the whole table is written at once";
+    EXPECT_TRUE(orvane.Running());
+    orvane.Exit();
+    EXPECT_TRUE(orvane.WaitForExit());
+}
+
+TEST(MainWindow, ShowsTheTabsOfTheSystem) {
+    // Wine pretends to be the Windows version its settings name for a program.
+    const wchar_t kAppDefaults[] = L"Software\\Wine\\AppDefaults\\Orvane.exe";
+    struct Case {
+        const wchar_t* version;
+        std::size_t tabs;
+        const wchar_t* sixth;
+    } cases[] = {{L"win7", 10, L"Logon Screen"}, {L"win10", 9, L"Cursor"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(Narrow(c.version));
+        SHSetValueW(HKEY_CURRENT_USER, kAppDefaults, L"Version", REG_SZ, c.version,
+                    static_cast<DWORD>((wcslen(c.version) + 1) * sizeof(wchar_t)));
+        OrvaneProcess orvane;
+        ASSERT_TRUE(orvane.Start());
+        HWND main = orvane.MainWindow();
+        ASSERT_NE(nullptr, main);
+        HWND tabs = GetDlgItem(main, IDC_MAIN_TABS);
+        ASSERT_EQ(c.tabs, static_cast<std::size_t>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0)));
+
+        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE,
+                                     FALSE, orvane.Id());
+        ASSERT_NE(nullptr, process);
+        EXPECT_EQ(L"Background Picture", ReadTab(process, tabs, 0).text);
+        EXPECT_EQ(0, ReadTab(process, tabs, 0).image);
+        const TabItem sixth = ReadTab(process, tabs, 5);
+        EXPECT_EQ(c.sixth, sixth.text);
+        EXPECT_EQ(c.tabs == 10 ? 5 : 6, sixth.image) << "tabs keep their pictures";
+        const TabItem last = ReadTab(process, tabs, static_cast<int>(c.tabs) - 1);
+        EXPECT_EQ(L"Night Light", last.text);
+        EXPECT_EQ(9, last.image);
+        CloseHandle(process);
+        orvane.Exit();
+        EXPECT_TRUE(orvane.WaitForExit());
+    }
+    SHDeleteKeyW(HKEY_CURRENT_USER, kAppDefaults);
+}
+
+TEST(MainWindow, AboutBoxOpensAndClosesCleanly) {
+    OrvaneProcess orvane;
+    ASSERT_TRUE(orvane.Start());
+    HWND main = orvane.MainWindow();
+    ASSERT_NE(nullptr, main);
+    for (WPARAM how : {WPARAM(ID_MENU_ABOUT), WPARAM(16)}) {
+        if (how == ID_MENU_ABOUT)
+            PostMessageW(main, WM_COMMAND, ID_MENU_ABOUT, 0);
+        else
+            PostMessageW(main, WM_SYSCOMMAND, 16, 0); // the system menu's About item
+        HWND about = nullptr;
+        ASSERT_TRUE(WaitFor([&] {
+            for (HWND dialog : orvane.Dialogs())
+                if (dialog != main && WindowText(dialog) == L"About")
+                    about = dialog;
+            return about != nullptr;
+        }));
+        EXPECT_EQ(L"Version 1.2", WindowText(GetDlgItem(about, IDC_ABOUT_VERSION)));
+        EXPECT_EQ(L"Orvane", WindowText(GetDlgItem(about, IDC_ABOUT_NAME)));
+        EXPECT_NE(nullptr, GetDlgItem(about, IDC_ABOUT_CREDITS));
+        PostMessageW(about, WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(WaitFor([&] { return !IsWindow(about); }));
+    }
+    EXPECT_TRUE(orvane.Running());
+    orvane.Exit();
+    EXPECT_TRUE(orvane.WaitForExit());
+}
+
+TEST(MainWindow, TrayMenuOpensOnRightClickAndCloses) {
+    OrvaneProcess orvane;
+    ASSERT_TRUE(orvane.Start(L"-auto"));
+    HWND main = orvane.MainWindow();
+    ASSERT_NE(nullptr, main);
+    PostMessageW(main, kTrayCallback, 128, WM_RBUTTONUP);
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        menu = FindWindowW(L"#32768", nullptr);
+        return menu && IsWindowVisible(menu);
+    }));
+    // Leaving the menu returns to the tray; the program stays hidden and running.
+    PostMessageW(main, WM_CANCELMODE, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(menu); }));
+    EXPECT_FALSE(IsWindowVisible(main));
+    orvane.Exit();
+    EXPECT_TRUE(orvane.WaitForExit());
+}
+
+} // namespace
+} // namespace orvane::test
