@@ -2,7 +2,7 @@
 
 #include "app/HelpLinks.h"
 #include "app/OrvaneApp.h"
-#include "framework/PngResource.h"
+#include "effects/PngResource.h"
 #include "framework/Procedure.h"
 #include "resources/ids_app.h"
 

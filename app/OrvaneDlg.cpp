@@ -9,7 +9,7 @@
 #include "background/DlgTabWallpaperVideo.h"
 #include "background/DlgTabWallpaperWeb.h"
 #include "effectpages/DlgTabEffects.h"
-#include "framework/PngResource.h"
+#include "effects/PngResource.h"
 #include "nightlight/DlgTabNightShift.h"
 #include "personalize/DlgTabCursor.h"
 #include "personalize/DlgTabLogon.h"
