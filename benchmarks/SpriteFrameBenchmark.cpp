@@ -1,22 +1,17 @@
 // Cost of one frame of each sprite effect at the highest density: clearing what the last
 // frame drew, simulating and drawing every sprite into a premultiplied buffer.
+#include "FrameRun.h"
 #include "PngFile.h"
-#include "effects/EffectCatalog.h"
-#include "effects/SoftwareCanvas.h"
-#include "framework/Random.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdint>
+#include <string>
 #include <vector>
 
 namespace orvane {
 namespace {
 
 constexpr int kDensity = 9;
-// Frames run before timing, so that the population is spread over the screen as it is
-// after the first half minute rather than all above the top edge.
-constexpr int kWarmUpFrames = 1500;
 
 std::vector<Sprite> LoadSprites(const std::vector<int>& ids) {
     std::vector<Sprite> sprites;
@@ -27,37 +22,27 @@ std::vector<Sprite> LoadSprites(const std::vector<int>& ids) {
     return sprites;
 }
 
-void RunFrames(benchmark::State& state, const SpriteEffectKind& kind, std::vector<int> ids) {
+void RunFrames(benchmark::State& state, const SpriteEffectKind& kind) {
     const int width = static_cast<int>(state.range(0)), height = static_cast<int>(state.range(1));
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height, 0);
-    SoftwareCanvas canvas({pixels.data(), width, height, width});
-    SeedRandom(1);
-    SpriteEffect effect(kind.rules);
-    effect.SetSprites(LoadSprites(ids));
-    if (effect.Sprites().size() != ids.size()) {
+    const std::vector<int> ids = SpriteIdsOf(kind);
+    std::vector<Sprite> sprites = LoadSprites(ids);
+    if (sprites.size() != ids.size()) {
         state.SkipWithError("sprite pictures missing");
         return;
     }
-    effect.Begin(width, height);
-    if (kind.windKey)
-        effect.Wind().Start(5);
-    const int target = TargetCountForDensity(kDensity);
-    for (int i = 0; i < kWarmUpFrames; ++i) {
-        canvas.BeginFrame();
-        effect.DrawFrame(canvas, target);
-    }
+    FrameRun run(kind, std::move(sprites), width, height, kDensity);
+    run.WarmUp();
     long long dirtyPixels = 0;
     for (auto _ : state) {
-        canvas.BeginFrame();
-        effect.DrawFrame(canvas, target);
-        const PixelRect dirty = canvas.DirtyRect();
+        run.Frame();
+        const PixelRect dirty = run.Canvas().DirtyRect();
         dirtyPixels +=
             static_cast<long long>(dirty.right - dirty.left) * (dirty.bottom - dirty.top);
-        benchmark::DoNotOptimize(pixels.data());
     }
-    state.counters["sprites"] = static_cast<double>(effect.Records().size());
+    state.counters["sprites"] = static_cast<double>(run.Effect().Records().size());
     state.counters["dirty%"] = 100.0 * static_cast<double>(dirtyPixels) /
                                (static_cast<double>(state.iterations()) * width * height);
+    state.counters["keptMB"] = static_cast<double>(run.KeptBytes()) / (1024.0 * 1024.0);
 }
 
 void Sizes(benchmark::internal::Benchmark* b) {
@@ -65,28 +50,28 @@ void Sizes(benchmark::internal::Benchmark* b) {
 }
 
 void LeafFall(benchmark::State& s) {
-    RunFrames(s, LeafFallKind(), LeafFallKind().spriteIds);
+    RunFrames(s, LeafFallKind());
 }
 void FallingPetals(benchmark::State& s) {
-    RunFrames(s, FallingPetalsKind(), PetalSpriteIds(L"red"));
+    RunFrames(s, FallingPetalsKind());
 }
 void RainFlowers(benchmark::State& s) {
-    RunFrames(s, RainFlowersKind(), RainFlowersKind().spriteIds);
+    RunFrames(s, RainFlowersKind());
 }
 void Sweets(benchmark::State& s) {
-    RunFrames(s, SweetsKind(), SweetsKind().spriteIds);
+    RunFrames(s, SweetsKind());
 }
 void Hearts(benchmark::State& s) {
-    RunFrames(s, HeartsKind(), HeartsKind().spriteIds);
+    RunFrames(s, HeartsKind());
 }
 void Balloons(benchmark::State& s) {
-    RunFrames(s, BalloonsKind(), BalloonsKind().spriteIds);
+    RunFrames(s, BalloonsKind());
 }
 void Dandelions(benchmark::State& s) {
-    RunFrames(s, DandelionsKind(), DandelionsKind().spriteIds);
+    RunFrames(s, DandelionsKind());
 }
 void LeavesInTheWind(benchmark::State& s) {
-    RunFrames(s, LeavesInTheWindKind(), LeavesInTheWindKind().spriteIds);
+    RunFrames(s, LeavesInTheWindKind());
 }
 
 BENCHMARK(LeafFall)->Apply(Sizes);

@@ -5,8 +5,13 @@
 // "floor": a layered window of the same size that hands an empty frame to the system
 // every 20 ms with the whole window as the dirty rectangle, the cost of showing frames
 // at all; or "floor-small": the same with a 64 × 64 dirty rectangle.
+//   orvane_wine_framerate draw EFFECT [FRAMES [DENSITY]]
+// The program's own cost of a frame of the effect (clear, simulate, draw), without showing
+// it: milliseconds per frame over FRAMES frames (1000 unless given) after the warm-up.
+#include "FrameRun.h"
 #include "app/Options.h"
 #include "effects/EffectFactory.h"
+#include "effects/PngResource.h"
 #include "framework/Gdiplus.h"
 
 #include <windows.h>
@@ -22,20 +27,44 @@ using namespace orvane;
 
 struct Named {
     const char* name;
-    EffectId id;
-    const wchar_t* densityKey;
+    const SpriteEffectKind& (*kind)();
 };
 
 const Named kEffects[] = {
-    {"LeafFall", EffectId::LeafFall, L"iEffectsLeafFallDensity"},
-    {"FallingPetals", EffectId::FallingPetals, L"iEffectFallingPetalsDensity"},
-    {"RainFlowers", EffectId::RainFlowers, L"iEffectRainFlowersDensity"},
-    {"Sweets", EffectId::Sweets, L"iEffectSweetsDensity"},
-    {"Hearts", EffectId::Hearts, L"iEffectHeartsDensity"},
-    {"Balloons", EffectId::Balloons, L"iEffectsBalloonsDensity"},
-    {"Dandelions", EffectId::Dandelions, L"iEffectDandelionsDensity"},
-    {"LeavesInTheWind", EffectId::LeavesInTheWind, L"iEffectLeavesInTheWindDensity"},
+    {"LeafFall", LeafFallKind},       {"FallingPetals", FallingPetalsKind},
+    {"RainFlowers", RainFlowersKind}, {"Sweets", SweetsKind},
+    {"Hearts", HeartsKind},           {"Balloons", BalloonsKind},
+    {"Dandelions", DandelionsKind},   {"LeavesInTheWind", LeavesInTheWindKind},
 };
+
+const SpriteEffectKind* KindNamed(const char* name) {
+    for (const Named& named : kEffects)
+        if (std::strcmp(name, named.name) == 0)
+            return &named.kind();
+    return nullptr;
+}
+
+// Milliseconds per frame of the effect drawn off screen at the overlay's size.
+int MeasureDraw(const char* name, const SpriteEffectKind& kind, int frames, int density) {
+    std::vector<Sprite> sprites;
+    for (int id : SpriteIdsOf(kind))
+        if (auto sprite = LoadSprite(id))
+            sprites.push_back(std::move(*sprite));
+    FrameRun run(kind, std::move(sprites), GetSystemMetrics(SM_CXSCREEN),
+                 GetSystemMetrics(SM_CYSCREEN) - 1, density);
+    run.WarmUp();
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    for (int i = 0; i < frames; ++i)
+        run.Frame();
+    QueryPerformanceCounter(&end);
+    const double ms = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
+                      static_cast<double>(frequency.QuadPart) / frames;
+    std::printf("draw %s density=%d frames=%d ms/frame=%.3f kept=%.1fMB\n", name, density, frames,
+                ms, static_cast<double>(run.KeptBytes()) / (1024.0 * 1024.0));
+    return 0;
+}
 
 double CpuSeconds() {
     FILETIME created, exited, kernel, user;
@@ -108,12 +137,22 @@ struct Floor {
 int main(int argc, char** argv) {
     if (argc < 2) {
         std::fprintf(stderr,
-                     "usage: orvane_wine_framerate EFFECT|floor|floor-small [SECONDS [DENSITY]]\n");
+                     "usage: orvane_wine_framerate EFFECT|floor|floor-small [SECONDS [DENSITY]]\n"
+                     "       orvane_wine_framerate draw EFFECT [FRAMES [DENSITY]]\n");
         return 2;
+    }
+    GdiplusSession gdiplus;
+    if (std::strcmp(argv[1], "draw") == 0) {
+        const SpriteEffectKind* kind = argc > 2 ? KindNamed(argv[2]) : nullptr;
+        if (!kind) {
+            std::fprintf(stderr, "unknown effect\n");
+            return 2;
+        }
+        return MeasureDraw(argv[2], *kind, argc > 3 ? std::atoi(argv[3]) : 1000,
+                           argc > 4 ? std::atoi(argv[4]) : 9);
     }
     const DWORD ms = (argc > 2 ? std::atoi(argv[2]) : 30) * 1000;
     const int density = argc > 3 ? std::atoi(argv[3]) : 9;
-    GdiplusSession gdiplus;
     COptions options;
     std::unique_ptr<CDlgEffectOverlay> effect;
     std::unique_ptr<Floor> floor;
@@ -122,13 +161,12 @@ int main(int argc, char** argv) {
         floor = std::make_unique<Floor>(std::strcmp(argv[1], "floor-small") == 0);
         window = floor->window;
     } else {
-        for (const Named& named : kEffects)
-            if (std::strcmp(argv[1], named.name) == 0) {
-                options.SetInt(named.densityKey, density);
-                effect = CreateEffect(named.id, options);
-                effect->StartEffect();
-                window = effect->GetSafeHwnd();
-            }
+        if (const SpriteEffectKind* kind = KindNamed(argv[1])) {
+            options.SetInt(kind->densityKey, density);
+            effect = CreateEffect(kind->id, options);
+            effect->StartEffect();
+            window = effect->GetSafeHwnd();
+        }
     }
     if (!window) {
         std::fprintf(stderr, "unknown effect %s\n", argv[1]);

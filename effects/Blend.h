@@ -35,13 +35,21 @@ inline __m128i OverWide(__m128i source, __m128i destination) {
     return _mm_add_epi16(source, ScaleWide(destination, InverseAlpha(source)));
 }
 
-// Source over destination for n pixels, four at a time.
-inline void OverSpan(std::uint32_t* destination, const std::uint32_t* source, int n) {
+// Source over destination for n pixels, four at a time. Forwards, destination[i] takes
+// source[i]; backwards, source points at the last pixel of the run and destination[i]
+// takes source[−i] (a picture turned by half a turn).
+template <bool kBackwards>
+inline void OverSpanIn(std::uint32_t* destination, const std::uint32_t* source, int n) {
     const __m128i zero = _mm_setzero_si128();
     const __m128i opaque = _mm_set1_epi32(static_cast<int>(0xFF000000u));
     int i = 0;
     for (; i + 4 <= n; i += 4) {
-        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(source + i));
+        __m128i s;
+        if (kBackwards)
+            s = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(source - i - 3)),
+                                  _MM_SHUFFLE(0, 1, 2, 3));
+        else
+            s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(source + i));
         if (_mm_movemask_epi8(_mm_cmpeq_epi32(s, zero)) == 0xFFFF)
             continue;
         auto* target = reinterpret_cast<__m128i*>(destination + i);
@@ -55,12 +63,20 @@ inline void OverSpan(std::uint32_t* destination, const std::uint32_t* source, in
         _mm_storeu_si128(target, _mm_packus_epi16(low, high));
     }
     for (; i < n; ++i) {
-        const std::uint32_t s = source[i];
+        const std::uint32_t s = kBackwards ? source[-i] : source[i];
         if (s >> 24 == 255)
             destination[i] = s;
         else if (s)
             destination[i] = Narrow(OverWide(Widen(s), Widen(destination[i])));
     }
+}
+
+inline void OverSpan(std::uint32_t* destination, const std::uint32_t* source, int n) {
+    OverSpanIn<false>(destination, source, n);
+}
+
+inline void OverSpanBackwards(std::uint32_t* destination, const std::uint32_t* sourceLast, int n) {
+    OverSpanIn<true>(destination, sourceLast, n);
 }
 
 // Weight vectors for the bilinear sample, read from tables rather than built from

@@ -17,6 +17,9 @@ constexpr float kMiterLimit = 10.0f;
 // A sprite touches a few cache lines in each of many frame rows; asking for the rows
 // ahead keeps the memory busy while the current row is drawn.
 constexpr int kPrefetchRows = 2;
+// Pictures up to this size keep their turns (the largest sprites are 128 pixels; 180
+// turns of one take about 5 MB); larger ones are sampled afresh on every frame.
+constexpr int kLargestKeptSide = 160;
 
 inline void Prefetch(const std::uint32_t* pixels, int count) {
     for (int i = 0; i < count; i += 16)
@@ -55,11 +58,11 @@ std::uint32_t Premultiply(Color c) {
 
 // Sine and cosine of whole degrees, exact on the quarter turns so that turning a sprite
 // by 90° moves whole pixels.
-struct Turn {
+struct SineCosine {
     double sine, cosine;
 };
 
-Turn TurnOf(int degrees) {
+SineCosine TurnOf(int degrees) {
     switch (degrees) {
     case 0:
         return {0, 1};
@@ -131,13 +134,67 @@ void SoftwareCanvas::Mark(PixelRect area) {
 
 void SoftwareCanvas::DrawSprite(const Sprite& sprite, int x, int y, int angle) {
     const int degrees = ((angle % 360) + 360) % 360;
+    if (std::max(sprite.Width(), sprite.Height()) > kLargestKeptSide) {
+        DrawSampled(sprite, x, y, degrees);
+        return;
+    }
+    // Turned about an integer pivot, a picture half a turn further is the same pixels
+    // mirrored through the pivot, so 180 kept turns serve all 360.
+    const int kept = degrees % Sprite::kKeptTurns;
+    const TurnedPicture* picture = sprite.Turned(kept);
+    if (!picture)
+        picture = &sprite.KeepTurned(kept, Turn(sprite, kept));
+    DrawTurned(*picture, x + sprite.Width() / 2, y + sprite.Height() / 2, degrees != kept);
+}
+
+TurnedPicture SoftwareCanvas::Turn(const Sprite& sprite, int degrees) {
+    const int w = sprite.Width(), h = sprite.Height();
+    // Room about the pivot for the picture at any turn, and for the sampling margin.
+    const int reach = static_cast<int>(std::ceil(std::hypot(w - w / 2, h - h / 2))) + 2;
+    const int side = 2 * reach;
+    std::vector<std::uint32_t> scratch(static_cast<std::size_t>(side) * side, 0);
+    SoftwareCanvas canvas({scratch.data(), side, side, side});
+    canvas.DrawSampled(sprite, reach - w / 2, reach - h / 2, degrees);
+    return TrimPicture(scratch.data(), side, side, side, -reach, -reach);
+}
+
+void SoftwareCanvas::DrawTurned(const TurnedPicture& picture, int pivotX, int pivotY,
+                                bool halfTurn) {
+    const int boxLeft = halfTurn ? pivotX - picture.left - picture.width : pivotX + picture.left;
+    const int boxTop = halfTurn ? pivotY - picture.top - picture.height : pivotY + picture.top;
+    const PixelRect area{std::max(boxLeft, 0), std::max(boxTop, 0),
+                         std::min(boxLeft + picture.width, Width()),
+                         std::min(boxTop + picture.height, Height())};
+    if (area.Empty())
+        return;
+    for (int row = area.top; row < area.bottom; ++row) {
+        if (row + kPrefetchRows < area.bottom)
+            Prefetch(Row(row + kPrefetchRows) + area.left, area.right - area.left);
+        const int index = halfTurn ? boxTop + picture.height - 1 - row : row - boxTop;
+        const TurnedPicture::Row& run = picture.rows[static_cast<std::size_t>(index)];
+        const std::uint32_t* source = picture.pixels.data() + run.offset;
+        // The run's columns on the canvas; half a turn mirrors them within the box.
+        const int from = halfTurn ? boxLeft + picture.width - run.end : boxLeft + run.begin;
+        const int to = from + (run.end - run.begin);
+        const int left = std::max(from, area.left), right = std::min(to, area.right);
+        if (left >= right)
+            continue;
+        if (halfTurn)
+            blend::OverSpanBackwards(Row(row) + left, source + (to - 1 - left), right - left);
+        else
+            blend::OverSpan(Row(row) + left, source + (left - from), right - left);
+    }
+    Mark(area);
+}
+
+void SoftwareCanvas::DrawSampled(const Sprite& sprite, int x, int y, int degrees) {
     if (degrees == 0) {
         BlitExact(sprite, x, y);
         return;
     }
     const int w = sprite.Width(), h = sprite.Height();
     const double cx = x + w / 2, cy = y + h / 2;
-    const Turn turn = TurnOf(degrees);
+    const SineCosine turn = TurnOf(degrees);
     // Bounds of the turned picture.
     double minX = cx, maxX = cx, minY = cy, maxY = cy;
     for (int corner = 0; corner < 4; ++corner) {

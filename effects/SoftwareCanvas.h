@@ -2,6 +2,7 @@
 
 #include "effects/Canvas.h"
 #include "effects/Coverage.h"
+#include "effects/TurnedPicture.h"
 
 #include <cstdint>
 #include <vector>
@@ -63,6 +64,11 @@ private:
     }
     // Notes an area drawn this frame, for the next frame to clear.
     void Mark(PixelRect area);
+    // The sprite turned by 0 to 359 degrees, sampled afresh.
+    void DrawSampled(const Sprite& sprite, int x, int y, int degrees);
+    // A kept turned picture with its pivot at (pivotX, pivotY), or half a turn further.
+    void DrawTurned(const TurnedPicture& picture, int pivotX, int pivotY, bool halfTurn);
+    static TurnedPicture Turn(const Sprite& sprite, int degrees);
     void BlitExact(const Sprite& sprite, int x, int y);
     void BlitSampled(const Sprite& sprite, const TexelMap& map, PixelRect area, bool clampToEdge);
     // Starts a polygon shape covering at least the given bounds (clipped to the canvas).

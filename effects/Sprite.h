@@ -1,13 +1,17 @@
 #pragma once
 
+#include "effects/TurnedPicture.h"
+
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace orvane {
 
 // A picture ready for the rasterizer: premultiplied 32-bit BGRA (0xAARRGGBB in memory
 // order B, G, R, A), kept with a one-pixel transparent border so that bilinear
-// sampling near the edges needs no bounds checks.
+// sampling near the edges needs no bounds checks. It also keeps the pictures of itself
+// turned by whole degrees that the rasterizer has made, so each turn is sampled once.
 class Sprite {
 public:
     Sprite() = default;
@@ -23,10 +27,20 @@ public:
     const std::uint32_t* Padded() const { return m_padded.data(); }
     int Pitch() const { return m_width + 2; }
 
+    // Turns from 0° to kKeptTurns − 1°; larger ones are drawn as the turn 180° less, read
+    // backwards.
+    static constexpr int kKeptTurns = 180;
+    // The picture turned by degrees, if it has been kept.
+    const TurnedPicture* Turned(int degrees) const;
+    const TurnedPicture& KeepTurned(int degrees, TurnedPicture picture) const;
+    // Bytes of pixels the kept turns hold.
+    std::size_t KeptBytes() const;
+
 private:
     int m_width = 0;
     int m_height = 0;
     std::vector<std::uint32_t> m_padded;
+    mutable std::vector<std::unique_ptr<const TurnedPicture>> m_turned;
 };
 
 } // namespace orvane

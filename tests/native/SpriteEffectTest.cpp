@@ -16,7 +16,10 @@ constexpr int kW = 1920, kH = 1080;
 
 std::vector<Sprite> Sprites(std::size_t count, int w = 48, int h = 48) {
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(w) * h, 0xFFFFFFFFu);
-    return std::vector<Sprite>(count, Sprite(w, h, pixels.data()));
+    std::vector<Sprite> sprites;
+    for (std::size_t i = 0; i < count; ++i)
+        sprites.emplace_back(w, h, pixels.data());
+    return sprites;
 }
 
 SpriteEffect Started(const SpriteEffectKind& kind, int width = kW, int height = kH,
