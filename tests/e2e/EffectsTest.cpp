@@ -1,4 +1,5 @@
 #include "OrvaneProcess.h"
+#include "OverlayChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -11,17 +12,7 @@ TEST(Effects, LeafFallSetInTheSettingsRunsFromStartUpOnTheDesktop) {
     ASSERT_TRUE(orvane.Start(L"-auto"));
     ASSERT_NE(nullptr, orvane.MainWindow());
     ASSERT_TRUE(WaitFor([&] { return orvane.Overlays().size() == 1; }));
-    HWND overlay = orvane.Overlays().front();
-    RECT rect;
-    GetWindowRect(overlay, &rect);
-    EXPECT_EQ(0, rect.left);
-    EXPECT_EQ(0, rect.top);
-    EXPECT_EQ(1920, rect.right);
-    EXPECT_EQ(1079, rect.bottom);
-    const LONG_PTR ex = GetWindowLongPtrW(overlay, GWL_EXSTYLE);
-    EXPECT_TRUE(ex & WS_EX_TRANSPARENT);
-    EXPECT_TRUE(ex & WS_EX_TOOLWINDOW);
-    EXPECT_FALSE(ex & WS_EX_TOPMOST);
+    test::ExpectDefaultOverlayPlacement(orvane.Overlays().front());
     orvane.Exit();
     EXPECT_TRUE(orvane.WaitForExit());
 }

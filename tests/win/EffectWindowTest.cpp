@@ -2,6 +2,7 @@
 #include "effects/PngResource.h"
 #include "effects/SpriteEffectWindows.h"
 #include "framework/Gdiplus.h"
+#include "OverlayChecks.h"
 #include "ProcessCounters.h"
 
 #include <gtest/gtest.h>
@@ -53,19 +54,9 @@ TEST_F(EffectWindows, AnOverlayIsALayeredClickThroughToolWindowOverTheScreenLess
     HWND window = effect.GetSafeHwnd();
     ASSERT_TRUE(window);
 
-    RECT rect;
-    GetWindowRect(window, &rect);
-    EXPECT_EQ(0, rect.left);
-    EXPECT_EQ(0, rect.top);
-    EXPECT_EQ(1920, rect.right);
-    EXPECT_EQ(1079, rect.bottom);
+    test::ExpectDefaultOverlayPlacement(window);
     EXPECT_EQ(1920, effect.Width());
     EXPECT_EQ(1079, effect.Height());
-    const LONG_PTR ex = GetWindowLongPtrW(window, GWL_EXSTYLE);
-    EXPECT_TRUE(ex & WS_EX_LAYERED);
-    EXPECT_TRUE(ex & WS_EX_TRANSPARENT);
-    EXPECT_TRUE(ex & WS_EX_TOOLWINDOW);
-    EXPECT_FALSE(ex & WS_EX_TOPMOST) << "the default placement is on the desktop";
     EXPECT_TRUE(GetWindowLongPtrW(window, GWL_STYLE) & WS_POPUP);
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_EQ(nullptr, GetWindow(window, GW_OWNER)) << "no owner, so no taskbar button";
