@@ -49,39 +49,14 @@ void Sizes(benchmark::internal::Benchmark* b) {
     b->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond);
 }
 
-void LeafFall(benchmark::State& s) {
-    RunFrames(s, LeafFallKind());
-}
-void FallingPetals(benchmark::State& s) {
-    RunFrames(s, FallingPetalsKind());
-}
-void RainFlowers(benchmark::State& s) {
-    RunFrames(s, RainFlowersKind());
-}
-void Sweets(benchmark::State& s) {
-    RunFrames(s, SweetsKind());
-}
-void Hearts(benchmark::State& s) {
-    RunFrames(s, HeartsKind());
-}
-void Balloons(benchmark::State& s) {
-    RunFrames(s, BalloonsKind());
-}
-void Dandelions(benchmark::State& s) {
-    RunFrames(s, DandelionsKind());
-}
-void LeavesInTheWind(benchmark::State& s) {
-    RunFrames(s, LeavesInTheWindKind());
-}
-
-BENCHMARK(LeafFall)->Apply(Sizes);
-BENCHMARK(FallingPetals)->Apply(Sizes);
-BENCHMARK(RainFlowers)->Apply(Sizes);
-BENCHMARK(Sweets)->Apply(Sizes);
-BENCHMARK(Hearts)->Apply(Sizes);
-BENCHMARK(Balloons)->Apply(Sizes);
-BENCHMARK(Dandelions)->Apply(Sizes);
-BENCHMARK(LeavesInTheWind)->Apply(Sizes);
+BENCHMARK_CAPTURE(RunFrames, LeafFall, LeafFallKind())->Apply(Sizes);
+BENCHMARK_CAPTURE(RunFrames, FallingPetals, FallingPetalsKind())->Apply(Sizes);
+BENCHMARK_CAPTURE(RunFrames, RainFlowers, RainFlowersKind())->Apply(Sizes);
+BENCHMARK_CAPTURE(RunFrames, Sweets, SweetsKind())->Apply(Sizes);
+BENCHMARK_CAPTURE(RunFrames, Hearts, HeartsKind())->Apply(Sizes);
+BENCHMARK_CAPTURE(RunFrames, Balloons, BalloonsKind())->Apply(Sizes);
+BENCHMARK_CAPTURE(RunFrames, Dandelions, DandelionsKind())->Apply(Sizes);
+BENCHMARK_CAPTURE(RunFrames, LeavesInTheWind, LeavesInTheWindKind())->Apply(Sizes);
 
 } // namespace
 } // namespace orvane
