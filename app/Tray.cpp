@@ -6,8 +6,9 @@
 
 namespace orvane {
 
-// The full structure of Windows Vista and later.
-static_assert(sizeof(NOTIFYICONDATAW) == 956, "NOTIFYICONDATAW of Vista and later expected");
+// The full structure of Windows Vista and later (its handles are pointer-sized).
+static_assert(sizeof(NOTIFYICONDATAW) == (sizeof(void*) == 8 ? 976 : 956),
+              "NOTIFYICONDATAW of Vista and later expected");
 
 CTray::CTray() {
     m_data.cbSize = sizeof m_data;

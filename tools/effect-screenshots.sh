@@ -10,10 +10,12 @@ set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-"$root/docs/screenshots/sprite-effects-wine.png"}
+. "$root/tools/wine-common.sh"
+tree=$(windows_run_tree "$root")
 state=$(mktemp -d)
 shots=$(mktemp -d)
 trap '"$root/tools/wine-env" stop "$state"; rm -rf "$state" "$shots"' EXIT
-"$root/tools/wine-env" start "$state" >/dev/null
+"$root/tools/wine-env" start "$state" "$(windows_tree_loader "$tree")" >/dev/null
 display=$(cat "$state/display")
 settings="$state/prefix/drive_c/users/$(whoami)/AppData/Roaming/Teskan/Orvane"
 
@@ -26,7 +28,7 @@ for effect in LeafFall:fEffectsLeafFall FallingPetals:fEffectFallingPetals \
   key=${effect#*:}
   printf '[Settings]\r\nfAutoRun=0\r\n%s=1\r\ni%sDensity=5\r\n' "$key" "${key#f}" \
     >"$settings/settings.ini"
-  "$root/tools/wine-run" "$state" "$root/build/win/Orvane/Orvane.exe" -auto &
+  "$root/tools/wine-run" "$state" "$tree/Orvane/Orvane.exe" -auto &
   sleep 15
   DISPLAY=$display import -window root "$shots/$name.png"
   pkill -f 'Orvane.exe' || true

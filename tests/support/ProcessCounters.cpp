@@ -18,10 +18,10 @@ struct WineGdiHandleEntry {
 };
 static_assert(sizeof(WineGdiHandleEntry) == 24, "Wine's layout");
 constexpr std::size_t kWineGdiHandleCount = 0x10000;
-// Where a 32-bit process finds the table: PEB::GdiSharedHandleTable, or on a 64-bit
-// system that of the 64-bit PEB, reached from TEB::GdiBatchCount (Wine's WoW64 link to
-// the 64-bit TEB) and TEB64::Peb.
-constexpr std::size_t kPebGdiTable = 0x94;
+// Where a process finds the table: PEB::GdiSharedHandleTable, or for a 32-bit process on
+// a 64-bit system that of the 64-bit PEB, reached from TEB::GdiBatchCount (Wine's WoW64
+// link to the 64-bit TEB) and TEB64::Peb.
+constexpr std::size_t kPebGdiTable = sizeof(void*) == 8 ? 0xF8 : 0x94;
 constexpr std::size_t kTebGdiBatchCount = 0xF70;
 constexpr std::size_t kTeb64Peb = 0x60;
 constexpr std::size_t kPeb64GdiTable = 0xF8;
@@ -35,6 +35,8 @@ const WineGdiHandleEntry* WineGdiTable() {
     const auto peb = reinterpret_cast<std::uintptr_t>(NtCurrentTeb()->ProcessEnvironmentBlock);
     if (const auto table = Read<std::uintptr_t>(peb + kPebGdiTable))
         return reinterpret_cast<const WineGdiHandleEntry*>(table);
+    if (sizeof(void*) == 8)
+        return nullptr;
     if (const auto teb64 = Read<std::uint32_t>(teb + kTebGdiBatchCount)) {
         const auto peb64 = static_cast<std::uintptr_t>(Read<std::uint64_t>(teb64 + kTeb64Peb));
         return reinterpret_cast<const WineGdiHandleEntry*>(

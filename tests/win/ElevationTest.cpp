@@ -108,7 +108,7 @@ TEST_F(ElevationTest, RestartSavesFreesTheMutexStartsElevatedAndEnds) {
     EXPECT_TRUE(mutexFree) << "the new instance would take itself for a second copy";
     EXPECT_EQ(1, savedFlag) << "settings are saved before the restart";
     ASSERT_EQ(1, m_system.starts);
-    EXPECT_EQ(60u, m_system.started.cbSize);
+    EXPECT_EQ(sizeof(SHELLEXECUTEINFOW), m_system.started.cbSize);
     EXPECT_EQ(0u, m_system.started.fMask);
     EXPECT_EQ(nullptr, m_system.started.hwnd);
     EXPECT_EQ(L"runas", m_system.verb);
