@@ -8,6 +8,7 @@
 #include "framework/MessageBox.h"
 #include "framework/Paths.h"
 #include "framework/Random.h"
+#include "personalize/CursorTheme.h"
 
 #include <commctrl.h>
 #include <ole2.h>
@@ -96,9 +97,14 @@ void COrvaneApp::StartNightLight() {}
 void COrvaneApp::StartBackgrounds() {}
 void COrvaneApp::StartSlideshow(bool) {}
 void COrvaneApp::StartScreenSaverChange() {}
-void COrvaneApp::ApplyCursorTheme() {}
 void COrvaneApp::StartCustomObjects() {}
 void COrvaneApp::ApplyTransparencyTweaks() {}
+
+void COrvaneApp::ApplyCursorTheme() {
+    const std::wstring theme = m_options.GetString(L"strCursorPath");
+    if (!theme.empty())
+        orvane::ApplyCursorTheme(theme);
+}
 
 void COrvaneApp::StartEffects() {
     for (const EffectKeys& keys : kEffectKeys) {
@@ -119,6 +125,9 @@ void COrvaneApp::StartBusyMonitor() {
 
 void COrvaneApp::ShutDown() {
     m_options.Save();
+    // The theme's cursors go with the program: the system reloads its own.
+    if (!m_options.GetString(L"strCursorPath").empty())
+        orvane::ApplyCursorTheme(std::wstring());
     if (m_monitorTimer)
         KillTimer(nullptr, m_monitorTimer);
 }
