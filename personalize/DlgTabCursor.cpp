@@ -44,7 +44,9 @@ void CDlgTabCursor::ApplyTexts() {
     App().Translator().SetDlgItemTexts(m_hWnd, kTexts, sizeof kTexts);
 }
 
-void CDlgTabCursor::ScanThemes() { m_themes = orvane::ScanThemes(m_programFolder); }
+void CDlgTabCursor::ScanThemes() {
+    m_themes = orvane::ScanThemes(m_programFolder);
+}
 
 HBITMAP CDlgTabCursor::PreviewBitmap(HDC dc, const std::wstring& theme, COLORREF background) const {
     UniqueGdiObject bitmap(CreateCompatibleBitmap(dc, kPreviewSize, kPreviewSize));
@@ -61,9 +63,8 @@ HBITMAP CDlgTabCursor::PreviewBitmap(HDC dc, const std::wstring& theme, COLORREF
     if (preview.GetLastStatus() == Gdiplus::Ok && preview.GetWidth() && preview.GetHeight()) {
         const FitRect fit = FitInSquare(static_cast<int>(preview.GetWidth()),
                                         static_cast<int>(preview.GetHeight()), kPreviewSize);
-        std::unique_ptr<Gdiplus::Image> thumbnail(
-            preview.GetThumbnailImage(static_cast<UINT>(fit.width), static_cast<UINT>(fit.height),
-                                      nullptr, nullptr));
+        std::unique_ptr<Gdiplus::Image> thumbnail(preview.GetThumbnailImage(
+            static_cast<UINT>(fit.width), static_cast<UINT>(fit.height), nullptr, nullptr));
         if (thumbnail && thumbnail->GetLastStatus() == Gdiplus::Ok) {
             Gdiplus::Graphics graphics(memory.get());
             graphics.DrawImage(thumbnail.get(), fit.x, fit.y, fit.width, fit.height);
@@ -133,27 +134,67 @@ void CDlgTabCursor::RestoreDefault() {
     HWND list = Item(IDC_CURSOR_THEMES);
     LVITEMW state = {};
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    m_filling = true; // clearing the selection is not a choice of theme
     SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
-    m_filling = false;
     SendMessageW(list, LVM_SETSELECTIONMARK, 0, -1);
     App().Options().SetString(kCursorPathKey, std::wstring());
 }
 
 bool CDlgTabCursor::OnCommand(WORD id, WORD, HWND) {
     switch (id) {
-    case IDC_CURSOR_DEFAULT: RestoreDefault(); return true;
+    case IDC_CURSOR_DEFAULT:
+        RestoreDefault();
+        return true;
     case IDC_CURSOR_HELP:
         OpenInBrowser(HelpAddress(L"cursor", App().Options().GetString(L"strLanguage")));
         return true;
     case IDOK:
-    case IDCANCEL: return true; // a page never ends itself
-    default: return false;
+    case IDCANCEL:
+        return true; // a page never ends itself
+    default:
+        return false;
     }
 }
 
-bool CDlgTabCursor::OnNotify(NMHDR* header, LRESULT&) {
-    if (header->idFrom != IDC_CURSOR_THEMES || header->code != LVN_ITEMCHANGED)
+// The chosen theme gets a frame of the selection colour round its preview: the list
+// view's own highlight of a selected picture is faint, and some systems draw none while
+// the list does not have the focus.
+LRESULT CDlgTabCursor::DrawItem(const NMLVCUSTOMDRAW& draw) const {
+    switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+        return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT:
+        return CDRF_NOTIFYPOSTPAINT;
+    case CDDS_ITEMPOSTPAINT:
+        break;
+    default:
+        return CDRF_DODEFAULT;
+    }
+    HWND list = draw.nmcd.hdr.hwndFrom;
+    const auto item = static_cast<WPARAM>(draw.nmcd.dwItemSpec);
+    if (!(SendMessageW(list, LVM_GETITEMSTATE, item, LVIS_SELECTED) & LVIS_SELECTED))
+        return CDRF_DODEFAULT;
+    RECT icon = {};
+    icon.left = LVIR_ICON;
+    SendMessageW(list, LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&icon));
+    const int middle = (icon.left + icon.right) / 2,
+              top = icon.top + (icon.bottom - icon.top - kPreviewSize) / 2;
+    constexpr int kGap = 4;
+    UniqueGdiObject pen(CreatePen(PS_SOLID, 3, GetSysColor(COLOR_HIGHLIGHT)));
+    SelectGuard selectPen(draw.nmcd.hdc, pen.get());
+    SelectGuard selectBrush(draw.nmcd.hdc, GetStockObject(NULL_BRUSH));
+    RoundRect(draw.nmcd.hdc, middle - kPreviewSize / 2 - kGap, top - kGap,
+              middle + kPreviewSize / 2 + kGap + 1, top + kPreviewSize + kGap + 1, 14, 14);
+    return CDRF_DODEFAULT;
+}
+
+bool CDlgTabCursor::OnNotify(NMHDR* header, LRESULT& result) {
+    if (header->idFrom != IDC_CURSOR_THEMES)
+        return false;
+    if (header->code == NM_CUSTOMDRAW) {
+        result = DrawItem(*reinterpret_cast<const NMLVCUSTOMDRAW*>(header));
+        return true;
+    }
+    if (header->code != LVN_ITEMCHANGED)
         return false;
     const auto* change = reinterpret_cast<const NMLISTVIEW*>(header);
     if (!m_filling && (change->uChanged & LVIF_STATE) && (change->uNewState & LVIS_SELECTED) &&

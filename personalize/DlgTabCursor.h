@@ -37,6 +37,7 @@ private:
     void ThemeSelected(int index);
     void RestoreDefault();
     HBITMAP PreviewBitmap(HDC dc, const std::wstring& theme, COLORREF background) const;
+    LRESULT DrawItem(const NMLVCUSTOMDRAW& draw) const;
 
     CCursorSystem& m_cursors;
     std::wstring m_programFolder;

@@ -21,14 +21,16 @@ namespace {
 constexpr unsigned kTextChoose = 76;
 constexpr POINT kNoteWithoutRights = {11, 290};
 
-const WORD kTexts[] = {IDC_LOGON_CHOOSE, kTextChoose,  IDC_LOGON_NOTE, 78,
-                       IDC_LOGON_ADMIN_NOTICE, 178, IDC_LOGON_RESTART, 179,
-                       IDC_LOGON_HELP, 14,          IDC_LOGON_FIND, 22};
+const WORD kTexts[] = {IDC_LOGON_CHOOSE,       kTextChoose, IDC_LOGON_NOTE,    78,
+                       IDC_LOGON_ADMIN_NOTICE, 178,         IDC_LOGON_RESTART, 179,
+                       IDC_LOGON_HELP,         14,          IDC_LOGON_FIND,    22};
 
 const COLORREF kNoteColour = RGB(255, 255, 255);
 const COLORREF kNoticeColour = RGB(255, 92, 92);
 
-std::wstring Language() { return App().Options().GetString(L"strLanguage"); }
+std::wstring Language() {
+    return App().Options().GetString(L"strLanguage");
+}
 
 std::wstring GalleryAddress() {
     std::wstring address = std::wstring(kProductSite) + L"/?category=abstract";
@@ -44,17 +46,27 @@ bool FileExists(const std::wstring& path) {
 
 } // namespace
 
-std::wstring CLogonPageSystem::ProgramFolder() { return App().ProgramFolder(); }
-std::wstring CLogonPageSystem::WindowsFolder() { return ExpandEnvironment(L"%windir%"); }
+std::wstring CLogonPageSystem::ProgramFolder() {
+    return App().ProgramFolder();
+}
+std::wstring CLogonPageSystem::WindowsFolder() {
+    return ExpandEnvironment(L"%windir%");
+}
 SIZE CLogonPageSystem::ScreenSize() {
     return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
-bool CLogonPageSystem::IsUserAdmin() { return App().IsUserAdmin(); }
+bool CLogonPageSystem::IsUserAdmin() {
+    return App().IsUserAdmin();
+}
 bool CLogonPageSystem::CanChangeLogonImage() {
     return HasLogonScreenTab(CurrentSystemVersion());
 }
-void CLogonPageSystem::RestartAsAdmin() { App().RestartAsAdmin(); }
-void CLogonPageSystem::OpenAddress(const std::wstring& address) { OpenInBrowser(address); }
+void CLogonPageSystem::RestartAsAdmin() {
+    App().RestartAsAdmin();
+}
+void CLogonPageSystem::OpenAddress(const std::wstring& address) {
+    OpenInBrowser(address);
+}
 
 bool CLogonPageSystem::ChoosePicture(HWND owner, const std::wstring& title, std::wstring& path) {
     // The description names the patterns, as the filter's own text.
@@ -154,7 +166,9 @@ void CDlgTabLogon::ShowPreview(const std::wstring& path) {
     InvalidateRect(frame, nullptr, FALSE);
 }
 
-void CDlgTabLogon::ShowChoose(bool show) { ShowWindow(Item(IDC_LOGON_CHOOSE), show ? SW_SHOW : SW_HIDE); }
+void CDlgTabLogon::ShowChoose(bool show) {
+    ShowWindow(Item(IDC_LOGON_CHOOSE), show ? SW_SHOW : SW_HIDE);
+}
 
 void CDlgTabLogon::Apply(const std::wstring& picture, bool apply) {
     if (!m_system.CanChangeLogonImage())
@@ -203,13 +217,23 @@ bool CDlgTabLogon::OnCommand(WORD id, WORD notifyCode, HWND) {
         if (notifyCode == CBN_SELCHANGE)
             PictureChosen();
         return true;
-    case IDC_LOGON_CHOOSE: ChooseFile(); return true;
-    case IDC_LOGON_RESTART: m_system.RestartAsAdmin(); return true;
-    case IDC_LOGON_FIND: m_system.OpenAddress(GalleryAddress()); return true;
-    case IDC_LOGON_HELP: m_system.OpenAddress(HelpAddress(L"logon-screen", Language())); return true;
+    case IDC_LOGON_CHOOSE:
+        ChooseFile();
+        return true;
+    case IDC_LOGON_RESTART:
+        m_system.RestartAsAdmin();
+        return true;
+    case IDC_LOGON_FIND:
+        m_system.OpenAddress(GalleryAddress());
+        return true;
+    case IDC_LOGON_HELP:
+        m_system.OpenAddress(HelpAddress(L"logon-screen", Language()));
+        return true;
     case IDOK:
-    case IDCANCEL: return true; // a page never ends itself
-    default: return false;
+    case IDCANCEL:
+        return true; // a page never ends itself
+    default:
+        return false;
     }
 }
 

@@ -5,7 +5,9 @@
 
 namespace orvane {
 namespace {
-int Round(double value) { return static_cast<int>(std::lround(value)); }
+int Round(double value) {
+    return static_cast<int>(std::lround(value));
+}
 } // namespace
 
 FitRect CoverRect(int frameWidth, int frameHeight, int pictureWidth, int pictureHeight) {

@@ -19,9 +19,12 @@ const wchar_t kOemBackgroundValue[] = L"OEMBackground";
 namespace {
 
 // {1D5BE4B5-FA4A-452D-9CDD-5DB35105E7EB}
-const GUID kEncoderQuality = {0x1d5be4b5, 0xfa4a, 0x452d, {0x9c, 0xdd, 0x5d, 0xb3, 0x51, 0x05, 0xe7, 0xeb}};
+const GUID kEncoderQuality = {
+    0x1d5be4b5, 0xfa4a, 0x452d, {0x9c, 0xdd, 0x5d, 0xb3, 0x51, 0x05, 0xe7, 0xeb}};
 
-SIZE Half(SIZE size) { return {size.cx > 1 ? size.cx / 2 : 1, size.cy > 1 ? size.cy / 2 : 1}; }
+SIZE Half(SIZE size) {
+    return {size.cx > 1 ? size.cx / 2 : 1, size.cy > 1 ? size.cy / 2 : 1};
+}
 
 } // namespace
 
@@ -156,8 +159,8 @@ ShrinkResult ShrinkBelowLimit(const std::wstring& path, CJpegEncoder& encoder) {
     }
 }
 
-void ApplyLogonImage(const LogonPaths& paths, const std::wstring& picture, bool apply,
-                     SIZE screen, CJpegEncoder& encoder) {
+void ApplyLogonImage(const LogonPaths& paths, const std::wstring& picture, bool apply, SIZE screen,
+                     CJpegEncoder& encoder) {
     FsRedirectionOff redirection;
     SHCreateDirectoryExW(nullptr, paths.backgroundsFolder.c_str(), nullptr);
     if (!apply) {

@@ -76,8 +76,8 @@ ShrinkResult ShrinkBelowLimit(const std::wstring& path, CJpegEncoder& encoder);
 // image and the value are removed. A picture that even at quality 0 stays above the
 // limit is made again at half the size, until it fits: the logon screen stretches it
 // to the screen, where a larger file would be refused.
-void ApplyLogonImage(const LogonPaths& paths, const std::wstring& picture, bool apply,
-                     SIZE screen, CJpegEncoder& encoder);
+void ApplyLogonImage(const LogonPaths& paths, const std::wstring& picture, bool apply, SIZE screen,
+                     CJpegEncoder& encoder);
 
 // Whether the logon screen may be showing our image: "OEMBackground" is there, or its
 // key cannot be read at all (64-bit registry view).

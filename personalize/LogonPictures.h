@@ -9,7 +9,7 @@ namespace orvane {
 // "strLogonScreenImage" keeps for the row; a built-in picture is the file
 // "logon\<name>.jpg" beside the program.
 struct LogonPictureRow {
-    unsigned textId;    // interface text of the row; 0 for a picture, which shows its caption
+    unsigned textId; // interface text of the row; 0 for a picture, which shows its caption
     const wchar_t* caption;
     const wchar_t* name;
 };

@@ -70,7 +70,7 @@ TEST(LogonPictures, TheShownRowFollowsTheSystemThenTheStoredName) {
         {L"sea", true, true, 13},
         {L"branches", true, true, 1},
         {L"water", true, true, 18},
-        {L"", true, true, kLogonCustomRow},       // a picture but no name: the user's own
+        {L"", true, true, kLogonCustomRow}, // a picture but no name: the user's own
         {L"custom", true, true, kLogonCustomRow},
         {L"Sea", true, true, kLogonCustomRow},    // names compare exactly
         {L"autumn", true, true, kLogonCustomRow}, // a name we no longer ship

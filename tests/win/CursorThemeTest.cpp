@@ -95,7 +95,8 @@ protected:
         CreateDirectoryW(folder.c_str(), nullptr);
         for (const std::wstring& file : files) {
             const bool isAni = file.size() > 4 && file.compare(file.size() - 4, 4, L".ani") == 0;
-            EXPECT_TRUE(CopyFileW((isAni ? ani : cur).c_str(), (folder + L"\\" + file).c_str(), FALSE));
+            EXPECT_TRUE(
+                CopyFileW((isAni ? ani : cur).c_str(), (folder + L"\\" + file).c_str(), FALSE));
         }
         return folder;
     }
@@ -109,7 +110,8 @@ TEST_F(CursorThemes, AFolderIsAThemeOnlyWithANormalCursor) {
     const std::wstring aniOnly = Theme(L"Moving", {L"normal.ani", L"wait.ani"});
     Theme(L"HandOnly", {L"hand.ani", L"wait.cur"});
     Theme(L"Empty", {});
-    ASSERT_TRUE(test::WriteBytes(program.Path() + L"\\cursors\\normal.cur", "a file, not a folder"));
+    ASSERT_TRUE(
+        test::WriteBytes(program.Path() + L"\\cursors\\normal.cur", "a file, not a folder"));
 
     std::vector<std::wstring> found = ScanThemes(program.Path());
     std::sort(found.begin(), found.end());
@@ -230,20 +232,24 @@ protected:
     }
     HWND Item(int id) const { return GetDlgItem(page->GetSafeHwnd(), id); }
     int Selected() const {
-        return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+        return static_cast<int>(
+            SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     }
     void Select(int item) {
         LVITEMW state = {};
         state.stateMask = LVIS_SELECTED;
         state.state = LVIS_SELECTED;
-        SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&state));
+        SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(item),
+                     reinterpret_cast<LPARAM>(&state));
     }
     // The picture of a list item, drawn as the list draws it.
     COLORREF PreviewPixel(int item, int x, int y) {
-        auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(list, LVM_GETIMAGELIST, LVSIL_NORMAL, 0));
+        auto images =
+            reinterpret_cast<HIMAGELIST>(SendMessageW(list, LVM_GETIMAGELIST, LVSIL_NORMAL, 0));
         HDC screen = GetDC(nullptr);
         HDC dc = CreateCompatibleDC(screen);
-        HBITMAP canvas = CreateCompatibleBitmap(screen, CDlgTabCursor::kPreviewSize, CDlgTabCursor::kPreviewSize);
+        HBITMAP canvas = CreateCompatibleBitmap(screen, CDlgTabCursor::kPreviewSize,
+                                                CDlgTabCursor::kPreviewSize);
         HGDIOBJ previous = SelectObject(dc, canvas);
         ImageList_Draw(images, item, dc, 0, 0, ILD_NORMAL);
         const COLORREF pixel = GetPixel(dc, x, y);

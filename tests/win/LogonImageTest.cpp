@@ -48,7 +48,8 @@ public:
         BITMAP info = {};
         GetObjectW(bitmap, sizeof info, &info);
         saved.push_back({info.bmWidth, info.bmHeight});
-        return test::WriteBytes(path, std::string(static_cast<std::size_t>(first(saved.back())), 'j'));
+        return test::WriteBytes(path,
+                                std::string(static_cast<std::size_t>(first(saved.back())), 'j'));
     }
     bool Reencode(const std::wstring& path, long quality) override {
         qualities.push_back(quality);

@@ -116,7 +116,8 @@ protected:
                      reinterpret_cast<LPARAM>(Item(id)));
     }
     void PutCustomImage() {
-        ASSERT_EQ(ERROR_SUCCESS, SHCreateDirectoryExW(nullptr, paths.backgroundsFolder.c_str(), nullptr));
+        ASSERT_EQ(ERROR_SUCCESS,
+                  SHCreateDirectoryExW(nullptr, paths.backgroundsFolder.c_str(), nullptr));
         ASSERT_TRUE(test::WritePicture(paths.customImage, 64, 36, [](Gdiplus::Graphics& g) {
             g.Clear(Gdiplus::Color(255, 200, 80, 20));
         }));
@@ -145,7 +146,8 @@ TEST_F(LogonPage, ListsTheTwentyRowsWithTheirTexts) {
     EXPECT_EQ(L"Custom", SelectedText());
     wchar_t note[256] = L"";
     GetWindowTextW(Item(IDC_LOGON_NOTE), note, 256);
-    EXPECT_EQ(0, std::wstring(note).find(L"The chosen image is reduced to a size not exceeding 250 KB."));
+    EXPECT_EQ(
+        0, std::wstring(note).find(L"The chosen image is reduced to a size not exceeding 250 KB."));
     EXPECT_FALSE(Shown(IDC_LOGON_CHOOSE));
 }
 
@@ -169,7 +171,8 @@ TEST_F(LogonPage, SelectsTheRowOfTheImageTheSystemShows) {
         auto shown = reinterpret_cast<HBITMAP>(
             SendMessageW(Item(IDC_LOGON_PREVIEW), STM_GETIMAGE, IMAGE_BITMAP, 0));
         ASSERT_NE(nullptr, shown);
-        EXPECT_TRUE(test::Near(RGB(200, 80, 20), test::PixelOf(shown, frame.right / 2, frame.bottom / 2)));
+        EXPECT_TRUE(
+            test::Near(RGB(200, 80, 20), test::PixelOf(shown, frame.right / 2, frame.bottom / 2)));
     }
     // Once the value is gone the logon screen shows Windows' picture, whatever the name.
     SetOemBackground(false);
@@ -231,9 +234,8 @@ TEST_F(LogonPage, ABuiltInPictureBecomesTheLogonImageAndDefaultRemovesIt) {
 
 TEST_F(LogonPage, ChooseAppliesThePictureFileOfTheUser) {
     const std::wstring own = windows / L"holiday.png";
-    ASSERT_TRUE(test::WritePicture(own, 800, 600, [](Gdiplus::Graphics& g) {
-        g.Clear(Gdiplus::Color(255, 20, 160, 90));
-    }));
+    ASSERT_TRUE(test::WritePicture(
+        own, 800, 600, [](Gdiplus::Graphics& g) { g.Clear(Gdiplus::Color(255, 20, 160, 90)); }));
     Open();
     Pick(19);
     system.chosen.clear();

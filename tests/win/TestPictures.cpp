@@ -13,7 +13,8 @@ bool WritePicture(const std::wstring& path, int width, int height,
         draw(graphics);
     }
     // GDI+'s own PNG encoder: {557CF406-1A04-11D3-9A73-0000F81EF32E}
-    const CLSID png = {0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
+    const CLSID png = {
+        0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
     return picture.Save(path.c_str(), &png, nullptr) == Gdiplus::Ok;
 }
 
