@@ -24,7 +24,7 @@ function(orvane_wine_tests target prefix)
     return()
   endif()
   gtest_add_tests(TARGET ${target} TEST_PREFIX "${prefix}" TEST_LIST added)
-  set_tests_properties(${added} PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL ON TIMEOUT 120
+  set_tests_properties(${added} PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL ON TIMEOUT 300
                        ENVIRONMENT "ORVANE_DIST=${dist_windows_path}"
                        SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]")
 endfunction()
