@@ -128,7 +128,9 @@ void CDesktopBackground::ReturnBehindIcons() {
 BOOL CDesktopBackground::OnInitDialog() {
     PlaceOverWorkArea();
     StartContent();
-    return TRUE;
+    // No keyboard focus: a background must not take it from the user's window (nor
+    // activate, and so raise, the shell's window it lives in).
+    return FALSE;
 }
 
 void CDesktopBackground::OnDestroy() { StopContent(); }

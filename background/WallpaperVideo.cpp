@@ -50,7 +50,7 @@ template <class Player> ComPtr<IWMPCore> PreparePlayer(ComPtr<Player> player) {
 } // namespace
 
 // The player control's event sink; only OpenStateChange matters.
-class PlayerEvents : public IDispatch {
+class PlayerEvents final : public IDispatch {
 public:
     explicit PlayerEvents(CWallpaperVideo* owner) : m_owner(owner) {}
     void Detach() { m_owner = nullptr; }
