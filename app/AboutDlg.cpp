@@ -55,9 +55,8 @@ void CAboutDlg::ShowCreditsPage() {
     GetWindowRect(placeholder, &area);
     MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&area), 2);
     HWND host = CreateWindowExW(0, L"AtlAxWin", FileUrl(page).c_str(), WS_CHILD | WS_VISIBLE,
-                                area.left, area.top, area.right - area.left,
-                                area.bottom - area.top, m_hWnd, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
+                                area.left, area.top, area.right - area.left, area.bottom - area.top,
+                                m_hWnd, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!host)
         return;
     if (!HostedControl(host)) { // no browser engine: keep the plain text
@@ -82,7 +81,8 @@ bool CAboutDlg::OnPaint() {
     {
         Gdiplus::Graphics graphics(dc);
         if (m_backdrop)
-            graphics.DrawImage(m_backdrop.get(), 0, 0, m_backdrop->GetWidth(), m_backdrop->GetHeight());
+            graphics.DrawImage(m_backdrop.get(), 0, 0, m_backdrop->GetWidth(),
+                               m_backdrop->GetHeight());
         if (m_mark)
             graphics.DrawImage(m_mark.get(), 191, 11, m_mark->GetWidth(), m_mark->GetHeight());
     }

@@ -9,7 +9,7 @@ namespace orvane {
 // holds "Animate controls and elements inside windows", which the video and web
 // backgrounds need.
 struct PreferencesMask {
-    bool read = false;  // the value exists and fitted the buffer
+    bool read = false; // the value exists and fitted the buffer
     unsigned long type = 0;
     std::vector<std::uint8_t> bytes;
 };

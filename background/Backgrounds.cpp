@@ -8,7 +8,9 @@ namespace {
 constexpr BackgroundKind kOrder[] = {BackgroundKind::Video, BackgroundKind::Web,
                                      BackgroundKind::Screensaver};
 
-std::size_t Index(BackgroundKind kind) { return static_cast<std::size_t>(kind); }
+std::size_t Index(BackgroundKind kind) {
+    return static_cast<std::size_t>(kind);
+}
 
 } // namespace
 
@@ -19,9 +21,12 @@ CBackgrounds::CBackgrounds(COptions& options, std::function<void()> refreshPages
 
 const wchar_t* CBackgrounds::EnableKey(BackgroundKind kind) {
     switch (kind) {
-    case BackgroundKind::Video: return L"fWallaperVideoEnable";
-    case BackgroundKind::Web: return L"fWallaperWebEnable";
-    case BackgroundKind::Screensaver: return L"fWallaperScreensaverEnable";
+    case BackgroundKind::Video:
+        return L"fWallaperVideoEnable";
+    case BackgroundKind::Web:
+        return L"fWallaperWebEnable";
+    case BackgroundKind::Screensaver:
+        return L"fWallaperScreensaverEnable";
     }
     return L"";
 }

@@ -116,7 +116,9 @@ void CDesktopBackground::Stop() {
     m_host = {};
 }
 
-bool CDesktopBackground::Running() const { return m_hWnd && IsWindow(m_hWnd); }
+bool CDesktopBackground::Running() const {
+    return m_hWnd && IsWindow(m_hWnd);
+}
 
 void CDesktopBackground::ReturnBehindIcons() {
     if (!Running() || !m_host)
@@ -133,7 +135,9 @@ BOOL CDesktopBackground::OnInitDialog() {
     return FALSE;
 }
 
-void CDesktopBackground::OnDestroy() { StopContent(); }
+void CDesktopBackground::OnDestroy() {
+    StopContent();
+}
 
 bool CDesktopBackground::TaskbarAutoHides() const {
     APPBARDATA data = {};
@@ -164,8 +168,8 @@ void CDesktopBackground::StartWatching() {
         }();
         if (!registered)
             return;
-        m_watcher = CreateWindowExW(0, kWatcherClass, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                    nullptr, GetModuleHandleW(nullptr), this);
+        m_watcher = CreateWindowExW(0, kWatcherClass, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                    GetModuleHandleW(nullptr), this);
     }
     if (m_watcher)
         SetTimer(m_watcher, kWatchTimer, kWatchIntervalMs, nullptr);
@@ -175,9 +179,11 @@ LRESULT CALLBACK CDesktopBackground::WatcherProc(HWND window, UINT message, WPAR
                                                  LPARAM lParam) {
     if (message == WM_NCCREATE) {
         const auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     } else if (message == WM_TIMER && wParam == kWatchTimer) {
-        auto* self = reinterpret_cast<CDesktopBackground*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        auto* self =
+            reinterpret_cast<CDesktopBackground*>(GetWindowLongPtrW(window, GWLP_USERDATA));
         if (self) {
             try {
                 self->CheckHost();

@@ -31,8 +31,8 @@ bool CDlgTabWallpaperVideo::Checked() const {
 }
 
 void CDlgTabWallpaperVideo::InitPage() {
-    m_linkIcon.reset(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
-                                                   MAKEINTRESOURCEW(kLinkIcon), IMAGE_ICON, 14, 14, 0)));
+    m_linkIcon.reset(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kLinkIcon), IMAGE_ICON, 14, 14, 0)));
     COptions& options = App().Options();
     const bool checked = options.GetBool(L"fWallaperVideoEnable");
     SendMessageW(Item(IDC_LIVE_ENABLE), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -61,8 +61,9 @@ void CDlgTabWallpaperVideo::InitPage() {
 }
 
 void CDlgTabWallpaperVideo::ApplyTexts() {
-    ApplyTextPairs({IDC_LIVE_ENABLE, 42, IDC_VIDEO_LABEL, 157, IDC_VIDEO_BROWSE, 158, IDC_VIDEO_FIND,
-                    160, IDC_LIVE_WARNING, 161, IDC_VIDEO_ENABLE_SETTING, 162, IDC_LIVE_HELP, 14});
+    ApplyTextPairs({IDC_LIVE_ENABLE, 42, IDC_VIDEO_LABEL, 157, IDC_VIDEO_BROWSE, 158,
+                    IDC_VIDEO_FIND, 160, IDC_LIVE_WARNING, 161, IDC_VIDEO_ENABLE_SETTING, 162,
+                    IDC_LIVE_HELP, 14});
 }
 
 void CDlgTabWallpaperVideo::Refresh() {
@@ -121,12 +122,23 @@ bool CDlgTabWallpaperVideo::OnCommand(WORD id, WORD notifyCode, HWND) {
     if (notifyCode != BN_CLICKED)
         return false;
     switch (id) {
-    case IDC_LIVE_ENABLE: App().SetVideoBackground(Checked()); return true;
-    case IDC_VIDEO_BROWSE: Browse(); return true;
-    case IDC_VIDEO_ENABLE_SETTING: EnableAnimations(); return true;
-    case IDC_VIDEO_FIND: OpenAddress(VideosAddress(App().Options().GetString(L"strLanguage"))); return true;
-    case IDC_LIVE_HELP: OpenHelp(); return true;
-    default: return false;
+    case IDC_LIVE_ENABLE:
+        App().SetVideoBackground(Checked());
+        return true;
+    case IDC_VIDEO_BROWSE:
+        Browse();
+        return true;
+    case IDC_VIDEO_ENABLE_SETTING:
+        EnableAnimations();
+        return true;
+    case IDC_VIDEO_FIND:
+        OpenAddress(VideosAddress(App().Options().GetString(L"strLanguage")));
+        return true;
+    case IDC_LIVE_HELP:
+        OpenHelp();
+        return true;
+    default:
+        return false;
     }
 }
 

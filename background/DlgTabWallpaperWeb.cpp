@@ -20,7 +20,9 @@ constexpr UINT kRefreshIcon = 236;
 CDlgTabWallpaperWeb::CDlgTabWallpaperWeb()
     : CLivePage(IDD_TAB_WALLPAPER_WEB, IDP_WEB_PAGE, 0, L"background-web") {}
 
-bool CDlgTabWallpaperWeb::IsRedLabel(int controlId) const { return controlId == IDC_LIVE_WARNING; }
+bool CDlgTabWallpaperWeb::IsRedLabel(int controlId) const {
+    return controlId == IDC_LIVE_WARNING;
+}
 
 void CDlgTabWallpaperWeb::InitPage() {
     m_refreshIcon = SetButtonIcon(Item(IDC_WEB_REFRESH), kRefreshIcon, 14);
@@ -63,9 +65,9 @@ void CDlgTabWallpaperWeb::OnDestroy() {
 }
 
 void CDlgTabWallpaperWeb::AddTooltip() {
-    m_tooltip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
+    m_tooltip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
     TTTOOLINFOW tool = {};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -86,8 +88,8 @@ void CDlgTabWallpaperWeb::ApplyTexts() {
         tool.lpszText = const_cast<wchar_t*>(App().Text(kTextRefresh).c_str());
         SendMessageW(m_tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    if (CWallpaperWeb* web = App().WebBackground(); web && !web->EngineName().empty() &&
-                                                     IsWindowVisible(Item(IDC_WEB_ENGINE)))
+    if (CWallpaperWeb* web = App().WebBackground();
+        web && !web->EngineName().empty() && IsWindowVisible(Item(IDC_WEB_ENGINE)))
         ShowEngine(web->EngineName());
 }
 
@@ -137,13 +139,19 @@ bool CDlgTabWallpaperWeb::OnCommand(WORD id, WORD notifyCode, HWND) {
         if (CWallpaperWeb* web = App().WebBackground())
             web->Refresh();
         return true;
-    case IDC_WEB_ENABLE_SETTING: EnableAnimations(); return true;
+    case IDC_WEB_ENABLE_SETTING:
+        EnableAnimations();
+        return true;
     case IDC_WEB_INTERACTIVE:
         if (CWallpaperWeb* web = App().WebBackground())
-            web->SetInteractive(SendMessageW(Item(IDC_WEB_INTERACTIVE), BM_GETCHECK, 0, 0) == BST_CHECKED);
+            web->SetInteractive(SendMessageW(Item(IDC_WEB_INTERACTIVE), BM_GETCHECK, 0, 0) ==
+                                BST_CHECKED);
         return true;
-    case IDC_LIVE_HELP: OpenHelp(); return true;
-    default: return false;
+    case IDC_LIVE_HELP:
+        OpenHelp();
+        return true;
+    default:
+        return false;
     }
 }
 

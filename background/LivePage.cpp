@@ -46,9 +46,13 @@ BOOL CLivePage::OnInitDialog() {
     return TRUE;
 }
 
-void CLivePage::OnDestroy() { m_picture.reset(); }
+void CLivePage::OnDestroy() {
+    m_picture.reset();
+}
 
-bool CLivePage::AnimationsBlocked() { return orvane::AnimationsBlocked(ReadPreferencesMask()); }
+bool CLivePage::AnimationsBlocked() {
+    return orvane::AnimationsBlocked(ReadPreferencesMask());
+}
 
 void CLivePage::EnableAnimations() {
     const std::vector<std::uint8_t> bytes = WithAnimationsEnabled(ReadPreferencesMask());

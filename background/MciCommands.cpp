@@ -4,22 +4,30 @@
 
 namespace orvane::mci {
 
-std::wstring Stop(const std::wstring& alias) { return L"stop " + alias; }
+std::wstring Stop(const std::wstring& alias) {
+    return L"stop " + alias;
+}
 
-std::wstring Close(const std::wstring& alias) { return L"close " + alias; }
+std::wstring Close(const std::wstring& alias) {
+    return L"close " + alias;
+}
 
 std::wstring Open(const std::wstring& path, const std::wstring& alias, std::int32_t window) {
     return L"open \"" + path + L"\" type mpegvideo alias " + alias + L" style child parent " +
            std::to_wstring(window);
 }
 
-std::wstring Mute() { return L"setaudio video off"; }
+std::wstring Mute() {
+    return L"setaudio video off";
+}
 
 std::wstring Play(const std::wstring& alias, bool repeat) {
     return L"play " + alias + (repeat ? L" repeat" : L"");
 }
 
-std::wstring SourceSize(const std::wstring& alias) { return L"where " + alias + L" source"; }
+std::wstring SourceSize(const std::wstring& alias) {
+    return L"where " + alias + L" source";
+}
 
 std::wstring Place(const std::wstring& alias, int x, int y, unsigned width, unsigned height) {
     return L"put " + alias + L" window at " + std::to_wstring(x) + L" " + std::to_wstring(y) +
@@ -30,7 +38,9 @@ std::wstring TestOpen(const std::wstring& path) {
     return L"open \"" + path + L"\" type mpegvideo alias video_test";
 }
 
-std::wstring TestClose() { return L"close video_test"; }
+std::wstring TestClose() {
+    return L"close video_test";
+}
 
 SourceRect ParseSourceRect(const std::wstring& reply) {
     int values[4] = {0, 0, 0, 0};

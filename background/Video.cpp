@@ -46,8 +46,9 @@ void CVideo::PlaceWindow(const std::wstring& alias, unsigned width, unsigned hei
     // Without a source size (the open failed) there is nothing sensible to place.
     if (source.width <= 0 || source.height <= 0)
         return;
-    const FitRect fit = CoverFit(static_cast<float>(width), static_cast<float>(height),
-                                 static_cast<float>(source.width), static_cast<float>(source.height));
+    const FitRect fit =
+        CoverFit(static_cast<float>(width), static_cast<float>(height),
+                 static_cast<float>(source.width), static_cast<float>(source.height));
     Send(mci::Place(alias, fit.x, fit.y, static_cast<unsigned>(fit.width),
                     static_cast<unsigned>(fit.height)));
 }

@@ -15,8 +15,8 @@ namespace orvane {
 class CVideo {
 public:
     // Sends one command string; mciSendStringW unless a test records them.
-    using Sender = std::function<MCIERROR(const wchar_t* command, wchar_t* reply,
-                                          UINT replyLength, HWND callback)>;
+    using Sender = std::function<MCIERROR(const wchar_t* command, wchar_t* reply, UINT replyLength,
+                                          HWND callback)>;
 
     CVideo();
     void SetSender(Sender sender) { m_send = std::move(sender); }

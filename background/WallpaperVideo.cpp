@@ -19,7 +19,8 @@ constexpr long kMediaOpen = 13; // wmposMediaOpen
 
 // The player interface the background configures. Declared here: the system headers
 // have the newer IWMPPlayer4 only.
-const IID kIidPlayer2 = {0x0E6B01D1, 0xD407, 0x4C85, {0xBF, 0x5F, 0x1C, 0x01, 0xF6, 0x15, 0x02, 0x80}};
+const IID kIidPlayer2 = {
+    0x0E6B01D1, 0xD407, 0x4C85, {0xBF, 0x5F, 0x1C, 0x01, 0xF6, 0x15, 0x02, 0x80}};
 
 struct IWMPPlayer2 : public IWMPCore {
     virtual HRESULT STDMETHODCALLTYPE get_enabled(VARIANT_BOOL* enabled) = 0;
@@ -110,8 +111,8 @@ CWallpaperVideo::~CWallpaperVideo() {
 
 void CWallpaperVideo::StartContent() {
     const std::wstring path = m_options.GetString(L"strWallaperVideoPath");
-    m_engine = m_options.GetInt(L"iWallaperVideoEngine") == kEngineMci ? kEngineMci
-                                                                         : kEngineMediaPlayer;
+    m_engine =
+        m_options.GetInt(L"iWallaperVideoEngine") == kEngineMci ? kEngineMci : kEngineMediaPlayer;
     if (m_engine == kEngineMci)
         StartMci(path);
     else
@@ -152,8 +153,7 @@ void CWallpaperVideo::ConfigurePlayer(const std::wstring& path) {
 }
 
 void CWallpaperVideo::ConnectEvents() {
-    const auto container =
-        m_player.Query<IConnectionPointContainer>(IID_IConnectionPointContainer);
+    const auto container = m_player.Query<IConnectionPointContainer>(IID_IConnectionPointContainer);
     if (!container ||
         FAILED(container->FindConnectionPoint(__uuidof(_WMPOCXEvents), m_eventSource.receive())))
         return;

@@ -24,8 +24,9 @@ constexpr int kScrollBarAllowance = 18; // the browser's scroll bar lies outside
 const wchar_t* const kUninstallKeys[] = {
     L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Microsoft EdgeWebView",
     L"SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Microsoft EdgeWebView"};
-const wchar_t* const kRuntimeBases[] = {L"C:\\Program Files (x86)\\Microsoft\\EdgeCore\\",
-                                        L"c:\\Program Files (x86)\\Microsoft\\EdgeWebView\\Application\\"};
+const wchar_t* const kRuntimeBases[] = {
+    L"C:\\Program Files (x86)\\Microsoft\\EdgeCore\\",
+    L"c:\\Program Files (x86)\\Microsoft\\EdgeWebView\\Application\\"};
 
 std::wstring ReadText(HKEY key, const wchar_t* name, DWORD capacityBytes) {
     std::wstring text(capacityBytes / sizeof(wchar_t) + 1, L'\0');
@@ -48,7 +49,8 @@ std::wstring RegistryRuntimeFolder() {
             break;
     if (!key)
         return {};
-    const std::wstring location = ReadText(key.get(), L"InstallLocation", MAX_PATH * sizeof(wchar_t));
+    const std::wstring location =
+        ReadText(key.get(), L"InstallLocation", MAX_PATH * sizeof(wchar_t));
     const std::wstring version = ReadText(key.get(), L"Version", 100);
     return RuntimeFolderOf(location, version);
 }
@@ -61,7 +63,8 @@ std::vector<std::wstring> VersionFolders() {
         if (!find)
             continue;
         do {
-            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && IsVersionFolderName(found.cFileName))
+            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+                IsVersionFolderName(found.cFileName))
                 folders.push_back(base + std::wstring(found.cFileName));
         } while (FindNextFileW(find.get(), &found));
     }
@@ -123,7 +126,8 @@ struct CWallpaperWeb::WebViewState {
 
 namespace {
 
-class ControllerHandler : public Handler<ICoreWebView2CreateCoreWebView2ControllerCompletedHandler> {
+class ControllerHandler
+    : public Handler<ICoreWebView2CreateCoreWebView2ControllerCompletedHandler> {
 public:
     ControllerHandler(std::weak_ptr<CWallpaperWeb::WebViewState> state, HWND window)
         : Handler(kIidControllerCompleted, std::move(state), window) {}
@@ -158,12 +162,14 @@ public:
     }
 };
 
-class EnvironmentHandler : public Handler<ICoreWebView2CreateCoreWebView2EnvironmentCompletedHandler> {
+class EnvironmentHandler
+    : public Handler<ICoreWebView2CreateCoreWebView2EnvironmentCompletedHandler> {
 public:
     EnvironmentHandler(std::weak_ptr<CWallpaperWeb::WebViewState> state, HWND window)
         : Handler(kIidEnvironmentCompleted, std::move(state), window) {}
 
-    HRESULT STDMETHODCALLTYPE Invoke(HRESULT result, ICoreWebView2Environment* environment) override {
+    HRESULT STDMETHODCALLTYPE Invoke(HRESULT result,
+                                     ICoreWebView2Environment* environment) override {
         if (m_state.expired() || !IsWindow(m_window))
             return S_OK;
         if (FAILED(result) || !environment) {
@@ -181,7 +187,8 @@ public:
 
 CWallpaperWeb::CWallpaperWeb(COptions& options, std::wstring userDataFolder)
     : CDesktopBackground(IDD_WALLPAPER_WEB), m_options(options),
-      m_userDataFolder(std::move(userDataFolder)), m_state(std::make_shared<WebViewState>(options)) {
+      m_userDataFolder(std::move(userDataFolder)),
+      m_state(std::make_shared<WebViewState>(options)) {
     RegisterActiveXHost(); // the template's browser control needs the host window class
 }
 
@@ -190,7 +197,9 @@ CWallpaperWeb::~CWallpaperWeb() {
         DestroyWindow();
 }
 
-bool CWallpaperWeb::WebViewInUse() const { return m_state->inUse; }
+bool CWallpaperWeb::WebViewInUse() const {
+    return m_state->inUse;
+}
 
 void CWallpaperWeb::SetEngineNameCallback(EngineNameCallback callback) {
     m_engineCallback = std::move(callback);
@@ -231,8 +240,8 @@ void CWallpaperWeb::StartContent() {
 bool CWallpaperWeb::StartWebView() {
     if (!m_loader)
         m_loader = LoadLibraryW(m_loaderName.c_str());
-    const auto create =
-        GetProcedure<CreateEnvironmentFunction>(m_loader, "CreateCoreWebView2EnvironmentWithOptions");
+    const auto create = GetProcedure<CreateEnvironmentFunction>(
+        m_loader, "CreateCoreWebView2EnvironmentWithOptions");
     if (!create)
         return false;
     // One handler serves every request.

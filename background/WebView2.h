@@ -20,17 +20,23 @@ struct ICoreWebView2CreateCoreWebView2ControllerCompletedHandler;
 struct ICoreWebView2CreateCoreWebView2EnvironmentCompletedHandler;
 
 // {E562E4F0-D7FA-43AC-8D71-C05150499F00}
-constexpr IID kIidSettings = {0xe562e4f0, 0xd7fa, 0x43ac, {0x8d, 0x71, 0xc0, 0x51, 0x50, 0x49, 0x9f, 0x00}};
+constexpr IID kIidSettings = {
+    0xe562e4f0, 0xd7fa, 0x43ac, {0x8d, 0x71, 0xc0, 0x51, 0x50, 0x49, 0x9f, 0x00}};
 // {76ECEACB-0462-4D94-AC83-423A6793775E}
-constexpr IID kIidWebView = {0x76eceacb, 0x0462, 0x4d94, {0xac, 0x83, 0x42, 0x3a, 0x67, 0x93, 0x77, 0x5e}};
+constexpr IID kIidWebView = {
+    0x76eceacb, 0x0462, 0x4d94, {0xac, 0x83, 0x42, 0x3a, 0x67, 0x93, 0x77, 0x5e}};
 // {4D00C0D1-9434-4EB6-8078-8697A560334F}
-constexpr IID kIidController = {0x4d00c0d1, 0x9434, 0x4eb6, {0x80, 0x78, 0x86, 0x97, 0xa5, 0x60, 0x33, 0x4f}};
+constexpr IID kIidController = {
+    0x4d00c0d1, 0x9434, 0x4eb6, {0x80, 0x78, 0x86, 0x97, 0xa5, 0x60, 0x33, 0x4f}};
 // {B96D755E-0319-4E92-A296-23436F46A1FC}
-constexpr IID kIidEnvironment = {0xb96d755e, 0x0319, 0x4e92, {0xa2, 0x96, 0x23, 0x43, 0x6f, 0x46, 0xa1, 0xfc}};
+constexpr IID kIidEnvironment = {
+    0xb96d755e, 0x0319, 0x4e92, {0xa2, 0x96, 0x23, 0x43, 0x6f, 0x46, 0xa1, 0xfc}};
 // {4E8A3389-C9D8-4BD2-B6B5-124FEE6CC14D}
-constexpr IID kIidEnvironmentCompleted = {0x4e8a3389, 0xc9d8, 0x4bd2, {0xb6, 0xb5, 0x12, 0x4f, 0xee, 0x6c, 0xc1, 0x4d}};
+constexpr IID kIidEnvironmentCompleted = {
+    0x4e8a3389, 0xc9d8, 0x4bd2, {0xb6, 0xb5, 0x12, 0x4f, 0xee, 0x6c, 0xc1, 0x4d}};
 // {6C4819F3-C9B7-4260-8127-C9F5BDE7F68C}
-constexpr IID kIidControllerCompleted = {0x6c4819f3, 0xc9b7, 0x4260, {0x81, 0x27, 0xc9, 0xf5, 0xbd, 0xe7, 0xf6, 0x8c}};
+constexpr IID kIidControllerCompleted = {
+    0x6c4819f3, 0xc9b7, 0x4260, {0x81, 0x27, 0xc9, 0xf5, 0xbd, 0xe7, 0xf6, 0x8c}};
 
 struct ICoreWebView2Settings : public IUnknown {
     virtual HRESULT STDMETHODCALLTYPE get_IsScriptEnabled(BOOL* enabled) = 0;
@@ -59,9 +65,11 @@ struct ICoreWebView2 : public IUnknown {
     virtual HRESULT STDMETHODCALLTYPE remove_HistoryChanged(EventRegistrationToken) = 0;
     virtual HRESULT STDMETHODCALLTYPE add_NavigationCompleted(void*, EventRegistrationToken*) = 0;
     virtual HRESULT STDMETHODCALLTYPE remove_NavigationCompleted(EventRegistrationToken) = 0;
-    virtual HRESULT STDMETHODCALLTYPE add_FrameNavigationStarting(void*, EventRegistrationToken*) = 0;
+    virtual HRESULT STDMETHODCALLTYPE add_FrameNavigationStarting(void*,
+                                                                  EventRegistrationToken*) = 0;
     virtual HRESULT STDMETHODCALLTYPE remove_FrameNavigationStarting(EventRegistrationToken) = 0;
-    virtual HRESULT STDMETHODCALLTYPE add_FrameNavigationCompleted(void*, EventRegistrationToken*) = 0;
+    virtual HRESULT STDMETHODCALLTYPE add_FrameNavigationCompleted(void*,
+                                                                   EventRegistrationToken*) = 0;
     virtual HRESULT STDMETHODCALLTYPE remove_FrameNavigationCompleted(EventRegistrationToken) = 0;
     virtual HRESULT STDMETHODCALLTYPE add_ScriptDialogOpening(void*, EventRegistrationToken*) = 0;
     virtual HRESULT STDMETHODCALLTYPE remove_ScriptDialogOpening(EventRegistrationToken) = 0;
@@ -103,7 +111,8 @@ struct ICoreWebView2Controller : public IUnknown {
 };
 
 struct ICoreWebView2CreateCoreWebView2ControllerCompletedHandler : public IUnknown {
-    virtual HRESULT STDMETHODCALLTYPE Invoke(HRESULT result, ICoreWebView2Controller* controller) = 0;
+    virtual HRESULT STDMETHODCALLTYPE Invoke(HRESULT result,
+                                             ICoreWebView2Controller* controller) = 0;
 };
 
 struct ICoreWebView2Environment : public IUnknown {
@@ -112,12 +121,13 @@ struct ICoreWebView2Environment : public IUnknown {
 };
 
 struct ICoreWebView2CreateCoreWebView2EnvironmentCompletedHandler : public IUnknown {
-    virtual HRESULT STDMETHODCALLTYPE Invoke(HRESULT result, ICoreWebView2Environment* environment) = 0;
+    virtual HRESULT STDMETHODCALLTYPE Invoke(HRESULT result,
+                                             ICoreWebView2Environment* environment) = 0;
 };
 
 // The loader's entry point (WebView2Loader.dll).
-using CreateEnvironmentFunction = HRESULT(STDAPICALLTYPE*)(
-    PCWSTR browserFolder, PCWSTR userDataFolder, IUnknown* options,
-    ICoreWebView2CreateCoreWebView2EnvironmentCompletedHandler* handler);
+using CreateEnvironmentFunction =
+    HRESULT(STDAPICALLTYPE*)(PCWSTR browserFolder, PCWSTR userDataFolder, IUnknown* options,
+                             ICoreWebView2CreateCoreWebView2EnvironmentCompletedHandler* handler);
 
 } // namespace orvane::webview2

@@ -5,9 +5,8 @@
 namespace orvane {
 
 UniqueIcon SetButtonIcon(HWND button, UINT iconId, int size) {
-    UniqueIcon icon(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
-                                                  MAKEINTRESOURCEW(iconId), IMAGE_ICON, size,
-                                                  size, 0)));
+    UniqueIcon icon(static_cast<HICON>(LoadImageW(
+        GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconId), IMAGE_ICON, size, size, 0)));
     SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon.get()));
     return icon;
 }

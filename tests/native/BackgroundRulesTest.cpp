@@ -90,7 +90,8 @@ TEST(WebAddress, AddsTheSchemeCaseSensitivelyAndTheReferralOnTheClockHostOnly) {
     EXPECT_EQ(L"https://example.org", NormaliseWebAddress(L"https://example.org"));
     EXPECT_EQ(L"http://example.org/?a=1", NormaliseWebAddress(L"http://example.org/?a=1"));
     // The default page, the clock host with a query, and without a scheme.
-    EXPECT_EQ(L"https://time.is/clock/?from=ov_win", NormaliseWebAddress(L"https://time.is/clock/"));
+    EXPECT_EQ(L"https://time.is/clock/?from=ov_win",
+              NormaliseWebAddress(L"https://time.is/clock/"));
     EXPECT_EQ(L"https://time.is/London?lang=en&from=ov_win",
               NormaliseWebAddress(L"https://time.is/London?lang=en"));
     EXPECT_EQ(L"http://time.is/?from=ov_win", NormaliseWebAddress(L"time.is/"));
@@ -136,7 +137,8 @@ TEST(AnimationMask, OnlyTheByteValue0x12PassesAndEnablingKeepsTheOtherBytes) {
     // Too short to hold the byte: blocked, and enabling grows the value to hold it.
     const PreferencesMask shortMask{true, kRegistryBinary, {0x9E, 0x1E}};
     EXPECT_TRUE(AnimationsBlocked(shortMask));
-    EXPECT_EQ(std::vector<std::uint8_t>({0x9E, 0x1E, 0, 0, 0x12}), WithAnimationsEnabled(shortMask));
+    EXPECT_EQ(std::vector<std::uint8_t>({0x9E, 0x1E, 0, 0, 0x12}),
+              WithAnimationsEnabled(shortMask));
 }
 
 TEST(WebAddress, TheVideoGalleryHasARussianVariant) {

@@ -20,10 +20,14 @@ HWND FindTopLevel(const wchar_t* className, HWND after = nullptr) {
 
 const wchar_t* LayoutArgument(ShellLayout layout) {
     switch (layout) {
-    case ShellLayout::Classic: return L"classic";
-    case ShellLayout::Windows7: return L"win7";
-    case ShellLayout::Progman24H2: return L"24h2";
-    case ShellLayout::NoHost: return L"nohost";
+    case ShellLayout::Classic:
+        return L"classic";
+    case ShellLayout::Windows7:
+        return L"win7";
+    case ShellLayout::Progman24H2:
+        return L"24h2";
+    case ShellLayout::NoHost:
+        return L"nohost";
     }
     return L"classic";
 }
@@ -40,9 +44,13 @@ void PumpMessages(DWORD ms) {
     } while (GetTickCount() - start < ms);
 }
 
-DesktopShellFixture::DesktopShellFixture(ShellLayout layout) : m_layout(layout) { Launch(); }
+DesktopShellFixture::DesktopShellFixture(ShellLayout layout) : m_layout(layout) {
+    Launch();
+}
 
-DesktopShellFixture::~DesktopShellFixture() { End(); }
+DesktopShellFixture::~DesktopShellFixture() {
+    End();
+}
 
 bool DesktopShellFixture::Launch() {
     std::wstring command = L"\"" + FixtureProgram() + L"\" " + LayoutArgument(m_layout);

@@ -17,9 +17,9 @@ namespace orvane::test {
 enum class ShellLayout { Classic, Windows7, Progman24H2, NoHost };
 
 // Messages the fixture's "Progman" window understands.
-constexpr UINT kShellDropHost = WM_APP + 1;    // undo the split: the empty "WorkerW" goes
-constexpr UINT kShellShowCounts = WM_APP + 2;  // wParam: a shell window; returns
-                                               // MAKELONG(times hidden, times shown)
+constexpr UINT kShellDropHost = WM_APP + 1;   // undo the split: the empty "WorkerW" goes
+constexpr UINT kShellShowCounts = WM_APP + 2; // wParam: a shell window; returns
+                                              // MAKELONG(times hidden, times shown)
 
 const wchar_t* LayoutArgument(ShellLayout layout);
 

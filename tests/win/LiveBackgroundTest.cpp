@@ -128,11 +128,14 @@ protected:
         SetEnvironmentVariableW(L"ORVANE_WEBVIEW2_FIXTURE", nullptr);
         LiveBackground::TearDown();
     }
-    static void SetMode(const wchar_t* mode) { SetEnvironmentVariableW(L"ORVANE_WEBVIEW2_FIXTURE", mode); }
+    static void SetMode(const wchar_t* mode) {
+        SetEnvironmentVariableW(L"ORVANE_WEBVIEW2_FIXTURE", mode);
+    }
     std::vector<std::wstring> Lines() const {
         std::vector<std::wstring> lines;
         std::wstring all = log();
-        for (std::size_t start = 0, end; (end = all.find(L'\n', start)) != std::wstring::npos; start = end + 1)
+        for (std::size_t start = 0, end; (end = all.find(L'\n', start)) != std::wstring::npos;
+             start = end + 1)
             lines.push_back(all.substr(start, end - start));
         return lines;
     }
@@ -155,10 +158,13 @@ TEST_F(WebBackground, WebViewGetsTheNormalisedAddressTheBoundsAndTheSettings) {
     ASSERT_TRUE(web.Start());
     EXPECT_TRUE(web.WebViewInUse());
     EXPECT_EQ(std::vector<std::wstring>{L"Microsoft Edge"}, names);
-    ASSERT_TRUE(test::WaitUntil([&] {
-        PumpMessages(20);
-        return Logged(L"navigate http://time.is/London?from=ov_win");
-    }, 5000)) << Lines().size() << " lines";
+    ASSERT_TRUE(test::WaitUntil(
+        [&] {
+            PumpMessages(20);
+            return Logged(L"navigate http://time.is/London?from=ov_win");
+        },
+        5000))
+        << Lines().size() << " lines";
     EXPECT_EQ(L"environment |C:\\Data\\Orvane", Lines().front()) << "the installed runtime first";
     RECT client;
     GetClientRect(web.GetSafeHwnd(), &client);
@@ -235,11 +241,15 @@ TEST_F(WebBackground, AMissingLoaderOrAFailureAfterTheStartFallsBackToTheBrowser
         std::vector<std::wstring> names;
         web.SetEngineNameCallback([&](const std::wstring& name) { names.push_back(name); });
         ASSERT_TRUE(web.Start());
-        ASSERT_TRUE(test::WaitUntil([&] {
-            PumpMessages(20);
-            return names.size() == 2;
-        }, 5000)) << mode;
-        EXPECT_EQ(std::vector<std::wstring>({L"Microsoft Edge", L"Internet Explorer"}), names) << mode;
+        ASSERT_TRUE(test::WaitUntil(
+            [&] {
+                PumpMessages(20);
+                return names.size() == 2;
+            },
+            5000))
+            << mode;
+        EXPECT_EQ(std::vector<std::wstring>({L"Microsoft Edge", L"Internet Explorer"}), names)
+            << mode;
         EXPECT_FALSE(web.WebViewInUse()) << mode;
         web.Stop();
     }
@@ -251,7 +261,8 @@ TEST_F(WebBackground, InteractiveModeLiftsTheWindowOutAndPutsItBack) {
     HWND window = web.GetSafeHwnd();
     HWND host = GetParent(window);
     ASSERT_EQ(web.HostWindow(), host);
-    EXPECT_EQ(nullptr, FindWindowExW(host, nullptr, L"SHELLDLL_DefView", nullptr)) << "not the icons' window";
+    EXPECT_EQ(nullptr, FindWindowExW(host, nullptr, L"SHELLDLL_DefView", nullptr))
+        << "not the icons' window";
     web.SetInteractive(true);
     EXPECT_FALSE(IsChild(host, window)) << "out from behind the icons";
     EXPECT_EQ(nullptr, GetAncestor(GetAncestor(window, GA_PARENT), GA_PARENT)) << "on the desktop";
@@ -337,8 +348,8 @@ TEST_F(VideoPage, AnimationsOffBlockThePageAndEnableTheSettingFixesOnlyItsByte) 
     const wchar_t* desktop = L"Control Panel\\Desktop";
     BYTE saved[16];
     DWORD savedSize = sizeof saved, savedType = 0;
-    const bool hadValue = SHGetValueW(HKEY_CURRENT_USER, desktop, L"UserPreferencesMask", &savedType,
-                                      saved, &savedSize) == ERROR_SUCCESS;
+    const bool hadValue = SHGetValueW(HKEY_CURRENT_USER, desktop, L"UserPreferencesMask",
+                                      &savedType, saved, &savedSize) == ERROR_SUCCESS;
     const BYTE blocked[8] = {0x9E, 0x1E, 0x07, 0x80, 0x13, 0x00, 0x00, 0x00};
     ASSERT_EQ(ERROR_SUCCESS, SHSetValueW(HKEY_CURRENT_USER, desktop, L"UserPreferencesMask",
                                          REG_BINARY, blocked, sizeof blocked));
@@ -369,7 +380,8 @@ TEST_F(VideoPage, AnimationsOffBlockThePageAndEnableTheSettingFixesOnlyItsByte) 
     page.DestroyWindow();
 
     if (hadValue)
-        SHSetValueW(HKEY_CURRENT_USER, desktop, L"UserPreferencesMask", savedType, saved, savedSize);
+        SHSetValueW(HKEY_CURRENT_USER, desktop, L"UserPreferencesMask", savedType, saved,
+                    savedSize);
     else
         SHDeleteValueW(HKEY_CURRENT_USER, desktop, L"UserPreferencesMask");
 }
