@@ -3,6 +3,8 @@
 #include "app/AutoRun.h"
 #include "app/CommandLine.h"
 #include "app/OrvaneDlg.h"
+#include "background/WallpaperVideo.h"
+#include "background/WallpaperWeb.h"
 #include "effects/EffectFactory.h"
 #include "framework/Gdiplus.h"
 #include "framework/MessageBox.h"
@@ -17,6 +19,7 @@ namespace {
 
 const wchar_t kInstanceMutexName[] = L"TeskanOrvaneMutex";
 constexpr unsigned int kTextAlreadyRunning = 3;
+constexpr unsigned int kTextError = 148;
 
 void CALLBACK BusyStateTick(HWND, UINT, UINT_PTR, DWORD) {}
 
@@ -28,7 +31,17 @@ COrvaneApp& App() {
 }
 
 COrvaneApp::COrvaneApp()
-    : m_elevation(m_options, m_translator, m_instanceMutex, kInstanceMutexName, m_elevationSystem) {
+    : m_backgrounds(
+          m_options,
+          [this] {
+              if (m_mainWindow && m_mainWindow->GetSafeHwnd())
+                  m_mainWindow->RefreshBackgroundPages();
+          },
+          [this] {
+              ShowMessageBox(m_mainWindow ? m_mainWindow->GetSafeHwnd() : nullptr,
+                             Text(kTextError), MB_OK | MB_ICONEXCLAMATION);
+          }),
+      m_elevation(m_options, m_translator, m_instanceMutex, kInstanceMutexName, m_elevationSystem) {
 }
 COrvaneApp::~COrvaneApp() = default;
 
@@ -93,12 +106,27 @@ bool COrvaneApp::ClaimSingleInstance() {
 // The features below join start-up as they are built; each starts only what its
 // settings ask for.
 void COrvaneApp::StartNightLight() {}
-void COrvaneApp::StartBackgrounds() {}
 void COrvaneApp::StartSlideshow(bool) {}
 void COrvaneApp::StartScreenSaverChange() {}
 void COrvaneApp::ApplyCursorTheme() {}
 void COrvaneApp::StartCustomObjects() {}
 void COrvaneApp::ApplyTransparencyTweaks() {}
+
+void COrvaneApp::InstallBackgrounds() {
+    if (m_videoBackground)
+        return;
+    auto video = std::make_unique<CWallpaperVideo>(m_options);
+    auto web = std::make_unique<CWallpaperWeb>(m_options, m_dataFolder);
+    m_videoBackground = video.get();
+    m_webBackground = web.get();
+    m_backgrounds.Install(BackgroundKind::Video, std::move(video));
+    m_backgrounds.Install(BackgroundKind::Web, std::move(web));
+}
+
+void COrvaneApp::StartBackgrounds() {
+    InstallBackgrounds();
+    m_backgrounds.StartFromSettings();
+}
 
 void COrvaneApp::StartEffects() {
     for (const EffectKeys& keys : kEffectKeys) {
@@ -119,6 +147,9 @@ void COrvaneApp::StartBusyMonitor() {
 
 void COrvaneApp::ShutDown() {
     m_options.Save();
+    m_videoBackground = nullptr;
+    m_webBackground = nullptr;
+    m_backgrounds.ReleaseAll();
     if (m_monitorTimer)
         KillTimer(nullptr, m_monitorTimer);
 }

@@ -183,6 +183,8 @@ void COrvaneDlg::RetranslateWindow() {
 void COrvaneDlg::RefreshBackgroundPages() {
     // The background, screen-saver and night-light pages refresh themselves here as
     // they are built.
+    m_video->Refresh();
+    m_web->Refresh();
 }
 
 bool COrvaneDlg::OnNotify(NMHDR* header, LRESULT& result) {
@@ -237,7 +239,8 @@ void COrvaneDlg::Open() {
 }
 
 void COrvaneDlg::Exit() {
-    // Stopping the backgrounds and restoring the night light join here with their features.
+    // Restoring the night light joins here with its feature.
+    App().Backgrounds().StopForExit();
     KillTimer(m_hWnd, kTrayTimer);
     m_tray.Remove();
     EndDialog(0);
