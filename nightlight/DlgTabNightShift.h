@@ -5,6 +5,8 @@
 #include "framework/Page.h"
 #include "resources/ids_pages.h"
 
+#include <commctrl.h>
+
 #include <memory>
 
 namespace orvane {

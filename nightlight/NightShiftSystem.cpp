@@ -41,7 +41,8 @@ CNightShiftSystem::~CNightShiftSystem() {
 
 void CNightShiftSystem::CreateNotificationWindow() {
     const HINSTANCE module = GetModuleHandleW(nullptr);
-    WNDCLASSEXW windowClass = {sizeof windowClass};
+    WNDCLASSEXW windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = module;
     windowClass.lpszClassName = kWindowClass;
