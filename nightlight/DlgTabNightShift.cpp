@@ -30,12 +30,15 @@ constexpr unsigned kTextRebootNeeded = 208;
 const wchar_t kTemperatureKey[] = L"iNightShiftColourTemperature";
 const wchar_t kScheduleKey[] = L"fNightShiftSchedule";
 
+// (control, text) pairs.
+// clang-format off
 const WORD kTexts[] = {
-    IDC_NIGHT_DESCRIPTION,      89,  IDC_NIGHT_TEMPERATURE_GROUP, 90,  IDC_NIGHT_DEFAULT,  77,
-    IDC_NIGHT_SCHEDULE_GROUP,   91,  IDC_NIGHT_SCHEDULE_ON,       92,  IDC_NIGHT_MANUAL,   93,
-    IDC_NIGHT_TRANSITION_LABEL, 94,  IDC_NIGHT_MINUTES,           35,  IDC_NIGHT_FROM_LABEL, 113,
-    IDC_NIGHT_TO_LABEL,         114, IDC_NIGHT_LIMIT,             206, IDC_NIGHT_HELP,     14,
+    IDC_NIGHT_DESCRIPTION, 89,      IDC_NIGHT_TEMPERATURE_GROUP, 90, IDC_NIGHT_DEFAULT, 77,
+    IDC_NIGHT_SCHEDULE_GROUP, 91,   IDC_NIGHT_SCHEDULE_ON, 92,       IDC_NIGHT_MANUAL, 93,
+    IDC_NIGHT_TRANSITION_LABEL, 94, IDC_NIGHT_MINUTES, 35,           IDC_NIGHT_FROM_LABEL, 113,
+    IDC_NIGHT_TO_LABEL, 114,        IDC_NIGHT_LIMIT, 206,            IDC_NIGHT_HELP, 14,
 };
+// clang-format on
 
 // Statics drawn straight onto the page, over its picture.
 bool HasClearBackground(int id) {
@@ -45,8 +48,10 @@ bool HasClearBackground(int id) {
     case IDC_NIGHT_FROM_LABEL:
     case IDC_NIGHT_TO_LABEL:
     case IDC_NIGHT_MINUTES:
-    case IDC_NIGHT_SCHEDULE_ON: return true;
-    default: return false;
+    case IDC_NIGHT_SCHEDULE_ON:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -64,7 +69,9 @@ CDlgTabNightShift::CDlgTabNightShift()
 
 CDlgTabNightShift::~CDlgTabNightShift() = default;
 
-CNightShift* CDlgTabNightShift::Controller() const { return App().NightShift(); }
+CNightShift* CDlgTabNightShift::Controller() const {
+    return App().NightShift();
+}
 
 bool CDlgTabNightShift::Checked(int id) const {
     return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -77,9 +84,9 @@ void CDlgTabNightShift::SetChecked(int id, bool checked) {
 BOOL CDlgTabNightShift::OnInitDialog() {
     COptions& options = App().Options();
     m_background = LoadPngResource(IDB_NIGHT_BACKGROUND);
-    m_helpIcon.reset(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
-                                                   MAKEINTRESOURCEW(kHelpIcon), IMAGE_ICON,
-                                                   kHelpIconSize, kHelpIconSize, 0)));
+    m_helpIcon.reset(
+        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kHelpIcon),
+                                      IMAGE_ICON, kHelpIconSize, kHelpIconSize, 0)));
     SendMessageW(Item(IDC_NIGHT_HELP), BM_SETIMAGE, IMAGE_ICON,
                  reinterpret_cast<LPARAM>(m_helpIcon.get()));
 
@@ -199,14 +206,16 @@ bool CDlgTabNightShift::OnCommand(WORD id, WORD notifyCode, HWND) {
         return true;
     case IDC_NIGHT_HELP:
         if (notifyCode == BN_CLICKED)
-            ShellExecuteW(nullptr, L"open",
-                          HelpAddress(L"night-light", App().Options().GetString(L"strLanguage"))
-                              .c_str(),
-                          nullptr, nullptr, SW_SHOWMAXIMIZED);
+            ShellExecuteW(
+                nullptr, L"open",
+                HelpAddress(L"night-light", App().Options().GetString(L"strLanguage")).c_str(),
+                nullptr, nullptr, SW_SHOWMAXIMIZED);
         return true;
     case IDOK:
-    case IDCANCEL: return true; // Enter and Escape on a page end nothing
-    default: return false;
+    case IDCANCEL:
+        return true; // Enter and Escape on a page end nothing
+    default:
+        return false;
     }
 }
 
@@ -231,7 +240,8 @@ bool CDlgTabNightShift::OnNotify(NMHDR* header, LRESULT& result) {
         OnTransitionSpun(*reinterpret_cast<const NMUPDOWN*>(header));
         result = FALSE; // let the control move; its own range keeps it to 0..99
         return true;
-    default: return false;
+    default:
+        return false;
     }
 }
 
@@ -424,7 +434,8 @@ INT_PTR CDlgTabNightShift::OnMessage(UINT message, WPARAM wParam, LPARAM lParam,
         handled = true;
         return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
     }
-    default: return FALSE;
+    default:
+        return FALSE;
     }
 }
 

@@ -20,6 +20,8 @@ bool LiftGammaLimit() {
                          sizeof kLiftedRange);
 }
 
-bool RestoreGammaLimit() { return DeleteRegValue(HKEY_LOCAL_MACHINE, kIcmKey, kGammaRange); }
+bool RestoreGammaLimit() {
+    return DeleteRegValue(HKEY_LOCAL_MACHINE, kIcmKey, kGammaRange);
+}
 
 } // namespace orvane

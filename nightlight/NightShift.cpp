@@ -29,7 +29,9 @@ void CNightShift::ApplyTemperature(int kelvin) {
     LoadRamp(shown, TemperatureRamp(shown));
 }
 
-void CNightShift::RestoreGammaRamp() { LoadRamp(kNeutralTemperature, IdentityRamp()); }
+void CNightShift::RestoreGammaRamp() {
+    LoadRamp(kNeutralTemperature, IdentityRamp());
+}
 
 void CNightShift::SetTemperature(int kelvin) {
     m_temperature = ClampTemperature(kelvin);
@@ -112,9 +114,13 @@ void CNightShift::SwitchOff() {
     RestoreGammaRamp();
 }
 
-void CNightShift::SetStartTime(int hour, int minute) { m_times.start = MinuteOfDay(hour, minute); }
+void CNightShift::SetStartTime(int hour, int minute) {
+    m_times.start = MinuteOfDay(hour, minute);
+}
 
-void CNightShift::SetEndTime(int hour, int minute) { m_times.end = MinuteOfDay(hour, minute); }
+void CNightShift::SetEndTime(int hour, int minute) {
+    m_times.end = MinuteOfDay(hour, minute);
+}
 
 void CNightShift::SetTransition(int minutes) {
     m_times.transition = std::clamp(minutes, 0, kMaxTransition);

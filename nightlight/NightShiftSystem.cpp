@@ -124,12 +124,15 @@ void CALLBACK CNightShiftSystem::TimerProc(HWND, UINT, UINT_PTR, DWORD) {
 
 bool CNightShiftSystem::ResetsGamma(UINT message, WPARAM wParam) {
     switch (message) {
-    case WM_DISPLAYCHANGE: return true;
-    case WM_POWERBROADCAST: return wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND;
+    case WM_DISPLAYCHANGE:
+        return true;
+    case WM_POWERBROADCAST:
+        return wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND;
     case WM_WTSSESSION_CHANGE:
         return wParam == WTS_SESSION_UNLOCK || wParam == WTS_CONSOLE_CONNECT ||
                wParam == WTS_REMOTE_CONNECT || wParam == WTS_SESSION_LOGON;
-    default: return false;
+    default:
+        return false;
     }
 }
 

@@ -27,7 +27,9 @@ public:
 
     CNightShift& Controller() { return m_controller; }
     // Told whenever the schedule window opens or closes.
-    void SetActiveChangedHandler(std::function<void()> handler) { m_activeChanged = std::move(handler); }
+    void SetActiveChangedHandler(std::function<void()> handler) {
+        m_activeChanged = std::move(handler);
+    }
     // The hidden window that hears of display, power and session changes.
     HWND NotificationWindow() const { return m_window; }
 

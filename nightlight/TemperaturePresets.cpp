@@ -3,7 +3,7 @@
 namespace orvane {
 
 const TemperaturePreset kTemperaturePresets[kTemperaturePresetCount] = {
-    {0, 79},    {1900, 115}, {2300, 116}, {2700, 117}, {3400, 118},
+    {0, 79},     {1900, 115}, {2300, 116}, {2700, 117}, {3400, 118},
     {4100, 119}, {5000, 120}, {5500, 121}, {6500, 122},
 };
 

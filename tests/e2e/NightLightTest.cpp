@@ -155,10 +155,12 @@ TEST(NightLight, DraggingTheSliderSuspendsTheScheduleUntilRelease) {
     Mouse(MOUSEEVENTF_LEFTUP);
     const LRESULT released = [&] {
         LRESULT position = 0;
-        WaitFor([&] {
-            position = SendMessageW(slider, TBM_GETPOS, 0, 0);
-            return KeyNow(orvane, main, L"fNightShiftSchedule") == L"1";
-        }, 3000);
+        WaitFor(
+            [&] {
+                position = SendMessageW(slider, TBM_GETPOS, 0, 0);
+                return KeyNow(orvane, main, L"fNightShiftSchedule") == L"1";
+            },
+            3000);
         return position;
     }();
     EXPECT_EQ(L"1", StoredValue(orvane, L"fNightShiftSchedule")) << "after the release";

@@ -88,7 +88,8 @@ TEST(TemperaturePresets, ATemperatureSelectsItsFirstPresetOrCustom) {
     EXPECT_EQ(8, PresetIndexOf(6500));
     EXPECT_EQ(0, PresetIndexOf(4150));
     EXPECT_EQ(0, PresetIndexOf(6600));
-    EXPECT_EQ(L"2300K - Dim Incandescent", PresetLabel(kTemperaturePresets[2], L"Dim Incandescent"));
+    EXPECT_EQ(L"2300K - Dim Incandescent",
+              PresetLabel(kTemperaturePresets[2], L"Dim Incandescent"));
     EXPECT_EQ(L"Custom", PresetLabel(kTemperaturePresets[0], L"Custom"));
 }
 

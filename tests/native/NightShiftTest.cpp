@@ -30,7 +30,9 @@ public:
     void ActiveChanged() override { ++activeChanges; }
 };
 
-int Minute(int hour, int minute) { return hour * 60 + minute; }
+int Minute(int hour, int minute) {
+    return hour * 60 + minute;
+}
 
 std::string Clock(int minute) {
     char text[8];

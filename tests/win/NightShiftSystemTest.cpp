@@ -225,8 +225,8 @@ TEST(GammaLimit, LiftingWritesTheValueAndRestoringDeletesIt) {
     EXPECT_TRUE(GammaLimitLifted());
     DWORD value = 0;
     size = sizeof value;
-    EXPECT_TRUE(ReadRegValue(HKEY_LOCAL_MACHINE, kKey, L"GdiICMGammaRange", REG_DWORD, &value,
-                             &size));
+    EXPECT_TRUE(
+        ReadRegValue(HKEY_LOCAL_MACHINE, kKey, L"GdiICMGammaRange", REG_DWORD, &value, &size));
     EXPECT_EQ(256u, value);
 
     const DWORD other = 255;
