@@ -3,8 +3,9 @@
 #include "app/HelpLinks.h"
 #include "app/OrvaneApp.h"
 #include "framework/Gdiplus.h"
+#include "framework/IconButtons.h"
 #include "personalize/FitRules.h"
-#include "personalize/PageButtons.h"
+#include "personalize/OpenAddress.h"
 #include "resources/ids_personalize.h"
 
 #include <memory>
@@ -27,7 +28,7 @@ CDlgTabCursor::CDlgTabCursor(CCursorSystem& cursors, const std::wstring& program
 BOOL CDlgTabCursor::OnInitDialog() {
     if (m_programFolder.empty())
         m_programFolder = App().ProgramFolder();
-    SetButtonIcon(Item(IDC_CURSOR_HELP), IDI_BUTTON_HELP, 14, m_helpIcon);
+    m_helpIcon = SetButtonIcon(Item(IDC_CURSOR_HELP), IDI_BUTTON_HELP, 14);
     ApplyTexts();
     EnableWindow(Item(IDC_CURSOR_DEFAULT), !App().Options().GetString(kCursorPathKey).empty());
 

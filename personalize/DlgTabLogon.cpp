@@ -5,10 +5,11 @@
 #include "app/OrvaneDlg.h"
 #include "app/SystemVersion.h"
 #include "effects/PngResource.h"
+#include "framework/IconButtons.h"
 #include "framework/Paths.h"
 #include "personalize/FitRules.h"
 #include "personalize/LogonPictures.h"
-#include "personalize/PageButtons.h"
+#include "personalize/OpenAddress.h"
 #include "resources/ids_personalize.h"
 
 #include <commdlg.h>
@@ -27,6 +28,8 @@ const WORD kTexts[] = {IDC_LOGON_CHOOSE,       kTextChoose, IDC_LOGON_NOTE,    7
 
 const COLORREF kNoteColour = RGB(255, 255, 255);
 const COLORREF kNoticeColour = RGB(255, 92, 92);
+// The pages' link blue, lightened to read on the night sky.
+const COLORREF kLinkOnDark = RGB(122, 190, 255);
 
 std::wstring Language() {
     return App().Options().GetString(L"strLanguage");
@@ -99,8 +102,9 @@ CDlgTabLogon::~CDlgTabLogon() = default;
 BOOL CDlgTabLogon::OnInitDialog() {
     m_paths = LogonPathsFor(m_system.WindowsFolder());
     m_backdrop = LoadPngResource(IDB_LOGON_BACKDROP);
-    SetButtonIcon(Item(IDC_LOGON_HELP), IDI_BUTTON_HELP, 14, m_helpIcon);
-    SetButtonIcon(Item(IDC_LOGON_FIND), IDI_BUTTON_LINK, 14, m_linkIcon);
+    m_helpIcon = SetButtonIcon(Item(IDC_LOGON_HELP), IDI_BUTTON_HELP, 14);
+    m_linkIcon.reset(static_cast<HICON>(LoadImageW(
+        GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_BUTTON_LINK), IMAGE_ICON, 14, 14, 0)));
 
     if (m_system.IsUserAdmin()) {
         for (int id : {IDC_LOGON_ADMIN_FRAME, IDC_LOGON_ADMIN_NOTICE, IDC_LOGON_RESTART})
@@ -237,15 +241,17 @@ bool CDlgTabLogon::OnCommand(WORD id, WORD notifyCode, HWND) {
     }
 }
 
+void CDlgTabLogon::PaintBackdrop(HDC dc) const {
+    Gdiplus::Graphics graphics(dc);
+    graphics.DrawImage(m_backdrop.get(), 0, 0, m_backdrop->GetWidth(), m_backdrop->GetHeight());
+}
+
 bool CDlgTabLogon::OnPaint() {
     if (!m_backdrop)
         return false;
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(m_hWnd, &paint);
-    {
-        Gdiplus::Graphics graphics(dc);
-        graphics.DrawImage(m_backdrop.get(), 0, 0, m_backdrop->GetWidth(), m_backdrop->GetHeight());
-    }
+    PaintBackdrop(dc);
     EndPaint(m_hWnd, &paint);
     return true;
 }
@@ -262,6 +268,20 @@ INT_PTR CDlgTabLogon::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool
         // The backdrop covers the whole page.
         handled = m_backdrop != nullptr;
         return handled;
+    case WM_PRINTCLIENT: // the link button draws the page behind itself
+        if (!m_backdrop)
+            return FALSE;
+        PaintBackdrop(reinterpret_cast<HDC>(wParam));
+        handled = true;
+        return TRUE;
+    case WM_DRAWITEM: {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item->CtlID != IDC_LOGON_FIND)
+            return FALSE;
+        DrawLinkButton(*item, m_linkIcon.get(), kLinkOnDark);
+        handled = true;
+        return TRUE;
+    }
     case WM_CTLCOLORSTATIC: {
         HDC dc = reinterpret_cast<HDC>(wParam);
         const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));

@@ -61,6 +61,7 @@ private:
     void ChooseFile();
     void Apply(const std::wstring& picture, bool apply);
     void ShowChoose(bool show);
+    void PaintBackdrop(HDC dc) const;
 
     std::unique_ptr<CLogonPageSystem> m_ownSystem;
     CLogonPageSystem& m_system;

@@ -3,7 +3,7 @@
 # which pretends to be Windows 7 for Orvane.exe so that the Logon Screen tab exists.
 # The logon image is "Sea" and the "Aurora" cursor theme is chosen. The main window is
 # cut out of the virtual screen into docs/screenshots/logon-tab.png and cursor-tab.png.
-# Needs a built tree (./dev build), ImageMagick, xdotool, Xvfb and fonts-wine (Tahoma).
+# Needs a built tree (./dev build), ImageMagick, xdotool and Xvfb.
 #
 #   tools/personalize-screenshots.sh [OUTPUT_DIR]
 set -eu
@@ -21,9 +21,6 @@ wine_use_state "$state"
 wine reg add 'HKCU\Software\Wine\AppDefaults\Orvane.exe' /v Version /t REG_SZ /d win7 /f >/dev/null 2>&1
 
 prefix="$state/prefix"
-# Windows has Tahoma, the face of "MS Shell Dlg"; Wine's own copy is not always found,
-# and a wider stand-in makes every dialog unit larger than the pages are laid out for.
-cp -n /usr/share/wine/fonts/tahoma*.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
 settings="$prefix/drive_c/users/$(whoami)/AppData/Roaming/Teskan/Orvane"
 mkdir -p "$settings" "$prefix/drive_c/windows/system32/oobe/info/backgrounds"
 cp "$tree/Orvane/logon/sea.jpg" "$prefix/drive_c/windows/system32/oobe/info/backgrounds/backgroundDefault.jpg"

@@ -213,10 +213,12 @@ TEST_F(LogonPage, ABuiltInPictureBecomesTheLogonImageAndDefaultRemovesIt) {
     Open();
     Pick(13);
     EXPECT_EQ(L"sea", App().Options().GetString(L"strLogonScreenImage"));
-    Gdiplus::Bitmap written(paths.customImage.c_str());
-    ASSERT_EQ(Gdiplus::Ok, written.GetLastStatus());
-    EXPECT_EQ(1920u, written.GetWidth());
-    EXPECT_EQ(1080u, written.GetHeight());
+    {
+        Gdiplus::Bitmap written(paths.customImage.c_str()); // holds the file while it lives
+        ASSERT_EQ(Gdiplus::Ok, written.GetLastStatus());
+        EXPECT_EQ(1920u, written.GetWidth());
+        EXPECT_EQ(1080u, written.GetHeight());
+    }
     EXPECT_LT(FileSizeOf(paths.customImage), static_cast<long long>(kLogonImageLimit));
     EXPECT_TRUE(OemBackgroundExists());
 
@@ -245,9 +247,11 @@ TEST_F(LogonPage, ChooseAppliesThePictureFileOfTheUser) {
 
     system.chosen = own;
     Press(IDC_LOGON_CHOOSE);
-    Gdiplus::Bitmap written(paths.customImage.c_str());
-    ASSERT_EQ(Gdiplus::Ok, written.GetLastStatus());
-    EXPECT_EQ(1920u, written.GetWidth());
+    {
+        Gdiplus::Bitmap written(paths.customImage.c_str());
+        ASSERT_EQ(Gdiplus::Ok, written.GetLastStatus());
+        EXPECT_EQ(1920u, written.GetWidth());
+    }
     EXPECT_TRUE(OemBackgroundExists());
 
     // The page opened again finds the user's picture in place.
