@@ -40,6 +40,12 @@ target_link_libraries(orvane_win_tests PRIVATE orvane_win orvane_resources orvan
 add_dependencies(orvane_win_tests dist)
 orvane_wine_tests(orvane_win_tests "win.")
 
+# Plays PowerShell for the script runner's tests, which install it into the prefix from
+# beside the test program.
+add_executable(fake_powershell fixtures/FakePowerShell.cpp)
+target_link_options(fake_powershell PRIVATE -municode)
+add_dependencies(orvane_win_tests fake_powershell)
+
 file(GLOB ORVANE_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/e2e/*.cpp)
 add_executable(orvane_e2e_tests ${ORVANE_E2E_TESTS})
 target_link_libraries(orvane_e2e_tests PRIVATE orvane_portable orvane_test_support gtest gtest_main
