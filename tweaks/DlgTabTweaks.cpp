@@ -9,10 +9,20 @@
 namespace orvane {
 namespace {
 
-// Where the pages and the welcome picture sit in the tab, in pixels.
-constexpr int kPageLeft = 232, kPageTop = 11;
-constexpr int kWelcomeLeft = 215, kWelcomeTop = 25;
+// Where the pages and the welcome picture sit in the tab: pixels with the standard dialog
+// font at 96 dpi (dialog base units 6 x 13), scaled with the tab's own units so that they
+// keep clear of the tree with any font or dpi.
+constexpr POINT kPagePlace = {232, 11};
+constexpr POINT kWelcomePlace = {215, 25};
+constexpr int kStandardUnitX = 6, kStandardUnitY = 13;
 constexpr int kHelpIconSize = 14;
+
+POINT Scaled(HWND dialog, POINT standard) {
+    RECT units = {0, 0, 4, 8}; // one base unit each way
+    MapDialogRect(dialog, &units);
+    return {MulDiv(standard.x, units.right, kStandardUnitX),
+            MulDiv(standard.y, units.bottom, kStandardUnitY)};
+}
 constexpr WORD kTextHelp = 14;
 
 HTREEITEM InsertItem(HWND tree, HTREEITEM parent, HTREEITEM after, const std::wstring& text,
@@ -41,6 +51,8 @@ BOOL CDlgTabTweaks::OnInitDialog() {
     SendDlgItemMessageW(m_hWnd, IDC_TWEAKS_HELP, BM_SETIMAGE, IMAGE_ICON,
                         reinterpret_cast<LPARAM>(m_helpIcon.get()));
     m_welcome = LoadPngResource(IDP_TWEAKS_WELCOME);
+    m_pagePlace = Scaled(m_hWnd, kPagePlace);
+    m_welcomePlace = Scaled(m_hWnd, kWelcomePlace);
     BuildTweaksTree();
     return TRUE;
 }
@@ -74,7 +86,7 @@ void CDlgTabTweaks::BuildTweaksTree() {
         Entry entry{m_services.Text(row.groupText), m_services.Text(row.itemText), row.systems,
                     nullptr, row.createPage(m_services)};
         if (HWND page = entry.page->Create(m_hWnd)) {
-            SetWindowPos(page, nullptr, kPageLeft, kPageTop, 0, 0,
+            SetWindowPos(page, nullptr, m_pagePlace.x, m_pagePlace.y, 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             ShowWindow(page, SW_HIDE);
         }
@@ -155,7 +167,8 @@ bool CDlgTabTweaks::OnPaint() {
     HDC dc = BeginPaint(m_hWnd, &paint);
     {
         Gdiplus::Graphics graphics(dc);
-        graphics.DrawImage(m_welcome.get(), kWelcomeLeft, kWelcomeTop, m_welcome->GetWidth(),
+        graphics.DrawImage(m_welcome.get(), static_cast<INT>(m_welcomePlace.x),
+                           static_cast<INT>(m_welcomePlace.y), m_welcome->GetWidth(),
                            m_welcome->GetHeight());
     }
     EndPaint(m_hWnd, &paint);

@@ -61,6 +61,8 @@ private:
     CTweakServices& m_services;
     std::vector<Entry> m_entries;
     std::vector<std::wstring> m_builtWith; // the texts of the last build
+    POINT m_pagePlace = {};
+    POINT m_welcomePlace = {};
     bool m_pageShown = false;
     bool m_building = false;
     std::unique_ptr<Gdiplus::Bitmap> m_welcome;

@@ -1,5 +1,6 @@
 #include "resources/ids_tweaks.h"
 #include "DialogWatcher.h"
+#include "Screenshot.h"
 #include "TweakTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -69,6 +70,9 @@ TEST_F(TweakPageTest, TheFrameHasABoldGreenTitleTheTextsAndARedNoticeWithoutRigh
     EXPECT_FALSE(Enabled(window, IDC_TWEAK_ENABLE));
     Click(window, IDC_TWEAK_NOTICE_BUTTON);
     EXPECT_EQ(1, services.restartsAsAdmin);
+    ShowWindow(host.get(), SW_SHOWNOACTIVATE);
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    SaveScreenshot(host.get(), L"tweak-admin-notice");
 
     services.admin = true;
     auto elevated = Page(81);

@@ -168,6 +168,14 @@ COLORREF ScreenColour(HWND window, int x, int y) {
     return colour;
 }
 
+// A point given in pixels for the standard dialog units (6 x 13), where the tab's own
+// units make it.
+POINT InTab(HWND tab, int x, int y) {
+    RECT units = {0, 0, 4, 8};
+    MapDialogRect(tab, &units);
+    return {MulDiv(x, units.right, 6), MulDiv(y, units.bottom, 13)};
+}
+
 bool Near(COLORREF a, COLORREF b) {
     return std::abs(GetRValue(a) - GetRValue(b)) < 12 && std::abs(GetGValue(a) - GetGValue(b)) < 12 &&
            std::abs(GetBValue(a) - GetBValue(b)) < 12;
@@ -177,9 +185,13 @@ TEST_F(TweakTabTest, ATweakShowsItsPageInPlaceOfTheWelcomePictureAndTheHelpButto
     Build(L"Windows10");
     HWND window = tab->GetSafeHwnd();
     HWND help = GetDlgItem(window, IDC_TWEAKS_HELP);
-    // The monitor's bezel in the picture, drawn at (215, 25).
+    // The monitor's bezel in the picture, drawn at (215, 25) in standard units.
     const COLORREF bezel = RGB(0x2B, 0x39, 0x56);
-    EXPECT_TRUE(Near(bezel, ScreenColour(window, 215 + 60, 25 + 120)));
+    const POINT picture = InTab(window, 215, 25);
+    const auto bezelShows = [&] {
+        return Near(bezel, ScreenColour(window, picture.x + 60, picture.y + 120));
+    };
+    EXPECT_TRUE(bezelShows());
 
     Select(Tree(), FindItem(Tree(), L"Button flash count"));
     const CDlgTweakPage* flash = nullptr;
@@ -190,12 +202,15 @@ TEST_F(TweakTabTest, ATweakShowsItsPageInPlaceOfTheWelcomePictureAndTheHelpButto
     EXPECT_TRUE(tab->PageShown());
     EXPECT_TRUE(IsWindowVisible(flash->GetSafeHwnd()));
     EXPECT_FALSE(IsWindowVisible(help));
-    RECT placed;
+    RECT placed, tree;
     GetWindowRect(flash->GetSafeHwnd(), &placed);
+    GetWindowRect(Tree(), &tree);
+    EXPECT_GT(placed.left, tree.right) << "clear of the tree";
     MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&placed), 2);
-    EXPECT_EQ(232, placed.left);
-    EXPECT_EQ(11, placed.top);
-    EXPECT_FALSE(Near(bezel, ScreenColour(window, 215 + 60, 25 + 120)));
+    const POINT standard = InTab(window, 232, 11);
+    EXPECT_EQ(standard.x, placed.left);
+    EXPECT_EQ(standard.y, placed.top);
+    EXPECT_FALSE(bezelShows());
 
     // Another tweak takes its place; a group brings the picture and the Help button back.
     Select(Tree(), FindItem(Tree(), L"Thumbnails"));
@@ -206,7 +221,7 @@ TEST_F(TweakTabTest, ATweakShowsItsPageInPlaceOfTheWelcomePictureAndTheHelpButto
     EXPECT_TRUE(IsWindowVisible(help));
     for (const auto& entry : tab->Entries())
         EXPECT_FALSE(IsWindowVisible(entry.page->GetSafeHwnd())) << entry.item;
-    EXPECT_TRUE(Near(bezel, ScreenColour(window, 215 + 60, 25 + 120)));
+    EXPECT_TRUE(bezelShows());
 
     EXPECT_EQ(L"Help", ControlText(window, IDC_TWEAKS_HELP));
     Click(window, IDC_TWEAKS_HELP);
