@@ -45,9 +45,9 @@ CDlgTabTweaks::CDlgTabTweaks(std::wstring systemName, CTweakServices& services)
 CDlgTabTweaks::~CDlgTabTweaks() = default;
 
 BOOL CDlgTabTweaks::OnInitDialog() {
-    m_helpIcon.reset(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
-                                                   MAKEINTRESOURCEW(IDI_HELP_BUTTON), IMAGE_ICON,
-                                                   kHelpIconSize, kHelpIconSize, 0)));
+    m_helpIcon.reset(
+        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_HELP_BUTTON),
+                                      IMAGE_ICON, kHelpIconSize, kHelpIconSize, 0)));
     SendDlgItemMessageW(m_hWnd, IDC_TWEAKS_HELP, BM_SETIMAGE, IMAGE_ICON,
                         reinterpret_cast<LPARAM>(m_helpIcon.get()));
     m_welcome = LoadPngResource(IDP_TWEAKS_WELCOME);
@@ -102,11 +102,11 @@ void CDlgTabTweaks::BuildTweaksTree() {
         auto group = std::find_if(groups.begin(), groups.end(),
                                   [&](const auto& known) { return known.first == entry.group; });
         if (group == groups.end())
-            group = groups.insert(groups.end(),
-                                  {entry.group, InsertItem(tree, TVI_ROOT, TVI_LAST, entry.group, 0)});
+            group = groups.insert(
+                groups.end(), {entry.group, InsertItem(tree, TVI_ROOT, TVI_LAST, entry.group, 0)});
         // Item data: the entry's index + 1; groups have 0.
-        entry.treeItem = InsertItem(tree, group->second, TVI_SORT, entry.item,
-                                    static_cast<LPARAM>(i + 1));
+        entry.treeItem =
+            InsertItem(tree, group->second, TVI_SORT, entry.item, static_cast<LPARAM>(i + 1));
         SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(group->second));
     }
     m_builtWith = CurrentTexts();

@@ -38,7 +38,8 @@ void CDlgTweakAllTasksShortcut::CreateShortcut() {
         path += L'\\';
     path += kFolderName;
     if (CreateDirectoryW(path.c_str(), nullptr)) {
-        ShowMessageBox(m_hWnd, Services().Text(kTextCreated) + L" " + *folder, MB_OK | MB_ICONINFORMATION);
+        ShowMessageBox(m_hWnd, Services().Text(kTextCreated) + L" " + *folder,
+                       MB_OK | MB_ICONINFORMATION);
         return;
     }
     const DWORD error = GetLastError();

@@ -57,6 +57,8 @@ bool CDlgTweakNumber::OnPageCommand(WORD id, WORD notifyCode) {
     return false;
 }
 
-void CDlgTweakNumber::OnSliderMoved(HWND slider, WORD code) { m_field.OnSliderMoved(slider, code); }
+void CDlgTweakNumber::OnSliderMoved(HWND slider, WORD code) {
+    m_field.OnSliderMoved(slider, code);
+}
 
 } // namespace orvane

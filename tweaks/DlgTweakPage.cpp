@@ -52,15 +52,23 @@ void CDlgTweakPage::RunFollowUp() {
     // Each of these may run for a while and dispatch messages meanwhile; nothing of the
     // page is touched afterwards.
     switch (m_frame.followUp) {
-    case FollowUp::RestartExplorer: m_services.RestartExplorer(); break;
-    case FollowUp::SignOut: m_services.SignOut(); break;
-    case FollowUp::RestartWindows: m_services.RestartWindows(); break;
-    case FollowUp::None: break;
+    case FollowUp::RestartExplorer:
+        m_services.RestartExplorer();
+        break;
+    case FollowUp::SignOut:
+        m_services.SignOut();
+        break;
+    case FollowUp::RestartWindows:
+        m_services.RestartWindows();
+        break;
+    case FollowUp::None:
+        break;
     }
 }
 
 bool CDlgTweakPage::OnCommand(WORD id, WORD notifyCode, HWND) {
-    if (notifyCode == BN_CLICKED && id == IDC_TWEAK_FOLLOW_UP && m_frame.followUp != FollowUp::None) {
+    if (notifyCode == BN_CLICKED && id == IDC_TWEAK_FOLLOW_UP &&
+        m_frame.followUp != FollowUp::None) {
         RunFollowUp();
         return true;
     }

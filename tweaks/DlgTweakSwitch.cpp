@@ -14,12 +14,15 @@ int CDlgTweakSwitch::BoxId() const {
 
 void CDlgTweakSwitch::Show(bool on) {
     if (m_control == SwitchControl::ShowHide)
-        CheckRadioButton(m_hWnd, IDC_TWEAK_SHOW, IDC_TWEAK_HIDE, on ? IDC_TWEAK_SHOW : IDC_TWEAK_HIDE);
+        CheckRadioButton(m_hWnd, IDC_TWEAK_SHOW, IDC_TWEAK_HIDE,
+                         on ? IDC_TWEAK_SHOW : IDC_TWEAK_HIDE);
     else
         CheckDlgButton(m_hWnd, BoxId(), on ? BST_CHECKED : BST_UNCHECKED);
 }
 
-void CDlgTweakSwitch::ReadState() { Show(m_switch->Read()); }
+void CDlgTweakSwitch::ReadState() {
+    Show(m_switch->Read());
+}
 
 void CDlgTweakSwitch::DisableInput() {
     if (m_control == SwitchControl::ShowHide) {

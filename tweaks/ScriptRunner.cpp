@@ -97,7 +97,9 @@ const wchar_t CScriptRunner::kPowerShellPath[] =
 
 CScriptRunner::CScriptRunner(DWORD timeoutMs) : m_timeoutMs(timeoutMs) {}
 
-CScriptRunner::~CScriptRunner() { DeleteTemporaryFile(); }
+CScriptRunner::~CScriptRunner() {
+    DeleteTemporaryFile();
+}
 
 void CScriptRunner::DeleteTemporaryFile() {
     if (!m_temporaryPath.empty())

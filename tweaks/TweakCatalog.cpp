@@ -27,7 +27,8 @@ const wchar_t kTakeOwnFolder[] =
     L"cmd.exe /c takeown /f \"%1\" /r /d y && icacls \"%1\" /grant administrators:F /t";
 
 TweakSwitchFactory RegistrySwitch(RegistrySwitchSpec spec) {
-    return [spec](const CTranslate& texts) { return std::make_unique<CRegistrySwitch>(spec, texts); };
+    return
+        [spec](const CTranslate& texts) { return std::make_unique<CRegistrySwitch>(spec, texts); };
 }
 
 // A flag of the current user that is on as REG_DWORD 1 and off when missing.
@@ -61,7 +62,8 @@ TweakFrame Frame(UINT templateId, std::vector<WORD> texts, FollowUp followUp = F
 }
 
 // The pages that need administrator rights, with the notice's texts.
-TweakFrame AdminFrame(UINT templateId, std::vector<WORD> texts, FollowUp followUp = FollowUp::None) {
+TweakFrame AdminFrame(UINT templateId, std::vector<WORD> texts,
+                      FollowUp followUp = FollowUp::None) {
     texts.insert(texts.end(), {kNotice, kTextAdminNotice, kNoticeButton, kTextRestartAsAdmin});
     return {templateId, std::move(texts), Notice::Admin, followUp};
 }
@@ -76,17 +78,16 @@ const SwitchPageSpec kMoveTo = {
 
 const SwitchPageSpec kEncrypt = {
     Frame(IDD_TWEAK_ENCRYPT, {kTitle, 87, kEnable, kTextEnable, kDescription, 88}),
-    SwitchControl::CheckBox,
-    UserFlag(kAdvanced, L"EncryptionContextMenu")};
+    SwitchControl::CheckBox, UserFlag(kAdvanced, L"EncryptionContextMenu")};
 
 const SwitchPageSpec kNotepad = {
     AdminFrame(IDD_TWEAK_NOTEPAD, {kTitle, 100, kEnable, kTextEnable, kDescription, 152}),
     SwitchControl::CheckBox,
-    RegistrySwitch({HKEY_CLASSES_ROOT,
-                    {{{L"*\\shell\\", 101, L"\\command"}, nullptr, REG_SZ, {L"notepad.exe %1"}, 0,
-                      kWow64}},
-                    Clearing::KeyTree,
-                    {{L"*\\shell\\", 101}}})};
+    RegistrySwitch(
+        {HKEY_CLASSES_ROOT,
+         {{{L"*\\shell\\", 101, L"\\command"}, nullptr, REG_SZ, {L"notepad.exe %1"}, 0, kWow64}},
+         Clearing::KeyTree,
+         {{L"*\\shell\\", 101}}})};
 
 const SwitchPageSpec kCompatibility = {
     AdminFrame(IDD_TWEAK_COMPATIBILITY, {kTitle, 102, kEnable, kTextRemove, kDescription, 153}),
@@ -96,23 +97,26 @@ const SwitchPageSpec kCompatibility = {
 const SwitchPageSpec kOwnership = {
     AdminFrame(IDD_TWEAK_OWNERSHIP, {kTitle, 149, kEnable, kTextEnable, kDescription, 151}),
     SwitchControl::CheckBox,
-    RegistrySwitch({HKEY_CLASSES_ROOT,
-                    {{{L"*\\shell\\runas"}, nullptr, REG_SZ, {L"", 150}, 0, kWow64},
-                     {{L"*\\shell\\runas"}, L"NoWorkingDirectory", REG_SZ, {}, 0, kWow64},
-                     {{L"*\\shell\\runas\\command"}, nullptr, REG_SZ, {kTakeOwnFile}, 0, kWow64},
-                     {{L"*\\shell\\runas\\command"}, L"IsolatedCommand", REG_SZ, {kTakeOwnFile}, 0,
-                      kWow64},
-                     {{L"Directory\\shell\\runas"}, nullptr, REG_SZ, {L"", 150}, 0, kWow64},
-                     {{L"Directory\\shell\\runas"}, L"NoWorkingDirectory", REG_SZ, {}, 0, kWow64},
-                     {{L"Directory\\shell\\runas\\command"}, nullptr, REG_SZ, {kTakeOwnFolder}, 0,
-                      kWow64},
-                     {{L"Directory\\shell\\runas\\command"}, L"IsolatedCommand", REG_SZ,
-                      {kTakeOwnFolder}, 0, kWow64}},
-                    Clearing::Keys,
-                    {{L"*\\shell\\runas\\command"},
-                     {L"*\\shell\\runas"},
-                     {L"Directory\\shell\\runas\\command"},
-                     {L"Directory\\shell\\runas"}}})};
+    RegistrySwitch(
+        {HKEY_CLASSES_ROOT,
+         {{{L"*\\shell\\runas"}, nullptr, REG_SZ, {L"", 150}, 0, kWow64},
+          {{L"*\\shell\\runas"}, L"NoWorkingDirectory", REG_SZ, {}, 0, kWow64},
+          {{L"*\\shell\\runas\\command"}, nullptr, REG_SZ, {kTakeOwnFile}, 0, kWow64},
+          {{L"*\\shell\\runas\\command"}, L"IsolatedCommand", REG_SZ, {kTakeOwnFile}, 0, kWow64},
+          {{L"Directory\\shell\\runas"}, nullptr, REG_SZ, {L"", 150}, 0, kWow64},
+          {{L"Directory\\shell\\runas"}, L"NoWorkingDirectory", REG_SZ, {}, 0, kWow64},
+          {{L"Directory\\shell\\runas\\command"}, nullptr, REG_SZ, {kTakeOwnFolder}, 0, kWow64},
+          {{L"Directory\\shell\\runas\\command"},
+           L"IsolatedCommand",
+           REG_SZ,
+           {kTakeOwnFolder},
+           0,
+           kWow64}},
+         Clearing::Keys,
+         {{L"*\\shell\\runas\\command"},
+          {L"*\\shell\\runas"},
+          {L"Directory\\shell\\runas\\command"},
+          {L"Directory\\shell\\runas"}}})};
 
 const SwitchPageSpec kRecycleBin = {
     AdminFrame(IDD_TWEAK_RECYCLE_BIN, {kTitle, 98, kEnable, kTextEnable, kDescription, 154}),
@@ -131,15 +135,14 @@ const SwitchPageSpec kLastActiveClick = {
           {kTitle, 106, kFollowUp, kTextSignOut, kNote, kTextSignOutNote, kEnable, kTextEnable,
            kDescription, 107},
           FollowUp::SignOut),
-    SwitchControl::CheckBox,
-    UserFlag(kAdvanced, L"LastActiveClick")};
+    SwitchControl::CheckBox, UserFlag(kAdvanced, L"LastActiveClick")};
 
 const SwitchPageSpec kLegacyBalloons = {
     [] {
-        TweakFrame frame = AdminFrame(IDD_TWEAK_LEGACY_BALLOONS,
-                                      {kTitle, 58, kFollowUp, 60, kNote, 61, kEnable, kTextEnable,
-                                       kDescription, 62},
-                                      FollowUp::RestartWindows);
+        TweakFrame frame = AdminFrame(
+            IDD_TWEAK_LEGACY_BALLOONS,
+            {kTitle, 58, kFollowUp, 60, kNote, 61, kEnable, kTextEnable, kDescription, 62},
+            FollowUp::RestartWindows);
         frame.notice = Notice::AdminInsteadOfFollowUp;
         return frame;
     }(),
@@ -154,8 +157,12 @@ const SwitchPageSpec kShortcutText = {
           FollowUp::SignOut),
     SwitchControl::CheckBox,
     RegistrySwitch({HKEY_CURRENT_USER,
-                    {{{L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer"}, L"link",
-                      REG_BINARY, {}, 4, kShell}},
+                    {{{L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer"},
+                      L"link",
+                      REG_BINARY,
+                      {},
+                      4,
+                      kShell}},
                     Clearing::Values,
                     {}})};
 
@@ -167,7 +174,11 @@ const SwitchPageSpec kShortcutArrow = {
     SwitchControl::CheckBox,
     RegistrySwitch({HKEY_LOCAL_MACHINE,
                     {{{L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Icons"},
-                      L"29", REG_SZ, {L"%windir%\\System32\\shell32.dll,-50"}, 0, kWow64}},
+                      L"29",
+                      REG_SZ,
+                      {L"%windir%\\System32\\shell32.dll,-50"},
+                      0,
+                      kWow64}},
                     Clearing::Values,
                     {}})};
 
@@ -188,8 +199,7 @@ const SwitchPageSpec kClockSeconds = {
           {kTitle, 52, kDescription, 53, IDC_TWEAK_SHOW, 56, IDC_TWEAK_HIDE, 57, kFollowUp,
            kTextRestartExplorer, kNote, kTextRestartExplorerNote},
           FollowUp::RestartExplorer),
-    SwitchControl::ShowHide,
-    UserFlag(kAdvanced, L"ShowSecondsInSystemClock")};
+    SwitchControl::ShowHide, UserFlag(kAdvanced, L"ShowSecondsInSystemClock")};
 
 const NumberPageSpec kFlashCount = {
     Frame(IDD_TWEAK_FLASH_COUNT,

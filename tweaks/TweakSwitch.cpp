@@ -12,7 +12,9 @@ namespace {
 constexpr DWORD kTextBufferBytes = 2048;
 
 // A context-menu handler whose class id starts with "-" is not loaded.
-bool IsRemoved(const std::wstring& handler) { return !handler.empty() && handler.front() == L'-'; }
+bool IsRemoved(const std::wstring& handler) {
+    return !handler.empty() && handler.front() == L'-';
+}
 
 std::vector<BYTE> TextBytes(const std::wstring& text) {
     if (text.empty())
@@ -42,8 +44,8 @@ CRegistrySwitch::CRegistrySwitch(const RegistrySwitchSpec& spec, const CTranslat
         } else {
             data.assign(value.number, 0);
         }
-        m_values.push_back({value.key.Compose(texts), value.name, value.type, std::move(data),
-                            value.api});
+        m_values.push_back(
+            {value.key.Compose(texts), value.name, value.type, std::move(data), value.api});
     }
     for (const TextParts& key : spec.keys)
         m_keys.push_back(key.Compose(texts));
@@ -116,8 +118,7 @@ bool ReadRegText(HKEY root, const wchar_t* subkey, const wchar_t* name, std::wst
     return true;
 }
 
-bool WriteRegText(HKEY root, const wchar_t* subkey, const wchar_t* name,
-                  const std::wstring& text) {
+bool WriteRegText(HKEY root, const wchar_t* subkey, const wchar_t* name, const std::wstring& text) {
     return WriteRegValue(root, subkey, name, REG_SZ, text.c_str(),
                          static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
 }

@@ -9,7 +9,6 @@
 #include <commctrl.h>
 #include <shlwapi.h>
 
-
 namespace orvane::test {
 namespace {
 

@@ -13,9 +13,16 @@ TEST(NumericText, TheLeadingDigitsMakeTheNumber) {
         const wchar_t* text;
         int number;
     } cases[] = {
-        {L"", 0},           {L"42", 42},  {L"007", 7},       {L"12ab3", 12},
-        {L"abc", 0},        {L" 5", 0},   {L"-5", 0},        {L"2147483647", INT_MAX},
-        {L"99999999999999", INT_MAX},     {L"\u0663", 0}, // an Arabic-Indic three is no digit here
+        {L"", 0},
+        {L"42", 42},
+        {L"007", 7},
+        {L"12ab3", 12},
+        {L"abc", 0},
+        {L" 5", 0},
+        {L"-5", 0},
+        {L"2147483647", INT_MAX},
+        {L"99999999999999", INT_MAX},
+        {L"\u0663", 0}, // an Arabic-Indic three is no digit here
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.number, LeadingNumber(c.text)) << c.text;

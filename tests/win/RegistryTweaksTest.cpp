@@ -10,7 +10,9 @@ const wchar_t kSentinel[] = L"OrvaneTestSentinel";
 const wchar_t kAdvanced[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
 const wchar_t kHandlers[] = L"AllFilesystemObjects\\shellex\\ContextMenuHandlers";
 
-StoredValue Binary(std::vector<BYTE> bytes) { return {REG_BINARY, std::move(bytes)}; }
+StoredValue Binary(std::vector<BYTE> bytes) {
+    return {REG_BINARY, std::move(bytes)};
+}
 
 // A tweak that is one value: ticked writes exactly it, cleared deletes exactly it.
 struct ValueTweak {
@@ -20,9 +22,9 @@ struct ValueTweak {
     const wchar_t* key;
     const wchar_t* value;
     StoredValue on;
-    StoredValue nearMiss; // stored data that does not count as on
-    int onControl;        // what the user ticks
-    int offControl;       // and clears: the same box, or the "Hide" radio button
+    StoredValue nearMiss;             // stored data that does not count as on
+    int onControl;                    // what the user ticks
+    int offControl;                   // and clears: the same box, or the "Hide" radio button
     int FakeTweakServices::*followUp; // the follow-up's counter, or null
 };
 
@@ -56,8 +58,9 @@ class ValueTweakTest : public ::testing::TestWithParam<ValueTweak> {};
 
 TEST_P(ValueTweakTest, TickingWritesExactlyItsValueAndClearingDeletesOnlyThat) {
     const ValueTweak& tweak = GetParam();
-    RegistryRestorer restore({{tweak.root, tweak.key, tweak.value}, {tweak.root, tweak.key, kSentinel}},
-                             {{tweak.root, tweak.key}});
+    RegistryRestorer restore(
+        {{tweak.root, tweak.key, tweak.value}, {tweak.root, tweak.key, kSentinel}},
+        {{tweak.root, tweak.key}});
     DeleteValue(tweak.root, tweak.key, tweak.value);
     WriteValue(tweak.root, tweak.key, kSentinel, DwordValue(5));
     FakeTweakServices services;
@@ -120,10 +123,11 @@ TEST_F(KeyTweakTest, CopyToAndMoveToOwnAHandlerKeyNamedInTheInterfaceLanguage) {
     const std::wstring copyTo = std::wstring(kHandlers) + L"\\Copy to";
     const std::wstring moveTo = std::wstring(kHandlers) + L"\\Move to";
     const std::wstring sibling = std::wstring(kHandlers) + L"\\OrvaneTestSibling";
-    RegistryRestorer restore({}, {{HKEY_CLASSES_ROOT, copyTo},
-                                  {HKEY_CLASSES_ROOT, moveTo},
-                                  {HKEY_CLASSES_ROOT, sibling},
-                                  {HKEY_CLASSES_ROOT, std::wstring(kHandlers) + L"\\Kopieren nach"}});
+    RegistryRestorer restore({},
+                             {{HKEY_CLASSES_ROOT, copyTo},
+                              {HKEY_CLASSES_ROOT, moveTo},
+                              {HKEY_CLASSES_ROOT, sibling},
+                              {HKEY_CLASSES_ROOT, std::wstring(kHandlers) + L"\\Kopieren nach"}});
     CreateKey(HKEY_CLASSES_ROOT, sibling);
     for (const auto& [item, key, classId] :
          {std::tuple{WORD(81), copyTo, L"{C2FBB630-2971-11D1-A18C-00C04FD75D13}"},
@@ -162,7 +166,8 @@ TEST_F(KeyTweakTest, OpenWithNotepadClearsItsWholeVerbAndWritesItAgain) {
     auto page = MakeTweakPage(100, services, host.get());
     HWND window = page->GetSafeHwnd();
     Click(window, IDC_TWEAK_ENABLE);
-    EXPECT_EQ(TextValue(L"notepad.exe %1"), ReadValue(HKEY_CLASSES_ROOT, verb + L"\\command", nullptr));
+    EXPECT_EQ(TextValue(L"notepad.exe %1"),
+              ReadValue(HKEY_CLASSES_ROOT, verb + L"\\command", nullptr));
     EXPECT_TRUE(ShownOn(100));
 
     CreateKey(HKEY_CLASSES_ROOT, verb + L"\\command\\deeper\\deepest");
@@ -170,14 +175,17 @@ TEST_F(KeyTweakTest, OpenWithNotepadClearsItsWholeVerbAndWritesItAgain) {
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, verb));
     EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, sibling));
     Click(window, IDC_TWEAK_ENABLE);
-    EXPECT_EQ(TextValue(L"notepad.exe %1"), ReadValue(HKEY_CLASSES_ROOT, verb + L"\\command", nullptr))
+    EXPECT_EQ(TextValue(L"notepad.exe %1"),
+              ReadValue(HKEY_CLASSES_ROOT, verb + L"\\command", nullptr))
         << "written again after being cleared";
 }
 
 TEST_F(KeyTweakTest, RecycleBinAndControlPanelAreFoldersOfThisPcWhileTheirKeysExist) {
-    const std::wstring space = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MyComputer\\NameSpace\\";
-    for (const auto& [item, classId] : {std::pair{WORD(98), L"{645FF040-5081-101B-9F08-00AA002F954E}"},
-                                        std::pair{WORD(99), L"{26EE0668-A00A-44D7-9371-BEB064C98683}"}}) {
+    const std::wstring space =
+        L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MyComputer\\NameSpace\\";
+    for (const auto& [item, classId] :
+         {std::pair{WORD(98), L"{645FF040-5081-101B-9F08-00AA002F954E}"},
+          std::pair{WORD(99), L"{26EE0668-A00A-44D7-9371-BEB064C98683}"}}) {
         const std::wstring key = space + classId;
         RegistryRestorer restore({}, {{HKEY_LOCAL_MACHINE, key}});
         DeleteKeyTree(HKEY_LOCAL_MACHINE, key);
@@ -204,8 +212,8 @@ TEST_F(KeyTweakTest, TakeOwnershipWritesEightValuesAndShowsOnOnlyWhenAllMatch) {
     const StoredValue empty{REG_SZ, {}};
     const StoredValue fileCommand =
         TextValue(L"cmd.exe /c takeown /f \"%1\" && icacls \"%1\" /grant administrators:F");
-    const StoredValue folderCommand =
-        TextValue(L"cmd.exe /c takeown /f \"%1\" /r /d y && icacls \"%1\" /grant administrators:F /t");
+    const StoredValue folderCommand = TextValue(
+        L"cmd.exe /c takeown /f \"%1\" /r /d y && icacls \"%1\" /grant administrators:F /t");
     for (const std::wstring& key : {files, folders}) {
         EXPECT_EQ(TextValue(L"Take Ownership"), ReadValue(HKEY_CLASSES_ROOT, key, nullptr));
         EXPECT_EQ(empty, ReadValue(HKEY_CLASSES_ROOT, key, L"NoWorkingDirectory"));
@@ -213,11 +221,13 @@ TEST_F(KeyTweakTest, TakeOwnershipWritesEightValuesAndShowsOnOnlyWhenAllMatch) {
     EXPECT_EQ(fileCommand, ReadValue(HKEY_CLASSES_ROOT, files + L"\\command", nullptr));
     EXPECT_EQ(fileCommand, ReadValue(HKEY_CLASSES_ROOT, files + L"\\command", L"IsolatedCommand"));
     EXPECT_EQ(folderCommand, ReadValue(HKEY_CLASSES_ROOT, folders + L"\\command", nullptr));
-    EXPECT_EQ(folderCommand, ReadValue(HKEY_CLASSES_ROOT, folders + L"\\command", L"IsolatedCommand"));
+    EXPECT_EQ(folderCommand,
+              ReadValue(HKEY_CLASSES_ROOT, folders + L"\\command", L"IsolatedCommand"));
     EXPECT_TRUE(ShownOn(149));
 
     // One command changed outside the program.
-    WriteValue(HKEY_CLASSES_ROOT, folders + L"\\command", L"IsolatedCommand", TextValue(L"cmd.exe"));
+    WriteValue(HKEY_CLASSES_ROOT, folders + L"\\command", L"IsolatedCommand",
+               TextValue(L"cmd.exe"));
     EXPECT_FALSE(ShownOn(149));
 
     // Clearing deletes the four keys; one that still has another subkey stays.
@@ -233,9 +243,9 @@ protected:
     const std::wstring programs = L"exefile\\shellex\\ContextMenuHandlers\\Compatibility";
     const std::wstring shortcuts = L"lnkfile\\shellex\\ContextMenuHandlers\\Compatibility";
     const std::wstring handler = L"{1d27f844-3a1f-4410-85ac-14651078412d}";
-    RegistryRestorer restore{{{HKEY_CLASSES_ROOT, programs, nullptr},
-                              {HKEY_CLASSES_ROOT, shortcuts, nullptr}},
-                             {{HKEY_CLASSES_ROOT, programs}, {HKEY_CLASSES_ROOT, shortcuts}}};
+    RegistryRestorer restore{
+        {{HKEY_CLASSES_ROOT, programs, nullptr}, {HKEY_CLASSES_ROOT, shortcuts, nullptr}},
+        {{HKEY_CLASSES_ROOT, programs}, {HKEY_CLASSES_ROOT, shortcuts}}};
 
     void Store(const std::wstring& key, const std::optional<std::wstring>& value) {
         DeleteKeyTree(HKEY_CLASSES_ROOT, key);

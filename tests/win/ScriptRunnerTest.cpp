@@ -63,8 +63,8 @@ protected:
     void SetUp() override {
         CreateDirectoryW(L"C:\\Windows\\System32\\WindowsPowerShell", nullptr);
         CreateDirectoryW(kPowerShellFolder, nullptr);
-        ASSERT_TRUE(CopyFileW((TestProgramFolder() + L"\\fake_powershell.exe").c_str(), kPowerShell,
-                              FALSE))
+        ASSERT_TRUE(
+            CopyFileW((TestProgramFolder() + L"\\fake_powershell.exe").c_str(), kPowerShell, FALSE))
             << "the stand-in PowerShell is built beside the tests";
         SetEnvironmentVariableW(L"ORVANE_FAKE_PS_LOG", Log().c_str());
         m_filesBefore = RunnerFiles();
@@ -104,7 +104,8 @@ TEST_F(ScriptRunnerTest, ABlankScriptFailsAndStartsNothing) {
 TEST_F(ScriptRunnerTest, WrapsTheScriptForPowerShellAndCollectsTheLinesItPrinted) {
     SetEnvironmentVariableW(L"ORVANE_FAKE_PS_OUTPUT", L"first|second line||Gr\u00FC\u00DFe");
     CScriptRunner runner;
-    ASSERT_TRUE(runner.Run(L" \r\n Stop-Process -ProcessName explorer")) << test::Narrow(runner.ErrorText());
+    ASSERT_TRUE(runner.Run(L" \r\n Stop-Process -ProcessName explorer"))
+        << test::Narrow(runner.ErrorText());
     EXPECT_EQ(L"", runner.ErrorText());
     EXPECT_EQ((std::vector<std::wstring>{L"first", L"second line", L"", L"Gr\u00FC\u00DFe"}),
               runner.OutputLines());

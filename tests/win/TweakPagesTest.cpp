@@ -14,7 +14,9 @@ const wchar_t kDesktop[] = L"Control panel\\Desktop";
 
 class TweakPageTest : public ::testing::Test {
 protected:
-    std::unique_ptr<CDlgTweakPage> Page(WORD item) { return MakeTweakPage(item, services, host.get()); }
+    std::unique_ptr<CDlgTweakPage> Page(WORD item) {
+        return MakeTweakPage(item, services, host.get());
+    }
 
     FakeTweakServices services;
     HostWindow host;
@@ -45,8 +47,9 @@ TEST_F(TweakPageTest, TheFrameHasABoldGreenTitleTheTextsAndARedNoticeWithoutRigh
     HWND window = page->GetSafeHwnd();
 
     LOGFONTW font = {};
-    GetObjectW(reinterpret_cast<HFONT>(SendDlgItemMessageW(window, IDC_TWEAK_TITLE, WM_GETFONT, 0, 0)),
-               sizeof font, &font);
+    GetObjectW(
+        reinterpret_cast<HFONT>(SendDlgItemMessageW(window, IDC_TWEAK_TITLE, WM_GETFONT, 0, 0)),
+        sizeof font, &font);
     EXPECT_EQ(FW_BOLD, font.lfWeight);
     EXPECT_EQ(14, font.lfHeight);
     EXPECT_EQ(services.Text(81), ControlText(window, IDC_TWEAK_TITLE));
@@ -153,12 +156,14 @@ protected:
         return ReadValue(HKEY_CURRENT_USER, kDesktop, L"JPEGImportQuality");
     }
     static int Slider(HWND page) {
-        return static_cast<int>(SendDlgItemMessageW(page, IDC_TWEAK_QUALITY_SLIDER, TBM_GETPOS, 0, 0));
+        return static_cast<int>(
+            SendDlgItemMessageW(page, IDC_TWEAK_QUALITY_SLIDER, TBM_GETPOS, 0, 0));
     }
     static void MoveSlider(HWND page, int position, WORD code) {
         HWND slider = GetDlgItem(page, IDC_TWEAK_QUALITY_SLIDER);
         SendMessageW(slider, TBM_SETPOS, TRUE, position);
-        SendMessageW(page, WM_HSCROLL, MAKEWPARAM(code, position), reinterpret_cast<LPARAM>(slider));
+        SendMessageW(page, WM_HSCROLL, MAKEWPARAM(code, position),
+                     reinterpret_cast<LPARAM>(slider));
     }
 };
 
@@ -252,8 +257,9 @@ TEST_F(TweakPageTest, GodModeIsMadeInTheChosenFolderAndAnExistingOneIsReportedWi
     services.folderToPick = folder.Path();
     DialogWatcher watcher([](const SeenDialog& dialog) { PressButton(dialog.window, IDOK); });
     Click(window, IDC_TWEAK_NEW);
-    EXPECT_NE(INVALID_FILE_ATTRIBUTES,
-              GetFileAttributesW((folder / L"GodMode.{ED7BA470-8E54-465E-825C-99712043E01C}").c_str()));
+    EXPECT_NE(
+        INVALID_FILE_ATTRIBUTES,
+        GetFileAttributesW((folder / L"GodMode.{ED7BA470-8E54-465E-825C-99712043E01C}").c_str()));
     Click(window, IDC_TWEAK_NEW);
     EXPECT_EQ(2, services.restorePoints);
     EXPECT_EQ((std::vector<std::wstring>{L"The shortcut was created in the folder " + folder.Path(),

@@ -69,7 +69,8 @@ HTREEITEM Next(HWND tree, HTREEITEM item, UINT relation) {
 // The tree as "group/item" lines; a group without items shows as "group/".
 std::vector<std::wstring> TreeLines(HWND tree) {
     std::vector<std::wstring> lines;
-    for (HTREEITEM group = Next(tree, nullptr, TVGN_ROOT); group; group = Next(tree, group, TVGN_NEXT)) {
+    for (HTREEITEM group = Next(tree, nullptr, TVGN_ROOT); group;
+         group = Next(tree, group, TVGN_NEXT)) {
         HTREEITEM item = Next(tree, group, TVGN_CHILD);
         if (!item)
             lines.push_back(ItemText(tree, group) + L"/");
@@ -80,10 +81,12 @@ std::vector<std::wstring> TreeLines(HWND tree) {
 }
 
 HTREEITEM FindItem(HWND tree, const std::wstring& text) {
-    for (HTREEITEM group = Next(tree, nullptr, TVGN_ROOT); group; group = Next(tree, group, TVGN_NEXT)) {
+    for (HTREEITEM group = Next(tree, nullptr, TVGN_ROOT); group;
+         group = Next(tree, group, TVGN_NEXT)) {
         if (ItemText(tree, group) == text)
             return group;
-        for (HTREEITEM item = Next(tree, group, TVGN_CHILD); item; item = Next(tree, item, TVGN_NEXT))
+        for (HTREEITEM item = Next(tree, group, TVGN_CHILD); item;
+             item = Next(tree, item, TVGN_NEXT))
             if (ItemText(tree, item) == text)
                 return item;
     }
@@ -177,8 +180,8 @@ POINT InTab(HWND tab, int x, int y) {
 }
 
 bool Near(COLORREF a, COLORREF b) {
-    return std::abs(GetRValue(a) - GetRValue(b)) < 12 && std::abs(GetGValue(a) - GetGValue(b)) < 12 &&
-           std::abs(GetBValue(a) - GetBValue(b)) < 12;
+    return std::abs(GetRValue(a) - GetRValue(b)) < 12 &&
+           std::abs(GetGValue(a) - GetGValue(b)) < 12 && std::abs(GetBValue(a) - GetBValue(b)) < 12;
 }
 
 TEST_F(TweakTabTest, ATweakShowsItsPageInPlaceOfTheWelcomePictureAndTheHelpButton) {

@@ -19,8 +19,8 @@ void FakeTweakServices::UseLanguage(const std::wstring& lines) {
 }
 
 HostWindow::HostWindow(bool visible)
-    : m_window(CreateWindowExW(0, L"STATIC", L"", WS_POPUP | (visible ? WS_VISIBLE : 0), 0, 0,
-                               720, 420, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr)) {
+    : m_window(CreateWindowExW(0, L"STATIC", L"", WS_POPUP | (visible ? WS_VISIBLE : 0), 0, 0, 720,
+                               420, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr)) {
     // The pages' child dialogs need the dialog manager's classes of the common controls.
     static const bool ready = [] {
         INITCOMMONCONTROLSEX controls = {sizeof controls, 0xFF};
@@ -29,7 +29,9 @@ HostWindow::HostWindow(bool visible)
     (void)ready;
 }
 
-HostWindow::~HostWindow() { DestroyWindow(m_window); }
+HostWindow::~HostWindow() {
+    DestroyWindow(m_window);
+}
 
 std::unique_ptr<CDlgTweakPage> MakeTweakPage(WORD itemText, CTweakServices& services, HWND parent) {
     for (const TweakTreeRow& row : TweakTreeRows()) {
@@ -49,13 +51,14 @@ void Click(HWND page, int id) {
     if (style == BS_AUTOCHECKBOX)
         SendMessageW(control, BM_SETCHECK,
                      SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? BST_UNCHECKED
-                                                                              : BST_CHECKED,
+                                                                             : BST_CHECKED,
                      0);
     else if (style == BS_AUTORADIOBUTTON)
         for (HWND sibling = GetWindow(page, GW_CHILD); sibling;
              sibling = GetWindow(sibling, GW_HWNDNEXT))
             if ((GetWindowLongPtrW(sibling, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON)
-                SendMessageW(sibling, BM_SETCHECK, sibling == control ? BST_CHECKED : BST_UNCHECKED, 0);
+                SendMessageW(sibling, BM_SETCHECK, sibling == control ? BST_CHECKED : BST_UNCHECKED,
+                             0);
     SendMessageW(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control));
 }
 
@@ -70,8 +73,12 @@ std::wstring ControlText(HWND page, int id) {
     return text;
 }
 
-bool Checked(HWND page, int id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
-bool Enabled(HWND page, int id) { return IsWindowEnabled(GetDlgItem(page, id)) != FALSE; }
+bool Checked(HWND page, int id) {
+    return IsDlgButtonChecked(page, id) == BST_CHECKED;
+}
+bool Enabled(HWND page, int id) {
+    return IsWindowEnabled(GetDlgItem(page, id)) != FALSE;
+}
 bool Visible(HWND page, int id) {
     return (GetWindowLongPtrW(GetDlgItem(page, id), GWL_STYLE) & WS_VISIBLE) != 0;
 }
@@ -107,8 +114,8 @@ std::optional<StoredValue> ReadValue(HKEY root, const std::wstring& key, const w
 
 void CreateKey(HKEY root, const std::wstring& key) {
     HKEY created = nullptr;
-    if (RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | KEY_WOW64_64KEY,
-                        nullptr, &created, nullptr) == ERROR_SUCCESS)
+    if (RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | KEY_WOW64_64KEY, nullptr,
+                        &created, nullptr) == ERROR_SUCCESS)
         RegCloseKey(created);
 }
 
