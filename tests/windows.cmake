@@ -30,9 +30,9 @@ function(orvane_wine_tests target prefix)
 endfunction()
 
 add_library(orvane_test_support STATIC support/ProcessCounters.cpp support/TempFolder.cpp
-            support/Screenshot.cpp)
+            support/Screenshot.cpp support/TreeView.cpp)
 target_include_directories(orvane_test_support PUBLIC support ${CMAKE_SOURCE_DIR})
-target_link_libraries(orvane_test_support PUBLIC shell32 gdi32)
+target_link_libraries(orvane_test_support PUBLIC shell32 gdi32 comctl32)
 
 file(GLOB ORVANE_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/win/*.cpp)
 add_executable(orvane_win_tests ${ORVANE_WIN_TESTS})

@@ -1,5 +1,6 @@
 #include "OrvaneProcess.h"
 #include "Screenshot.h"
+#include "TreeView.h"
 
 #include "resources/ids_app.h"
 #include "resources/ids_tweaks.h"
@@ -11,35 +12,6 @@
 
 namespace orvane::test {
 namespace {
-
-// The text of a tree item of another process: the tree writes into that process's memory.
-std::wstring RemoteItemText(HANDLE process, HWND tree, HTREEITEM item) {
-    struct Remote {
-        TVITEMW item;
-        wchar_t text[260];
-    };
-    auto* remote = static_cast<Remote*>(
-        VirtualAllocEx(process, nullptr, sizeof(Remote), MEM_COMMIT, PAGE_READWRITE));
-    if (!remote)
-        return std::wstring();
-    Remote local = {};
-    local.item.mask = TVIF_TEXT;
-    local.item.hItem = item;
-    local.item.pszText = remote->text;
-    local.item.cchTextMax = 260;
-    std::wstring text;
-    if (WriteProcessMemory(process, remote, &local, sizeof local, nullptr) &&
-        SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&remote->item)) &&
-        ReadProcessMemory(process, remote, &local, sizeof local, nullptr))
-        text = local.text;
-    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    return text;
-}
-
-HTREEITEM Next(HWND tree, HTREEITEM item, UINT relation) {
-    return reinterpret_cast<HTREEITEM>(
-        SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
-}
 
 BOOL CALLBACK FindTree(HWND window, LPARAM found) {
     if (GetDlgCtrlID(window) == IDC_TWEAKS_TREE) {
@@ -85,33 +57,16 @@ public:
 
     bool Open() const { return tree && IsWindowVisible(tree); }
 
-    // "group/item" lines, in tree order.
-    std::vector<std::wstring> Lines() const {
-        std::vector<std::wstring> lines;
-        for (HTREEITEM group = Next(tree, nullptr, TVGN_ROOT); group;
-             group = Next(tree, group, TVGN_NEXT))
-            for (HTREEITEM item = Next(tree, group, TVGN_CHILD); item;
-                 item = Next(tree, item, TVGN_NEXT))
-                lines.push_back(RemoteItemText(m_process, tree, group) + L"/" +
-                                RemoteItemText(m_process, tree, item));
-        return lines;
-    }
+    std::vector<std::wstring> Lines() const { return TreeReader(tree, m_process).Lines(); }
 
     // Selects an item by its text; returns the tweak page then shown (null for a group).
     HWND Select(const std::wstring& text) const {
-        for (HTREEITEM group = Next(tree, nullptr, TVGN_ROOT); group;
-             group = Next(tree, group, TVGN_NEXT)) {
-            HTREEITEM found = RemoteItemText(m_process, tree, group) == text ? group : nullptr;
-            for (HTREEITEM item = Next(tree, group, TVGN_CHILD); item && !found;
-                 item = Next(tree, item, TVGN_NEXT))
-                if (RemoteItemText(m_process, tree, item) == text)
-                    found = item;
-            if (found) {
-                SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(found));
-                return ShownPage();
-            }
-        }
-        return nullptr;
+        const TreeReader reader(tree, m_process);
+        HTREEITEM item = reader.Find(text);
+        if (!item)
+            return nullptr;
+        reader.Select(item);
+        return ShownPage();
     }
 
     HWND ShownPage() const {

@@ -1,6 +1,7 @@
 #include "framework/Gdiplus.h"
 #include "resources/ids_tweaks.h"
 #include "tweaks/DlgTabTweaks.h"
+#include "TreeView.h"
 #include "TweakTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -50,53 +51,6 @@ const Offered kTree[] = {
     {L"Other", L"Wallpaper quality", W10 | W11},
 };
 
-std::wstring ItemText(HWND tree, HTREEITEM item) {
-    wchar_t text[260] = L"";
-    TVITEMW data = {};
-    data.mask = TVIF_TEXT;
-    data.hItem = item;
-    data.pszText = text;
-    data.cchTextMax = ARRAYSIZE(text);
-    SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data));
-    return text;
-}
-
-HTREEITEM Next(HWND tree, HTREEITEM item, UINT relation) {
-    return reinterpret_cast<HTREEITEM>(
-        SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
-}
-
-// The tree as "group/item" lines; a group without items shows as "group/".
-std::vector<std::wstring> TreeLines(HWND tree) {
-    std::vector<std::wstring> lines;
-    for (HTREEITEM group = Next(tree, nullptr, TVGN_ROOT); group;
-         group = Next(tree, group, TVGN_NEXT)) {
-        HTREEITEM item = Next(tree, group, TVGN_CHILD);
-        if (!item)
-            lines.push_back(ItemText(tree, group) + L"/");
-        for (; item; item = Next(tree, item, TVGN_NEXT))
-            lines.push_back(ItemText(tree, group) + L"/" + ItemText(tree, item));
-    }
-    return lines;
-}
-
-HTREEITEM FindItem(HWND tree, const std::wstring& text) {
-    for (HTREEITEM group = Next(tree, nullptr, TVGN_ROOT); group;
-         group = Next(tree, group, TVGN_NEXT)) {
-        if (ItemText(tree, group) == text)
-            return group;
-        for (HTREEITEM item = Next(tree, group, TVGN_CHILD); item;
-             item = Next(tree, item, TVGN_NEXT))
-            if (ItemText(tree, item) == text)
-                return item;
-    }
-    return nullptr;
-}
-
-void Select(HWND tree, HTREEITEM item) {
-    SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-}
-
 class TweakTabTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(gdiplus.Ok()); }
@@ -108,6 +62,8 @@ protected:
         return *tab;
     }
     HWND Tree() const { return GetDlgItem(tab->GetSafeHwnd(), IDC_TWEAKS_TREE); }
+    TreeReader Reader() const { return TreeReader(Tree()); }
+    void Select(const std::wstring& text) const { Reader().Select(Reader().Find(text)); }
 
     GdiplusSession gdiplus;
     FakeTweakServices services;
@@ -128,7 +84,7 @@ TEST_P(TweakTreeTest, HoldsTheTweaksOfTheSystemInGroupsAndAlphabeticalOrder) {
     for (const Offered& offered : kTree)
         if (offered.systems & system)
             expected.push_back(std::wstring(offered.group) + L"/" + offered.item);
-    EXPECT_EQ(expected, TreeLines(Tree()));
+    EXPECT_EQ(expected, Reader().Lines());
 
     // Every tweak has its page, offered or not, hidden until it is selected.
     ASSERT_EQ(std::size(kTree), tab->Entries().size());
@@ -136,7 +92,7 @@ TEST_P(TweakTreeTest, HoldsTheTweaksOfTheSystemInGroupsAndAlphabeticalOrder) {
         ASSERT_TRUE(entry.page->GetSafeHwnd()) << entry.item;
         EXPECT_FALSE(IsWindowVisible(entry.page->GetSafeHwnd()));
         EXPECT_EQ(tab->GetSafeHwnd(), GetParent(entry.page->GetSafeHwnd()));
-        EXPECT_EQ(entry.treeItem != nullptr, FindItem(Tree(), entry.item) != nullptr) << entry.item;
+        EXPECT_EQ(entry.treeItem != nullptr, Reader().Find(entry.item) != nullptr) << entry.item;
     }
 }
 
@@ -150,11 +106,11 @@ INSTANTIATE_TEST_SUITE_P(Systems, TweakTreeTest, ::testing::Values(W7, W8, W10, 
 
 TEST_F(TweakTabTest, BeforeWindowsSevenTheTreeIsEmptyAndTheWelcomePictureStays) {
     Build(L"");
-    EXPECT_TRUE(TreeLines(Tree()).empty());
+    EXPECT_TRUE(Reader().Lines().empty());
     EXPECT_FALSE(tab->PageShown());
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(tab->GetSafeHwnd(), IDC_TWEAKS_HELP)));
     Build(L"Windows 10");
-    EXPECT_TRUE(TreeLines(Tree()).empty()) << "names are compared exactly";
+    EXPECT_TRUE(Reader().Lines().empty()) << "names are compared exactly";
 }
 
 // The colour on screen at a point of the tab, once everything has painted.
@@ -196,7 +152,7 @@ TEST_F(TweakTabTest, ATweakShowsItsPageInPlaceOfTheWelcomePictureAndTheHelpButto
     };
     EXPECT_TRUE(bezelShows());
 
-    Select(Tree(), FindItem(Tree(), L"Button flash count"));
+    Select(L"Button flash count");
     const CDlgTweakPage* flash = nullptr;
     for (const auto& entry : tab->Entries())
         if (entry.item == L"Button flash count")
@@ -216,10 +172,10 @@ TEST_F(TweakTabTest, ATweakShowsItsPageInPlaceOfTheWelcomePictureAndTheHelpButto
     EXPECT_FALSE(bezelShows());
 
     // Another tweak takes its place; a group brings the picture and the Help button back.
-    Select(Tree(), FindItem(Tree(), L"Thumbnails"));
+    Select(L"Thumbnails");
     EXPECT_FALSE(IsWindowVisible(flash->GetSafeHwnd()));
     EXPECT_TRUE(tab->PageShown());
-    Select(Tree(), FindItem(Tree(), L"Other"));
+    Select(L"Other");
     EXPECT_FALSE(tab->PageShown());
     EXPECT_TRUE(IsWindowVisible(help));
     for (const auto& entry : tab->Entries())
@@ -233,7 +189,7 @@ TEST_F(TweakTabTest, ATweakShowsItsPageInPlaceOfTheWelcomePictureAndTheHelpButto
 
 TEST_F(TweakTabTest, AChangeOfLanguageRebuildsTheTreeWithTheNewNamesSortedAgain) {
     Build(L"Windows10");
-    Select(Tree(), FindItem(Tree(), L"Button width"));
+    Select(L"Button width");
     const CDlgTweakPage* before = tab->Entries().front().page.get();
     tab->ApplyTexts();
     EXPECT_EQ(before, tab->Entries().front().page.get()) << "the same texts: nothing to rebuild";
@@ -242,7 +198,7 @@ TEST_F(TweakTabTest, AChangeOfLanguageRebuildsTheTreeWithTheNewNamesSortedAgain)
     services.UseLanguage(L"80=Explorateur\r\n81=Zz copier\r\n87=Aa chiffrer\r\n125=Largeur\r\n");
     tab->ApplyTexts();
     EXPECT_FALSE(tab->PageShown()) << "the pages are new and none is shown";
-    const std::vector<std::wstring> lines = TreeLines(Tree());
+    const std::vector<std::wstring> lines = Reader().Lines();
     ASSERT_EQ(26u, lines.size()) << "Windows 10 has them all";
     EXPECT_EQ(L"Explorateur/Aa chiffrer", lines.front());
     EXPECT_EQ(L"Explorateur/Zz copier", lines[7]);
