@@ -28,21 +28,6 @@ TEST(NumericText, TheLeadingDigitsMakeTheNumber) {
         EXPECT_EQ(c.number, LeadingNumber(c.text)) << c.text;
 }
 
-TEST(NumericText, ARangeClampsToItsNearestBound) {
-    const NumericRange range{1, 100};
-    EXPECT_EQ(1, range.Clamp(0));
-    EXPECT_EQ(100, range.Clamp(150));
-    EXPECT_EQ(100, range.Clamp(INT_MAX));
-    EXPECT_EQ(37, range.Clamp(37));
-    EXPECT_TRUE(range.Contains(1) && range.Contains(100));
-    EXPECT_FALSE(range.Contains(0) || range.Contains(101));
-}
-
-TEST(ScriptCommand, OnlyLeadingWhiteSpaceIsRemoved) {
-    EXPECT_EQ(L"Get-Date  ", WithoutLeadingSpace(L" \t\r\n Get-Date  "));
-    EXPECT_EQ(L"", WithoutLeadingSpace(L" \r\n\t\v\f"));
-}
-
 TEST(ScriptCommand, OutputIsSplitIntoLinesAsATextReaderDoes) {
     using Lines = std::vector<std::wstring>;
     EXPECT_EQ(Lines{}, TextLines(L""));
