@@ -14,6 +14,7 @@
 
 #include <commdlg.h>
 
+#include <optional>
 #include <vector>
 
 namespace orvane {
@@ -152,7 +153,11 @@ void CDlgTabLogon::ShowPreview(const std::wstring& path) {
     GetClientRect(frame, &client);
     UniqueGdiObject bitmap;
     {
-        FsRedirectionOff redirection;
+        // Only the system's own pictures lie below System32; any other is read as the
+        // open-file dialog showed it.
+        std::optional<FsRedirectionOff> redirection;
+        if (path == m_paths.defaultImage || path == m_paths.customImage)
+            redirection.emplace();
         const LoadedPicture picture = LoadPicture(path);
         UniqueGdiObject source(picture.bitmap);
         WindowDC dc(frame);

@@ -161,6 +161,10 @@ ShrinkResult ShrinkBelowLimit(const std::wstring& path, CJpegEncoder& encoder) {
 
 void ApplyLogonImage(const LogonPaths& paths, const std::wstring& picture, bool apply, SIZE screen,
                      CJpegEncoder& encoder) {
+    // The picture is read as the user chose it, in the program's own view of the file
+    // system; decoding may also load codec DLLs, which fails while redirection is off.
+    const LoadedPicture loaded = apply ? LoadPicture(picture) : LoadedPicture();
+    UniqueGdiObject source(loaded.bitmap);
     FsRedirectionOff redirection;
     SHCreateDirectoryExW(nullptr, paths.backgroundsFolder.c_str(), nullptr);
     if (!apply) {
@@ -168,8 +172,6 @@ void ApplyLogonImage(const LogonPaths& paths, const std::wstring& picture, bool 
         DeleteRegValue(HKEY_LOCAL_MACHINE, kLogonBackgroundKey, kOemBackgroundValue);
         return;
     }
-    const LoadedPicture loaded = LoadPicture(picture);
-    UniqueGdiObject source(loaded.bitmap);
     if (source) {
         WindowDC screenDc(nullptr);
         for (SIZE size = screen;; size = Half(size)) {

@@ -29,6 +29,7 @@ printf '[Settings]\r\nfAutoRun=0\r\nstrLogonScreenImage=sea\r\nstrCursorPath=%s\
   >"$settings/settings.ini"
 
 "$root/tools/wine-run" "$state" "$tree/Orvane/Orvane.exe" &
+program=$!
 export DISPLAY=$display
 window=""
 for _ in $(seq 60); do
@@ -51,5 +52,5 @@ for page in logon-tab cursor-tab; do
   cp "$shots/$page.png" "$out/$page.png"
   echo "$out/$page.png"
 done
-pkill -f 'Orvane.exe' || true
-wait || true
+kill "$program" 2>/dev/null || true
+wait "$program" 2>/dev/null || true
