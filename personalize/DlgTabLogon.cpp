@@ -247,8 +247,23 @@ bool CDlgTabLogon::OnCommand(WORD id, WORD notifyCode, HWND) {
 }
 
 void CDlgTabLogon::PaintBackdrop(HDC dc) const {
+    const INT width = static_cast<INT>(m_backdrop->GetWidth());
+    const INT height = static_cast<INT>(m_backdrop->GetHeight());
     Gdiplus::Graphics graphics(dc);
-    graphics.DrawImage(m_backdrop.get(), 0, 0, m_backdrop->GetWidth(), m_backdrop->GetHeight());
+    graphics.DrawImage(m_backdrop.get(), 0, 0, width, height);
+    // The picture fits the page at the usual dialog units; with larger ones the rest of
+    // the page, which is never erased, gets the colour of the picture's lower corner.
+    RECT client;
+    GetClientRect(m_hWnd, &client);
+    if (client.right <= width && client.bottom <= height)
+        return;
+    Gdiplus::Color corner;
+    m_backdrop->GetPixel(0, height - 1, &corner);
+    Gdiplus::SolidBrush edge(Gdiplus::Color(255, corner.GetR(), corner.GetG(), corner.GetB()));
+    if (client.right > width)
+        graphics.FillRectangle(&edge, width, 0, client.right - width, client.bottom);
+    if (client.bottom > height)
+        graphics.FillRectangle(&edge, 0, height, client.right, client.bottom - height);
 }
 
 bool CDlgTabLogon::OnPaint() {

@@ -167,7 +167,7 @@ TEST_F(LogonPage, SelectsTheRowOfTheImageTheSystemShows) {
         EXPECT_EQ(c.choose, Shown(IDC_LOGON_CHOOSE));
         // The preview shows the image itself, at the frame's size.
         RECT frame;
-        GetClientRect(Item(IDC_LOGON_PREVIEW), &frame);
+        GetWindowRect(Item(IDC_LOGON_PREVIEW), &frame);
         auto shown = reinterpret_cast<HBITMAP>(
             SendMessageW(Item(IDC_LOGON_PREVIEW), STM_GETIMAGE, IMAGE_BITMAP, 0));
         ASSERT_NE(nullptr, shown);
@@ -271,6 +271,48 @@ TEST_F(LogonPage, LinksOpenTheGalleryAndTheHelpPage) {
     EXPECT_EQ(L"https://orvane.teskan.com/?category=abstract", system.opened[0]);
     EXPECT_EQ(L"https://orvane.teskan.com/windows-app/?p=logon-screen", system.opened[1]);
     EXPECT_EQ(L"https://orvane.teskan.com/?category=abstract&lng=ru", system.opened[2]);
+}
+
+TEST_F(LogonPage, ThePagePictureCoversThePageAtAnySize) {
+    Open();
+    HWND window = page->GetSafeHwnd();
+    // At Windows' dialog units the template is the picture's size, and the preview frame
+    // has the shape of a 1920 x 1080 screen, so it shows what the logon screen will.
+    RECT client, frame;
+    GetClientRect(window, &client);
+    GetWindowRect(Item(IDC_LOGON_PREVIEW), &frame);
+    RECT units = {0, 0, 4, 8};
+    MapDialogRect(window, &units);
+    if (units.right == 6 && units.bottom == 13) {
+        EXPECT_LE(client.right, 700);
+        EXPECT_LE(client.bottom, 398);
+        EXPECT_EQ(480, frame.right - frame.left);
+        EXPECT_EQ(270, frame.bottom - frame.top);
+    }
+
+    // With larger units the page outgrows its picture; what lies beyond is never erased,
+    // so the page must paint it.
+    SetWindowPos(window, nullptr, 0, 0, 800, 450, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    UniqueDC dc(CreateCompatibleDC(nullptr));
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), 800, -450, 1, 32, BI_RGB};
+    void* bits = nullptr;
+    UniqueGdiObject canvas(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    ASSERT_TRUE(canvas);
+    {
+        SelectGuard select(dc.get(), canvas.get());
+        const RECT all = {0, 0, 800, 450};
+        UniqueGdiObject magenta(CreateSolidBrush(RGB(255, 0, 255)));
+        FillRect(dc.get(), &all, static_cast<HBRUSH>(magenta.get()));
+        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
+    }
+    const COLORREF corner = test::PixelOf(static_cast<HBITMAP>(canvas.get()), 0, 397);
+    for (POINT p : {POINT{750, 10}, POINT{10, 430}, POINT{790, 440}}) {
+        SCOPED_TRACE(testing::Message() << p.x << ", " << p.y);
+        const COLORREF beyond = test::PixelOf(static_cast<HBITMAP>(canvas.get()), p.x, p.y);
+        EXPECT_NE(RGB(255, 0, 255), beyond);
+        EXPECT_TRUE(test::Near(corner, beyond, 4));
+    }
 }
 
 } // namespace
