@@ -40,8 +40,8 @@ COrvaneApp::COrvaneApp()
                   m_mainWindow->RefreshBackgroundPages();
           },
           [this] {
-              ShowMessageBox(m_mainWindow ? m_mainWindow->GetSafeHwnd() : nullptr,
-                             Text(kTextError), MB_OK | MB_ICONEXCLAMATION);
+              ShowMessageBox(m_mainWindow ? m_mainWindow->GetSafeHwnd() : nullptr, Text(kTextError),
+                             MB_OK | MB_ICONEXCLAMATION);
           }),
       m_elevation(m_options, m_translator, m_instanceMutex, kInstanceMutexName, m_elevationSystem) {
 }
@@ -55,13 +55,16 @@ BOOL COrvaneApp::InitInstance(const std::wstring& arguments) {
 
     PrepareFolders();
     m_options.SetPath(m_settingsPath);
-    m_options.Load();
-    m_translator.LoadLanguage(m_options.GetString(L"strLanguage"));
-
     if (!ClaimSingleInstance()) {
+        // The running Orvane owns the settings file: read the language for the message
+        // and change nothing.
+        m_options.LoadReadOnly();
+        m_translator.LoadLanguage(m_options.GetString(L"strLanguage"));
         ShowMessageBox(nullptr, Text(kTextAlreadyRunning), MB_OK | MB_ICONINFORMATION);
         return FALSE;
     }
+    m_options.Load();
+    m_translator.LoadLanguage(m_options.GetString(L"strLanguage"));
     if (m_options.GetBool(L"fAutoRun"))
         RegisterAutoRun(ProgramPath());
 

@@ -17,6 +17,7 @@ endif()
 
 # The runnable folder, as Windows programs under Wine see it.
 string(REPLACE "/" "\\" dist_windows_path "Z:${ORVANE_DIST_DIR}")
+string(REPLACE "/" "\\" installer_windows_path "Z:${ORVANE_INSTALLER}")
 
 # The test programs are built in every tree; they are registered where Wine runs them.
 function(orvane_wine_tests target prefix)
@@ -25,7 +26,7 @@ function(orvane_wine_tests target prefix)
   endif()
   gtest_add_tests(TARGET ${target} TEST_PREFIX "${prefix}" TEST_LIST added)
   set_tests_properties(${added} PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL ON TIMEOUT 300
-                       ENVIRONMENT "ORVANE_DIST=${dist_windows_path}"
+                       ENVIRONMENT "ORVANE_DIST=${dist_windows_path};ORVANE_INSTALLER=${installer_windows_path}"
                        SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]")
 endfunction()
 
@@ -60,8 +61,8 @@ add_dependencies(orvane_win_tests fake_powershell)
 file(GLOB ORVANE_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/e2e/*.cpp)
 add_executable(orvane_e2e_tests ${ORVANE_E2E_TESTS})
 target_link_libraries(orvane_e2e_tests PRIVATE orvane_portable orvane_test_support gtest gtest_main
-                      user32 advapi32 shlwapi shell32 comctl32)
-add_dependencies(orvane_e2e_tests dist)
+                      user32 advapi32 shlwapi shell32 comctl32 ole32 uuid)
+add_dependencies(orvane_e2e_tests dist package_files)
 orvane_wine_tests(orvane_e2e_tests "e2e.")
 
 # The program must run on a bare Windows: no runtime DLLs beside it.
