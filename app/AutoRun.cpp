@@ -30,9 +30,17 @@ void RegisterAutoRun(const std::wstring& programPath) {
         status = RegQueryValueExW(key.get(), kRunValueName, nullptr, &type, data, &size);
     if (status == ERROR_SUCCESS && type == REG_SZ)
         return;
+    WriteAutoRun(programPath);
+}
+
+void WriteAutoRun(const std::wstring& programPath) {
     const std::wstring command = AutoRunCommand(programPath);
     SHSetValueW(HKEY_CURRENT_USER, kRunKey, kRunValueName, REG_SZ, command.c_str(),
                 static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+}
+
+void RemoveAutoRun() {
+    SHDeleteValueW(HKEY_CURRENT_USER, kRunKey, kRunValueName);
 }
 
 } // namespace orvane

@@ -15,4 +15,9 @@ std::wstring AutoRunCommand(const std::wstring& programPath);
 // copy of the program, which the user chose; it is kept).
 void RegisterAutoRun(const std::wstring& programPath);
 
+// Writes the Run value for this program, replacing whatever it held; and removes it.
+// Registry failures are ignored.
+void WriteAutoRun(const std::wstring& programPath);
+void RemoveAutoRun();
+
 } // namespace orvane

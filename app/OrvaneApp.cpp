@@ -23,7 +23,13 @@ const wchar_t kInstanceMutexName[] = L"TeskanOrvaneMutex";
 constexpr unsigned int kTextAlreadyRunning = 3;
 constexpr unsigned int kTextError = 148;
 
-void CALLBACK BusyStateTick(HWND, UINT, UINT_PTR, DWORD) {}
+void CALLBACK BusyStateTimer(HWND, UINT, UINT_PTR, DWORD) {
+    // An exception must not unwind through the system's code that called us.
+    try {
+        App().BusyStateTick();
+    } catch (...) {
+    }
+}
 
 } // namespace
 
@@ -67,6 +73,9 @@ BOOL COrvaneApp::InitInstance(const std::wstring& arguments) {
     m_translator.LoadLanguage(m_options.GetString(L"strLanguage"));
     if (m_options.GetBool(L"fAutoRun"))
         RegisterAutoRun(ProgramPath());
+    // Restarted by the restart manager (after an update or a reboot) the program comes
+    // back as at sign-in, in the tray; it keeps no state that would need recovering.
+    RegisterApplicationRestart(L"-auto", 0);
 
     {
         GdiplusSession gdiplus;
@@ -171,7 +180,7 @@ void COrvaneApp::StartEffects() {
 }
 
 void COrvaneApp::StartBusyMonitor() {
-    m_monitorTimer = SetTimer(nullptr, 0, 1000, BusyStateTick);
+    m_monitorTimer = SetTimer(nullptr, 0, 1000, BusyStateTimer);
     if (m_options.GetBool(L"fDisableAtHighLoad"))
         m_pauseAtHighLoad = true;
 }

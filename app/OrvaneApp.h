@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/BusyState.h"
 #include "app/Elevation.h"
 #include "app/Options.h"
 #include "app/Translate.h"
@@ -68,9 +69,18 @@ public:
     bool RestartAsAdmin() { return m_elevation.RestartAsAdmin(); }
     void EnsureRestorePoint();
 
-    // The busy-state monitor's state.
-    bool MonitorRunning() const { return m_monitorRunning; }
+    // The busy-state monitor: once a second it asks what the user is doing and pauses
+    // the features while nobody looks at the desktop. Pausing stops windows and never
+    // touches an enable key.
+    bool MonitorRunning() const { return m_paused == PauseScope::None; }
     bool PauseAtHighLoad() const { return m_pauseAtHighLoad; }
+    // The settings dialog's box: takes effect at the next tick.
+    void SetPauseAtHighLoad(bool on) { m_pauseAtHighLoad = on; }
+    void BusyStateTick();
+    // Stops (false) or starts again (true) the features of a scope: the video
+    // background alone, or every background, effect and the rest. Starting skips what
+    // runs already, as a feature the user started from its page during a pause.
+    void SetFeaturesRunning(bool run, PauseScope scope);
 
 private:
     void PrepareFolders();
@@ -98,7 +108,7 @@ private:
     std::unique_ptr<CNightShiftSystem> m_nightShift;
     std::array<std::unique_ptr<CDlgEffectOverlay>, kEffectCount> m_effects;
     UINT_PTR m_monitorTimer = 0;
-    bool m_monitorRunning = true;
+    PauseScope m_paused = PauseScope::None;
     bool m_pauseAtHighLoad = false;
     std::unique_ptr<COrvaneDlg> m_mainWindow;
     CElevationSystem m_elevationSystem;

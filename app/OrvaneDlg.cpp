@@ -1,6 +1,7 @@
 #include "app/OrvaneDlg.h"
 
 #include "app/AboutDlg.h"
+#include "app/DlgSettings.h"
 #include "app/HelpLinks.h"
 #include "app/OrvaneApp.h"
 #include "app/SystemVersion.h"
@@ -27,6 +28,12 @@ namespace {
 constexpr UINT kAboutSystemCommand = 16;
 constexpr int kPageLeft = 1, kPageTop = 22, kPageWidth = 699, kPageHeight = 396;
 constexpr UINT kTrayDelayMs = 500;
+
+// Broadcast by the shell when its taskbar is (re)created, after an Explorer restart.
+UINT TaskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+    return message;
+}
 
 bool VersionAtLeast(DWORD major, DWORD minor) {
     OSVERSIONINFOEXW info = {};
@@ -115,6 +122,8 @@ BOOL COrvaneDlg::OnInitDialog() {
     m_background = LoadPngResource(664);
     m_tray.SetWindow(m_hWnd);
     m_tray.Add();
+    // Explorer runs without elevation: an elevated Orvane must still hear it restart.
+    ChangeWindowMessageFilterEx(m_hWnd, TaskbarCreatedMessage(), MSGFLT_ALLOW, nullptr);
     CreateTabs();
     RetranslateWindow();
     if (!m_startHidden)
@@ -215,7 +224,7 @@ bool COrvaneDlg::OnCommand(WORD id, WORD, HWND) {
     case ID_TRAY_CHECK_UPDATES:
     case ID_MENU_CHECK_UPDATES: OpenAddress(UpdateAddress(language)); return true;
     case ID_TRAY_EXIT: Exit(); return true;
-    case ID_MENU_SETTINGS: return true; // the settings dialog joins here
+    case ID_MENU_SETTINGS: ShowSettings(); return true;
     case ID_MENU_ABOUT: ShowAbout(); return true;
     case IDOK:
     case IDCANCEL: return true; // Enter and Escape must not end the program
@@ -225,6 +234,12 @@ bool COrvaneDlg::OnCommand(WORD id, WORD, HWND) {
 
 void COrvaneDlg::OpenAddress(const std::wstring& address) {
     ShellExecuteW(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+}
+
+void COrvaneDlg::ShowSettings() {
+    CDlgSettings settings;
+    settings.DoModal(m_hWnd);
+    App().Options().Save();
 }
 
 void COrvaneDlg::ShowAbout() {
@@ -299,6 +314,12 @@ void COrvaneDlg::OnDestroy() {
 }
 
 INT_PTR COrvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
+    if (message == TaskbarCreatedMessage()) {
+        // A new taskbar has none of the old icons; without ours a hidden Orvane could
+        // not be reached.
+        m_tray.Restore();
+        return FALSE;
+    }
     switch (message) {
     case WM_WINDOWPOSCHANGING:
         if (m_startHidden)

@@ -76,6 +76,7 @@ private:
     void Exit();
     void ShowTrayMenu();
     void ShowAbout();
+    void ShowSettings();
     void OpenAddress(const std::wstring& address);
 
     bool m_startHidden = false;

@@ -15,20 +15,30 @@ CTray::CTray() {
     m_data.uID = kIconId;
     m_data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     m_data.uCallbackMessage = kCallbackMessage;
-    m_data.hIcon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
-                                                 MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
-                                                 GetSystemMetrics(SM_CXSMICON),
-                                                 GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    m_data.hIcon = static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
+                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     wcsncpy(m_data.szTip, L"Orvane", sizeof m_data.szTip / sizeof m_data.szTip[0] - 1);
 }
 
-CTray::~CTray() { Remove(); }
+CTray::~CTray() {
+    Remove();
+}
 
-void CTray::Add() { Shell_NotifyIconW(NIM_ADD, &m_data); }
+void CTray::Add() {
+    Shell_NotifyIconW(NIM_ADD, &m_data);
+    m_shown = true;
+}
 
 void CTray::Remove() {
     if (m_data.hWnd)
         Shell_NotifyIconW(NIM_DELETE, &m_data);
+    m_shown = false;
+}
+
+void CTray::Restore() {
+    if (m_shown)
+        Shell_NotifyIconW(NIM_ADD, &m_data);
 }
 
 } // namespace orvane

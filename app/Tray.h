@@ -20,10 +20,14 @@ public:
     void SetWindow(HWND window) { m_data.hWnd = window; }
     void Add();
     void Remove();
+    // The shell lost its icons (Explorer restarted): add ours again if it was there.
+    void Restore();
+    bool Shown() const { return m_shown; }
     const NOTIFYICONDATAW& Data() const { return m_data; }
 
 private:
     NOTIFYICONDATAW m_data = {};
+    bool m_shown = false; // between Add and Remove
 };
 
 } // namespace orvane

@@ -63,6 +63,8 @@ add_executable(orvane_e2e_tests ${ORVANE_E2E_TESTS})
 target_link_libraries(orvane_e2e_tests PRIVATE orvane_portable orvane_test_support gtest gtest_main
                       user32 advapi32 shlwapi shell32 comctl32 ole32 uuid)
 add_dependencies(orvane_e2e_tests dist package_files)
+# The busy-state tests need a desktop for the video background.
+add_dependencies(orvane_e2e_tests orvane_desktop_shell)
 orvane_wine_tests(orvane_e2e_tests "e2e.")
 
 # The program must run on a bare Windows: no runtime DLLs beside it.

@@ -3,7 +3,8 @@
 
 For every file:
   - section [Language] has non-empty "lang_en" and "lang_native";
-  - section [Text] has keys 0..246, each once, each non-empty, and no other key;
+  - section [Text] has keys 0..246, each once, each non-empty, and no other key
+    (only the English file may leave it out: it stands for the built-in texts);
   - every line of [Text] is "id=value" (a raw line break inside a value shows up
     as a line that is not), values have no leading or trailing blanks and are not
     wrapped in double quotes (the profile functions would strip both), and are
@@ -146,6 +147,8 @@ def check_lng(text, english):
         if not lang.get(key, ("", 0))[0].strip():
             problems.append('[Language] "%s" missing or empty' % key)
     if "Text" not in sections:
+        if lang.get("lang_en", ("", 0))[0] == "English":
+            return problems
         problems.append("no [Text] section")
     texts = sections.get("Text", {})
     for key, (value, lineno) in sorted(texts.items(), key=lambda kv: kv[1][1]):

@@ -1,5 +1,7 @@
 #include "OrvaneProcess.h"
 
+#include "resources/ids_app.h"
+
 #include <gtest/gtest.h>
 
 #include <shlwapi.h>
@@ -98,6 +100,40 @@ TEST(AutoRun, WritesNothingWhenSignInStartIsOff) {
     RunValueGuard guard;
     SHDeleteValueW(HKEY_CURRENT_USER, kRunKey, L"Orvane");
     RunOnce(L"[Settings]\r\nfAutoRun=0\r\n");
+    EXPECT_FALSE(ReadRunValue().present);
+}
+
+// The settings dialog's box writes and removes the value at once, with the current path
+// in place of one an older copy left behind.
+TEST(AutoRun, TheSettingsBoxWritesAndRemovesTheRunValueAtOnce) {
+    RunValueGuard guard;
+    SetRunValue(REG_SZ, L"\"C:\\Old\\Orvane.exe\" -auto");
+    OrvaneProcess orvane;
+    orvane.WriteSettings(L"[Settings]\r\nfAutoRun=1\r\n");
+    ASSERT_TRUE(orvane.Start(L"-auto"));
+    HWND settings = orvane.OpenSettings();
+    ASSERT_NE(nullptr, settings);
+    HWND box = GetDlgItem(settings, IDC_SETTINGS_AUTORUN);
+    ASSERT_EQ(BST_CHECKED, SendMessageW(box, BM_GETCHECK, 0, 0));
+
+    SendMessageW(box, BM_CLICK, 0, 0);
+    EXPECT_FALSE(ReadRunValue().present);
+    SendMessageW(box, BM_CLICK, 0, 0);
+    const RunValue value = ReadRunValue();
+    ASSERT_TRUE(value.present);
+    EXPECT_EQ(static_cast<DWORD>(REG_SZ), value.type);
+    EXPECT_EQ(L"\"" + OrvaneExe() + L"\" -auto", value.text);
+
+    // Cleared for good: the dialog's close saves the choice, and the next start leaves
+    // the value away.
+    SendMessageW(box, BM_CLICK, 0, 0);
+    PostMessageW(settings, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(settings); }));
+    orvane.Exit();
+    ASSERT_TRUE(orvane.WaitForExit());
+    OrvaneProcess again;
+    again.ShareAppDataWith(orvane);
+    ASSERT_TRUE(again.RunOnce(L"-auto"));
     EXPECT_FALSE(ReadRunValue().present);
 }
 

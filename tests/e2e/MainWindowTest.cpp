@@ -24,36 +24,6 @@ bool TrayIconPresent(HWND main) {
     return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
 
-// A tab item read across processes: the tab control writes into the owner's memory.
-struct TabItem {
-    std::wstring text;
-    int image = -1;
-};
-
-TabItem ReadTab(HANDLE process, HWND tabs, int index) {
-    struct Remote {
-        TCITEMW item;
-        wchar_t text[128];
-    };
-    TabItem result;
-    auto* remote = static_cast<Remote*>(
-        VirtualAllocEx(process, nullptr, sizeof(Remote), MEM_COMMIT, PAGE_READWRITE));
-    if (!remote)
-        return result;
-    Remote local = {};
-    local.item.mask = TCIF_TEXT | TCIF_IMAGE;
-    local.item.pszText = remote->text;
-    local.item.cchTextMax = 128;
-    WriteProcessMemory(process, remote, &local, sizeof local, nullptr);
-    if (SendMessageW(tabs, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&remote->item)) &&
-        ReadProcessMemory(process, remote, &local, sizeof local, nullptr)) {
-        result.text = local.text;
-        result.image = local.item.iImage;
-    }
-    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    return result;
-}
-
 TEST(MainWindow, HidesIntoTheTrayAndOnlyExitEndsTheProgram) {
     OrvaneProcess orvane;
     ASSERT_TRUE(orvane.Start(L"-auto"));
@@ -187,6 +157,35 @@ TEST(MainWindow, TrayMenuOpensOnRightClickAndCloses) {
     PostMessageW(main, WM_CANCELMODE, 0, 0);
     EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(menu); }));
     EXPECT_FALSE(IsWindowVisible(main));
+    orvane.Exit();
+    EXPECT_TRUE(orvane.WaitForExit());
+}
+
+// Explorer restarting takes every tray icon with it and says so by a broadcast; a
+// hidden Orvane without its icon could not be reached any more.
+TEST(MainWindow, TheTrayIconComesBackWhenTheTaskbarIsCreatedAgain) {
+    OrvaneProcess orvane;
+    ASSERT_TRUE(orvane.Start(L"-auto"));
+    HWND main = orvane.MainWindow();
+    ASSERT_NE(nullptr, main);
+    ASSERT_TRUE(WaitFor([&] { return TrayIconPresent(main); }));
+
+    NOTIFYICONDATAW data = {};
+    data.cbSize = sizeof data;
+    data.hWnd = main;
+    data.uID = 128;
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &data));
+    ASSERT_FALSE(TrayIconPresent(main));
+    const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+    SendMessageTimeoutW(HWND_BROADCAST, taskbarCreated, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+    EXPECT_TRUE(WaitFor([&] { return TrayIconPresent(main); }));
+
+    // Shown after an Open the window has no icon, and a new taskbar must not add one.
+    PostMessageW(main, kTrayCallback, 128, WM_LBUTTONDBLCLK);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) && !TrayIconPresent(main); }));
+    SendMessageTimeoutW(main, taskbarCreated, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+    Sleep(300);
+    EXPECT_FALSE(TrayIconPresent(main));
     orvane.Exit();
     EXPECT_TRUE(orvane.WaitForExit());
 }

@@ -2,6 +2,8 @@
 
 #include "resources/ids_app.h"
 
+#include <commctrl.h>
+
 namespace orvane::test {
 
 std::wstring DistFolder() {
@@ -138,6 +140,47 @@ bool OrvaneProcess::RunOnce(const std::wstring& arguments) {
 
 std::vector<std::pair<std::wstring, std::wstring>> OrvaneProcess::StoredSettings() const {
     return ReadSection(ReadUtf16File(SettingsPath()), L"Settings");
+}
+
+HWND OrvaneProcess::OpenSettings() {
+    HWND main = MainWindow();
+    if (!main)
+        return nullptr;
+    PostMessageW(main, WM_COMMAND, ID_MENU_SETTINGS, 0);
+    HWND settings = nullptr;
+    // The caption comes last in the dialog's start: then every control is filled.
+    WaitFor([&] {
+        for (HWND dialog : Dialogs())
+            if (GetDlgItem(dialog, IDC_SETTINGS_LANGUAGE) && !WindowText(dialog).empty())
+                settings = dialog;
+        return settings != nullptr;
+    });
+    return settings;
+}
+
+// A tab item read across processes: the tab control writes into the owner's memory.
+TabItem ReadTab(HANDLE process, HWND tabs, int index) {
+    struct Remote {
+        TCITEMW item;
+        wchar_t text[128];
+    };
+    TabItem result;
+    auto* remote = static_cast<Remote*>(
+        VirtualAllocEx(process, nullptr, sizeof(Remote), MEM_COMMIT, PAGE_READWRITE));
+    if (!remote)
+        return result;
+    Remote local = {};
+    local.item.mask = TCIF_TEXT | TCIF_IMAGE;
+    local.item.pszText = remote->text;
+    local.item.cchTextMax = 128;
+    WriteProcessMemory(process, remote, &local, sizeof local, nullptr);
+    if (SendMessageW(tabs, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&remote->item)) &&
+        ReadProcessMemory(process, remote, &local, sizeof local, nullptr)) {
+        result.text = local.text;
+        result.image = local.item.iImage;
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    return result;
 }
 
 std::wstring WindowText(HWND window) {

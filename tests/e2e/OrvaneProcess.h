@@ -52,6 +52,10 @@ public:
     void Exit();
     // Starts, waits for the main window, exits; true when all of it happened.
     bool RunOnce(const std::wstring& arguments = L"");
+    // The settings dialog, opened by the main window's Settings command; null when it
+    // does not appear.
+    HWND OpenSettings();
+    HANDLE Process() const { return m_info.hProcess; }
     // The "Settings" section of settings.ini as the program left it.
     std::vector<std::pair<std::wstring, std::wstring>> StoredSettings() const;
 
@@ -61,6 +65,13 @@ private:
     std::wstring m_program;
     PROCESS_INFORMATION m_info = {};
 };
+
+// A tab item of another process's tab control.
+struct TabItem {
+    std::wstring text;
+    int image = -1;
+};
+TabItem ReadTab(HANDLE process, HWND tabs, int index);
 
 // The text of a message box's message (its static control).
 std::wstring MessageBoxText(HWND box);

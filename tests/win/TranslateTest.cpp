@@ -167,5 +167,50 @@ TEST(Translate, ShippedLanguageFilesTranslateEveryText) {
     }
 }
 
+// With only translations beside the program, a user who left English could never
+// choose it again from the settings dialog.
+TEST(Translate, TheShippedFilesLeadFromEnglishToRussianAndBackToEnglish) {
+    const wchar_t* dist = _wgetenv(L"ORVANE_DIST");
+    ASSERT_NE(nullptr, dist) << "ORVANE_DIST names the runnable folder";
+    TempFolder empty;
+    CTranslate builtIn;
+    builtIn.SetFolder(empty.Path());
+    builtIn.LoadLanguage(L"English");
+
+    HWND combo = CreateWindowW(WC_COMBOBOXW, L"", CBS_DROPDOWNLIST | WS_POPUP, 0, 0, 200, 200,
+                               nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(nullptr, combo);
+    CTranslate translate;
+    translate.SetFolder(dist);
+    translate.FillLanguageList(combo, L"English");
+    const auto indexOf = [&](const wchar_t* native) {
+        return static_cast<int>(
+            SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                         reinterpret_cast<LPARAM>(native)));
+    };
+    const int english = indexOf(L"English");
+    const int russian = indexOf(L"\u0420\u0443\u0441\u0441\u043A\u0438\u0439");
+    ASSERT_GE(english, 0);
+    ASSERT_GE(russian, 0);
+    EXPECT_EQ(english, SendMessageW(combo, CB_GETCURSEL, 0, 0));
+
+    std::wstring chosen = L"English";
+    SendMessageW(combo, CB_SETCURSEL, russian, 0);
+    translate.LanguageAt(combo, chosen);
+    EXPECT_EQ(L"Russian", chosen);
+    translate.LoadLanguage(chosen);
+    EXPECT_EQ(Narrow(L"\u041D\u0430\u0441\u0442\u0440\u043E\u0439\u043A\u0438"),
+              Narrow(translate.Text(13)));
+
+    SendMessageW(combo, CB_SETCURSEL, english, 0);
+    translate.LanguageAt(combo, chosen);
+    EXPECT_EQ(L"English", chosen);
+    translate.LoadLanguage(chosen);
+    ASSERT_EQ(builtIn.Count(), translate.Count());
+    for (unsigned id = 0; id < builtIn.Count(); ++id)
+        EXPECT_EQ(builtIn.Text(id), translate.Text(id)) << id;
+    DestroyWindow(combo);
+}
+
 } // namespace
 } // namespace orvane::test

@@ -112,6 +112,16 @@ class PlantedFaultsTest(unittest.TestCase):
         problems = self.check(dict(ENGLISH), header="[Language]\nlang_en=Test\n")
         self.assertEqual(problems, ['[Language] "lang_native" missing or empty'])
 
+    def test_only_english_may_leave_out_the_texts(self):
+        english = "[Language]\nlang_en=English\nlang_native=English\n"
+        self.assertEqual(cl.check_lng(english, ENGLISH), [])
+        other = "[Language]\nlang_en=Pirate\nlang_native=Arr\n"
+        problems = cl.check_lng(other, ENGLISH)
+        self.assertIn("no [Text] section", problems)
+        # An English file that does hold texts is checked like any other.
+        problems = cl.check_lng(english + "[Text]\n0=About\n", ENGLISH)
+        self.assertTrue(any(p.startswith("ids missing") for p in problems), problems)
+
 
 class ShippedFilesTest(unittest.TestCase):
     def test_shipped_language_files_pass(self):
@@ -123,7 +133,7 @@ class ShippedFilesTest(unittest.TestCase):
 
     def test_language_names(self):
         names = {}
-        for n in ("Russian", "German"):
+        for n in ("English", "Russian", "German"):
             with open(os.path.join(LANG_DIR, n + ".lng"), encoding="utf-8") as f:
                 sections, problems = cl.parse_lng(f.read())
             self.assertEqual(problems, [])
@@ -131,6 +141,8 @@ class ShippedFilesTest(unittest.TestCase):
         # "Russian" is the name the program tests for to switch help addresses.
         self.assertEqual(names["Russian"], ("Russian", "Русский"))
         self.assertEqual(names["German"], ("German", "Deutsch"))
+        # "English" is the default of the language setting: it must be choosable again.
+        self.assertEqual(names["English"], ("English", "English"))
 
 
 if __name__ == "__main__":

@@ -1,0 +1,57 @@
+// The busy-state monitor's side of the application object: it stops the features'
+// windows while nobody looks at the desktop and starts them again afterwards. The enable
+// keys are never changed here, so resuming starts whatever the keys ask for by then.
+#include "app/BusySignals.h"
+#include "app/OrvaneApp.h"
+#include "effects/EffectOverlay.h"
+
+namespace orvane {
+namespace {
+
+constexpr BackgroundKind kOtherBackgrounds[] = {BackgroundKind::Web, BackgroundKind::Screensaver};
+
+} // namespace
+
+void COrvaneApp::BusyStateTick() {
+    const PauseChange change =
+        NextPause(m_paused, WantedPause(ReadBusySignals(), m_pauseAtHighLoad));
+    m_paused = change.paused;
+    if (change.stop != PauseScope::None)
+        SetFeaturesRunning(false, change.stop);
+    if (change.resume != PauseScope::None)
+        SetFeaturesRunning(true, change.resume);
+}
+
+void COrvaneApp::SetFeaturesRunning(bool run, PauseScope scope) {
+    if (scope == PauseScope::None)
+        return;
+    // A background object's Stop and Start, not the switches: those would write the keys.
+    const auto visitBackground = [&](BackgroundKind kind) {
+        CDesktopBackground* background = m_backgrounds.Get(kind);
+        if (!background)
+            return;
+        if (!run)
+            background->Stop();
+        else if (m_options.GetBool(CBackgrounds::EnableKey(kind)) && !background->Running())
+            background->Start(); // a failure is not reported; the next resume tries again
+    };
+
+    visitBackground(BackgroundKind::Video);
+    if (scope != PauseScope::Everything)
+        return;
+    for (BackgroundKind kind : kOtherBackgrounds)
+        visitBackground(kind);
+
+    if (!run) {
+        for (EffectId id : kEffectPauseOrder)
+            if (CDlgEffectOverlay* effect = Effect(id); effect && effect->Running())
+                effect->StopEffect();
+    } else {
+        for (const EffectKeys& keys : kEffectKeys)
+            if (CDlgEffectOverlay* effect = Effect(keys.id);
+                effect && !effect->Running() && m_options.GetBool(keys.enableKey))
+                effect->StartEffect();
+    }
+}
+
+} // namespace orvane

@@ -1,0 +1,174 @@
+#include "app/DlgSettings.h"
+
+#include "app/AutoRun.h"
+#include "app/OrvaneApp.h"
+#include "app/OrvaneDlg.h"
+#include "effects/PngResource.h"
+#include "framework/Paths.h"
+#include "resources/ids_app.h"
+
+namespace orvane {
+namespace {
+
+constexpr unsigned kTextSettings = 13;
+constexpr int kEngineMediaPlayer = 0, kEngineMci = 1;
+
+// A check box and the flag it shows and sets.
+struct FlagBox {
+    int id;
+    const wchar_t* key;
+};
+constexpr FlagBox kFlagBoxes[] = {
+    {IDC_SETTINGS_AUTORUN, L"fAutoRun"},
+    {IDC_SETTINGS_RESTORE_POINT, L"fCreateSystemRestorePoint"},
+    {IDC_SETTINGS_HIGH_LOAD, L"fDisableAtHighLoad"},
+    {IDC_SETTINGS_MULTIPLE_EFFECTS, L"fAllowMultipleEffects"},
+};
+
+const wchar_t* KeyOfBox(int id) {
+    for (const FlagBox& box : kFlagBoxes)
+        if (box.id == id)
+            return box.key;
+    return nullptr;
+}
+
+} // namespace
+
+CDlgSettings::CDlgSettings() : CDialog(IDD_SETTINGS) {}
+
+BOOL CDlgSettings::OnInitDialog() {
+    COptions& options = App().Options();
+    m_backdrop = LoadPngResource(IDB_SETTINGS_BACKDROP);
+    App().Translator().FillLanguageList(Item(IDC_SETTINGS_LANGUAGE),
+                                        options.GetString(L"strLanguage"));
+    for (const FlagBox& box : kFlagBoxes)
+        CheckDlgButton(m_hWnd, box.id, options.GetBool(box.key) ? BST_CHECKED : BST_UNCHECKED);
+    // The restore point is made once; after that the choice is history.
+    if (options.GetBool(L"fSystemRestorePointCreated"))
+        EnableWindow(Item(IDC_SETTINGS_RESTORE_POINT), FALSE);
+    CheckDlgButton(m_hWnd,
+                   options.GetInt(L"iWallaperVideoEngine") == kEngineMci ? IDC_SETTINGS_ENGINE_MCI
+                                                                         : IDC_SETTINGS_ENGINE_WMP,
+                   BST_CHECKED);
+    ApplyTexts();
+    return TRUE;
+}
+
+void CDlgSettings::ApplyTexts() {
+    SetWindowTextW(m_hWnd, App().Text(kTextSettings).c_str());
+    static const WORD kTexts[] = {
+        IDC_SETTINGS_LANGUAGE_LABEL,   4,   IDC_SETTINGS_AUTORUN,      18,
+        IDC_SETTINGS_RESTORE_POINT,    184, IDC_SETTINGS_HIGH_LOAD,    186,
+        IDC_SETTINGS_MULTIPLE_EFFECTS, 202, IDC_SETTINGS_VIDEO_ENGINE, 222};
+    App().Translator().SetDlgItemTexts(m_hWnd, kTexts, sizeof kTexts);
+}
+
+bool CDlgSettings::Checked(int id) const {
+    return IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED;
+}
+
+void CDlgSettings::ChangeLanguage() {
+    COptions& options = App().Options();
+    std::wstring name = options.GetString(L"strLanguage");
+    App().Translator().LanguageAt(Item(IDC_SETTINGS_LANGUAGE), name);
+    options.SetString(L"strLanguage", name);
+    App().Translator().LoadLanguage(options.GetString(L"strLanguage"));
+    if (COrvaneDlg* main = App().MainWindow(); main && main->GetSafeHwnd())
+        main->RetranslateWindow();
+    ApplyTexts();
+    // The children too: they show the picture through and must paint after it.
+    RedrawWindow(m_hWnd, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+bool CDlgSettings::OnCommand(WORD id, WORD notifyCode, HWND control) {
+    COptions& options = App().Options();
+    switch (id) {
+    case IDC_SETTINGS_LANGUAGE:
+        if (notifyCode == CBN_SELCHANGE)
+            ChangeLanguage();
+        return true;
+    case IDC_SETTINGS_AUTORUN:
+        if (Checked(id))
+            WriteAutoRun(ProgramPath());
+        else
+            RemoveAutoRun();
+        options.SetBool(KeyOfBox(id), Checked(id));
+        return true;
+    case IDC_SETTINGS_HIGH_LOAD:
+        // The monitor acts on it now: a pause it no longer wants ends at once.
+        App().SetPauseAtHighLoad(Checked(id));
+        options.SetBool(KeyOfBox(id), Checked(id));
+        App().BusyStateTick();
+        return true;
+    case IDC_SETTINGS_RESTORE_POINT:
+    case IDC_SETTINGS_MULTIPLE_EFFECTS:
+        options.SetBool(KeyOfBox(id), Checked(id));
+        return true;
+    case IDC_SETTINGS_ENGINE_WMP:
+    case IDC_SETTINGS_ENGINE_MCI:
+        // Also when the engine was chosen already: a running video starts afresh.
+        if (notifyCode == BN_CLICKED)
+            App().ChangeVideoEngine(id == IDC_SETTINGS_ENGINE_MCI ? kEngineMci
+                                                                  : kEngineMediaPlayer);
+        return true;
+    default:
+        return CDialog::OnCommand(id, notifyCode, control);
+    }
+}
+
+void CDlgSettings::PaintBackdrop(HDC dc) {
+    if (!m_backdrop)
+        return;
+    RECT window;
+    GetWindowRect(m_hWnd, &window);
+    Gdiplus::Graphics graphics(dc);
+    graphics.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
+    graphics.DrawImage(m_backdrop.get(), 0, 1, window.right - window.left - 16,
+                       window.bottom - window.top - 41);
+}
+
+bool CDlgSettings::OnPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(m_hWnd, &paint);
+    PaintBackdrop(dc);
+    EndPaint(m_hWnd, &paint);
+    return true;
+}
+
+void CDlgSettings::OnDestroy() {
+    m_backdrop.reset();
+}
+
+INT_PTR CDlgSettings::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
+    switch (message) {
+    case WM_PRINTCLIENT: {
+        // Themed check boxes and radio buttons ask for what lies behind them.
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        if (lParam & PRF_ERASEBKGND) {
+            RECT client;
+            GetClientRect(m_hWnd, &client);
+            FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+        }
+        PaintBackdrop(dc);
+        handled = true;
+        return TRUE;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+        // The label, the boxes and the group show the picture through; the language
+        // list keeps its own background.
+        wchar_t className[16] = L"";
+        GetClassNameW(reinterpret_cast<HWND>(lParam), className, 16);
+        if (lstrcmpiW(className, L"Static") != 0 && lstrcmpiW(className, L"Button") != 0)
+            return FALSE;
+        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+        handled = true;
+        return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
+    }
+    default:
+        return FALSE;
+    }
+}
+
+} // namespace orvane

@@ -1,0 +1,186 @@
+#include "DesktopShellFixture.h"
+#include "OrvaneProcess.h"
+#include "resources/ids_app.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace orvane::test {
+namespace {
+
+constexpr int kNotPresent = 1, kBusy = 2, kPresentation = 4, kAcceptsNotifications = 5;
+constexpr DWORD kWithinTwoSeconds = 2000;
+
+// Answers for the shell: Orvane reads the state from the file named by its environment.
+class ShellStateSeam {
+public:
+    ShellStateSeam() {
+        SetEnvironmentVariableW(L"ORVANE_USER_STATE_FILE", m_file.c_str());
+        Answer(kAcceptsNotifications);
+    }
+    ~ShellStateSeam() {
+        SetEnvironmentVariableW(L"ORVANE_USER_STATE_FILE", nullptr);
+        DeleteFileW(m_file.c_str());
+    }
+    void Answer(int state) { WriteState(std::to_string(state)); }
+    void Fail() { WriteState("no answer"); }
+
+private:
+    void WriteState(const std::string& text) {
+        HANDLE file = CreateFileW(m_file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                  CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, file);
+        DWORD written = 0;
+        WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+        CloseHandle(file);
+    }
+    TempFolder m_folder;
+    std::wstring m_file = m_folder / L"state.txt";
+};
+
+struct Search {
+    DWORD pid;
+    HWND host;
+    int found;
+};
+
+// Orvane's background windows behind the desktop icons of the fixture shell.
+int Backgrounds(const DesktopShellFixture& shell, const OrvaneProcess& orvane) {
+    Search search{orvane.Id(), nullptr, 0};
+    for (HWND host : {shell.WallpaperWorker(), shell.Progman()}) {
+        if (!host)
+            continue;
+        search.host = host;
+        EnumChildWindows(
+            host,
+            [](HWND window, LPARAM context) -> BOOL {
+                auto* s = reinterpret_cast<Search*>(context);
+                DWORD pid = 0;
+                GetWindowThreadProcessId(window, &pid);
+                if (pid == s->pid && GetParent(window) == s->host)
+                    ++s->found;
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+    }
+    return search.found;
+}
+
+// A running video background (Windows Media Player with no file: the window still
+// stands) and two drawn effects.
+const wchar_t kRunning[] = L"fWallaperVideoEnable=1\r\niWallaperVideoEngine=0\r\n"
+                           L"fEffectsLeafFall=1\r\nfEffectHearts=1\r\n";
+
+class BusyState : public ::testing::Test {
+protected:
+    void StartWith(const std::wstring& settings) {
+        ASSERT_TRUE(shell.Ready());
+        orvane.WriteSettings(L"[Settings]\r\n" + settings);
+        ASSERT_TRUE(orvane.Start(L"-auto"));
+        ASSERT_NE(nullptr, orvane.MainWindow());
+        ASSERT_TRUE(WaitFor([&] { return Running(1, 2); }));
+    }
+    bool Running(int backgrounds, std::size_t overlays) const {
+        return Backgrounds(shell, orvane) == backgrounds && orvane.Overlays().size() == overlays;
+    }
+    // Holds for the whole time, checked every 100 ms.
+    bool Stays(int backgrounds, std::size_t overlays, DWORD ms) const {
+        for (DWORD waited = 0; waited < ms; waited += 100) {
+            if (!Running(backgrounds, overlays))
+                return false;
+            Sleep(100);
+        }
+        return true;
+    }
+    void ExitAndKeepKeys() {
+        orvane.Exit();
+        ASSERT_TRUE(orvane.WaitForExit());
+        // Pausing never touches a key.
+        int set = 0;
+        for (const auto& [key, value] : orvane.StoredSettings())
+            if (key == L"fWallaperVideoEnable" || key == L"fEffectsLeafFall" ||
+                key == L"fEffectHearts")
+                set += value == L"1";
+        EXPECT_EQ(3, set);
+    }
+
+    ShellStateSeam seam;
+    DesktopShellFixture shell{ShellLayout::Classic};
+    OrvaneProcess orvane;
+};
+
+TEST_F(BusyState, WithTheFlagABusyDesktopStopsEverythingAndANormalOneStartsItOnce) {
+    StartWith(std::wstring(kRunning) + L"fDisableAtHighLoad=1\r\n");
+    for (int busy : {kBusy, kPresentation, kNotPresent}) {
+        seam.Answer(busy);
+        EXPECT_TRUE(WaitFor([&] { return Running(0, 0); }, kWithinTwoSeconds)) << busy;
+        seam.Answer(kAcceptsNotifications);
+        EXPECT_TRUE(WaitFor([&] { return Running(1, 2); }, kWithinTwoSeconds)) << busy;
+        // Each once: no second window appears on the following ticks.
+        EXPECT_TRUE(Stays(1, 2, 1500)) << busy;
+    }
+    // A query that fails counts as a normal desktop.
+    seam.Answer(kBusy);
+    ASSERT_TRUE(WaitFor([&] { return Running(0, 0); }, kWithinTwoSeconds));
+    seam.Fail();
+    EXPECT_TRUE(WaitFor([&] { return Running(1, 2); }, kWithinTwoSeconds));
+    ExitAndKeepKeys();
+}
+
+TEST_F(BusyState, WithoutTheFlagOnlyAnAbsentUserStopsOnlyTheVideo) {
+    StartWith(std::wstring(kRunning) + L"fDisableAtHighLoad=0\r\n");
+    seam.Answer(kBusy);
+    EXPECT_TRUE(Stays(1, 2, 2500)) << "a full-screen program pauses nothing";
+    seam.Answer(kNotPresent);
+    EXPECT_TRUE(WaitFor([&] { return Running(0, 2); }, kWithinTwoSeconds));
+    EXPECT_TRUE(Stays(0, 2, 1500)) << "the effects go on";
+    seam.Answer(kAcceptsNotifications);
+    EXPECT_TRUE(WaitFor([&] { return Running(1, 2); }, kWithinTwoSeconds));
+    ExitAndKeepKeys();
+}
+
+TEST_F(BusyState, ClearingTheFlagDuringAPauseBringsBackWhatThePauseStopped) {
+    StartWith(std::wstring(kRunning) + L"fDisableAtHighLoad=1\r\n");
+    seam.Answer(kBusy);
+    ASSERT_TRUE(WaitFor([&] { return Running(0, 0); }, kWithinTwoSeconds));
+    HWND settings = orvane.OpenSettings();
+    ASSERT_NE(nullptr, settings);
+    SendMessageW(GetDlgItem(settings, IDC_SETTINGS_HIGH_LOAD), BM_CLICK, 0, 0);
+    // The game still runs, but it no longer counts: everything comes back, not just the
+    // video.
+    EXPECT_TRUE(WaitFor([&] { return Running(1, 2); }, kWithinTwoSeconds));
+    PostMessageW(settings, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(settings); }));
+    ExitAndKeepKeys();
+}
+
+// The shell answers "busy" late or not at all for some full-screen windows; a
+// foreground window covering the whole monitor counts by itself.
+TEST_F(BusyState, AFullScreenForegroundWindowPausesWithTheFlag) {
+    StartWith(std::wstring(kRunning) + L"fDisableAtHighLoad=1\r\n");
+    HWND game = CreateWindowExW(0, L"STATIC", L"game", WS_POPUP | WS_VISIBLE, 0, 0,
+                                GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(nullptr, game);
+    SetForegroundWindow(game);
+    PumpMessages(200);
+    ASSERT_EQ(game, GetForegroundWindow());
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            PumpMessages(50);
+            return Running(0, 0);
+        },
+        kWithinTwoSeconds));
+    DestroyWindow(game);
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            PumpMessages(50);
+            return Running(1, 2);
+        },
+        kWithinTwoSeconds));
+    ExitAndKeepKeys();
+}
+
+} // namespace
+} // namespace orvane::test
