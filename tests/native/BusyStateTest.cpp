@@ -57,7 +57,7 @@ TEST(BusyState, OurOwnSignalsCountOnlyWithPauseAtHighLoad) {
 }
 
 // Ticks through a sequence of wanted scopes, collecting what is stopped and started.
-struct Run {
+struct PauseRun {
     PauseScope paused = PauseScope::None;
     std::vector<PauseScope> stops, resumes;
     void Tick(PauseScope wanted) {
@@ -71,7 +71,7 @@ struct Run {
 };
 
 TEST(BusyState, APauseStopsOnceAndResumesOnce) {
-    Run run;
+    PauseRun run;
     run.Tick(PauseScope::None);
     EXPECT_TRUE(run.stops.empty() && run.resumes.empty()) << "start-up changes nothing";
     for (int i = 0; i < 3; ++i)
@@ -84,7 +84,7 @@ TEST(BusyState, APauseStopsOnceAndResumesOnce) {
 }
 
 TEST(BusyState, ClearingTheFlagDuringAFullPauseStillResumesEverything) {
-    Run run;
+    PauseRun run;
     run.Tick(WantedPause(Shell(kUserD3dFullScreen), true));
     // The user clears "pause at high load" while the game runs: the game no longer
     // counts, and what the pause stopped must all come back, not just the video.
@@ -94,7 +94,7 @@ TEST(BusyState, ClearingTheFlagDuringAFullPauseStillResumesEverything) {
 }
 
 TEST(BusyState, AVideoPauseGrowsButAFullPauseNeverShrinks) {
-    Run run;
+    PauseRun run;
     run.Tick(WantedPause(Shell(kUserNotPresent), false));
     EXPECT_EQ(PauseScope::Video, run.paused);
     // The flag is set while the workstation is locked: the rest stops too.
@@ -110,7 +110,7 @@ TEST(BusyState, AVideoPauseGrowsButAFullPauseNeverShrinks) {
 }
 
 TEST(BusyState, AVideoOnlyPauseResumesOnlyTheVideo) {
-    Run run;
+    PauseRun run;
     run.Tick(WantedPause(Shell(kUserNotPresent), false));
     run.Tick(WantedPause(Shell(kUserBusy), false)); // a game without the flag: back
     EXPECT_EQ(std::vector<PauseScope>{PauseScope::Video}, run.stops);
