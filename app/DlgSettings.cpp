@@ -120,12 +120,14 @@ bool CDlgSettings::OnCommand(WORD id, WORD notifyCode, HWND control) {
 void CDlgSettings::PaintBackdrop(HDC dc) {
     if (!m_backdrop)
         return;
-    RECT window;
-    GetWindowRect(m_hWnd, &window);
+    // From one pixel down to the foot of the client area. Measured from the client
+    // rectangle, not from the window less Windows 10's frame, so that other frame sizes
+    // leave no bare strip at the right and bottom.
+    RECT client;
+    GetClientRect(m_hWnd, &client);
     Gdiplus::Graphics graphics(dc);
     graphics.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
-    graphics.DrawImage(m_backdrop.get(), 0, 1, window.right - window.left - 16,
-                       window.bottom - window.top - 41);
+    graphics.DrawImage(m_backdrop.get(), 0, 1, client.right, client.bottom - 1);
 }
 
 bool CDlgSettings::OnPaint() {
