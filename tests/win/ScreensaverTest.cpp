@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
+#include <shlwapi.h>
 
 #include <algorithm>
 #include <string>
@@ -300,9 +301,17 @@ TEST_F(Preview, AScreenSaverInAFolderWithBlanksStartsQuoted) {
     ASSERT_TRUE(CreateDirectoryW(spaced.c_str(), nullptr));
     const std::wstring path = spaced + L"\\Sea Waves.scr";
     ASSERT_TRUE(CopyFileW((system32 + L"\\Ribbons.scr").c_str(), path.c_str(), FALSE));
+    // Unquoted, the system would run this program for the first word of the path.
+    ASSERT_TRUE(CopyFileW((system32 + L"\\Ribbons.scr").c_str(), (folder / L"Program.exe").c_str(),
+                          FALSE));
     CScreensaverCatalogue catalogue(options);
     catalogue.StartPreview(window, path);
     ExpectPreview(catalogue, L"\"" + path + L"\"", window);
+    wchar_t image[MAX_PATH] = L"";
+    DWORD length = MAX_PATH;
+    ASSERT_TRUE(QueryFullProcessImageNameW(catalogue.PreviewProcess(), 0, image, &length));
+    EXPECT_STREQ(L"Sea Waves.scr", PathFindFileNameW(image));
+    EXPECT_TRUE(test::ProcessesNamed(L"Program.exe").empty());
     catalogue.StopPreview();
 }
 
