@@ -1,15 +1,12 @@
 #pragma once
 
-#include "background/LivePage.h"
-
-#include <string>
-#include <vector>
+#include "personalize/ScreensaverListPage.h"
 
 namespace orvane {
 
 // The Background Screen Saver page: which screen saver runs behind the desktop icons,
 // and its enable box.
-class CDlgTabWallpaperScreensaver : public CLivePage {
+class CDlgTabWallpaperScreensaver : public CScreensaverListPage {
 public:
     CDlgTabWallpaperScreensaver();
 
@@ -22,15 +19,8 @@ public:
 
 protected:
     void InitPage() override;
-    bool IsRedLabel(int /*controlId*/) const override { return false; }
     bool OnCommand(WORD id, WORD notifyCode, HWND control) override;
-    bool OnDrawLink(const DRAWITEMSTRUCT& item) override;
-
-private:
-    void Choose(int row);
-
-    std::vector<std::wstring> m_paths; // of the list's rows; "" for "None"
-    UniqueIcon m_linkIcon;
+    void Choose(int row) override;
 };
 
 } // namespace orvane

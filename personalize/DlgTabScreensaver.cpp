@@ -2,7 +2,6 @@
 
 #include "app/OrvaneApp.h"
 #include "background/CoverFit.h"
-#include "framework/IconButtons.h"
 #include "personalize/ScreensaverCatalogue.h"
 #include "resources/ids_pages.h"
 #include "resources/ids_screensaver.h"
@@ -16,8 +15,6 @@
 namespace orvane {
 namespace {
 
-constexpr unsigned kTextNone = 165;
-constexpr UINT kLinkIcon = 337;
 constexpr UINT kLaunchDelayMs = 1000;
 constexpr UINT kReturnPollMs = 500;
 // A run that the system never reports (none started) gives the preview back after this
@@ -52,9 +49,9 @@ void DrawWallpaper(HDC target, int width, int height) {
     UniqueGdiObject owned(decoded);
     UniqueDC source(CreateCompatibleDC(target));
     SelectGuard selected(source.get(), decoded);
-    const FitRect fit = CoverFit(static_cast<float>(width), static_cast<float>(height),
-                                 static_cast<float>(picture.GetWidth()),
-                                 static_cast<float>(picture.GetHeight()));
+    const FitRect fit =
+        CoverFit(static_cast<float>(width), static_cast<float>(height),
+                 static_cast<float>(picture.GetWidth()), static_cast<float>(picture.GetHeight()));
     SetStretchBltMode(target, HALFTONE);
     SetBrushOrgEx(target, 0, 0, nullptr);
     StretchBlt(target, fit.x, fit.y, fit.width, fit.height, source.get(), 0, 0,
@@ -65,15 +62,14 @@ void DrawWallpaper(HDC target, int width, int height) {
 } // namespace
 
 CDlgTabScreensaver::CDlgTabScreensaver(CScreensaverCatalogue& catalogue)
-    : CLivePage(IDD_TAB_SCREENSAVER, IDP_SAVER_PAGE, 0, L"screen-saver"), m_catalogue(catalogue) {}
+    : CScreensaverListPage(IDD_TAB_SCREENSAVER, IDP_SAVER_PAGE, L"screen-saver", kPageLink),
+      m_catalogue(catalogue) {}
 
 bool CDlgTabScreensaver::Checked(int controlId) const {
     return SendMessageW(Item(controlId), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void CDlgTabScreensaver::InitPage() {
-    m_linkIcon.reset(static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kLinkIcon), IMAGE_ICON, 14, 14, 0)));
     SendMessageW(Item(IDC_SAVER_WAIT), EM_LIMITTEXT, 5, 0);
     SendMessageW(Item(IDC_SAVER_WAIT_SPIN), UDM_SETRANGE32, kMinWaitMinutes, kMaxWaitMinutes);
     UINT seconds = 900; // what the page shows when the system does not answer
@@ -102,27 +98,27 @@ void CDlgTabScreensaver::OnDestroy() {
 }
 
 void CDlgTabScreensaver::ApplyTexts() {
-    ApplyTextPairs({IDC_SAVER_LABEL, 171, IDC_SAVER_SETTINGS, 13, IDC_SAVER_PREVIEW, 166,
-                    IDC_SAVER_SECURE_LABEL, 167, IDC_SAVER_AUTO_LABEL, 168,
-                    IDC_SAVER_SHUFFLE_LABEL, 39, IDC_SAVER_WAIT_LABEL, 169, IDC_SAVER_MINUTES, 35,
-                    IDC_LIVE_HELP, 14, IDC_SAVER_FIND, 170});
+    ApplyTextPairs({IDC_SAVER_LABEL,      171, IDC_SAVER_SETTINGS,      13,
+                    IDC_SAVER_PREVIEW,    166, IDC_SAVER_SECURE_LABEL,  167,
+                    IDC_SAVER_AUTO_LABEL, 168, IDC_SAVER_SHUFFLE_LABEL, 39,
+                    IDC_SAVER_WAIT_LABEL, 169, IDC_SAVER_MINUTES,       35,
+                    IDC_LIVE_HELP,        14,  IDC_SAVER_FIND,          170});
     RefreshList();
 }
 
 void CDlgTabScreensaver::RefreshList() {
     if (!m_hWnd)
         return;
-    HWND list = Item(IDC_SAVER_LIST);
-    m_paths = FillScreensaverList(list, m_catalogue.Build(), App().Text(kTextNone));
+    FillList(m_catalogue.Build());
     const bool chosen =
         m_catalogue.CurrentIndex() != -1 && ReadDesktopText(L"ScreenSaveActive") == L"1";
     ShowPreviewBackground(chosen && m_catalogue.CurrentIsBlank());
     EnableChosenControls(chosen);
-    SendMessageW(list, CB_SETCURSEL, chosen ? m_catalogue.CurrentIndex() + 1 : 0, 0);
+    SelectRow(chosen ? m_catalogue.CurrentIndex() + 1 : 0);
 }
 
 bool CDlgTabScreensaver::ScreensaverChosen() const {
-    return m_hWnd && SendMessageW(Item(IDC_SAVER_LIST), CB_GETCURSEL, 0, 0) > 0;
+    return SelectedRow() > 0;
 }
 
 void CDlgTabScreensaver::PausePreview() {
@@ -168,15 +164,14 @@ void CDlgTabScreensaver::ShowPreviewBackground(bool blank) {
 }
 
 void CDlgTabScreensaver::Choose(int row) {
-    if (row <= 0 || static_cast<std::size_t>(row) >= m_paths.size()) {
+    if (row <= 0) {
         m_catalogue.SetCurrent({});
         m_catalogue.StopPreview();
         ShowPreviewBackground(false);
         EnableChosenControls(false);
         return;
     }
-    const std::wstring& path = m_paths[static_cast<std::size_t>(row)];
-    m_catalogue.SetCurrent(path);
+    m_catalogue.SetCurrent(PathOfRow(row));
     ShowPreviewBackground(m_catalogue.CurrentIsBlank());
     StartAreaPreview();
     EnableChosenControls(true);
@@ -252,12 +247,9 @@ void CDlgTabScreensaver::OnTimer(UINT_PTR id) {
     ResumePreview();
 }
 
-bool CDlgTabScreensaver::OnCommand(WORD id, WORD notifyCode, HWND) {
-    if (id == IDC_SAVER_LIST) {
-        if (notifyCode == CBN_SELCHANGE)
-            Choose(static_cast<int>(SendMessageW(Item(IDC_SAVER_LIST), CB_GETCURSEL, 0, 0)));
+bool CDlgTabScreensaver::OnCommand(WORD id, WORD notifyCode, HWND control) {
+    if (CScreensaverListPage::OnCommand(id, notifyCode, control))
         return true;
-    }
     if (id == IDC_SAVER_WAIT) {
         if (notifyCode == EN_CHANGE)
             WaitTyped();
@@ -291,12 +283,6 @@ bool CDlgTabScreensaver::OnCommand(WORD id, WORD notifyCode, HWND) {
     case IDC_SAVER_SHUFFLE:
         App().Options().SetBool(L"fScreenSaverAutoChangeShuffle", Checked(IDC_SAVER_SHUFFLE));
         return true;
-    case IDC_SAVER_FIND:
-        OpenAddress(ScreensaversAddress(App().Options().GetString(L"strLanguage")));
-        return true;
-    case IDC_LIVE_HELP:
-        OpenHelp();
-        return true;
     default:
         return false;
     }
@@ -307,15 +293,14 @@ bool CDlgTabScreensaver::OnNotify(NMHDR* header, LRESULT& result) {
         return false;
     const auto* change = reinterpret_cast<const NMUPDOWN*>(header);
     // The arrows never go past the range; neither does the waiting time.
-    const int minutes = std::min(std::max(change->iPos + change->iDelta, kMinWaitMinutes),
-                                 kMaxWaitMinutes);
+    const int minutes =
+        std::min(std::max(change->iPos + change->iDelta, kMinWaitMinutes), kMaxWaitMinutes);
     CScreensaverCatalogue::SetTimeout(minutes);
     result = 0; // let the position change
     return true;
 }
 
-INT_PTR CDlgTabScreensaver::OnMessage(UINT message, WPARAM wParam, LPARAM lParam,
-                                      bool& handled) {
+INT_PTR CDlgTabScreensaver::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
     if (message == WM_SHOWWINDOW && m_initialised) {
         if (wParam) {
             ShowPreviewBackground(ScreensaverChosen() && m_catalogue.CurrentIsBlank());
@@ -330,13 +315,6 @@ INT_PTR CDlgTabScreensaver::OnMessage(UINT message, WPARAM wParam, LPARAM lParam
     if (message == WM_CTLCOLORSTATIC && handled)
         SetTextColor(reinterpret_cast<HDC>(wParam), kPageText);
     return result;
-}
-
-bool CDlgTabScreensaver::OnDrawLink(const DRAWITEMSTRUCT& item) {
-    if (item.CtlID != IDC_SAVER_FIND)
-        return false;
-    DrawLinkButton(item, m_linkIcon.get(), kPageLink);
-    return true;
 }
 
 } // namespace orvane

@@ -1,10 +1,7 @@
 #pragma once
 
-#include "background/LivePage.h"
 #include "framework/Handle.h"
-
-#include <string>
-#include <vector>
+#include "personalize/ScreensaverListPage.h"
 
 namespace orvane {
 
@@ -13,7 +10,7 @@ class CScreensaverCatalogue;
 // The Screen Saver page: the system's screen saver with a live preview over the current
 // wallpaper, its settings and waiting time, locking on resume, and the automatic change
 // after each run.
-class CDlgTabScreensaver : public CLivePage {
+class CDlgTabScreensaver : public CScreensaverListPage {
 public:
     explicit CDlgTabScreensaver(CScreensaverCatalogue& catalogue);
 
@@ -35,15 +32,13 @@ public:
 protected:
     void InitPage() override;
     void OnDestroy() override;
-    bool IsRedLabel(int /*controlId*/) const override { return false; }
     bool OnCommand(WORD id, WORD notifyCode, HWND control) override;
     bool OnNotify(NMHDR* header, LRESULT& result) override;
     void OnTimer(UINT_PTR id) override;
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
-    bool OnDrawLink(const DRAWITEMSTRUCT& item) override;
+    void Choose(int row) override;
 
 private:
-    void Choose(int row);
     void StartAreaPreview();
     // The preview area's picture: the wallpaper covering it, or black for the blank
     // screen saver; the preview draws over it.
@@ -56,13 +51,11 @@ private:
     bool Checked(int controlId) const;
 
     CScreensaverCatalogue& m_catalogue;
-    std::vector<std::wstring> m_paths; // of the list's rows; "" for "None"
     bool m_initialised = false;
     bool m_settingWait = false;
     int m_returnTicks = 0;
     bool m_launchSeenRunning = false;
     UniqueGdiObject m_areaPicture;
-    UniqueIcon m_linkIcon;
 };
 
 } // namespace orvane

@@ -109,18 +109,6 @@ bool StartUnredirected(const std::wstring& commandLine, PROCESS_INFORMATION& sta
                           &startup, &started) != FALSE;
 }
 
-std::vector<std::wstring> FillScreensaverList(HWND combo, const std::vector<ScreensaverEntry>& entries,
-                                              const std::wstring& noneText) {
-    SendMessageW(combo, CB_RESETCONTENT, 0, 0);
-    std::vector<std::wstring> paths{std::wstring()};
-    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(noneText.c_str()));
-    for (const ScreensaverEntry& entry : entries) {
-        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.name.c_str()));
-        paths.push_back(entry.path);
-    }
-    return paths;
-}
-
 CScreensaverCatalogue::CScreensaverCatalogue(COptions& options, std::function<void()> changed)
     : m_options(options), m_changed(std::move(changed)),
       m_systemRoot(ExpandEnvironment(L"%SystemRoot%")) {}
@@ -153,7 +141,8 @@ const std::vector<ScreensaverEntry>& CScreensaverCatalogue::Build() {
         // either way.
         RedirectionOff off;
         folders.push_back({m_systemRoot, ScreensaverFiles(m_systemRoot)});
-        folders.push_back({m_systemRoot + L"\\System32", ScreensaverFiles(m_systemRoot + L"\\System32")});
+        folders.push_back(
+            {m_systemRoot + L"\\System32", ScreensaverFiles(m_systemRoot + L"\\System32")});
         if (IsWow64())
             folders.push_back(
                 {m_systemRoot + L"\\SysWOW64", ScreensaverFiles(m_systemRoot + L"\\SysWOW64")});

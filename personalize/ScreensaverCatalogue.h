@@ -78,11 +78,6 @@ private:
     UniqueHandleKernel m_previewThread;
 };
 
-// Fills a screen-saver list: "None" first, then the entries in catalogue order. Gives
-// the path of every row ("" for "None").
-std::vector<std::wstring> FillScreensaverList(HWND combo, const std::vector<ScreensaverEntry>& entries,
-                                              const std::wstring& noneText);
-
 // Starts a program with file-system redirection off for a 32-bit process on 64-bit
 // Windows, so that a System32 path means the real System32. The handles of the new
 // process are given back; false when it could not start.
