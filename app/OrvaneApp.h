@@ -21,6 +21,8 @@ class COrvaneDlg;
 class CWallpaperVideo;
 class CWallpaperWeb;
 class CWallpaperScreensaver;
+class CNightShift;
+class CNightShiftSystem;
 
 // The application object: owns every feature object for the life of the process and
 // runs start-up, the main window and shut-down.
@@ -43,6 +45,8 @@ public:
     const std::wstring& DataFolder() const { return m_dataFolder; }
     const std::wstring& SettingsPath() const { return m_settingsPath; }
     COrvaneDlg* MainWindow() { return m_mainWindow.get(); }
+    // The night-light controller; null only before start-up has built it.
+    CNightShift* NightShift();
     // The object of an effect; null only before start-up has built them.
     CDlgEffectOverlay* Effect(EffectId id) { return m_effects[static_cast<std::size_t>(id)].get(); }
 
@@ -100,6 +104,7 @@ private:
     CWallpaperWeb* m_webBackground = nullptr;
     CWallpaperScreensaver* m_screensaverBackground = nullptr;
     CScreensaverCatalogue m_screensavers;
+    std::unique_ptr<CNightShiftSystem> m_nightShift;
     std::array<std::unique_ptr<CDlgEffectOverlay>, kEffectCount> m_effects;
     UINT_PTR m_monitorTimer = 0;
     bool m_monitorRunning = true;

@@ -11,6 +11,7 @@
 #include "effectpages/DlgTabEffects.h"
 #include "effects/PngResource.h"
 #include "nightlight/DlgTabNightShift.h"
+#include "nightlight/NightShift.h"
 #include "personalize/DlgTabCursor.h"
 #include "personalize/DlgTabLogon.h"
 #include "personalize/DlgTabScreensaver.h"
@@ -187,6 +188,7 @@ void COrvaneDlg::RefreshBackgroundPages() {
     m_video->Refresh();
     m_web->Refresh();
     m_screensaver->RefreshList();
+    m_nightShift->RefreshManualBox();
 }
 
 bool COrvaneDlg::OnNotify(NMHDR* header, LRESULT& result) {
@@ -248,8 +250,9 @@ bool COrvaneDlg::ScreensaverPageCurrent() const {
 }
 
 void COrvaneDlg::Exit() {
-    // Restoring the night light joins here with its feature.
     App().Backgrounds().StopForExit();
+    if (CNightShift* light = App().NightShift())
+        light->SwitchOff();
     KillTimer(m_hWnd, kTrayTimer);
     m_tray.Remove();
     EndDialog(0);
@@ -340,6 +343,8 @@ INT_PTR COrvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& 
     case WM_ENDSESSION:
         // Signing out ends the process without the shut-down steps: keep the settings.
         App().Options().Save();
+        if (CNightShift* light = App().NightShift())
+            light->SwitchOff();
         return FALSE;
     case WM_QUERYDRAGICON:
         handled = true;
