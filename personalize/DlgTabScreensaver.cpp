@@ -115,6 +115,12 @@ void CDlgTabScreensaver::RefreshList() {
     ShowPreviewBackground(chosen && m_catalogue.CurrentIsBlank());
     EnableChosenControls(chosen);
     SelectRow(chosen ? m_catalogue.CurrentIndex() + 1 : 0);
+    // A preview on show follows the choice: after an automatic change it shows the new
+    // screen saver, not the one that has just run.
+    if (m_catalogue.PreviewProcess() && !chosen)
+        m_catalogue.StopPreview();
+    else if (m_catalogue.PreviewProcess() && m_previewPath != m_catalogue.CurrentPath())
+        StartAreaPreview();
 }
 
 bool CDlgTabScreensaver::ScreensaverChosen() const {
@@ -133,6 +139,7 @@ void CDlgTabScreensaver::ResumePreview() {
 }
 
 void CDlgTabScreensaver::StartAreaPreview() {
+    m_previewPath = m_catalogue.CurrentPath();
     m_catalogue.StartPreview(Item(IDC_SAVER_AREA));
 }
 

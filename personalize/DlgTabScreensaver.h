@@ -3,6 +3,8 @@
 #include "framework/Handle.h"
 #include "personalize/ScreensaverListPage.h"
 
+#include <string>
+
 namespace orvane {
 
 class CScreensaverCatalogue;
@@ -56,6 +58,7 @@ private:
     int m_returnTicks = 0;
     bool m_launchSeenRunning = false;
     UniqueGdiObject m_areaPicture;
+    std::wstring m_previewPath; // what the area's preview was started with
 };
 
 } // namespace orvane

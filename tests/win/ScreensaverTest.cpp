@@ -27,15 +27,15 @@ using test::SaverLog;
 
 const ScreensaverEntry* Named(const std::vector<ScreensaverEntry>& entries,
                               const std::wstring& name) {
-    const auto found = std::find_if(entries.begin(), entries.end(),
-                                    [&](const ScreensaverEntry& entry) { return entry.name == name; });
+    const auto found =
+        std::find_if(entries.begin(), entries.end(),
+                     [&](const ScreensaverEntry& entry) { return entry.name == name; });
     return found == entries.end() ? nullptr : &*found;
 }
 
 int CountNamed(const std::vector<ScreensaverEntry>& entries, const std::wstring& name) {
-    return static_cast<int>(std::count_if(entries.begin(), entries.end(), [&](const auto& entry) {
-        return entry.name == name;
-    }));
+    return static_cast<int>(std::count_if(entries.begin(), entries.end(),
+                                          [&](const auto& entry) { return entry.name == name; }));
 }
 
 DWORD PreviewId(const CScreensaverCatalogue& catalogue) {
@@ -150,8 +150,8 @@ protected:
     void SetUp() override {
         Screensavers::SetUp();
         for (const wchar_t* name : {L"C.scr", L"A.scr", L"B.scr"})
-            ASSERT_TRUE(CopyFileW((system32 + L"\\Ribbons.scr").c_str(), (folder / name).c_str(),
-                                  FALSE));
+            ASSERT_TRUE(
+                CopyFileW((system32 + L"\\Ribbons.scr").c_str(), (folder / name).c_str(), FALSE));
         CreateDirectoryW((folder / L"System32").c_str(), nullptr);
         catalogue.SetSystemRoot(folder.Path());
         catalogue.SetRunningQuery([this] { return running; });
@@ -244,8 +244,8 @@ class Preview : public Screensavers {
 protected:
     void SetUp() override {
         Screensavers::SetUp();
-        window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 320, 240,
-                                 nullptr, nullptr, nullptr, nullptr);
+        window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 320, 240, nullptr,
+                                 nullptr, nullptr, nullptr);
         ASSERT_NE(nullptr, window);
     }
     void TearDown() override { DestroyWindow(window); }
@@ -302,8 +302,8 @@ TEST_F(Preview, AScreenSaverInAFolderWithBlanksStartsQuoted) {
     const std::wstring path = spaced + L"\\Sea Waves.scr";
     ASSERT_TRUE(CopyFileW((system32 + L"\\Ribbons.scr").c_str(), path.c_str(), FALSE));
     // Unquoted, the system would run this program for the first word of the path.
-    ASSERT_TRUE(CopyFileW((system32 + L"\\Ribbons.scr").c_str(), (folder / L"Program.exe").c_str(),
-                          FALSE));
+    ASSERT_TRUE(
+        CopyFileW((system32 + L"\\Ribbons.scr").c_str(), (folder / L"Program.exe").c_str(), FALSE));
     CScreensaverCatalogue catalogue(options);
     catalogue.StartPreview(window, path);
     ExpectPreview(catalogue, L"\"" + path + L"\"", window);
@@ -350,7 +350,8 @@ protected:
     std::wstring SelectedName() const {
         const LRESULT row = SendDlgItemMessageW(hwnd, IDC_SAVER_LIST, CB_GETCURSEL, 0, 0);
         wchar_t text[256] = L"";
-        SendDlgItemMessageW(hwnd, IDC_SAVER_LIST, CB_GETLBTEXT, row, reinterpret_cast<LPARAM>(text));
+        SendDlgItemMessageW(hwnd, IDC_SAVER_LIST, CB_GETLBTEXT, row,
+                            reinterpret_cast<LPARAM>(text));
         return text;
     }
     void Select(const std::wstring& name) {
@@ -360,9 +361,7 @@ protected:
         SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDC_SAVER_LIST, CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(GetDlgItem(hwnd, IDC_SAVER_LIST)));
     }
-    void Click(int id) {
-        SendDlgItemMessageW(hwnd, id, BM_CLICK, 0, 0);
-    }
+    void Click(int id) { SendDlgItemMessageW(hwnd, id, BM_CLICK, 0, 0); }
     bool Enabled(int id) const { return IsWindowEnabled(GetDlgItem(hwnd, id)) != FALSE; }
     HWND Area() const { return GetDlgItem(hwnd, IDC_SAVER_AREA); }
 
@@ -414,6 +413,47 @@ TEST_F(ScreensaverPage, ChoosingRunsExactlyOnePreviewInTheAreaAnotherEndsItAndHi
     EXPECT_TRUE(test::WaitForProcessEnd(again));
     dialog.ResumePreview();
     ExpectPreview(App().Screensavers(), system32 + L"\\OrvaneTwin.scr", Area());
+}
+
+TEST_F(ScreensaverPage, ARefreshAfterAnotherChoiceMovesTheShownPreviewToIt) {
+    ShowWindow(hwnd, SW_SHOW);
+    ExpectPreview(App().Screensavers(), system32 + L"\\Ribbons.scr", Area());
+    const DWORD ribbons = PreviewId(App().Screensavers());
+    // What the automatic change does at the end of a run, then the pages' refresh.
+    App().Screensavers().SetCurrent(system32 + L"\\OrvaneTwin.scr");
+    dialog.RefreshList();
+    EXPECT_EQ(L"Twin Lights", SelectedName());
+    EXPECT_TRUE(test::WaitForProcessEnd(ribbons));
+    ExpectPreview(App().Screensavers(), system32 + L"\\OrvaneTwin.scr", Area());
+    const DWORD twin = PreviewId(App().Screensavers());
+    // A refresh without a change keeps the running preview.
+    dialog.RefreshList();
+    EXPECT_EQ(twin, PreviewId(App().Screensavers()));
+    App().Screensavers().SetCurrent({});
+    dialog.RefreshList();
+    EXPECT_EQ(nullptr, App().Screensavers().PreviewProcess());
+    EXPECT_TRUE(test::WaitForProcessEnd(twin));
+}
+
+TEST_F(ScreensaverPage, PreviewEndsTheAreaPreviewKeepsThePageAnsweringAndBringsItBack) {
+    ShowWindow(hwnd, SW_SHOW);
+    const DWORD before = PreviewId(App().Screensavers());
+    ASSERT_NE(0u, before);
+    Click(IDC_SAVER_PREVIEW);
+    EXPECT_EQ(nullptr, App().Screensavers().PreviewProcess()) << "ended before the run";
+    EXPECT_TRUE(test::WaitForProcessEnd(before));
+    // The page answers while the run is due and while it is watched for its end.
+    DWORD_PTR answer = 0;
+    EXPECT_NE(0, SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 200, &answer));
+    // No screen saver runs here (the system never reports one), so the preview returns
+    // once the watch gives up.
+    ASSERT_TRUE(test::WaitUntil(
+        [&] {
+            PumpMessages(50);
+            return App().Screensavers().PreviewProcess() != nullptr;
+        },
+        12000));
+    ExpectPreview(App().Screensavers(), system32 + L"\\Ribbons.scr", Area());
 }
 
 TEST_F(ScreensaverPage, NoneDeletesTheChoiceTurnsTheScreenSaverOffAndDisablesTheControls) {
