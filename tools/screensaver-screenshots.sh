@@ -35,12 +35,16 @@ printf '[Settings]\r\nfAutoRun=0\r\niScreenSaverAutoChange=1\r\nstrWallaperScree
 sleep 8
 window=$(xdotool search --name '^Orvane$' | head -n 1)
 eval "$(xdotool getwindowgeometry --shell "$window")"
-# The page lies at (1, 22) in the tab control, which is 7 dialog units in; the tabs'
-# centres are where Wine's font puts them.
-shoot() { # tab-x output
-  xdotool mousemove $((X + $1)) $((Y + 62)) click 1
+width=$((WIDTH)) height=$((HEIGHT))
+# The tabs are chosen with the keyboard, wherever the font puts them: a click on the
+# first one, then the arrow key to the tab's index.
+shoot() { # tab-index output
+  xdotool mousemove $((X + 60)) $((Y + 62)) click 1
+  sleep 1
+  xdotool key --delay 150 Left Left Left Left Left Left Left Left Left Left
+  for _ in $(seq "$1"); do xdotool key Right; sleep 0.3; done
   sleep 2
-  import -window root -crop 848x484+"$X"+"$Y" +repage "$root/docs/screenshots/$2"
+  import -window root -crop "${width}x${height}+$X+$Y" +repage "$root/docs/screenshots/$2"
 }
-shoot 664 screen-saver-page.png
-shoot 518 background-screen-saver-page.png
+shoot 4 screen-saver-page.png
+shoot 3 background-screen-saver-page.png
