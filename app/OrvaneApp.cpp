@@ -3,6 +3,7 @@
 #include "app/AutoRun.h"
 #include "app/CommandLine.h"
 #include "app/OrvaneDlg.h"
+#include "background/WallpaperScreensaver.h"
 #include "background/WallpaperVideo.h"
 #include "background/WallpaperWeb.h"
 #include "effects/EffectFactory.h"
@@ -34,18 +35,20 @@ COrvaneApp& App() {
 
 COrvaneApp::COrvaneApp()
     : m_backgrounds(
-          m_options,
-          [this] {
-              if (m_mainWindow && m_mainWindow->GetSafeHwnd())
-                  m_mainWindow->RefreshBackgroundPages();
-          },
+          m_options, [this] { RefreshPages(); },
           [this] {
               ShowMessageBox(m_mainWindow ? m_mainWindow->GetSafeHwnd() : nullptr, Text(kTextError),
                              MB_OK | MB_ICONEXCLAMATION);
           }),
+      m_screensavers(m_options, [this] { RefreshPages(); }),
       m_elevation(m_options, m_translator, m_instanceMutex, kInstanceMutexName, m_elevationSystem) {
 }
 COrvaneApp::~COrvaneApp() = default;
+
+void COrvaneApp::RefreshPages() {
+    if (m_mainWindow && m_mainWindow->GetSafeHwnd())
+        m_mainWindow->RefreshBackgroundPages();
+}
 
 BOOL COrvaneApp::InitInstance(const std::wstring& arguments) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, 0xFF};
@@ -111,7 +114,6 @@ bool COrvaneApp::ClaimSingleInstance() {
 // The features below join start-up as they are built; each starts only what its
 // settings ask for.
 void COrvaneApp::StartSlideshow(bool) {}
-void COrvaneApp::StartScreenSaverChange() {}
 void COrvaneApp::StartCustomObjects() {}
 void COrvaneApp::ApplyTransparencyTweaks() {}
 
@@ -142,10 +144,13 @@ void COrvaneApp::InstallBackgrounds() {
         return;
     auto video = std::make_unique<CWallpaperVideo>(m_options);
     auto web = std::make_unique<CWallpaperWeb>(m_options, m_dataFolder);
+    auto screensaver = std::make_unique<CWallpaperScreensaver>(m_options);
     m_videoBackground = video.get();
     m_webBackground = web.get();
+    m_screensaverBackground = screensaver.get();
     m_backgrounds.Install(BackgroundKind::Video, std::move(video));
     m_backgrounds.Install(BackgroundKind::Web, std::move(web));
+    m_backgrounds.Install(BackgroundKind::Screensaver, std::move(screensaver));
 }
 
 void COrvaneApp::StartBackgrounds() {
@@ -157,6 +162,15 @@ void COrvaneApp::ApplyCursorTheme() {
     const std::wstring theme = m_options.GetString(L"strCursorPath");
     if (!theme.empty())
         orvane::ApplyCursorTheme(theme);
+}
+
+void COrvaneApp::StartScreenSaverChange() {
+    m_screensavers.ReadCurrent();
+    m_screensavers.Build();
+    if (m_options.GetInt(L"iScreenSaverAutoChange") != 0)
+        m_screensavers.StartChangeTimer();
+    else
+        m_screensavers.StopChangeTimer();
 }
 
 void COrvaneApp::StartEffects() {
@@ -183,6 +197,7 @@ void COrvaneApp::ShutDown() {
         orvane::ApplyCursorTheme(std::wstring());
     m_videoBackground = nullptr;
     m_webBackground = nullptr;
+    m_screensaverBackground = nullptr;
     m_backgrounds.ReleaseAll();
     if (CNightShift* light = NightShift())
         light->SwitchOff();
