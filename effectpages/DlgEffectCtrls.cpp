@@ -55,9 +55,9 @@ void CDlgEffectCtrls::FillList() {
     // choice, whose value is what the effect receives.
     for (std::size_t i = 0; i < list->count; ++i) {
         const ListChoice& choice = list->choices[i];
-        const LRESULT index = SendMessageW(combo, CB_ADDSTRING, 0,
-                                           reinterpret_cast<LPARAM>(
-                                               Host().Texts().Text(choice.textId).c_str()));
+        const LRESULT index =
+            SendMessageW(combo, CB_ADDSTRING, 0,
+                         reinterpret_cast<LPARAM>(Host().Texts().Text(choice.textId).c_str()));
         if (index >= 0)
             SendMessageW(combo, CB_SETITEMDATA, index, reinterpret_cast<LPARAM>(&choice));
     }
@@ -74,11 +74,11 @@ void CDlgEffectCtrls::FillList() {
 }
 
 void CDlgEffectCtrls::SetPageTexts() {
-    std::vector<WORD> pairs = {IDC_PAGE_TITLE, static_cast<WORD>(NameTextOf(m_layout.page)),
-                               IDC_PAGE_ENABLE, kTextEnable,
+    std::vector<WORD> pairs = {IDC_PAGE_TITLE,    static_cast<WORD>(NameTextOf(m_layout.page)),
+                               IDC_PAGE_ENABLE,   kTextEnable,
                                IDC_DISPLAY_GROUP, kTextDisplay,
-                               IDC_ON_DESKTOP, kTextOnDesktop,
-                               IDC_ON_TOP, kTextOnTop};
+                               IDC_ON_DESKTOP,    kTextOnDesktop,
+                               IDC_ON_TOP,        kTextOnTop};
     auto add = [&](bool present, WORD control, WORD text) {
         if (present)
             pairs.insert(pairs.end(), {control, text});

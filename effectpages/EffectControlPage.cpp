@@ -19,21 +19,25 @@ CEffectControlPage::CEffectControlPage(IEffectPageOwner& owner, UINT templateId,
                                        std::optional<EffectId> effect, Preview preview)
     : CDialog(templateId), m_owner(owner), m_effect(effect), m_preview(preview) {}
 
-COptions& CEffectControlPage::Options() const { return Host().Options(); }
+COptions& CEffectControlPage::Options() const {
+    return Host().Options();
+}
 
 CDlgEffectOverlay* CEffectControlPage::Effect() const {
     return m_effect ? Host().Effect(*m_effect) : nullptr;
 }
 
-const EffectKeys* CEffectControlPage::Keys() const { return m_effect ? &KeysOf(*m_effect) : nullptr; }
+const EffectKeys* CEffectControlPage::Keys() const {
+    return m_effect ? &KeysOf(*m_effect) : nullptr;
+}
 
 BOOL CEffectControlPage::OnInitDialog() {
     if (m_preview.pictureId)
         m_picture = LoadPngResource(m_preview.pictureId);
 
-    m_helpIcon.reset(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
-                                                   MAKEINTRESOURCEW(IDI_PAGE_HELP), IMAGE_ICON,
-                                                   kHelpIconSize, kHelpIconSize, 0)));
+    m_helpIcon.reset(
+        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PAGE_HELP),
+                                      IMAGE_ICON, kHelpIconSize, kHelpIconSize, 0)));
     SendMessageW(Item(IDC_PAGE_HELP), BM_SETIMAGE, IMAGE_ICON,
                  reinterpret_cast<LPARAM>(m_helpIcon.get()));
 
@@ -124,11 +128,20 @@ bool CEffectControlPage::OnCommand(WORD id, WORD notifyCode, HWND) {
     if (notifyCode != BN_CLICKED)
         return false;
     switch (id) {
-    case IDC_PAGE_ENABLE: OnEnableClicked(); return true;
-    case IDC_ON_DESKTOP: OnPlacementClicked(false); return true;
-    case IDC_ON_TOP: OnPlacementClicked(true); return true;
-    case IDC_PAGE_HELP: Host().OpenHelp(L"effects"); return true;
-    default: return false;
+    case IDC_PAGE_ENABLE:
+        OnEnableClicked();
+        return true;
+    case IDC_ON_DESKTOP:
+        OnPlacementClicked(false);
+        return true;
+    case IDC_ON_TOP:
+        OnPlacementClicked(true);
+        return true;
+    case IDC_PAGE_HELP:
+        Host().OpenHelp(L"effects");
+        return true;
+    default:
+        return false;
     }
 }
 
