@@ -12,12 +12,15 @@
 # tab area. ORVANE_WINE_FONTS may name a folder of .ttf files (for example tahoma.ttf and
 # tahomabd.ttf of fonts-wine) for the screenshot prefix's own Fonts folder.
 #
-#   tools/page-screenshots.sh [OUTDIR] [EXTRA-SETTINGS-LINES]
+#   tools/page-screenshots.sh [OUTDIR] [EXTRA-SETTINGS-LINES [TAB-TEXT]]
+#
+# With "strLanguage=Russian\r\n" as the extra lines, give the tab's Russian text.
 set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-"$root/docs/screenshots"}
 extra=${2:-}
+tab=${3:-Effects}
 . "$root/tools/wine-common.sh"
 tree=$(windows_run_tree "$root")
 state=$(mktemp -d)
@@ -42,8 +45,11 @@ done
 printf "[Settings]\r\n$keys$extra" >"$settings/settings.ini"
 
 "$root/tools/wine-run" "$state" "$tree/Orvane/Orvane.exe" &
-sleep 12
 show() { "$root/tools/wine-run" "$state" "$tree/tests/orvane_show_page.exe" "$@" | tr -d '\r'; }
+for _ in $(seq 30); do
+  sleep 2
+  [ -z "$(show - "$tab" 2>/dev/null)" ] || break
+done
 
 shoot() { # NAME, then the show-page arguments
   local name=$1 geometry
@@ -58,8 +64,8 @@ shoot() { # NAME, then the show-page arguments
   echo "$out/effects-$name.png"
 }
 
-shoot tab
+shoot tab - "$tab"
 for index in $(seq 0 16); do
-  name=$(show "$index" | cut -d' ' -f5- | tr 'A-Z ' 'a-z-')
-  shoot "$name" "$index"
+  name=$(show "$index" "$tab" | cut -d' ' -f5- | tr 'A-Z ' 'a-z-')
+  shoot "$name" "$index" "$tab"
 done

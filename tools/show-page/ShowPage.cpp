@@ -2,7 +2,8 @@
 // its tree, as a user's clicks would. Prints the main window's screen rectangle and the
 // entry's name ("x y width height name"), for tools/page-screenshots.sh.
 //
-//   orvane_show_page.exe [INDEX]
+//   orvane_show_page.exe [INDEX|- [TAB-TEXT]]    ("-" selects nothing; the tab's text is
+//                                                 "Effects" unless given)
 #include "RemoteControls.h"
 
 #include <cstdio>
@@ -37,7 +38,7 @@ int wmain(int argc, wchar_t** argv) {
     GetWindowThreadProcessId(main, &processId);
     RemoteProcess process(processId);
     HWND tabs = GetDlgItem(main, kMainTabs);
-    const int tab = FindTab(process.get(), tabs, L"Effects");
+    const int tab = FindTab(process.get(), tabs, argc > 2 ? argv[2] : L"Effects");
     if (tab < 0) {
         std::fputs("show-page: no Effects tab\n", stderr);
         return 1;
@@ -45,7 +46,7 @@ int wmain(int argc, wchar_t** argv) {
     ShowTab(tabs, tab);
 
     std::wstring name = L"tab";
-    if (argc > 1) {
+    if (argc > 1 && std::wstring(argv[1]) != L"-") {
         HWND page = FindWindowHolding(tabs, kEffectsTree);
         HWND tree = page ? GetDlgItem(page, kEffectsTree) : nullptr;
         const auto items = TreeItems(tree);
@@ -59,7 +60,13 @@ int wmain(int argc, wchar_t** argv) {
     }
     RECT rect;
     GetWindowRect(main, &rect);
-    std::wprintf(L"%ld %ld %ld %ld %ls\n", rect.left, rect.top, rect.right - rect.left,
-                 rect.bottom - rect.top, name.c_str());
+    // The name in UTF-8, whatever the console's code page.
+    std::string utf8(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, name.c_str(), -1,
+                                                                  nullptr, 0, nullptr, nullptr)),
+                     '\0');
+    WideCharToMultiByte(CP_UTF8, 0, name.c_str(), -1, utf8.data(), static_cast<int>(utf8.size()),
+                        nullptr, nullptr);
+    std::printf("%ld %ld %ld %ld %s\n", rect.left, rect.top, rect.right - rect.left,
+                rect.bottom - rect.top, utf8.c_str());
     return 0;
 }
