@@ -59,9 +59,13 @@ public:
     explicit EffectsTab(const OrvaneProcess& orvane)
         : m_main(orvane.MainWindow()), m_process(orvane.Id()) {
         HWND tabs = GetDlgItem(m_main, IDC_MAIN_TABS);
+        // The window is found as soon as it exists; its pages and the tree come after.
+        WaitFor([&] {
+            HWND page = FindWindowHolding(tabs, IDC_EFFECTS_TREE);
+            m_tree = page ? GetDlgItem(page, IDC_EFFECTS_TREE) : nullptr;
+            return m_tree && TreeItems(m_tree).size() == 17;
+        });
         ShowTab(tabs, FindTab(m_process.get(), tabs, L"Effects"));
-        HWND page = FindWindowHolding(tabs, IDC_EFFECTS_TREE);
-        m_tree = GetDlgItem(page, IDC_EFFECTS_TREE);
     }
     bool Ok() const { return m_tree != nullptr; }
     std::vector<HTREEITEM> Items() const { return TreeItems(m_tree); }
