@@ -90,6 +90,11 @@ BOOL COrvaneApp::InitInstance(const std::wstring& arguments) {
         m_mainWindow->DoModal();
 
         ShutDown();
+        // The window's pages and the effects hold pictures and windows: free them while
+        // GDI+ and OLE still run, not in the static destruction after them.
+        m_mainWindow.reset();
+        for (auto& effect : m_effects)
+            effect.reset();
     }
     if (oleReady)
         OleUninitialize();

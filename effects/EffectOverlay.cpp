@@ -38,6 +38,10 @@ BOOL CDlgEffectOverlay::StopEffect() {
     return TRUE;
 }
 
+void CDlgEffectOverlay::SetDensity(int density) {
+    targetCount = DensityTargetCount(m_id, density, Width(), Height());
+}
+
 void CDlgEffectOverlay::SetPlacement(bool onTop) {
     if (m_hWnd)
         SetWindowPos(m_hWnd, onTop ? HWND_TOPMOST : HWND_BOTTOM, 0, 0, 0, 0, kPlacementFlags);

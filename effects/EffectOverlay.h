@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 namespace orvane {
 
@@ -45,6 +46,23 @@ public:
     // How many particles the effect keeps alive; a control page sets it while the effect
     // runs and the effect converges to it.
     int targetCount = 0;
+
+    // The live settings of the effect's control page. They act on the object whether or
+    // not its window exists (the page writes the key as well, which the next start reads);
+    // an effect ignores those it has no use for.
+    //
+    // Density slider position, 1 to 9: the effect's own particle count (DensityTargetCount
+    // over the area measured at the last start).
+    virtual void SetDensity(int density);
+    // Wind slider position, 1 to 9: the wind start rule.
+    virtual void StartWind(int /*level*/) {}
+    // Falling petals: the pictures of a colour value ("pink", "white"; any other is red).
+    virtual void SetPetalColour(const std::wstring& /*colour*/) {}
+    // Fireflies: many colours or one; the population is spawned anew.
+    virtual void SetColourful(bool /*colourful*/) {}
+    // Cursor effects: the mode by its stored name ("BUBBLES" to "TRAIL"); an unknown name
+    // keeps the mode.
+    virtual void SetMode(const std::wstring& /*mode*/) {}
 
 protected:
     COptions& Options() { return m_options; }

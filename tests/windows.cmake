@@ -31,7 +31,8 @@ function(orvane_wine_tests target prefix)
 endfunction()
 
 add_library(orvane_test_support STATIC support/DesktopShellFixture.cpp support/ProcessCounters.cpp
-            support/TempFolder.cpp support/Screenshot.cpp support/TreeView.cpp)
+            support/TempFolder.cpp support/Screenshot.cpp support/TreeView.cpp
+            support/RemoteControls.cpp)
 target_sources(orvane_test_support PRIVATE support/FixtureSavers.cpp)
 target_include_directories(orvane_test_support PUBLIC support ${CMAKE_SOURCE_DIR})
 target_link_libraries(orvane_test_support PUBLIC shell32 gdi32 comctl32 shlwapi)
@@ -93,3 +94,8 @@ orvane_wine_tests(orvane_e2e_tests "e2e.")
 # The program must run on a bare Windows: no runtime DLLs beside it.
 add_test(NAME program_imports_only_system_dlls
          COMMAND ${CMAKE_SOURCE_DIR}/tools/check-imports ${CMAKE_OBJDUMP} $<TARGET_FILE:Orvane>)
+
+# Shows a page of the Effects tab in a running Orvane, for the page screenshots.
+add_executable(orvane_show_page ${CMAKE_SOURCE_DIR}/tools/show-page/ShowPage.cpp)
+target_link_libraries(orvane_show_page PRIVATE orvane_test_support user32)
+target_link_options(orvane_show_page PRIVATE -municode)

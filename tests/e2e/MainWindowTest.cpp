@@ -1,4 +1,5 @@
 #include "OrvaneProcess.h"
+#include "RemoteControls.h"
 
 #include "resources/ids_app.h"
 
@@ -22,36 +23,6 @@ bool TrayIconPresent(HWND main) {
     data.uFlags = NIF_TIP;
     wcscpy(data.szTip, L"Orvane");
     return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
-}
-
-// A tab item read across processes: the tab control writes into the owner's memory.
-struct TabItem {
-    std::wstring text;
-    int image = -1;
-};
-
-TabItem ReadTab(HANDLE process, HWND tabs, int index) {
-    struct Remote {
-        TCITEMW item;
-        wchar_t text[128];
-    };
-    TabItem result;
-    auto* remote = static_cast<Remote*>(
-        VirtualAllocEx(process, nullptr, sizeof(Remote), MEM_COMMIT, PAGE_READWRITE));
-    if (!remote)
-        return result;
-    Remote local = {};
-    local.item.mask = TCIF_TEXT | TCIF_IMAGE;
-    local.item.pszText = remote->text;
-    local.item.cchTextMax = 128;
-    WriteProcessMemory(process, remote, &local, sizeof local, nullptr);
-    if (SendMessageW(tabs, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&remote->item)) &&
-        ReadProcessMemory(process, remote, &local, sizeof local, nullptr)) {
-        result.text = local.text;
-        result.image = local.item.iImage;
-    }
-    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    return result;
 }
 
 TEST(MainWindow, HidesIntoTheTrayAndOnlyExitEndsTheProgram) {
