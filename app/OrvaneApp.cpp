@@ -42,7 +42,8 @@ COrvaneApp::COrvaneApp()
               ShowMessageBox(m_mainWindow ? m_mainWindow->GetSafeHwnd() : nullptr,
                              Text(kTextError), MB_OK | MB_ICONEXCLAMATION);
           }),
-      m_elevation(m_options, m_translator, m_instanceMutex, kInstanceMutexName, m_elevationSystem) {
+      m_elevation(m_options, m_translator, m_instanceMutex, kInstanceMutexName, m_elevationSystem),
+      m_transparency(m_options) {
 }
 COrvaneApp::~COrvaneApp() = default;
 
@@ -110,7 +111,9 @@ void COrvaneApp::StartSlideshow(bool) {}
 void COrvaneApp::StartScreenSaverChange() {}
 void COrvaneApp::ApplyCursorTheme() {}
 void COrvaneApp::StartCustomObjects() {}
-void COrvaneApp::ApplyTransparencyTweaks() {}
+void COrvaneApp::ApplyTransparencyTweaks() {
+    m_transparency.ApplyAtStartUp();
+}
 
 CNightShift* COrvaneApp::NightShift() {
     return m_nightShift ? &m_nightShift->Controller() : nullptr;
@@ -174,6 +177,7 @@ void COrvaneApp::ShutDown() {
     m_backgrounds.ReleaseAll();
     if (CNightShift* light = NightShift())
         light->SwitchOff();
+    m_transparency.UndoAtExit();
     if (m_monitorTimer)
         KillTimer(nullptr, m_monitorTimer);
 }

@@ -30,7 +30,8 @@ function(orvane_wine_tests target prefix)
 endfunction()
 
 add_library(orvane_test_support STATIC support/DesktopShellFixture.cpp support/ProcessCounters.cpp
-            support/TempFolder.cpp support/Screenshot.cpp support/TreeView.cpp)
+            support/TempFolder.cpp support/Screenshot.cpp support/TreeView.cpp
+            support/ShellWindowsFixture.cpp)
 target_include_directories(orvane_test_support PUBLIC support ${CMAKE_SOURCE_DIR})
 target_link_libraries(orvane_test_support PUBLIC shell32 gdi32 comctl32)
 
@@ -44,11 +45,23 @@ target_include_directories(orvane_webview2_fixture PRIVATE ${CMAKE_SOURCE_DIR})
 set_target_properties(orvane_webview2_fixture PROPERTIES OUTPUT_NAME WebView2Loader PREFIX ""
                       RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
 
+# Stand-ins for the taskbar, the start menu and other programs' windows, and for user32's
+# window-composition function (exported by its plain name, as user32 does).
+add_executable(orvane_shell_windows WIN32 fixtures/ShellWindows.cpp)
+target_include_directories(orvane_shell_windows PRIVATE support)
+target_link_libraries(orvane_shell_windows PRIVATE shell32)
+target_link_options(orvane_shell_windows PRIVATE -municode)
+add_library(orvane_composition_recorder SHARED fixtures/CompositionRecorder.cpp)
+set_target_properties(orvane_composition_recorder PROPERTIES OUTPUT_NAME composition_recorder
+                      PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+target_link_options(orvane_composition_recorder PRIVATE -Wl,--kill-at)
+
 file(GLOB ORVANE_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/win/*.cpp)
 add_executable(orvane_win_tests ${ORVANE_WIN_TESTS})
 target_link_libraries(orvane_win_tests PRIVATE orvane_win orvane_resources orvane_test_support
                       gtest gtest_main)
 add_dependencies(orvane_win_tests dist orvane_desktop_shell orvane_webview2_fixture)
+add_dependencies(orvane_win_tests orvane_shell_windows orvane_composition_recorder)
 orvane_wine_tests(orvane_win_tests "win.")
 
 # Plays PowerShell for the script runner's tests, which install it into the prefix from
@@ -61,7 +74,7 @@ file(GLOB ORVANE_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/e2e/*.cpp
 add_executable(orvane_e2e_tests ${ORVANE_E2E_TESTS})
 target_link_libraries(orvane_e2e_tests PRIVATE orvane_portable orvane_test_support gtest gtest_main
                       user32 advapi32 shlwapi shell32 comctl32)
-add_dependencies(orvane_e2e_tests dist)
+add_dependencies(orvane_e2e_tests dist orvane_shell_windows)
 orvane_wine_tests(orvane_e2e_tests "e2e.")
 
 # The program must run on a bare Windows: no runtime DLLs beside it.
