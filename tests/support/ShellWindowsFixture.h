@@ -14,7 +14,8 @@ namespace orvane::test {
 //   app:TITLE         an application window with a title bar, shown
 //   hidden:TITLE      the same, never shown
 //   bare:TITLE        a shown popup without a title bar
-//   owned:TITLE       a shown window with a title bar, owned by the "app" before it
+//   owned:TITLE       a shown popup with a title bar (a dialog), owned by the "app"
+//                     before it
 //   layered:TITLE     a shown application window its program made layered, alpha 200
 constexpr wchar_t kFixtureAppClass[] = L"OrvaneFixtureApp";
 constexpr BYTE kOwnLayeredAlpha = 200;
