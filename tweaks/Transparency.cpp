@@ -6,7 +6,6 @@
 #include "framework/Procedure.h"
 #include "tweaks/TransparencyRules.h"
 
-
 #include <optional>
 
 namespace orvane {
@@ -267,8 +266,8 @@ void CALLBACK CTransparency::TransparencyTick(HWND, UINT, UINT_PTR id, DWORD) {
     try {
         if (!g_refreshing)
             return;
-        for (ShellEffect effect : {ShellEffect::Taskbar, ShellEffect::StartMenu,
-                                   ShellEffect::Windows})
+        for (ShellEffect effect :
+             {ShellEffect::Taskbar, ShellEffect::StartMenu, ShellEffect::Windows})
             if (g_refreshing->Timer(effect) == id) {
                 g_refreshing->Apply(effect, true);
                 return;

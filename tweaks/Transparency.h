@@ -18,9 +18,9 @@ constexpr std::size_t kShellEffectCount = 4;
 
 // What the effects depend on in the running system.
 struct TransparencySystem {
-    LANGID uiLanguage;      // picks the start menu's title
-    bool windows10OrLater;  // the start menu is a CoreWindow; before, a "DV2ControlHost"
-    bool xamlTaskbar;       // Windows 11: the taskbar ignores the accent policy
+    LANGID uiLanguage;         // picks the start menu's title
+    bool windows10OrLater;     // the start menu is a CoreWindow; before, a "DV2ControlHost"
+    bool xamlTaskbar;          // Windows 11: the taskbar ignores the accent policy
     std::wstring glassLibrary; // the module SetWindowCompositionAttribute is looked up in
 
     static TransparencySystem Current();

@@ -223,6 +223,8 @@ const SwitchPageSpec kIncreasedTransparency = {
          Clearing::Values,
          {}})};
 
+// (control, text) pairs.
+// clang-format off
 const TransparencyPageSpec kTransparency = {
     Frame(IDD_TWEAK_TRANSPARENCY,
           {kTitle, 215, IDC_TWEAK_TASKBAR_GROUP, 105, IDC_TWEAK_START_GROUP, 216,
@@ -234,14 +236,15 @@ const TransparencyPageSpec kTransparency = {
      {ShellEffect::StartMenu, IDC_TWEAK_START_BOX, IDC_TWEAK_START_SLIDER, IDC_TWEAK_START_VALUE},
      {ShellEffect::Windows, IDC_TWEAK_WINDOWS_BOX, IDC_TWEAK_WINDOWS_SLIDER,
       IDC_TWEAK_WINDOWS_VALUE}}};
+// clang-format on
 
 // The text table has no words for this, so the note is in English.
 const TransparencyPageSpec kGlass = {
     Frame(IDD_TWEAK_GLASS, {kTitle, 219, kEnable, kTextEnable, kDescription, 220}),
     {{ShellEffect::Glass, kEnable, 0, 0}},
     IDC_TWEAK_UNSUPPORTED,
-    L"The taskbar of this system does not take the glass effect: Windows 11 draws its "
-    L"taskbar itself, and the accent policy it would need is missing."};
+    L"The glass effect cannot show on this system: its taskbar does not take the accent "
+    L"policy the effect sets (the taskbar of Windows 11 draws its own background)."};
 
 const NumberPageSpec kFlashCount = {
     Frame(IDD_TWEAK_FLASH_COUNT,
@@ -309,12 +312,17 @@ const NumberPageSpec kButtonWidth = {
       true}}};
 
 // A size of the taskbar's thumbnail previews, its default stored by deleting the value.
-NumberFieldSpec Thumbnail(WORD edit, WORD upDown, WORD slider, NumericRange range,
-                          int byDefault, std::vector<const wchar_t*> names) {
-    return {{edit, upDown, slider, range, byDefault}, 0, kTaskband, std::move(names),
-            NumberStorage::Dword, true};
+NumberFieldSpec Thumbnail(WORD edit, WORD upDown, WORD slider, NumericRange range, int byDefault,
+                          std::vector<const wchar_t*> names) {
+    return {{edit, upDown, slider, range, byDefault},
+            0,
+            kTaskband,
+            std::move(names),
+            NumberStorage::Dword,
+            true};
 }
 
+// clang-format off
 const NumberPageSpec kThumbnails = {
     Frame(IDD_TWEAK_THUMBNAILS,
           {kTitle, 129, IDC_TWEAK_SIZE_GROUP, 130, IDC_TWEAK_SPACING_GROUP, 131,
@@ -341,6 +349,7 @@ const NumberPageSpec kThumbnails = {
      Thumbnail(IDC_TWEAK_THUMB_COUNT, IDC_TWEAK_THUMB_COUNT_UPDOWN, IDC_TWEAK_THUMB_COUNT_SLIDER,
                {0, 50}, 10, {L"NumThumbnails"})},
     IDC_TWEAK_DEFAULT};
+// clang-format on
 
 TweakPageFactory Switch(const SwitchPageSpec& spec) {
     return [&spec](CTweakServices& services) {
@@ -391,8 +400,7 @@ const std::vector<TweakTreeRow>& TweakTreeRows() {
         {kExplorer, 98, kAllSystems, Switch(kRecycleBin)},
         {kExplorer, 99, kAllSystems, Switch(kControlPanel)},
         {kTaskbar, 106, kAllSystems, Switch(kLastActiveClick)},
-        {kTaskbar, 125, kWindows7 | kWindows8 | kWindows10,
-         Number(kButtonWidth)},
+        {kTaskbar, 125, kWindows7 | kWindows8 | kWindows10, Number(kButtonWidth)},
         {kTaskbar, 127, kAllSystems, Number(kFlashCount)},
         {kTaskbar, 219, kWindows10, Transparency(kGlass)},
         {kTaskbar, 129, kAllSystems, Number(kThumbnails)},
@@ -407,8 +415,7 @@ const std::vector<TweakTreeRow>& TweakTreeRows() {
         {kOther, 144, kAllSystems, Own<CDlgTweakAllTasksShortcut>()},
         {kOther, 52, kWindows10, Switch(kClockSeconds)},
         {kOther, 173, kWindows10 | kWindows11, Switch(kLoginBlur)},
-        {kOther, 215, kWindows7 | kWindows10 | kWindows11,
-         Transparency(kTransparency)},
+        {kOther, 215, kWindows7 | kWindows10 | kWindows11, Transparency(kTransparency)},
         {kOther, 209, kAllSystems, Switch(kVerboseMessages)},
     };
     return rows;

@@ -38,9 +38,20 @@ TEST(NumericText, WindowMetricsAreNegativeTwipsInText) {
         const wchar_t* text;
         int pixels;
     } cases[] = {
-        {L"-330", 22},  {L"-300", 20},   {L"450", 30},  {L"-255", 17}, {L"-1500", 100},
-        {L"-14", 0},    {L"-29", 1},     {L"+45", 3},   {L"  -330", 22}, {L"-330 px", 22},
-        {L"", 0},       {L"abc", 0},     {L"- 330", 0}, {L"--330", 0},
+        {L"-330", 22},
+        {L"-300", 20},
+        {L"450", 30},
+        {L"-255", 17},
+        {L"-1500", 100},
+        {L"-14", 0},
+        {L"-29", 1},
+        {L"+45", 3},
+        {L"  -330", 22},
+        {L"-330 px", 22},
+        {L"", 0},
+        {L"abc", 0},
+        {L"- 330", 0},
+        {L"--330", 0},
         // Far too many twips for an int of pixels: the largest int, not a wrapped value.
         {L"-99999999999999999999", INT_MAX},
     };

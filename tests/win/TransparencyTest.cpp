@@ -215,8 +215,8 @@ TEST_F(TransparencyTest, TheWindowsOptionChangesExactlyTheWindowsAUserWouldSwitc
 }
 
 TEST_F(TransparencyTest, TheStartMenuIsFoundByItsTitleInTheInterfaceLanguageOrItsOldClass) {
-    ShellWindowsFixture shell({L"corewindow:\u041F\u0443\u0441\u043A", L"corewindow:Start",
-                               L"dv2"});
+    ShellWindowsFixture shell(
+        {L"corewindow:\u041F\u0443\u0441\u043A", L"corewindow:Start", L"dv2"});
     ASSERT_TRUE(shell.Ready());
     HWND russian = FindWindowW(L"Windows.UI.Core.CoreWindow", L"\u041F\u0443\u0441\u043A");
     HWND english = FindWindowW(L"Windows.UI.Core.CoreWindow", L"Start");
@@ -307,14 +307,14 @@ TEST_F(TransparencyTest, WhereTheTaskbarCannotTakeGlassThePageSaysSoAndOffersNoS
 class StartUpAndExitTest : public TransparencyTest {
 protected:
     void SwitchAllOn() {
-        for (const wchar_t* flag : {L"fTweaksTransparencyTaskbar", L"fTweaksTransparencyStartMenu",
-                                    L"fTweaksTransparencyVisibleWindows",
-                                    L"fTweaksGlassEffectTaskbar"})
+        for (const wchar_t* flag :
+             {L"fTweaksTransparencyTaskbar", L"fTweaksTransparencyStartMenu",
+              L"fTweaksTransparencyVisibleWindows", L"fTweaksGlassEffectTaskbar"})
             services.options.SetBool(flag, true);
     }
 
-    ShellWindowsFixture shell{{L"taskbar", L"corewindow:Start", L"app:Plain", L"hidden:Hidden",
-                               L"layered:OwnLayers"}};
+    ShellWindowsFixture shell{
+        {L"taskbar", L"corewindow:Start", L"app:Plain", L"hidden:Hidden", L"layered:OwnLayers"}};
     HWND startMenu = FindWindowW(L"Windows.UI.Core.CoreWindow", L"Start");
 };
 
@@ -328,8 +328,8 @@ TEST_F(StartUpAndExitTest, StartUpAppliesEveryOptionWhoseFlagIsSetAndExitUndoesT
     EXPECT_EQ(51, Alpha(startMenu));
     EXPECT_EQ(204, Alpha(shell.App(L"Plain")));
     EXPECT_EQ(before + 1, calls.Count());
-    for (ShellEffect effect : {ShellEffect::Taskbar, ShellEffect::StartMenu, ShellEffect::Windows,
-                               ShellEffect::Glass})
+    for (ShellEffect effect :
+         {ShellEffect::Taskbar, ShellEffect::StartMenu, ShellEffect::Windows, ShellEffect::Glass})
         EXPECT_TRUE(Transparency().Running(effect));
 
     // A window that appears later is found by the next tick.
@@ -342,8 +342,8 @@ TEST_F(StartUpAndExitTest, StartUpAppliesEveryOptionWhoseFlagIsSetAndExitUndoesT
         EXPECT_FALSE(Layered(window)) << "hidden ones too";
     EXPECT_EQ(kOwnLayeredAlpha, Alpha(shell.App(L"OwnLayers")));
     EXPECT_EQ(1, shell.CompositionResets());
-    for (ShellEffect effect : {ShellEffect::Taskbar, ShellEffect::StartMenu, ShellEffect::Windows,
-                               ShellEffect::Glass})
+    for (ShellEffect effect :
+         {ShellEffect::Taskbar, ShellEffect::StartMenu, ShellEffect::Windows, ShellEffect::Glass})
         EXPECT_FALSE(Transparency().Running(effect));
     EXPECT_TRUE(services.options.GetBool(L"fTweaksTransparencyTaskbar"))
         << "the flags stay for the next start";
@@ -368,7 +368,8 @@ TEST_F(StartUpAndExitTest, ARunThatEndedWithoutUndoingIsPutRightByTheNextStart) 
 
 class IncreasedTransparencyTest : public TransparencyTest {
 protected:
-    const std::wstring advanced = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
+    const std::wstring advanced =
+        L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
     const std::wstring dwm = L"SOFTWARE\\Microsoft\\Windows\\Dwm";
     RegistryRestorer restore{{{HKEY_LOCAL_MACHINE, advanced, L"UseOLEDTaskbarTransparency"},
                               {HKEY_LOCAL_MACHINE, dwm, L"ForceEffectMode"}},
@@ -390,7 +391,8 @@ TEST_F(IncreasedTransparencyTest, BothMachineValuesAreWrittenInOrderAndDeletedWi
     EXPECT_FALSE(Enabled(window, IDC_TWEAK_FOLLOW_UP));
     Click(window, IDC_TWEAK_ENABLE);
     EXPECT_EQ(1, services.restorePoints);
-    EXPECT_EQ(DwordValue(1), ReadValue(HKEY_LOCAL_MACHINE, advanced, L"UseOLEDTaskbarTransparency"));
+    EXPECT_EQ(DwordValue(1),
+              ReadValue(HKEY_LOCAL_MACHINE, advanced, L"UseOLEDTaskbarTransparency"));
     EXPECT_EQ(DwordValue(1), ReadValue(HKEY_LOCAL_MACHINE, dwm, L"ForceEffectMode"));
     EXPECT_TRUE(ShownOn());
     EXPECT_TRUE(Enabled(window, IDC_TWEAK_FOLLOW_UP));

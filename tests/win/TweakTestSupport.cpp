@@ -8,8 +8,7 @@
 
 namespace orvane::test {
 
-FakeTweakServices::FakeTweakServices()
-    : m_transparency(std::make_unique<CTransparency>(options)) {
+FakeTweakServices::FakeTweakServices() : m_transparency(std::make_unique<CTransparency>(options)) {
     m_texts.SetFolder(m_folder.Path());
     m_texts.LoadLanguage(L"English");
 }

@@ -44,8 +44,8 @@ TEST_F(WindowMetricsTest, TheCaptionHeightIsReadFromTwipsAndShownWithinItsRange)
         const wchar_t* shown;
         bool differs; // from the default: the Default button is enabled
     } cases[] = {
-        {L"-330", L"22", false}, {L"-300", L"20", true},  {L"450", L"30", true},
-        {L"-3000", L"100", true}, {L"junk", L"8", true}, {nullptr, L"22", false},
+        {L"-330", L"22", false},  {L"-300", L"20", true}, {L"450", L"30", true},
+        {L"-3000", L"100", true}, {L"junk", L"8", true},  {nullptr, L"22", false},
     };
     for (const auto& c : cases) {
         StoreMetric(L"CaptionHeight", c.stored);
@@ -151,26 +151,29 @@ protected:
         DWORD byDefault;
     };
     static constexpr Field kFields[] = {
-        {IDC_TWEAK_THUMB_SIZE, L"MinThumbSizePx", 200},  {IDC_TWEAK_SPACING_X, L"ThumbSpacingXPx", 20},
-        {IDC_TWEAK_SPACING_Y, L"ThumbSpacingYPx", 20},   {IDC_TWEAK_MARGIN_TOP, L"TopMarginPx", 15},
-        {IDC_TWEAK_MARGIN_BOTTOM, L"BottomMarginPx", 15}, {IDC_TWEAK_MARGIN_LEFT, L"LeftMarginPx", 15},
-        {IDC_TWEAK_MARGIN_RIGHT, L"RightMarginPx", 15},  {IDC_TWEAK_THUMB_COUNT, L"NumThumbnails", 10},
+        {IDC_TWEAK_THUMB_SIZE, L"MinThumbSizePx", 200},
+        {IDC_TWEAK_SPACING_X, L"ThumbSpacingXPx", 20},
+        {IDC_TWEAK_SPACING_Y, L"ThumbSpacingYPx", 20},
+        {IDC_TWEAK_MARGIN_TOP, L"TopMarginPx", 15},
+        {IDC_TWEAK_MARGIN_BOTTOM, L"BottomMarginPx", 15},
+        {IDC_TWEAK_MARGIN_LEFT, L"LeftMarginPx", 15},
+        {IDC_TWEAK_MARGIN_RIGHT, L"RightMarginPx", 15},
+        {IDC_TWEAK_THUMB_COUNT, L"NumThumbnails", 10},
     };
     static std::optional<StoredValue> Stored(const wchar_t* name) {
         return ReadValue(HKEY_CURRENT_USER, kTaskband, name);
     }
 
-    RegistryRestorer restoreTaskband{
-        {{HKEY_CURRENT_USER, kTaskband, L"MinThumbSizePx"},
-         {HKEY_CURRENT_USER, kTaskband, L"MaxThumbSizePx"},
-         {HKEY_CURRENT_USER, kTaskband, L"ThumbSpacingXPx"},
-         {HKEY_CURRENT_USER, kTaskband, L"ThumbSpacingYPx"},
-         {HKEY_CURRENT_USER, kTaskband, L"TopMarginPx"},
-         {HKEY_CURRENT_USER, kTaskband, L"BottomMarginPx"},
-         {HKEY_CURRENT_USER, kTaskband, L"LeftMarginPx"},
-         {HKEY_CURRENT_USER, kTaskband, L"RightMarginPx"},
-         {HKEY_CURRENT_USER, kTaskband, L"NumThumbnails"}},
-        {{HKEY_CURRENT_USER, kTaskband}}};
+    RegistryRestorer restoreTaskband{{{HKEY_CURRENT_USER, kTaskband, L"MinThumbSizePx"},
+                                      {HKEY_CURRENT_USER, kTaskband, L"MaxThumbSizePx"},
+                                      {HKEY_CURRENT_USER, kTaskband, L"ThumbSpacingXPx"},
+                                      {HKEY_CURRENT_USER, kTaskband, L"ThumbSpacingYPx"},
+                                      {HKEY_CURRENT_USER, kTaskband, L"TopMarginPx"},
+                                      {HKEY_CURRENT_USER, kTaskband, L"BottomMarginPx"},
+                                      {HKEY_CURRENT_USER, kTaskband, L"LeftMarginPx"},
+                                      {HKEY_CURRENT_USER, kTaskband, L"RightMarginPx"},
+                                      {HKEY_CURRENT_USER, kTaskband, L"NumThumbnails"}},
+                                     {{HKEY_CURRENT_USER, kTaskband}}};
 };
 
 TEST_F(ThumbnailsTest, TheSizeGoesToBothValuesAndEachDefaultDeletesItsValue) {
@@ -181,8 +184,9 @@ TEST_F(ThumbnailsTest, TheSizeGoesToBothValuesAndEachDefaultDeletesItsValue) {
     auto page = Page(129);
     HWND window = page->GetSafeHwnd();
     for (const Field& field : kFields)
-        EXPECT_EQ(std::to_wstring(field.name == std::wstring(L"TopMarginPx") ? 40 : field.byDefault),
-                  ControlText(window, field.edit))
+        EXPECT_EQ(
+            std::to_wstring(field.name == std::wstring(L"TopMarginPx") ? 40 : field.byDefault),
+            ControlText(window, field.edit))
             << field.name;
     EXPECT_TRUE(Enabled(window, IDC_TWEAK_DEFAULT));
 
