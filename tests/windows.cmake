@@ -31,7 +31,7 @@ endfunction()
 
 add_library(orvane_test_support STATIC support/DesktopShellFixture.cpp support/ProcessCounters.cpp
             support/TempFolder.cpp support/Screenshot.cpp support/TreeView.cpp
-            support/ShellWindowsFixture.cpp)
+            support/ShellWindowsFixture.cpp support/FixtureProcess.cpp)
 target_include_directories(orvane_test_support PUBLIC support ${CMAKE_SOURCE_DIR})
 target_link_libraries(orvane_test_support PUBLIC shell32 gdi32 comctl32)
 

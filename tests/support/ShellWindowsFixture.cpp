@@ -5,13 +5,6 @@
 namespace orvane::test {
 namespace {
 
-std::wstring FixtureProgram() {
-    wchar_t path[MAX_PATH];
-    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path, n);
-    return folder.substr(0, folder.rfind(L'\\')) + L"\\orvane_shell_windows.exe";
-}
-
 // The class and title a window of the fixture is found by.
 std::pair<std::wstring, std::wstring> Identity(const std::wstring& window) {
     const std::size_t colon = window.find(L':');
@@ -38,18 +31,10 @@ ShellWindowsFixture::~ShellWindowsFixture() {
 }
 
 bool ShellWindowsFixture::Launch() {
-    std::wstring command = L"\"" + FixtureProgram() + L"\"";
+    std::wstring arguments;
     for (const std::wstring& window : m_windows)
-        command += L" \"" + window + L"\"";
-    STARTUPINFOW startup = {sizeof startup};
-    if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &m_process))
-        return false;
-    WaitForInputIdle(m_process.hProcess, 10000);
-    const DWORD start = GetTickCount();
-    while (!Ready() && GetTickCount() - start < 10000)
-        PumpMessages(20);
-    return Ready();
+        arguments += L" \"" + window + L"\"";
+    return m_process.Start(L"orvane_shell_windows.exe", arguments, [this] { return Ready(); });
 }
 
 bool ShellWindowsFixture::Ready() const {
@@ -58,20 +43,11 @@ bool ShellWindowsFixture::Ready() const {
         if (!FindWindowW(className.c_str(), title.empty() ? nullptr : title.c_str()))
             return false;
     }
-    return m_process.hProcess != nullptr;
+    return m_process.Running();
 }
 
 void ShellWindowsFixture::End() {
-    if (!m_process.hProcess)
-        return;
-    TerminateProcess(m_process.hProcess, 0);
-    WaitForSingleObject(m_process.hProcess, 10000);
-    CloseHandle(m_process.hThread);
-    CloseHandle(m_process.hProcess);
-    m_process = {};
-    const DWORD start = GetTickCount();
-    while (Taskbar() && GetTickCount() - start < 5000)
-        PumpMessages(20);
+    m_process.End([] { return !Taskbar(); });
 }
 
 bool ShellWindowsFixture::Restart() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FixtureProcess.h"
+
 #include <windows.h>
 
 #include <string>
@@ -50,7 +52,7 @@ private:
     bool Launch();
 
     std::vector<std::wstring> m_windows;
-    PROCESS_INFORMATION m_process = {};
+    FixtureProcess m_process;
 };
 
 } // namespace orvane::test
