@@ -41,7 +41,8 @@ COrvaneApp::COrvaneApp()
                              MB_OK | MB_ICONEXCLAMATION);
           }),
       m_screensavers(m_options, [this] { RefreshPages(); }),
-      m_elevation(m_options, m_translator, m_instanceMutex, kInstanceMutexName, m_elevationSystem) {
+      m_elevation(m_options, m_translator, m_instanceMutex, kInstanceMutexName, m_elevationSystem),
+      m_transparency(m_options) {
 }
 COrvaneApp::~COrvaneApp() = default;
 
@@ -120,7 +121,9 @@ bool COrvaneApp::ClaimSingleInstance() {
 // settings ask for.
 void COrvaneApp::StartSlideshow(bool) {}
 void COrvaneApp::StartCustomObjects() {}
-void COrvaneApp::ApplyTransparencyTweaks() {}
+void COrvaneApp::ApplyTransparencyTweaks() {
+    m_transparency.ApplyAtStartUp();
+}
 
 CNightShift* COrvaneApp::NightShift() {
     return m_nightShift ? &m_nightShift->Controller() : nullptr;
@@ -206,6 +209,7 @@ void COrvaneApp::ShutDown() {
     m_backgrounds.ReleaseAll();
     if (CNightShift* light = NightShift())
         light->SwitchOff();
+    m_transparency.UndoAtExit();
     if (m_monitorTimer)
         KillTimer(nullptr, m_monitorTimer);
 }

@@ -7,6 +7,7 @@
 #include "effects/EffectCatalog.h"
 #include "framework/Handle.h"
 #include "personalize/ScreensaverCatalogue.h"
+#include "tweaks/Transparency.h"
 
 #include <windows.h>
 
@@ -74,6 +75,9 @@ public:
     bool RestartAsAdmin() { return m_elevation.RestartAsAdmin(); }
     void EnsureRestorePoint();
 
+    // The transparency and glass effects on the shell's windows.
+    CTransparency& Transparency() { return m_transparency; }
+
     // The busy-state monitor's state.
     bool MonitorRunning() const { return m_monitorRunning; }
     bool PauseAtHighLoad() const { return m_pauseAtHighLoad; }
@@ -112,6 +116,7 @@ private:
     std::unique_ptr<COrvaneDlg> m_mainWindow;
     CElevationSystem m_elevationSystem;
     CElevation m_elevation;
+    CTransparency m_transparency;
 };
 
 // The one application object.

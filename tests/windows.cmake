@@ -32,7 +32,7 @@ endfunction()
 
 add_library(orvane_test_support STATIC support/DesktopShellFixture.cpp support/ProcessCounters.cpp
             support/TempFolder.cpp support/Screenshot.cpp support/TreeView.cpp
-            support/RemoteControls.cpp)
+            support/RemoteControls.cpp support/ShellWindowsFixture.cpp support/FixtureProcess.cpp)
 target_sources(orvane_test_support PRIVATE support/FixtureSavers.cpp)
 target_include_directories(orvane_test_support PUBLIC support ${CMAKE_SOURCE_DIR})
 target_link_libraries(orvane_test_support PUBLIC shell32 gdi32 comctl32 shlwapi)
@@ -69,12 +69,24 @@ if(ORVANE_WINE_TESTS)
   set_tests_properties(wine_screensavers PROPERTIES FIXTURES_SETUP wine DEPENDS wine_setup)
 endif()
 
+# Stand-ins for the taskbar, the start menu and other programs' windows, and for user32's
+# window-composition function (exported by its plain name, as user32 does).
+add_executable(orvane_shell_windows WIN32 fixtures/ShellWindows.cpp)
+target_include_directories(orvane_shell_windows PRIVATE support)
+target_link_libraries(orvane_shell_windows PRIVATE shell32)
+target_link_options(orvane_shell_windows PRIVATE -municode)
+add_library(orvane_composition_recorder SHARED fixtures/CompositionRecorder.cpp)
+set_target_properties(orvane_composition_recorder PROPERTIES OUTPUT_NAME composition_recorder
+                      PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+target_link_options(orvane_composition_recorder PRIVATE -Wl,--kill-at)
+
 file(GLOB ORVANE_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/win/*.cpp)
 add_executable(orvane_win_tests ${ORVANE_WIN_TESTS})
 target_link_libraries(orvane_win_tests PRIVATE orvane_win orvane_resources orvane_test_support
                       gtest gtest_main)
 add_dependencies(orvane_win_tests dist orvane_desktop_shell orvane_webview2_fixture)
 add_dependencies(orvane_win_tests ${fixture_saver_targets})
+add_dependencies(orvane_win_tests orvane_shell_windows orvane_composition_recorder)
 orvane_wine_tests(orvane_win_tests "win.")
 
 # Plays PowerShell for the script runner's tests, which install it into the prefix from
@@ -87,7 +99,7 @@ file(GLOB ORVANE_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/e2e/*.cpp
 add_executable(orvane_e2e_tests ${ORVANE_E2E_TESTS})
 target_link_libraries(orvane_e2e_tests PRIVATE orvane_portable orvane_test_support gtest gtest_main
                       user32 advapi32 shlwapi shell32 comctl32 ole32 uuid)
-add_dependencies(orvane_e2e_tests dist package_files)
+add_dependencies(orvane_e2e_tests dist package_files orvane_shell_windows)
 add_dependencies(orvane_e2e_tests ${fixture_saver_targets})
 orvane_wine_tests(orvane_e2e_tests "e2e.")
 
