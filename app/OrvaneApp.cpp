@@ -28,7 +28,8 @@ COrvaneApp& App() {
 }
 
 COrvaneApp::COrvaneApp()
-    : m_elevation(m_options, m_translator, m_instanceMutex, kInstanceMutexName, m_elevationSystem) {
+    : m_slideshow(m_slideshowSystem, m_options),
+      m_elevation(m_options, m_translator, m_instanceMutex, kInstanceMutexName, m_elevationSystem) {
 }
 COrvaneApp::~COrvaneApp() = default;
 
@@ -94,7 +95,12 @@ bool COrvaneApp::ClaimSingleInstance() {
 // settings ask for.
 void COrvaneApp::StartNightLight() {}
 void COrvaneApp::StartBackgrounds() {}
-void COrvaneApp::StartSlideshow(bool) {}
+void COrvaneApp::StartSlideshow(bool autoStart) {
+    m_slideshowSettings = std::make_unique<SlideshowSettingsFile>(m_settingsPath);
+    m_slideshow.Load(*m_slideshowSettings);
+    m_slideshow.ChangeAtSignIn(autoStart);
+}
+
 void COrvaneApp::StartScreenSaverChange() {}
 void COrvaneApp::ApplyCursorTheme() {}
 void COrvaneApp::StartCustomObjects() {}

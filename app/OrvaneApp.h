@@ -3,6 +3,8 @@
 #include "app/Elevation.h"
 #include "app/Options.h"
 #include "app/Translate.h"
+#include "background/SlideshowSystem.h"
+#include "background/WallpaperSlideshow.h"
 #include "effects/EffectCatalog.h"
 #include "framework/Handle.h"
 
@@ -38,6 +40,7 @@ public:
     const std::wstring& DataFolder() const { return m_dataFolder; }
     const std::wstring& SettingsPath() const { return m_settingsPath; }
     COrvaneDlg* MainWindow() { return m_mainWindow.get(); }
+    CWallpaperSlideshow& Slideshow() { return m_slideshow; }
     // The object of an effect; null only before start-up has built them.
     CDlgEffectOverlay* Effect(EffectId id) { return m_effects[static_cast<std::size_t>(id)].get(); }
 
@@ -70,6 +73,9 @@ private:
     std::wstring m_settingsPath;
     COptions m_options;
     CTranslate m_translator;
+    SlideshowSystem m_slideshowSystem;
+    CWallpaperSlideshow m_slideshow;
+    std::unique_ptr<SlideshowSettingsFile> m_slideshowSettings;
     UniqueHandleKernel m_instanceMutex;
     std::array<std::unique_ptr<CDlgEffectOverlay>, kEffectCount> m_effects;
     UINT_PTR m_monitorTimer = 0;

@@ -183,6 +183,7 @@ void COrvaneDlg::RetranslateWindow() {
 void COrvaneDlg::RefreshBackgroundPages() {
     // The background, screen-saver and night-light pages refresh themselves here as
     // they are built.
+    m_wallpaper->RefreshPictures();
 }
 
 bool COrvaneDlg::OnNotify(NMHDR* header, LRESULT& result) {

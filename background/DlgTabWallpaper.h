@@ -1,13 +1,92 @@
 #pragma once
 
+#include "background/ThumbnailLoader.h"
+#include "framework/Handle.h"
+#include "framework/LinkButton.h"
 #include "framework/Page.h"
 #include "resources/ids_pages.h"
 
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
 namespace orvane {
 
+class COptions;
+class CTranslate;
+class CWallpaperSlideshow;
+
+// The "Background Picture" page: thumbnails of the slideshow's pictures, its folders,
+// the position, the change interval and the shuffle switch. Every edit goes through the
+// slideshow, which saves it; the lists are then rebuilt from it.
+//
+// Thumbnails are made by a worker thread and shown as they arrive, so the page answers
+// at once however many pictures there are; the visible ones are asked for first, and
+// finished ones are kept so that a rebuild decodes only pictures it has not seen.
 class CDlgTabWallpaper : public CPage {
 public:
-    CDlgTabWallpaper() : CPage(IDD_TAB_WALLPAPER) {}
+    // The program's slideshow, settings and texts.
+    CDlgTabWallpaper();
+    // spanAvailable: the position list offers "Span" (Windows 10 and later).
+    CDlgTabWallpaper(CWallpaperSlideshow& slideshow, COptions& options, const CTranslate& texts,
+                     bool spanAvailable);
+    ~CDlgTabWallpaper() override;
+
+    void ApplyTexts() override { RefreshTexts(); }
+    void RefreshTexts();
+    // Rebuilds the thumbnails from the slideshow's playlist.
+    void RefreshPictures();
+    void RefreshFolders();
+    void UpdateRemoveButton();
+
+    // Thumbnails asked for and not yet shown.
+    std::size_t ThumbnailsPending() const;
+
+    static constexpr UINT kThumbnailsReady = WM_APP + 1;
+
+protected:
+    BOOL OnInitDialog() override;
+    bool OnCommand(WORD id, WORD notifyCode, HWND control) override;
+    bool OnNotify(NMHDR* header, LRESULT& result) override;
+    void OnTimer(UINT_PTR id) override;
+    void OnDestroy() override;
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
+
+private:
+    void AddFile();
+    void AddFolder();
+    void Remove();
+    void OnPictureChanged(const NMLISTVIEW& change);
+    void OnFolderChanged();
+    void ClearSelection(int listId);
+    std::vector<int> SelectedRows(int listId) const;
+    void ShowCell(int item, const ThumbnailPixels* pixels);
+    void TakeThumbnails();
+    void RequestVisibleThumbnails();
+    void OpenAddress(const std::wstring& address) const;
+
+    CWallpaperSlideshow& m_slideshow;
+    COptions& m_options;
+    const CTranslate& m_texts;
+    bool m_spanAvailable;
+    bool m_initialised = false;
+    bool m_rebuilding = false;     // the rebuild selects the current picture, not the user
+    bool m_clearing = false;       // one list is clearing the other's selection
+    HIMAGELIST m_images = nullptr; // owned by the pictures list
+    CLinkButton m_findPictures;
+    UniqueIcon m_helpIcon;
+    UniqueGdiObject m_cell; // a 120 x 68 DIB section that each thumbnail passes through
+    std::uint8_t* m_cellBits = nullptr;
+    UniqueGdiObject m_cellMask;
+    ThumbnailCache m_cache;
+    std::unordered_map<std::wstring, int> m_itemOfPath;
+    std::vector<bool> m_shown; // per item: its thumbnail is in the image list
+    std::size_t m_waiting = 0; // items without their thumbnail
+    int m_firstVisible = -1;   // of the last request for the visible items
+    std::unique_ptr<ThumbnailLoader> m_loader;
 };
 
 } // namespace orvane
