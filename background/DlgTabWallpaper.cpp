@@ -16,6 +16,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <iterator>
 #include <cstring>
 
 namespace orvane {
@@ -56,6 +57,31 @@ bool IsWindows10OrLater() {
     return CurrentSystemVersion().major >= 10;
 }
 
+// How the controls follow the page's size, which the main window sets in pixels
+// whatever the dialog font: the right-hand column keeps its distance from the right
+// edge, the link and Help from the bottom, and the thumbnails take what is left.
+struct Anchor {
+    int id;
+    bool right;  // moves with the right edge
+    bool bottom; // moves with the bottom edge
+    bool grow;   // grows with the page instead
+};
+constexpr Anchor kAnchors[] = {
+    {IDC_WALLPAPER_PICTURES, false, false, true},
+    {IDC_WALLPAPER_FOLDERS_LABEL, true, false, false},
+    {IDC_WALLPAPER_FOLDERS, true, false, false},
+    {IDC_WALLPAPER_ADD_FILE, true, false, false},
+    {IDC_WALLPAPER_ADD_FOLDER, true, false, false},
+    {IDC_WALLPAPER_REMOVE, true, false, false},
+    {IDC_WALLPAPER_POSITION_LABEL, true, false, false},
+    {IDC_WALLPAPER_POSITION, true, false, false},
+    {IDC_WALLPAPER_INTERVAL_LABEL, true, false, false},
+    {IDC_WALLPAPER_INTERVAL, true, false, false},
+    {IDC_WALLPAPER_SHUFFLE, true, false, false},
+    {IDC_WALLPAPER_FIND_PICTURES, true, true, false},
+    {IDC_WALLPAPER_HELP, true, true, false},
+};
+
 } // namespace
 
 CDlgTabWallpaper::CDlgTabWallpaper()
@@ -70,6 +96,14 @@ CDlgTabWallpaper::CDlgTabWallpaper(CWallpaperSlideshow& slideshow, COptions& opt
 CDlgTabWallpaper::~CDlgTabWallpaper() = default;
 
 BOOL CDlgTabWallpaper::OnInitDialog() {
+    GetClientRect(m_hWnd, &m_templateClient);
+    m_templatePlaces.clear();
+    for (const Anchor& anchor : kAnchors) {
+        RECT place;
+        GetWindowRect(Item(anchor.id), &place);
+        MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&place), 2);
+        m_templatePlaces.push_back(place);
+    }
     m_findPictures.Attach(Item(IDC_WALLPAPER_FIND_PICTURES), IDI_PAGE_LINK, kButtonIconSize,
                           kLinkColour);
     m_helpIcon = LoadIconSized(IDI_PAGE_HELP, kButtonIconSize);
@@ -455,8 +489,34 @@ void CDlgTabWallpaper::OpenAddress(const std::wstring& address) const {
     ShellExecuteW(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
 }
 
+void CDlgTabWallpaper::FollowSize(int width, int height) {
+    const int dx = width - m_templateClient.right, dy = height - m_templateClient.bottom;
+    HDWP moves = BeginDeferWindowPos(static_cast<int>(std::size(kAnchors)));
+    for (const Anchor& anchor : kAnchors) {
+        RECT place = m_templatePlaces[static_cast<std::size_t>(&anchor - kAnchors)];
+        if (anchor.grow) {
+            place.right += dx;
+            place.bottom += dy;
+        }
+        if (anchor.right)
+            OffsetRect(&place, dx, 0);
+        if (anchor.bottom)
+            OffsetRect(&place, 0, dy);
+        if (moves)
+            moves = DeferWindowPos(moves, Item(anchor.id), nullptr, place.left, place.top,
+                                   place.right - place.left, place.bottom - place.top,
+                                   SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (moves)
+        EndDeferWindowPos(moves);
+}
+
 INT_PTR CDlgTabWallpaper::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
     switch (message) {
+    case WM_SIZE:
+        if (m_initialised)
+            FollowSize(LOWORD(lParam), HIWORD(lParam));
+        return FALSE;
     case kThumbnailsReady:
         if (m_loader)
             TakeThumbnails();

@@ -67,6 +67,7 @@ private:
     void TakeThumbnails();
     void RequestVisibleThumbnails();
     void OpenAddress(const std::wstring& address) const;
+    void FollowSize(int width, int height);
 
     CWallpaperSlideshow& m_slideshow;
     COptions& m_options;
@@ -75,6 +76,9 @@ private:
     bool m_initialised = false;
     bool m_rebuilding = false;     // the rebuild selects the current picture, not the user
     bool m_clearing = false;       // one list is clearing the other's selection
+    // The page and the controls that follow its size, as the template lays them out.
+    RECT m_templateClient = {};
+    std::vector<RECT> m_templatePlaces;
     HIMAGELIST m_images = nullptr; // owned by the pictures list
     CLinkButton m_findPictures;
     UniqueIcon m_helpIcon;
