@@ -203,7 +203,18 @@ void CDlgTabWallpaper::RefreshFolders() {
 void CDlgTabWallpaper::RefreshPictures() {
     if (!m_hWnd || !m_loader)
         return;
+    const std::vector<std::wstring>& playlist = m_slideshow.Playlist();
     HWND list = Item(IDC_WALLPAPER_PICTURES);
+    // The timer changes only the current picture: the list stays and the selection
+    // moves, which is all a rebuild would change.
+    if (playlist == m_listed) {
+        m_rebuilding = true;
+        SelectCurrent();
+        m_rebuilding = false;
+        UpdateRemoveButton();
+        return;
+    }
+
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     // Where the user had scrolled to: the rebuild keeps the view in place.
     POINT origin = {};
@@ -217,7 +228,7 @@ void CDlgTabWallpaper::RefreshPictures() {
     ImageList_RemoveAll(m_images);
     SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
     m_itemOfPath.clear();
-    const std::vector<std::wstring>& playlist = m_slideshow.Playlist();
+    m_listed = playlist;
     m_cache.KeepOnly(playlist);
     m_shown.assign(playlist.size(), false);
     m_waiting = 0;
@@ -244,13 +255,8 @@ void CDlgTabWallpaper::RefreshPictures() {
             item.pszText = const_cast<wchar_t*>(path.c_str());
             item.iImage = index;
             SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-            if (SamePathIgnoringCase(path, m_slideshow.Current())) {
-                LVITEMW state = {};
-                state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
-                SendMessageW(list, LVM_SETITEMSTATE, i, reinterpret_cast<LPARAM>(&state));
-                SendMessageW(list, LVM_SETSELECTIONMARK, 0, index);
-            }
         }
+        SelectCurrent();
         m_loader->Request(missing);
     }
 
@@ -258,10 +264,23 @@ void CDlgTabWallpaper::RefreshPictures() {
     m_rebuilding = false;
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
+    UpdateRemoveButton();
     if (m_waiting) {
         RequestVisibleThumbnails();
         SetTimer(m_hWnd, kVisibleTimer, kVisibleTimerMs, nullptr);
     }
+}
+
+void CDlgTabWallpaper::SelectCurrent() {
+    HWND list = Item(IDC_WALLPAPER_PICTURES);
+    ClearSelection(IDC_WALLPAPER_PICTURES);
+    for (std::size_t i = 0; i < m_listed.size(); ++i)
+        if (SamePathIgnoringCase(m_listed[i], m_slideshow.Current())) {
+            LVITEMW state = {};
+            state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
+            SendMessageW(list, LVM_SETITEMSTATE, i, reinterpret_cast<LPARAM>(&state));
+            SendMessageW(list, LVM_SETSELECTIONMARK, 0, static_cast<LPARAM>(i));
+        }
 }
 
 void CDlgTabWallpaper::ShowCell(int item, const ThumbnailPixels* pixels) {

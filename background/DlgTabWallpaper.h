@@ -63,6 +63,7 @@ private:
     void OnFolderChanged();
     void ClearSelection(int listId);
     std::vector<int> SelectedRows(int listId) const;
+    void SelectCurrent();
     void ShowCell(int item, const ThumbnailPixels* pixels);
     void TakeThumbnails();
     void RequestVisibleThumbnails();
@@ -74,8 +75,8 @@ private:
     const CTranslate& m_texts;
     bool m_spanAvailable;
     bool m_initialised = false;
-    bool m_rebuilding = false;     // the rebuild selects the current picture, not the user
-    bool m_clearing = false;       // one list is clearing the other's selection
+    bool m_rebuilding = false; // the rebuild selects the current picture, not the user
+    bool m_clearing = false;   // one list is clearing the other's selection
     // The page and the controls that follow its size, as the template lays them out.
     RECT m_templateClient = {};
     std::vector<RECT> m_templatePlaces;
@@ -86,6 +87,7 @@ private:
     std::uint8_t* m_cellBits = nullptr;
     UniqueGdiObject m_cellMask;
     ThumbnailCache m_cache;
+    std::vector<std::wstring> m_listed; // the playlist the list shows
     std::unordered_map<std::wstring, int> m_itemOfPath;
     std::vector<bool> m_shown; // per item: its thumbnail is in the image list
     std::size_t m_waiting = 0; // items without their thumbnail

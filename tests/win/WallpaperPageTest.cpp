@@ -298,6 +298,25 @@ TEST_F(WallpaperPage, ARebuildAfterARemovalReusesTheThumbnailsItMadeBefore) {
     EXPECT_TRUE(PlacedAt(Thumbnail(0), {0, 0, 120, 67}, 0x0000FA));
 }
 
+TEST_F(WallpaperPage, AfterATimerChangeTheSelectionFollowsTheNewPicture) {
+    const std::wstring first = Picture(L"1.bmp", 480, 270, {1, 2, 3});
+    const std::wstring second = Picture(L"2.bmp", 480, 270, {4, 5, 6});
+    WritePrivateProfileStringW(L"WallpapersFolders", L"0", pictures.Path().c_str(),
+                               SettingsPath().c_str());
+    system.desktop[L"Wallpaper"] = first;
+    Open();
+    ASSERT_TRUE(ThumbnailsDone());
+    ASSERT_EQ(std::vector<int>{0}, Selected(IDC_WALLPAPER_PICTURES));
+
+    slideshow.ShowNext();
+    page->RefreshPictures();
+    EXPECT_EQ(std::vector<int>{1}, Selected(IDC_WALLPAPER_PICTURES));
+    EXPECT_EQ(1, SendMessageW(Control(IDC_WALLPAPER_PICTURES), LVM_GETSELECTIONMARK, 0, 0));
+    EXPECT_EQ(std::vector<std::wstring>{second}, system.applied) << "only the timer's change";
+    EXPECT_EQ(second, ItemText(IDC_WALLPAPER_PICTURES, 1));
+    EXPECT_TRUE(PlacedAt(Thumbnail(1), {0, 0, 120, 67}, 0x040506));
+}
+
 TEST_F(WallpaperPage, OffersTheFivePositionsAndSpanOnlyWhereTheSystemHasIt) {
     system.desktop[L"WallpaperStyle"] = L"22";
     system.desktop[L"TileWallpaper"] = L"0";
