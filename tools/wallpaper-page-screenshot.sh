@@ -13,10 +13,13 @@ out=${1:-"$root/docs/screenshots/background-picture.png"}
 . "$root/tools/wine-common.sh"
 tree=$(windows_run_tree "$root")
 state=$(mktemp -d)
-pictures=$(mktemp -d)
-trap '"$root/tools/wine-env" stop "$state"; rm -rf "$state" "$pictures"' EXIT
+trap '"$root/tools/wine-env" stop "$state"; rm -rf "$state"' EXIT
 "$root/tools/wine-env" start "$state" "$(windows_tree_loader "$tree")" >/dev/null
 display=$(cat "$state/display")
+# The pictures lie on the prefix's drive C (its user folders lead to the home folder).
+pictures="$state/prefix/drive_c/Wallpapers"
+folder='C:\Wallpapers'
+mkdir -p "$pictures"
 
 # Pictures: skies, seas and fields drawn from gradients and fractal noise.
 scene() { # NAME WIDTH HEIGHT SKY-FROM SKY-TO GROUND-FROM GROUND-TO
@@ -38,7 +41,6 @@ scene "Poplars.jpg" 1080 1920 '#87b5e5' '#fff4d6' '#5f7f2f' '#c9c25a'
 scene "Storm.jpg" 1920 1200 '#3b4250' '#9aa3ad' '#2d3a2a' '#56654a'
 printf 'not a picture' >"$pictures/Unreadable.jpg"
 
-folder=$(WINEPREFIX=$state/prefix winepath -w "$pictures" 2>/dev/null || echo "Z:${pictures//\//\\}")
 settings="$state/prefix/drive_c/users/$(whoami)/AppData/Roaming/Teskan/Orvane"
 mkdir -p "$settings"
 printf '[Settings]\r\nfAutoRun=0\r\niWallaperAutoChange=7\r\nfWallaperAutoChangeShuffle=1\r\n[WallpapersFolders]\r\n0=%s\r\n' \
