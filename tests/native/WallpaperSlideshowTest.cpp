@@ -3,6 +3,7 @@
 #include "background/WallpaperSlideshow.h"
 #include "framework/Random.h"
 #include "MemoryProfile.h"
+#include "tests/support/DesktopValues.h"
 
 #include <gtest/gtest.h>
 
@@ -38,17 +39,10 @@ public:
         return false;
     }
     bool ReadDesktopValue(const wchar_t* name, std::wstring& value) override {
-        const auto found = desktop.find(name);
-        if (found == desktop.end())
-            return false;
-        value = found->second;
-        return true;
+        return desktop.Read(name, value);
     }
     long ApplyWallpaper(const std::wstring& path, const WallpaperPosition& position) override {
-        desktop[L"WallpaperStyle"] = position.wallpaperStyle;
-        desktop[L"TileWallpaper"] = position.tileWallpaper;
-        desktop[L"Wallpaper"] = path;
-        applied.push_back(path);
+        desktop.Apply(path, position);
         return 0;
     }
     bool SameIgnoringCase(const std::wstring& a, const std::wstring& b) override {
@@ -69,8 +63,7 @@ public:
 
     std::map<std::wstring, std::vector<Entry>> folders;
     std::set<std::wstring> files;
-    std::map<std::wstring, std::wstring> desktop;
-    std::vector<std::wstring> applied;
+    test::DesktopValues desktop;
     unsigned timerMs = 0;
     std::vector<std::uintptr_t> startedWith, stopped;
 };
@@ -188,17 +181,17 @@ TEST(WallpaperSlideshow, RemovesExceptionsOnlyOfThatExactFolder) {
 TEST(WallpaperSlideshow, ShowsTheNextPictureInOrderAndStartsOverAfterTheLast) {
     Slideshow s;
     s.system.folders[L"C:\\P"] = {{L"1.jpg", 0}, {L"2.jpg", 0}, {L"3.jpg", 0}};
-    s.system.desktop[L"Wallpaper"] = L"C:\\P\\3.jpg";
+    s.system.desktop.values[L"Wallpaper"] = L"C:\\P\\3.jpg";
     s.file.WriteString(L"WallpapersFolders", L"0", L"C:\\P");
     s.Load();
     ASSERT_EQ(L"C:\\P\\3.jpg", s.show.Current());
     s.show.ShowNext();
-    EXPECT_EQ(L"C:\\P\\1.jpg", s.system.desktop[L"Wallpaper"]);
+    EXPECT_EQ(L"C:\\P\\1.jpg", s.system.desktop.values[L"Wallpaper"]);
     s.show.ShowNext();
-    EXPECT_EQ(L"C:\\P\\2.jpg", s.system.desktop[L"Wallpaper"]);
+    EXPECT_EQ(L"C:\\P\\2.jpg", s.system.desktop.values[L"Wallpaper"]);
 
     // A current picture the playlist does not hold counts as the last one.
-    s.system.desktop[L"Wallpaper"] = L"C:\\Elsewhere\\x.jpg";
+    s.system.desktop.values[L"Wallpaper"] = L"C:\\Elsewhere\\x.jpg";
     s.show.BuildPlaylist(true);
     ASSERT_EQ(L"C:\\Elsewhere\\x.jpg", s.show.Current());
     s.show.ShowNext();
@@ -209,13 +202,13 @@ TEST(WallpaperSlideshow, ShowsTheOnlyPictureAgainAndNothingWithoutPictures) {
     Slideshow s;
     s.Load();
     s.show.ShowNext();
-    EXPECT_TRUE(s.system.applied.empty());
+    EXPECT_TRUE(s.system.desktop.applied.empty());
 
     s.system.files = {L"C:\\only.png"};
     s.show.AddFile(L"C:\\only.png");
     s.show.ShowNext();
     s.show.ShowNext();
-    EXPECT_EQ(std::vector<std::wstring>(3, L"C:\\only.png"), s.system.applied);
+    EXPECT_EQ(std::vector<std::wstring>(3, L"C:\\only.png"), s.system.desktop.applied);
 }
 
 TEST(WallpaperSlideshow, ShuffleNeverShowsTheSamePictureTwiceInARow) {
@@ -228,18 +221,18 @@ TEST(WallpaperSlideshow, ShuffleNeverShowsTheSamePictureTwiceInARow) {
     s.show.SelectPicture(0);
     for (int i = 0; i < 20; ++i)
         s.show.ShowNext();
-    for (std::size_t i = 0; i < s.system.applied.size(); ++i)
-        EXPECT_EQ(i % 2 ? L"C:\\P\\2.jpg" : L"C:\\P\\1.jpg", s.system.applied[i]) << i;
+    for (std::size_t i = 0; i < s.system.desktop.applied.size(); ++i)
+        EXPECT_EQ(i % 2 ? L"C:\\P\\2.jpg" : L"C:\\P\\1.jpg", s.system.desktop.applied[i]) << i;
 
     s.system.folders[L"C:\\P"].push_back({L"3.jpg", 0});
     s.show.BuildPlaylist(false);
-    s.system.applied.clear();
+    s.system.desktop.applied.clear();
     std::set<std::wstring> seen;
     for (int i = 0; i < 60; ++i)
         s.show.ShowNext();
-    for (std::size_t i = 1; i < s.system.applied.size(); ++i)
-        EXPECT_NE(s.system.applied[i - 1], s.system.applied[i]) << i;
-    seen.insert(s.system.applied.begin(), s.system.applied.end());
+    for (std::size_t i = 1; i < s.system.desktop.applied.size(); ++i)
+        EXPECT_NE(s.system.desktop.applied[i - 1], s.system.desktop.applied[i]) << i;
+    seen.insert(s.system.desktop.applied.begin(), s.system.desktop.applied.end());
     EXPECT_EQ(3u, seen.size());
 }
 
@@ -285,7 +278,7 @@ TEST(WallpaperSlideshow, TheWallpaperInUseAtStartJoinsTheFilesOnce) {
     {
         Slideshow s;
         s.system.files = {L"C:\\Windows\\Web\\img0.jpg"};
-        s.system.desktop[L"Wallpaper"] = L"C:\\Windows\\Web\\img0.jpg";
+        s.system.desktop.values[L"Wallpaper"] = L"C:\\Windows\\Web\\img0.jpg";
         s.Load();
         EXPECT_EQ(std::vector<std::wstring>{L"C:\\Windows\\Web\\img0.jpg"}, s.show.Playlist());
         EXPECT_EQ(L"C:\\Windows\\Web\\img0.jpg", s.Value(L"WallpapersFiles", L"0"));
@@ -294,7 +287,7 @@ TEST(WallpaperSlideshow, TheWallpaperInUseAtStartJoinsTheFilesOnce) {
         // Already in the playlist, in another letter case: not added again.
         Slideshow s;
         s.system.folders[L"C:\\P"] = {{L"Sea.jpg", 0}};
-        s.system.desktop[L"Wallpaper"] = L"c:\\p\\SEA.JPG";
+        s.system.desktop.values[L"Wallpaper"] = L"c:\\p\\SEA.JPG";
         s.file.WriteString(L"WallpapersFolders", L"0", L"C:\\P");
         s.Load();
         EXPECT_EQ(std::vector<std::wstring>{L"C:\\P\\Sea.jpg"}, s.show.Playlist());
@@ -305,7 +298,7 @@ TEST(WallpaperSlideshow, TheWallpaperInUseAtStartJoinsTheFilesOnce) {
         // A wallpaper file that no longer exists, or no wallpaper at all.
         for (const wchar_t* wallpaper : {L"C:\\deleted.jpg", L""}) {
             Slideshow s;
-            s.system.desktop[L"Wallpaper"] = wallpaper;
+            s.system.desktop.values[L"Wallpaper"] = wallpaper;
             s.Load();
             EXPECT_TRUE(s.show.Playlist().empty());
             EXPECT_TRUE(s.show.Files().empty());
@@ -326,8 +319,8 @@ TEST(WallpaperSlideshow, ReadsThePositionFromTheTwoRegistryValues) {
     for (const auto& c : cases) {
         Slideshow s;
         if (c.style) {
-            s.system.desktop[L"WallpaperStyle"] = c.style;
-            s.system.desktop[L"TileWallpaper"] = c.tile;
+            s.system.desktop.values[L"WallpaperStyle"] = c.style;
+            s.system.desktop.values[L"TileWallpaper"] = c.tile;
         }
         EXPECT_EQ(c.row, s.show.ReadStyle());
         EXPECT_EQ(kPositions[c.row].code, s.show.Style());
@@ -344,18 +337,18 @@ TEST(WallpaperSlideshow, WritesThePositionOfEachCodeAndFillForUnknownCodes) {
                  {1, L"0", L"0"},  {2, L"22", L"0"}, {6, L"10", L"0"}, {-1, L"10", L"0"}};
     for (const auto& c : cases) {
         s.show.SetWallpaper(L"C:\\a.jpg", c.code);
-        EXPECT_EQ(c.style, s.system.desktop[L"WallpaperStyle"]) << c.code;
-        EXPECT_EQ(c.tile, s.system.desktop[L"TileWallpaper"]) << c.code;
+        EXPECT_EQ(c.style, s.system.desktop.values[L"WallpaperStyle"]) << c.code;
+        EXPECT_EQ(c.tile, s.system.desktop.values[L"TileWallpaper"]) << c.code;
     }
     // A page row becomes its code; a row outside the list is Fill.
     s.system.files = {L"C:\\a.jpg"};
     s.show.AddFile(L"C:\\a.jpg");
     s.show.SetPosition(3);
     EXPECT_EQ(0, s.show.Style());
-    EXPECT_EQ(L"1", s.system.desktop[L"TileWallpaper"]);
+    EXPECT_EQ(L"1", s.system.desktop.values[L"TileWallpaper"]);
     s.show.SetPosition(9);
     EXPECT_EQ(5, s.show.Style());
-    EXPECT_EQ(L"C:\\a.jpg", s.system.applied.back());
+    EXPECT_EQ(L"C:\\a.jpg", s.system.desktop.applied.back());
 }
 
 TEST(WallpaperSlideshow, RunsTheTimerForIntervalRowsFromTenSecondsToADay) {
@@ -391,15 +384,16 @@ TEST(WallpaperSlideshow, ChangesOnceAtASignInStartOnlyWhenSetToChangeAtStartup) 
         Slideshow s;
         s.options.SetInt(L"iWallaperAutoChange", c.row);
         s.system.folders[L"C:\\P"] = {{L"1.jpg", 0}, {L"2.jpg", 0}};
-        s.system.desktop = {
+        s.system.desktop.values = {
             {L"Wallpaper", L"C:\\P\\1.jpg"}, {L"WallpaperStyle", L"0"}, {L"TileWallpaper", L"1"}};
         s.file.WriteString(L"WallpapersFolders", L"0", L"C:\\P");
         s.Load();
         s.show.ChangeAtSignIn(c.autoStart);
-        ASSERT_EQ(c.changes, s.system.applied.size()) << c.row << " " << c.autoStart;
+        ASSERT_EQ(c.changes, s.system.desktop.applied.size()) << c.row << " " << c.autoStart;
         if (c.changes) {
-            EXPECT_EQ(L"C:\\P\\2.jpg", s.system.desktop[L"Wallpaper"]);
-            EXPECT_EQ(L"1", s.system.desktop[L"TileWallpaper"]) << "the user's position stays";
+            EXPECT_EQ(L"C:\\P\\2.jpg", s.system.desktop.values[L"Wallpaper"]);
+            EXPECT_EQ(L"1", s.system.desktop.values[L"TileWallpaper"])
+                << "the user's position stays";
         }
     }
 }
@@ -413,11 +407,11 @@ TEST(WallpaperSlideshow, AnAddedFileBecomesTheWallpaperAndIsStoredOnce) {
     EXPECT_EQ(std::vector<std::wstring>{L"C:\\x.png"}, s.show.Files());
     EXPECT_EQ(L"<missing>", s.Value(L"WallpapersFiles", L"1"));
     EXPECT_EQ(L"C:\\x.png", s.show.Current());
-    EXPECT_EQ(L"C:\\x.png", s.system.desktop[L"Wallpaper"]);
+    EXPECT_EQ(L"C:\\x.png", s.system.desktop.values[L"Wallpaper"]);
     // Rows outside the playlist change nothing.
     s.show.SelectPicture(5);
     s.show.RemovePictures({-1, 7});
-    EXPECT_EQ(2u, s.system.applied.size());
+    EXPECT_EQ(2u, s.system.desktop.applied.size());
     EXPECT_EQ(1u, s.show.Files().size());
 }
 

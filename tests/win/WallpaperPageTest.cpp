@@ -5,6 +5,7 @@
 #include "background/WallpaperSlideshow.h"
 #include "framework/Gdiplus.h"
 #include "resources/ids_slideshow.h"
+#include "DesktopValues.h"
 #include "DialogWatcher.h"
 #include "TestPictures.h"
 
@@ -14,7 +15,6 @@
 #include <dlgs.h>
 
 #include <functional>
-#include <map>
 
 namespace orvane::test {
 namespace {
@@ -24,17 +24,10 @@ namespace {
 class RecordingSystem : public SlideshowSystem {
 public:
     bool ReadDesktopValue(const wchar_t* name, std::wstring& value) override {
-        const auto found = desktop.find(name);
-        if (found == desktop.end())
-            return false;
-        value = found->second;
-        return true;
+        return desktop.Read(name, value);
     }
     long ApplyWallpaper(const std::wstring& path, const WallpaperPosition& position) override {
-        desktop[L"Wallpaper"] = path;
-        desktop[L"WallpaperStyle"] = position.wallpaperStyle;
-        desktop[L"TileWallpaper"] = position.tileWallpaper;
-        applied.push_back(path);
+        desktop.Apply(path, position);
         return S_OK;
     }
     std::uintptr_t StartTimer(std::uintptr_t, unsigned milliseconds) override {
@@ -43,8 +36,7 @@ public:
     }
     void StopTimer(std::uintptr_t) override { timerMs = 0; }
 
-    std::map<std::wstring, std::wstring> desktop;
-    std::vector<std::wstring> applied;
+    DesktopValues desktop;
     unsigned timerMs = 0;
 };
 
@@ -212,7 +204,7 @@ TEST_F(WallpaperPage, ShowsEachPictureFittedInItsCellAndSelectsTheCurrentOne) {
     ASSERT_TRUE(WriteBytes(broken, "not a picture"));
     WritePrivateProfileStringW(L"WallpapersFolders", L"0", pictures.Path().c_str(),
                                SettingsPath().c_str());
-    system.desktop[L"Wallpaper"] = fourThree;
+    system.desktop.values[L"Wallpaper"] = fourThree;
     Open();
     ASSERT_TRUE(ThumbnailsDone());
 
@@ -226,7 +218,7 @@ TEST_F(WallpaperPage, ShowsEachPictureFittedInItsCellAndSelectsTheCurrentOne) {
 
     EXPECT_EQ(std::vector<int>{1}, Selected(IDC_WALLPAPER_PICTURES));
     EXPECT_EQ(1, SendMessageW(Control(IDC_WALLPAPER_PICTURES), LVM_GETSELECTIONMARK, 0, 0));
-    EXPECT_TRUE(system.applied.empty()) << "showing the current picture sets no wallpaper";
+    EXPECT_TRUE(system.desktop.applied.empty()) << "showing the current picture sets no wallpaper";
     EXPECT_FALSE(IsWindowEnabled(Control(IDC_WALLPAPER_REMOVE)));
 
     ASSERT_EQ(1, Count(IDC_WALLPAPER_FOLDERS));
@@ -242,7 +234,7 @@ TEST_F(WallpaperPage, SelectingAPictureOrAFolderClearsTheOtherListAndRemoveTakes
     slideshow.Load(*(settings = std::make_unique<SlideshowSettingsFile>(SettingsPath())));
     slideshow.AddFolder(pictures.Path());
     slideshow.AddFile(single);
-    system.applied.clear();
+    system.desktop.applied.clear();
     Open();
     ASSERT_TRUE(ThumbnailsDone());
     ASSERT_EQ(3, Count(IDC_WALLPAPER_PICTURES));
@@ -250,7 +242,7 @@ TEST_F(WallpaperPage, SelectingAPictureOrAFolderClearsTheOtherListAndRemoveTakes
 
     // A thumbnail clicked becomes the wallpaper.
     Select(IDC_WALLPAPER_PICTURES, 1);
-    EXPECT_EQ(std::vector<std::wstring>{two}, system.applied);
+    EXPECT_EQ(std::vector<std::wstring>{two}, system.desktop.applied);
     EXPECT_TRUE(IsWindowEnabled(Control(IDC_WALLPAPER_REMOVE)));
 
     // A folder clicked takes the thumbnails' selection away, and the other way round.
@@ -303,7 +295,7 @@ TEST_F(WallpaperPage, AfterATimerChangeTheSelectionFollowsTheNewPicture) {
     const std::wstring second = Picture(L"2.bmp", 480, 270, {4, 5, 6});
     WritePrivateProfileStringW(L"WallpapersFolders", L"0", pictures.Path().c_str(),
                                SettingsPath().c_str());
-    system.desktop[L"Wallpaper"] = first;
+    system.desktop.values[L"Wallpaper"] = first;
     Open();
     ASSERT_TRUE(ThumbnailsDone());
     ASSERT_EQ(std::vector<int>{0}, Selected(IDC_WALLPAPER_PICTURES));
@@ -312,14 +304,15 @@ TEST_F(WallpaperPage, AfterATimerChangeTheSelectionFollowsTheNewPicture) {
     page->RefreshPictures();
     EXPECT_EQ(std::vector<int>{1}, Selected(IDC_WALLPAPER_PICTURES));
     EXPECT_EQ(1, SendMessageW(Control(IDC_WALLPAPER_PICTURES), LVM_GETSELECTIONMARK, 0, 0));
-    EXPECT_EQ(std::vector<std::wstring>{second}, system.applied) << "only the timer's change";
+    EXPECT_EQ(std::vector<std::wstring>{second}, system.desktop.applied)
+        << "only the timer's change";
     EXPECT_EQ(second, ItemText(IDC_WALLPAPER_PICTURES, 1));
     EXPECT_TRUE(PlacedAt(Thumbnail(1), {0, 0, 120, 67}, 0x040506));
 }
 
 TEST_F(WallpaperPage, OffersTheFivePositionsAndSpanOnlyWhereTheSystemHasIt) {
-    system.desktop[L"WallpaperStyle"] = L"22";
-    system.desktop[L"TileWallpaper"] = L"0";
+    system.desktop.values[L"WallpaperStyle"] = L"22";
+    system.desktop.values[L"TileWallpaper"] = L"0";
     Open(true);
     const wchar_t* names[] = {L"Fill", L"Fit", L"Stretch", L"Tile", L"Center", L"Span"};
     ASSERT_EQ(6, SendMessageW(Control(IDC_WALLPAPER_POSITION), CB_GETCOUNT, 0, 0));
@@ -331,13 +324,13 @@ TEST_F(WallpaperPage, OffersTheFivePositionsAndSpanOnlyWhereTheSystemHasIt) {
     const std::wstring picture = Picture(L"p.bmp", 32, 32, {1, 1, 1});
     slideshow.AddFile(picture);
     Choose(IDC_WALLPAPER_POSITION, 3);
-    EXPECT_EQ(picture, system.applied.back());
-    EXPECT_EQ(L"0", system.desktop[L"WallpaperStyle"]);
-    EXPECT_EQ(L"1", system.desktop[L"TileWallpaper"]);
+    EXPECT_EQ(picture, system.desktop.applied.back());
+    EXPECT_EQ(L"0", system.desktop.values[L"WallpaperStyle"]);
+    EXPECT_EQ(L"1", system.desktop.values[L"TileWallpaper"]);
 
     page.reset();
-    system.desktop[L"WallpaperStyle"] = L"22";
-    system.desktop[L"TileWallpaper"] = L"0";
+    system.desktop.values[L"WallpaperStyle"] = L"22";
+    system.desktop.values[L"TileWallpaper"] = L"0";
     Open(false);
     EXPECT_EQ(5, SendMessageW(Control(IDC_WALLPAPER_POSITION), CB_GETCOUNT, 0, 0));
     EXPECT_EQ(CB_ERR, SendMessageW(Control(IDC_WALLPAPER_POSITION), CB_GETCURSEL, 0, 0))
@@ -398,7 +391,7 @@ TEST_F(WallpaperPage, AddFileTakesThePictureChosenInTheFileDialogAsTheWallpaper)
     Click(IDC_WALLPAPER_ADD_FILE);
     ASSERT_EQ(1u, watcher.Seen().size());
     EXPECT_EQ(L"Add file", watcher.Seen()[0].caption);
-    EXPECT_EQ(std::vector<std::wstring>{picture}, system.applied);
+    EXPECT_EQ(std::vector<std::wstring>{picture}, system.desktop.applied);
     EXPECT_EQ(picture, Stored(L"WallpapersFiles", L"0"));
     ASSERT_EQ(1, Count(IDC_WALLPAPER_PICTURES));
     EXPECT_EQ(std::vector<int>{0}, Selected(IDC_WALLPAPER_PICTURES));
