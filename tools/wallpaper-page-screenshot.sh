@@ -5,11 +5,12 @@
 # window is captured once every thumbnail has arrived. Needs a built tree (./dev build),
 # ImageMagick, xdotool and Xvfb.
 #
-#   tools/wallpaper-page-screenshot.sh [OUTPUT.png]
+#   tools/wallpaper-page-screenshot.sh [OUTPUT.png [LANGUAGE]]
 set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-"$root/docs/screenshots/background-picture.png"}
+language=${2:-English}
 . "$root/tools/wine-common.sh"
 tree=$(windows_run_tree "$root")
 state=$(mktemp -d)
@@ -43,8 +44,8 @@ printf 'not a picture' >"$pictures/Unreadable.jpg"
 
 settings="$state/prefix/drive_c/users/$(whoami)/AppData/Roaming/Teskan/Orvane"
 mkdir -p "$settings"
-printf '[Settings]\r\nfAutoRun=0\r\niWallaperAutoChange=7\r\nfWallaperAutoChangeShuffle=1\r\n[WallpapersFolders]\r\n0=%s\r\n' \
-  "$folder" >"$settings/settings.ini"
+printf '[Settings]\r\nstrLanguage=%s\r\nfAutoRun=0\r\niWallaperAutoChange=7\r\nfWallaperAutoChangeShuffle=1\r\n[WallpapersFolders]\r\n0=%s\r\n' \
+  "$language" "$folder" >"$settings/settings.ini"
 wine_use_state "$state"
 wine reg add 'HKCU\Control Panel\Desktop' /v Wallpaper /t REG_SZ /d "$folder\\Blue hour.jpg" /f >/dev/null 2>&1
 wine reg add 'HKCU\Control Panel\Desktop' /v WallpaperStyle /t REG_SZ /d 10 /f >/dev/null 2>&1
