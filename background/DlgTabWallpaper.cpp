@@ -223,6 +223,7 @@ void CDlgTabWallpaper::RefreshPictures() {
 
     // Pictures asked for by the old list wait no more; those already made are kept.
     m_loader->Cancel();
+    m_held.clear();
     for (auto& [path, pixels] : m_loader->TakeFinished())
         m_cache.Put(path, std::move(pixels));
     ImageList_RemoveAll(m_images);
@@ -257,7 +258,7 @@ void CDlgTabWallpaper::RefreshPictures() {
             SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
         }
         SelectCurrent();
-        m_loader->Request(missing);
+        m_held = std::move(missing);
     }
 
     SendMessageW(list, LVM_SCROLL, origin.x, origin.y);
@@ -265,10 +266,17 @@ void CDlgTabWallpaper::RefreshPictures() {
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
     UpdateRemoveButton();
-    if (m_waiting) {
-        RequestVisibleThumbnails();
-        SetTimer(m_hWnd, kVisibleTimer, kVisibleTimerMs, nullptr);
-    }
+    if (IsWindowVisible(list))
+        RequestHeldThumbnails();
+}
+
+void CDlgTabWallpaper::RequestHeldThumbnails() {
+    if (m_held.empty())
+        return;
+    m_loader->Request(m_held);
+    m_held.clear();
+    RequestVisibleThumbnails();
+    SetTimer(m_hWnd, kVisibleTimer, kVisibleTimerMs, nullptr);
 }
 
 void CDlgTabWallpaper::SelectCurrent() {
@@ -407,6 +415,11 @@ bool CDlgTabWallpaper::OnNotify(NMHDR* header, LRESULT&) {
             OnFolderChanged();
         return false;
     }
+    // The thumbnails are first drawn: the page is in view, so its pictures are wanted
+    // now. Until then (a start into the tray) nothing is decoded.
+    if (header->code == NM_CUSTOMDRAW && header->idFrom == IDC_WALLPAPER_PICTURES &&
+        reinterpret_cast<const NMCUSTOMDRAW*>(header)->dwDrawStage == CDDS_PREPAINT)
+        RequestHeldThumbnails();
     if (header->code == NM_RELEASEDCAPTURE && header->idFrom == IDC_WALLPAPER_FOLDERS)
         SendMessageW(header->hwndFrom, LVM_SETSELECTIONMARK, 0, -1);
     return false;

@@ -24,8 +24,9 @@ class CWallpaperSlideshow;
 // slideshow, which saves it; the lists are then rebuilt from it.
 //
 // Thumbnails are made by a worker thread and shown as they arrive, so the page answers
-// at once however many pictures there are; the visible ones are asked for first, and
-// finished ones are kept so that a rebuild decodes only pictures it has not seen.
+// at once however many pictures there are. They are asked for once the list is in view
+// (not at a start into the tray), the visible ones first, and finished ones are kept so
+// that a rebuild decodes only pictures it has not seen.
 class CDlgTabWallpaper : public CPage {
 public:
     // The program's slideshow, settings and texts.
@@ -66,6 +67,7 @@ private:
     void SelectCurrent();
     void ShowCell(int item, const ThumbnailPixels* pixels);
     void TakeThumbnails();
+    void RequestHeldThumbnails();
     void RequestVisibleThumbnails();
     void OpenAddress(const std::wstring& address) const;
     void FollowSize(int width, int height);
@@ -89,9 +91,10 @@ private:
     ThumbnailCache m_cache;
     std::vector<std::wstring> m_listed; // the playlist the list shows
     std::unordered_map<std::wstring, int> m_itemOfPath;
-    std::vector<bool> m_shown; // per item: its thumbnail is in the image list
-    std::size_t m_waiting = 0; // items without their thumbnail
-    int m_firstVisible = -1;   // of the last request for the visible items
+    std::vector<bool> m_shown;        // per item: its thumbnail is in the image list
+    std::size_t m_waiting = 0;        // items without their thumbnail
+    std::vector<std::wstring> m_held; // not asked for until the list is first drawn
+    int m_firstVisible = -1;          // of the last request for the visible items
     std::unique_ptr<ThumbnailLoader> m_loader;
 };
 

@@ -90,12 +90,13 @@ protected:
         return value;
     }
 
-    void Open(bool spanAvailable = true) {
+    void Open(bool spanAvailable = true, bool shown = true) {
         settings = std::make_unique<SlideshowSettingsFile>(SettingsPath());
         slideshow.Load(*settings);
         page = std::make_unique<CDlgTabWallpaper>(slideshow, options, texts, spanAvailable);
         ASSERT_TRUE(page->Create(host));
-        SetWindowPos(page->GetSafeHwnd(), nullptr, 0, 0, 699, 396, SWP_NOZORDER | SWP_SHOWWINDOW);
+        SetWindowPos(page->GetSafeHwnd(), nullptr, 0, 0, 699, 396,
+                     SWP_NOZORDER | (shown ? SWP_SHOWWINDOW : 0));
     }
     bool ThumbnailsDone() {
         return PumpUntil([&] { return page->ThumbnailsPending() == 0; });
@@ -288,6 +289,22 @@ TEST_F(WallpaperPage, ARebuildAfterARemovalReusesTheThumbnailsItMadeBefore) {
     ASSERT_EQ(1, Count(IDC_WALLPAPER_PICTURES));
     EXPECT_EQ(0u, page->ThumbnailsPending());
     EXPECT_TRUE(PlacedAt(Thumbnail(0), {0, 0, 120, 67}, 0x0000FA));
+}
+
+TEST_F(WallpaperPage, DecodesNothingUntilTheThumbnailsComeIntoView) {
+    Picture(L"1.bmp", 480, 270, {250, 0, 0});
+    Picture(L"2.bmp", 480, 270, {0, 250, 0});
+    WritePrivateProfileStringW(L"WallpapersFolders", L"0", pictures.Path().c_str(),
+                               SettingsPath().c_str());
+    Open(true, false);
+    PumpUntil([] { return false; }, 1000);
+    EXPECT_EQ(2u, page->ThumbnailsPending()) << "a page out of view decodes nothing";
+    EXPECT_TRUE(PlacedAt(Thumbnail(0), {0, 0, 0, 0}, 0));
+
+    ShowWindow(page->GetSafeHwnd(), SW_SHOW);
+    ASSERT_TRUE(ThumbnailsDone());
+    EXPECT_TRUE(PlacedAt(Thumbnail(0), {0, 0, 120, 67}, 0xFA0000));
+    EXPECT_TRUE(PlacedAt(Thumbnail(1), {0, 0, 120, 67}, 0x00FA00));
 }
 
 TEST_F(WallpaperPage, AfterATimerChangeTheSelectionFollowsTheNewPicture) {
