@@ -1,16 +1,19 @@
 // How the Background Picture page copes with a large folder, for docs/performance.md.
 //   orvane_wine_wallpaper_page FOLDER
+//   orvane_wine_wallpaper_page decode PICTURE [TIMES]
 // Opens the page on a slideshow of FOLDER's pictures, clicks a thumbnail at once and
 // reports: how long the page took to open, when the click was answered (the picture
 // applied), the longest time the window's thread went without taking its messages while
 // the thumbnails arrived, when the last one arrived, and the memory the process holds
 // before, with every thumbnail, and after a rebuild that follows removing one picture.
 // The wallpaper itself is not changed: the page runs on a slideshow whose wallpaper call
-// only records.
+// only records. "decode" times the making of one thumbnail cell as the page's worker
+// makes it, TIMES times (5 unless given).
 #include "app/Options.h"
 #include "app/Translate.h"
 #include "background/DlgTabWallpaper.h"
 #include "background/SlideshowSystem.h"
+#include "background/ThumbnailDecoder.h"
 #include "background/WallpaperSlideshow.h"
 #include "framework/Gdiplus.h"
 #include "resources/ids_slideshow.h"
@@ -74,16 +77,36 @@ double Pump(const std::function<bool()>& done, double& longestStall) {
     }
 }
 
+int MeasureDecode(const wchar_t* picture, int times) {
+    double slowest = 0, total = 0;
+    for (int i = 0; i < times; ++i) {
+        const double start = Now();
+        const bool made = !DecodeThumbnail(picture).empty();
+        const double ms = Now() - start;
+        if (!made) {
+            std::fprintf(stderr, "the picture could not be read\n");
+            return 1;
+        }
+        total += ms;
+        slowest = std::max(slowest, ms);
+    }
+    std::printf("decode: %d times, %.0f ms each on average, slowest %.0f ms\n", times,
+                total / times, slowest);
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: orvane_wine_wallpaper_page FOLDER\n");
+    if (argc < 2 || (wcscmp(argv[1], L"decode") == 0 && argc < 3)) {
+        std::fprintf(stderr, "usage: orvane_wine_wallpaper_page FOLDER | decode PICTURE [TIMES]\n");
         return 2;
     }
     INITCOMMONCONTROLSEX controls = {sizeof controls, 0xFF};
     InitCommonControlsEx(&controls);
     GdiplusSession gdiplus;
+    if (wcscmp(argv[1], L"decode") == 0)
+        return MeasureDecode(argv[2], argc > 3 ? _wtoi(argv[3]) : 5);
 
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);

@@ -28,5 +28,7 @@ echo "$count pictures, $(du -sh "$pictures" | cut -f1), $(identify -format '%wx%
 
 "$root/tools/wine-env" start "$state" "$(windows_tree_loader "$tree")" >/dev/null
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
-"$root/tools/wine-run" "$state" "$tree/benchmarks/orvane_wine_wallpaper_page.exe" "Z:${pictures//\//\\}"
+bench="$tree/benchmarks/orvane_wine_wallpaper_page.exe"
+"$root/tools/wine-run" "$state" "$bench" decode "Z:${pictures//\//\\}\\picture0001.jpg"
+"$root/tools/wine-run" "$state" "$bench" "Z:${pictures//\//\\}"
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
