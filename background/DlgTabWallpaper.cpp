@@ -347,11 +347,9 @@ void CDlgTabWallpaper::RequestVisibleThumbnails() {
         return;
     m_firstVisible = low;
     std::vector<std::wstring> visible;
-    const std::vector<std::wstring>& playlist = m_slideshow.Playlist();
     for (int item = low; item < count && boundsOf(item).top < client.bottom; ++item)
-        if (!m_shown[static_cast<std::size_t>(item)] &&
-            static_cast<std::size_t>(item) < playlist.size())
-            visible.push_back(playlist[static_cast<std::size_t>(item)]);
+        if (!m_shown[static_cast<std::size_t>(item)])
+            visible.push_back(m_listed[static_cast<std::size_t>(item)]);
     m_loader->Request(visible);
 }
 
