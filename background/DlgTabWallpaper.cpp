@@ -121,19 +121,9 @@ BOOL CDlgTabWallpaper::OnInitDialog() {
     SendMessageW(Item(IDC_WALLPAPER_FOLDERS), LVM_INSERTCOLUMNW, 0,
                  reinterpret_cast<LPARAM>(&column));
 
-    // The cell every thumbnail passes through on its way into the image list: a
-    // top-down 24-bit DIB and an all-opaque mask.
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = kThumbnailWidth;
-    info.bmiHeader.biHeight = -kThumbnailHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    void* bits = nullptr;
-    m_cell.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    m_cellBits = static_cast<std::uint8_t*>(bits);
-    const std::vector<std::uint8_t> opaque(((kThumbnailWidth + 15) / 16) * 2 * kThumbnailHeight, 0);
-    m_cellMask.reset(CreateBitmap(kThumbnailWidth, kThumbnailHeight, 1, 1, opaque.data()));
+    m_cell = std::make_unique<Cell>();
+    EnsureImages(ThumbnailSlots::kBlack + 1);
+    PutImage(ThumbnailSlots::kBlack, ThumbnailPixels());
 
     const HWND window = m_hWnd;
     m_loader = std::make_unique<ThumbnailLoader>(
@@ -224,42 +214,36 @@ void CDlgTabWallpaper::RefreshPictures() {
     // Pictures asked for by the old list wait no more; those already made are kept.
     m_loader->Cancel();
     m_held.clear();
-    for (auto& [path, pixels] : m_loader->TakeFinished())
-        m_cache.Put(path, std::move(pixels));
-    ImageList_RemoveAll(m_images);
+    TakeThumbnails();
     SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
     m_itemOfPath.clear();
     m_listed = playlist;
-    m_cache.KeepOnly(playlist);
-    m_shown.assign(playlist.size(), false);
+    m_slots.KeepOnly(playlist);
     m_waiting = 0;
     m_firstVisible = -1;
 
-    if (!playlist.empty()) {
-        ImageList_SetImageCount(m_images, static_cast<UINT>(playlist.size()));
-        std::vector<std::wstring> missing;
-        for (std::size_t i = 0; i < playlist.size(); ++i) {
-            const std::wstring& path = playlist[i];
-            const int index = static_cast<int>(i);
-            const ThumbnailPixels* cached = m_cache.Find(path);
-            ShowCell(index, cached);
-            m_shown[i] = cached != nullptr;
-            if (!cached) {
-                missing.push_back(path);
-                ++m_waiting;
-            }
-            m_itemOfPath.emplace(path, index);
-
-            LVITEMW item = {};
-            item.mask = LVIF_TEXT | LVIF_IMAGE;
-            item.iItem = index;
-            item.pszText = const_cast<wchar_t*>(path.c_str());
-            item.iImage = index;
-            SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    std::vector<std::wstring> missing;
+    for (std::size_t i = 0; i < playlist.size(); ++i) {
+        const std::wstring& path = playlist[i];
+        const int index = static_cast<int>(i);
+        if (!m_slots.Made(path)) {
+            missing.push_back(path);
+            ++m_waiting;
         }
-        SelectCurrent();
-        m_held = std::move(missing);
+        m_itemOfPath.emplace(path, index);
+
+        LVITEMW item = {};
+        item.mask = LVIF_TEXT | LVIF_IMAGE;
+        item.iItem = index;
+        item.pszText = const_cast<wchar_t*>(path.c_str());
+        item.iImage = m_slots.ImageOf(path);
+        SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
     }
+    SelectCurrent();
+    m_held = std::move(missing);
+    // Room for every picture's own image at once: the list grows one image at a time
+    // otherwise, copying all it holds each time.
+    EnsureImages(m_slots.Count() + static_cast<int>(m_held.size()));
 
     SendMessageW(list, LVM_SCROLL, origin.x, origin.y);
     m_rebuilding = false;
@@ -291,30 +275,58 @@ void CDlgTabWallpaper::SelectCurrent() {
         }
 }
 
-void CDlgTabWallpaper::ShowCell(int item, const ThumbnailPixels* pixels) {
-    if (!m_cellBits)
+CDlgTabWallpaper::Cell::Cell() {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = kThumbnailWidth;
+    info.bmiHeader.biHeight = -kThumbnailHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    void* pixels = nullptr;
+    bitmap.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
+    bits = static_cast<std::uint8_t*>(pixels);
+    const std::vector<std::uint8_t> opaque((kThumbnailWidth + 15) / 16 * 2 * kThumbnailHeight, 0);
+    mask.reset(CreateBitmap(kThumbnailWidth, kThumbnailHeight, 1, 1, opaque.data()));
+}
+
+void CDlgTabWallpaper::EnsureImages(int count) {
+    if (ImageList_GetImageCount(m_images) < count)
+        ImageList_SetImageCount(m_images, static_cast<UINT>(count));
+}
+
+void CDlgTabWallpaper::PutImage(int image, const ThumbnailPixels& pixels) {
+    if (!m_cell->bits)
         return;
-    if (pixels && pixels->size() == kThumbnailBytes)
-        std::memcpy(m_cellBits, pixels->data(), kThumbnailBytes);
+    if (pixels.size() == kThumbnailBytes)
+        std::memcpy(m_cell->bits, pixels.data(), kThumbnailBytes);
     else
-        std::memset(m_cellBits, 0, kThumbnailBytes); // not made yet, or unreadable: black
+        std::memset(m_cell->bits, 0, kThumbnailBytes);
     GdiFlush();
-    ImageList_Replace(m_images, item, static_cast<HBITMAP>(m_cell.get()),
-                      static_cast<HBITMAP>(m_cellMask.get()));
+    ImageList_Replace(m_images, image, static_cast<HBITMAP>(m_cell->bitmap.get()),
+                      static_cast<HBITMAP>(m_cell->mask.get()));
 }
 
 void CDlgTabWallpaper::TakeThumbnails() {
     HWND list = Item(IDC_WALLPAPER_PICTURES);
     for (auto& [path, pixels] : m_loader->TakeFinished()) {
         const auto item = m_itemOfPath.find(path);
-        if (item != m_itemOfPath.end() && !m_shown[static_cast<std::size_t>(item->second)]) {
-            ShowCell(item->second, &pixels);
-            m_shown[static_cast<std::size_t>(item->second)] = true;
-            --m_waiting;
-            SendMessageW(list, LVM_REDRAWITEMS, item->second, item->second);
+        // A picture the list no longer holds was asked for by an earlier one.
+        if (item == m_itemOfPath.end() || m_slots.Made(path))
+            continue;
+        const int image = m_slots.Place(path, pixels.size() != kThumbnailBytes);
+        if (image != ThumbnailSlots::kBlack) {
+            EnsureImages(image + 1);
+            PutImage(image, pixels);
         }
-        // Also a picture the list no longer holds: it may come back with the next rebuild.
-        m_cache.Put(path, std::move(pixels));
+        LVITEMW change = {};
+        change.mask = LVIF_IMAGE;
+        change.iItem = item->second;
+        change.iImage = image;
+        m_ownChange = true;
+        SendMessageW(list, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&change));
+        m_ownChange = false;
+        SendMessageW(list, LVM_REDRAWITEMS, item->second, item->second);
+        --m_waiting;
     }
     if (m_waiting == 0)
         KillTimer(m_hWnd, kVisibleTimer);
@@ -322,7 +334,7 @@ void CDlgTabWallpaper::TakeThumbnails() {
 
 void CDlgTabWallpaper::RequestVisibleThumbnails() {
     HWND list = Item(IDC_WALLPAPER_PICTURES);
-    const int count = static_cast<int>(m_shown.size());
+    const int count = static_cast<int>(m_listed.size());
     if (count == 0)
         return;
     RECT client;
@@ -348,7 +360,7 @@ void CDlgTabWallpaper::RequestVisibleThumbnails() {
     m_firstVisible = low;
     std::vector<std::wstring> visible;
     for (int item = low; item < count && boundsOf(item).top < client.bottom; ++item)
-        if (!m_shown[static_cast<std::size_t>(item)])
+        if (!m_slots.Made(m_listed[static_cast<std::size_t>(item)]))
             visible.push_back(m_listed[static_cast<std::size_t>(item)]);
     m_loader->Request(visible);
 }
@@ -382,13 +394,12 @@ std::vector<int> CDlgTabWallpaper::SelectedRows(int listId) const {
 
 void CDlgTabWallpaper::ClearSelection(int listId) {
     HWND list = Item(listId);
-    // The other list's notifications about this are no choice of the user's.
-    m_clearing = true;
+    m_ownChange = true;
     SendMessageW(list, LVM_SETSELECTIONMARK, 0, -1);
     LVITEMW state = {};
     state.stateMask = LVIS_SELECTED;
     SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
-    m_clearing = false;
+    m_ownChange = false;
 }
 
 void CDlgTabWallpaper::OnPictureChanged(const NMLISTVIEW& change) {
@@ -406,7 +417,9 @@ void CDlgTabWallpaper::OnFolderChanged() {
 }
 
 bool CDlgTabWallpaper::OnNotify(NMHDR* header, LRESULT&) {
-    if (header->code == LVN_ITEMCHANGED && !m_clearing) {
+    // Only selection changes count: a thumbnail arriving changes its item's image.
+    if (header->code == LVN_ITEMCHANGED && !m_ownChange &&
+        (reinterpret_cast<const NMLISTVIEW*>(header)->uChanged & LVIF_STATE)) {
         if (header->idFrom == IDC_WALLPAPER_PICTURES)
             OnPictureChanged(*reinterpret_cast<const NMLISTVIEW*>(header));
         else if (header->idFrom == IDC_WALLPAPER_FOLDERS)

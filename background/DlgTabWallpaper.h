@@ -65,7 +65,8 @@ private:
     void ClearSelection(int listId);
     std::vector<int> SelectedRows(int listId) const;
     void SelectCurrent();
-    void ShowCell(int item, const ThumbnailPixels* pixels);
+    void PutImage(int image, const ThumbnailPixels& pixels);
+    void EnsureImages(int count);
     void TakeThumbnails();
     void RequestHeldThumbnails();
     void RequestVisibleThumbnails();
@@ -78,20 +79,26 @@ private:
     bool m_spanAvailable;
     bool m_initialised = false;
     bool m_rebuilding = false; // the rebuild selects the current picture, not the user
-    bool m_clearing = false;   // one list is clearing the other's selection
+    bool m_ownChange = false;  // the page changes a list itself: no choice of the user's
     // The page and the controls that follow its size, as the template lays them out.
     RECT m_templateClient = {};
     std::vector<RECT> m_templatePlaces;
     HIMAGELIST m_images = nullptr; // owned by the pictures list
     CLinkButton m_findPictures;
     UniqueIcon m_helpIcon;
-    UniqueGdiObject m_cell; // a 120 x 68 DIB section that each thumbnail passes through
-    std::uint8_t* m_cellBits = nullptr;
-    UniqueGdiObject m_cellMask;
-    ThumbnailCache m_cache;
+    // The cell a thumbnail passes through on its way into the image list: a top-down
+    // 24-bit DIB section and an all-opaque mask.
+    struct Cell {
+        Cell();
+        UniqueGdiObject bitmap;
+        UniqueGdiObject mask;
+        std::uint8_t* bits = nullptr;
+    };
+
+    std::unique_ptr<Cell> m_cell;
+    ThumbnailSlots m_slots;
     std::vector<std::wstring> m_listed; // the playlist the list shows
     std::unordered_map<std::wstring, int> m_itemOfPath;
-    std::vector<bool> m_shown;        // per item: its thumbnail is in the image list
     std::size_t m_waiting = 0;        // items without their thumbnail
     std::vector<std::wstring> m_held; // not asked for until the list is first drawn
     int m_firstVisible = -1;          // of the last request for the visible items

@@ -105,26 +105,45 @@ void ThumbnailLoader::Work() {
     }
 }
 
-const ThumbnailPixels* ThumbnailCache::Find(const std::wstring& path) const {
-    const auto found = m_cells.find(path);
-    return found == m_cells.end() ? nullptr : &found->second;
+int ThumbnailSlots::ImageOf(const std::wstring& path) const {
+    const auto found = m_imageOf.find(path);
+    return found == m_imageOf.end() ? kBlack : found->second;
 }
 
-void ThumbnailCache::Put(const std::wstring& path, ThumbnailPixels pixels) {
-    m_cells[path] = std::move(pixels);
+bool ThumbnailSlots::Made(const std::wstring& path) const {
+    return m_imageOf.count(path) != 0;
 }
 
-void ThumbnailCache::KeepOnly(const std::vector<std::wstring>& paths) {
+int ThumbnailSlots::Place(const std::wstring& path, bool black) {
+    const auto known = m_imageOf.find(path);
+    if (known != m_imageOf.end() && known->second != kBlack) {
+        m_free.push_back(known->second); // made again: the old image goes
+        m_imageOf.erase(known);
+    }
+    int image = kBlack;
+    if (!black) {
+        if (!m_free.empty()) {
+            image = m_free.back();
+            m_free.pop_back();
+        } else {
+            image = m_next++;
+        }
+    }
+    m_imageOf[path] = image;
+    return image;
+}
+
+void ThumbnailSlots::KeepOnly(const std::vector<std::wstring>& paths) {
     const std::unordered_set<std::wstring> keep(paths.begin(), paths.end());
-    for (auto cell = m_cells.begin(); cell != m_cells.end();)
-        cell = keep.count(cell->first) ? std::next(cell) : m_cells.erase(cell);
-}
-
-std::size_t ThumbnailCache::Bytes() const {
-    std::size_t bytes = 0;
-    for (const auto& cell : m_cells)
-        bytes += cell.second.capacity() + cell.first.capacity() * sizeof(wchar_t);
-    return bytes;
+    for (auto entry = m_imageOf.begin(); entry != m_imageOf.end();) {
+        if (keep.count(entry->first)) {
+            ++entry;
+            continue;
+        }
+        if (entry->second != kBlack)
+            m_free.push_back(entry->second);
+        entry = m_imageOf.erase(entry);
+    }
 }
 
 } // namespace orvane

@@ -84,18 +84,30 @@ private:
     std::vector<std::thread> m_workers; // started with the first request
 };
 
-// Finished thumbnails by path, so that rebuilding the list decodes only new pictures.
-class ThumbnailCache {
+// Which image of the page's image list shows which picture. The images themselves keep
+// the finished thumbnails, so a rebuilt list takes them over without decoding or
+// copying anything. Image 0 is black: pictures without a thumbnail yet show it, and so
+// do pictures that could not be read.
+class ThumbnailSlots {
 public:
-    const ThumbnailPixels* Find(const std::wstring& path) const;
-    void Put(const std::wstring& path, ThumbnailPixels pixels);
-    // Forgets every picture not in the list.
+    static constexpr int kBlack = 0;
+
+    // The image a picture shows.
+    int ImageOf(const std::wstring& path) const;
+    // Whether the picture's thumbnail is made (one that came out black too).
+    bool Made(const std::wstring& path) const;
+    // Gives a finished thumbnail its image: one freed by a picture no longer listed, or
+    // a new one after the highest (Count grows); kBlack for a black one.
+    int Place(const std::wstring& path, bool black);
+    // Frees the images of every picture not in the list.
     void KeepOnly(const std::vector<std::wstring>& paths);
-    std::size_t Count() const { return m_cells.size(); }
-    std::size_t Bytes() const;
+    // The images the list needs: the highest in use + 1.
+    int Count() const { return m_next; }
 
 private:
-    std::unordered_map<std::wstring, ThumbnailPixels> m_cells;
+    std::unordered_map<std::wstring, int> m_imageOf;
+    std::vector<int> m_free;
+    int m_next = kBlack + 1;
 };
 
 } // namespace orvane

@@ -182,18 +182,29 @@ TEST(ThumbnailLoader, EndsWhileAPictureIsInWorkAndDropsTheRest) {
     EXPECT_EQ(1, decoded.load());
 }
 
-TEST(ThumbnailCache, KeepsOnlyThePicturesStillListed) {
-    ThumbnailCache cache;
-    cache.Put(L"a", CellOf(L"a"));
-    cache.Put(L"b", ThumbnailPixels());
-    cache.Put(L"c", CellOf(L"c"));
-    cache.KeepOnly({L"b", L"c", L"d"});
-    EXPECT_EQ(nullptr, cache.Find(L"a"));
-    ASSERT_NE(nullptr, cache.Find(L"b"));
-    EXPECT_TRUE(cache.Find(L"b")->empty());
-    EXPECT_EQ(CellOf(L"c"), *cache.Find(L"c"));
-    EXPECT_EQ(2u, cache.Count());
-    EXPECT_GE(cache.Bytes(), kThumbnailBytes);
+TEST(ThumbnailSlots, KeepsTheImagesOfListedPicturesAndReusesTheOthers) {
+    ThumbnailSlots slots;
+    EXPECT_FALSE(slots.Made(L"a"));
+    EXPECT_EQ(ThumbnailSlots::kBlack, slots.ImageOf(L"a")) << "black until made";
+    EXPECT_EQ(1, slots.Place(L"a", false));
+    EXPECT_EQ(ThumbnailSlots::kBlack, slots.Place(L"unreadable", true));
+    EXPECT_TRUE(slots.Made(L"unreadable")) << "not asked for again";
+    EXPECT_EQ(2, slots.Place(L"b", false));
+    EXPECT_EQ(3, slots.Place(L"c", false));
+    EXPECT_EQ(4, slots.Count());
+
+    // The list was rebuilt without a and the unreadable one: b and c keep their images.
+    slots.KeepOnly({L"b", L"c", L"d"});
+    EXPECT_FALSE(slots.Made(L"a"));
+    EXPECT_FALSE(slots.Made(L"unreadable"));
+    EXPECT_EQ(2, slots.ImageOf(L"b"));
+    EXPECT_EQ(3, slots.ImageOf(L"c"));
+    EXPECT_EQ(1, slots.Place(L"d", false)) << "a's image is free again";
+    EXPECT_EQ(4, slots.Place(L"e", false));
+    EXPECT_EQ(5, slots.Count());
+    // A picture made again gives up its old image.
+    EXPECT_EQ(ThumbnailSlots::kBlack, slots.Place(L"b", true));
+    EXPECT_EQ(2, slots.Place(L"f", false));
 }
 
 } // namespace

@@ -162,7 +162,12 @@ protected:
         SelectGuard select(dc.get(), bitmap.get());
         auto* pixels = static_cast<std::uint32_t*>(bits);
         std::fill(pixels, pixels + 120 * 68, 0xFF00FFu);
-        ImageList_Draw(images, row, dc.get(), 0, 0, ILD_NORMAL);
+        LVITEMW item = {};
+        item.mask = LVIF_IMAGE;
+        item.iItem = row;
+        SendMessageW(Control(IDC_WALLPAPER_PICTURES), LVM_GETITEMW, 0,
+                     reinterpret_cast<LPARAM>(&item));
+        ImageList_Draw(images, item.iImage, dc.get(), 0, 0, ILD_NORMAL);
         GdiFlush();
         std::vector<std::uint32_t> result(pixels, pixels + 120 * 68);
         for (std::uint32_t& pixel : result)
@@ -289,6 +294,19 @@ TEST_F(WallpaperPage, ARebuildAfterARemovalReusesTheThumbnailsItMadeBefore) {
     ASSERT_EQ(1, Count(IDC_WALLPAPER_PICTURES));
     EXPECT_EQ(0u, page->ThumbnailsPending());
     EXPECT_TRUE(PlacedAt(Thumbnail(0), {0, 0, 120, 67}, 0x0000FA));
+}
+
+TEST_F(WallpaperPage, ThumbnailsArrivingLeaveTheUsersSelectionAlone) {
+    for (const wchar_t* name : {L"1.bmp", L"2.bmp", L"3.bmp"})
+        Picture(name, 640, 360, {90, 90, 90});
+    WritePrivateProfileStringW(L"WallpapersFolders", L"0", pictures.Path().c_str(),
+                               SettingsPath().c_str());
+    Open();
+    ASSERT_EQ(3u, page->ThumbnailsPending());
+    Select(IDC_WALLPAPER_FOLDERS, 0);
+    ASSERT_TRUE(ThumbnailsDone());
+    EXPECT_EQ(std::vector<int>{0}, Selected(IDC_WALLPAPER_FOLDERS));
+    EXPECT_TRUE(IsWindowEnabled(Control(IDC_WALLPAPER_REMOVE)));
 }
 
 TEST_F(WallpaperPage, DecodesNothingUntilTheThumbnailsComeIntoView) {
