@@ -9,6 +9,7 @@
 #include "background/SlideshowSystem.h"
 #include "background/ThumbnailDecoder.h"
 #include "background/WallpaperSlideshow.h"
+#include "framework/IconButtons.h"
 #include "resources/ids_slideshow.h"
 
 #include <commdlg.h>
@@ -16,7 +17,6 @@
 #include <shlobj.h>
 
 #include <algorithm>
-#include <iterator>
 #include <cstring>
 
 namespace orvane {
@@ -24,7 +24,6 @@ namespace {
 
 const wchar_t kIntervalKey[] = L"iWallaperAutoChange";
 const wchar_t kShuffleKey[] = L"fWallaperAutoChangeShuffle";
-constexpr COLORREF kLinkColour = RGB(0, 124, 255);
 constexpr int kButtonIconSize = 14;
 // While thumbnails are outstanding, the page looks this often at what is in view so
 // that the pictures the user scrolled to are made next.
@@ -57,31 +56,6 @@ bool IsWindows10OrLater() {
     return CurrentSystemVersion().major >= 10;
 }
 
-// How the controls follow the page's size, which the main window sets in pixels
-// whatever the dialog font: the right-hand column keeps its distance from the right
-// edge, the link and Help from the bottom, and the thumbnails take what is left.
-struct Anchor {
-    int id;
-    bool right;  // moves with the right edge
-    bool bottom; // moves with the bottom edge
-    bool grow;   // grows with the page instead
-};
-constexpr Anchor kAnchors[] = {
-    {IDC_WALLPAPER_PICTURES, false, false, true},
-    {IDC_WALLPAPER_FOLDERS_LABEL, true, false, false},
-    {IDC_WALLPAPER_FOLDERS, true, false, false},
-    {IDC_WALLPAPER_ADD_FILE, true, false, false},
-    {IDC_WALLPAPER_ADD_FOLDER, true, false, false},
-    {IDC_WALLPAPER_REMOVE, true, false, false},
-    {IDC_WALLPAPER_POSITION_LABEL, true, false, false},
-    {IDC_WALLPAPER_POSITION, true, false, false},
-    {IDC_WALLPAPER_INTERVAL_LABEL, true, false, false},
-    {IDC_WALLPAPER_INTERVAL, true, false, false},
-    {IDC_WALLPAPER_SHUFFLE, true, false, false},
-    {IDC_WALLPAPER_FIND_PICTURES, true, true, false},
-    {IDC_WALLPAPER_HELP, true, true, false},
-};
-
 } // namespace
 
 CDlgTabWallpaper::CDlgTabWallpaper()
@@ -96,18 +70,10 @@ CDlgTabWallpaper::CDlgTabWallpaper(CWallpaperSlideshow& slideshow, COptions& opt
 CDlgTabWallpaper::~CDlgTabWallpaper() = default;
 
 BOOL CDlgTabWallpaper::OnInitDialog() {
-    GetClientRect(m_hWnd, &m_templateClient);
-    m_templatePlaces.clear();
-    for (const Anchor& anchor : kAnchors) {
-        RECT place;
-        GetWindowRect(Item(anchor.id), &place);
-        MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&place), 2);
-        m_templatePlaces.push_back(place);
-    }
-    m_findPictures.Attach(Item(IDC_WALLPAPER_FIND_PICTURES), IDI_PAGE_LINK, kButtonIconSize,
-                          kLinkColour);
-    m_helpIcon = LoadIconSized(IDI_PAGE_HELP, kButtonIconSize);
-    SetButtonIcon(Item(IDC_WALLPAPER_HELP), m_helpIcon.get());
+    m_linkIcon.reset(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
+                                                   MAKEINTRESOURCEW(IDI_PAGE_LINK), IMAGE_ICON,
+                                                   kButtonIconSize, kButtonIconSize, 0)));
+    m_helpIcon = SetButtonIcon(Item(IDC_WALLPAPER_HELP), IDI_PAGE_HELP, kButtonIconSize);
     EnableWindow(Item(IDC_WALLPAPER_REMOVE), FALSE);
 
     m_images = ImageList_Create(kThumbnailWidth, kThumbnailHeight, ILC_COLOR24 | ILC_MASK, 0, 1);
@@ -532,49 +498,38 @@ void CDlgTabWallpaper::OpenAddress(const std::wstring& address) const {
     ShellExecuteW(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
 }
 
-void CDlgTabWallpaper::FollowSize(int width, int height) {
-    const int dx = width - m_templateClient.right, dy = height - m_templateClient.bottom;
-    HDWP moves = BeginDeferWindowPos(static_cast<int>(std::size(kAnchors)));
-    for (const Anchor& anchor : kAnchors) {
-        RECT place = m_templatePlaces[static_cast<std::size_t>(&anchor - kAnchors)];
-        if (anchor.grow) {
-            place.right += dx;
-            place.bottom += dy;
-        }
-        if (anchor.right)
-            OffsetRect(&place, dx, 0);
-        if (anchor.bottom)
-            OffsetRect(&place, 0, dy);
-        if (moves)
-            moves = DeferWindowPos(moves, Item(anchor.id), nullptr, place.left, place.top,
-                                   place.right - place.left, place.bottom - place.top,
-                                   SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    if (moves)
-        EndDeferWindowPos(moves);
-}
-
 INT_PTR CDlgTabWallpaper::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
     switch (message) {
-    case WM_SIZE:
-        if (m_initialised)
-            FollowSize(LOWORD(lParam), HIWORD(lParam));
-        return FALSE;
     case kThumbnailsReady:
         if (m_loader)
             TakeThumbnails();
         handled = true;
         return TRUE;
-    case WM_DRAWITEM:
-        handled = m_findPictures.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        return handled;
-    case WM_SETCURSOR:
-        if (m_findPictures.SetCursor(reinterpret_cast<HWND>(wParam))) {
-            handled = true;
-            SetResult(TRUE);
-            return TRUE;
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item.CtlID != IDC_WALLPAPER_FIND_PICTURES)
+            return FALSE;
+        DrawLinkButton(item, m_linkIcon.get(), kLinkColour);
+        handled = true;
+        return TRUE;
+    }
+    case WM_PRINTCLIENT:
+        // The link button asks for what lies behind it: the plain page.
+        if (lParam & PRF_ERASEBKGND) {
+            RECT client;
+            GetClientRect(m_hWnd, &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
         }
-        return FALSE;
+        handled = true;
+        return TRUE;
+    case WM_SETCURSOR:
+        if (reinterpret_cast<HWND>(wParam) != Item(IDC_WALLPAPER_FIND_PICTURES) ||
+            !IsWindowEnabled(Item(IDC_WALLPAPER_FIND_PICTURES)))
+            return FALSE;
+        SetCursor(LoadCursorW(nullptr, IDC_HAND));
+        handled = true;
+        SetResult(TRUE);
+        return TRUE;
     default:
         return FALSE;
     }

@@ -2,7 +2,6 @@
 
 #include "background/ThumbnailLoader.h"
 #include "framework/Handle.h"
-#include "framework/LinkButton.h"
 #include "framework/Page.h"
 #include "resources/ids_pages.h"
 
@@ -71,7 +70,6 @@ private:
     void RequestHeldThumbnails();
     void RequestVisibleThumbnails();
     void OpenAddress(const std::wstring& address) const;
-    void FollowSize(int width, int height);
 
     CWallpaperSlideshow& m_slideshow;
     COptions& m_options;
@@ -80,11 +78,8 @@ private:
     bool m_initialised = false;
     bool m_rebuilding = false; // the rebuild selects the current picture, not the user
     bool m_ownChange = false;  // the page changes a list itself: no choice of the user's
-    // The page and the controls that follow its size, as the template lays them out.
-    RECT m_templateClient = {};
-    std::vector<RECT> m_templatePlaces;
     HIMAGELIST m_images = nullptr; // owned by the pictures list
-    CLinkButton m_findPictures;
+    UniqueIcon m_linkIcon;
     UniqueIcon m_helpIcon;
     // The cell a thumbnail passes through on its way into the image list: a top-down
     // 24-bit DIB section and an all-opaque mask.
