@@ -70,9 +70,9 @@ CDlgTabWallpaper::CDlgTabWallpaper(CWallpaperSlideshow& slideshow, COptions& opt
 CDlgTabWallpaper::~CDlgTabWallpaper() = default;
 
 BOOL CDlgTabWallpaper::OnInitDialog() {
-    m_linkIcon.reset(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
-                                                   MAKEINTRESOURCEW(IDI_PAGE_LINK), IMAGE_ICON,
-                                                   kButtonIconSize, kButtonIconSize, 0)));
+    m_linkIcon.reset(
+        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PAGE_LINK),
+                                      IMAGE_ICON, kButtonIconSize, kButtonIconSize, 0)));
     m_helpIcon = SetButtonIcon(Item(IDC_WALLPAPER_HELP), IDI_PAGE_HELP, kButtonIconSize);
     EnableWindow(Item(IDC_WALLPAPER_REMOVE), FALSE);
 

@@ -76,8 +76,8 @@ private:
     const CTranslate& m_texts;
     bool m_spanAvailable;
     bool m_initialised = false;
-    bool m_rebuilding = false; // the rebuild selects the current picture, not the user
-    bool m_ownChange = false;  // the page changes a list itself: no choice of the user's
+    bool m_rebuilding = false;     // the rebuild selects the current picture, not the user
+    bool m_ownChange = false;      // the page changes a list itself: no choice of the user's
     HIMAGELIST m_images = nullptr; // owned by the pictures list
     UniqueIcon m_linkIcon;
     UniqueIcon m_helpIcon;

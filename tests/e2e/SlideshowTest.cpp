@@ -124,8 +124,13 @@ protected:
     void Start(int interval) {
         orvane.WriteSettings(pictures.Settings(interval));
         ASSERT_TRUE(orvane.Start());
-        page = PicturePage(orvane.MainWindow());
-        ASSERT_NE(nullptr, page);
+        // The main window exists before its tabs have made their pages, and a page is
+        // shown only once it has made all its controls.
+        const HWND main = orvane.MainWindow();
+        ASSERT_TRUE(WaitFor([&] {
+            page = PicturePage(main);
+            return page && IsWindowVisible(page);
+        }));
     }
     void TearDown() override {
         orvane.Exit();
@@ -138,7 +143,7 @@ protected:
 };
 
 TEST_F(SlideshowPage, EveryTenSecondsTheNextPictureBecomesTheWallpaperInTheChosenPosition) {
-    Start(2);
+    ASSERT_NO_FATAL_FAILURE(Start(2));
     HWND list = GetDlgItem(page, IDC_WALLPAPER_PICTURES);
     ASSERT_EQ(0, SelectedRow(list)) << "the wallpaper in use is the current picture";
 
@@ -177,7 +182,7 @@ TEST(Slideshow, ASignInStartChangesThePictureOnceAndANormalStartLeavesIt) {
 }
 
 TEST_F(SlideshowPage, RemovingAThumbnailAndAFolderUpdatesTheSettingsFileAtOnce) {
-    Start(0);
+    ASSERT_NO_FATAL_FAILURE(Start(0));
     HWND thumbnails = GetDlgItem(page, IDC_WALLPAPER_PICTURES);
     HWND folders = GetDlgItem(page, IDC_WALLPAPER_FOLDERS);
     HWND remove = GetDlgItem(page, IDC_WALLPAPER_REMOVE);
