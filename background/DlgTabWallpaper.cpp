@@ -509,19 +509,12 @@ INT_PTR CDlgTabWallpaper::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, 
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         if (item.CtlID != IDC_WALLPAPER_FIND_PICTURES)
             return FALSE;
+        // The plain page lies behind the link.
+        FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
         DrawLinkButton(item, m_linkIcon.get(), kLinkColour);
         handled = true;
         return TRUE;
     }
-    case WM_PRINTCLIENT:
-        // The link button asks for what lies behind it: the plain page.
-        if (lParam & PRF_ERASEBKGND) {
-            RECT client;
-            GetClientRect(m_hWnd, &client);
-            FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
-        }
-        handled = true;
-        return TRUE;
     case WM_SETCURSOR:
         if (reinterpret_cast<HWND>(wParam) != Item(IDC_WALLPAPER_FIND_PICTURES) ||
             !IsWindowEnabled(Item(IDC_WALLPAPER_FIND_PICTURES)))
