@@ -34,7 +34,8 @@ COrvaneApp& App() {
 }
 
 COrvaneApp::COrvaneApp()
-    : m_backgrounds(
+    : m_slideshow(m_slideshowSystem, m_options),
+      m_backgrounds(
           m_options, [this] { RefreshPages(); },
           [this] {
               ShowMessageBox(m_mainWindow ? m_mainWindow->GetSafeHwnd() : nullptr, Text(kTextError),
@@ -119,7 +120,11 @@ bool COrvaneApp::ClaimSingleInstance() {
 
 // The features below join start-up as they are built; each starts only what its
 // settings ask for.
-void COrvaneApp::StartSlideshow(bool) {}
+void COrvaneApp::StartSlideshow(bool autoStart) {
+    m_slideshowSettings = std::make_unique<SlideshowSettingsFile>(m_settingsPath);
+    m_slideshow.Load(*m_slideshowSettings);
+    m_slideshow.ChangeAtSignIn(autoStart);
+}
 void COrvaneApp::StartCustomObjects() {}
 void COrvaneApp::ApplyTransparencyTweaks() {
     m_transparency.ApplyAtStartUp();

@@ -4,6 +4,8 @@
 #include "app/Options.h"
 #include "app/Translate.h"
 #include "background/Backgrounds.h"
+#include "background/SlideshowSystem.h"
+#include "background/WallpaperSlideshow.h"
 #include "effects/EffectCatalog.h"
 #include "framework/Handle.h"
 #include "personalize/ScreensaverCatalogue.h"
@@ -46,6 +48,7 @@ public:
     const std::wstring& DataFolder() const { return m_dataFolder; }
     const std::wstring& SettingsPath() const { return m_settingsPath; }
     COrvaneDlg* MainWindow() { return m_mainWindow.get(); }
+    CWallpaperSlideshow& Slideshow() { return m_slideshow; }
     // The night-light controller; null only before start-up has built it.
     CNightShift* NightShift();
     // The object of an effect; null only before start-up has built them.
@@ -102,6 +105,9 @@ private:
     std::wstring m_settingsPath;
     COptions m_options;
     CTranslate m_translator;
+    SlideshowSystem m_slideshowSystem;
+    CWallpaperSlideshow m_slideshow;
+    std::unique_ptr<SlideshowSettingsFile> m_slideshowSettings;
     UniqueHandleKernel m_instanceMutex;
     CBackgrounds m_backgrounds;
     CWallpaperVideo* m_videoBackground = nullptr; // owned by m_backgrounds

@@ -189,6 +189,7 @@ void COrvaneDlg::RefreshBackgroundPages() {
     m_web->Refresh();
     m_screensaver->RefreshList();
     m_nightShift->RefreshManualBox();
+    m_wallpaper->RefreshPictures();
 }
 
 bool COrvaneDlg::OnNotify(NMHDR* header, LRESULT& result) {
