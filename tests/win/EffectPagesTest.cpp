@@ -1,6 +1,7 @@
 #include "app/Options.h"
 #include "app/Translate.h"
 #include "effectpages/DlgTabEffects.h"
+#include "effects/DlgEffectFireflies.h"
 #include "effects/EffectFactory.h"
 #include "effects/PendingEffect.h"
 #include "effects/PngResource.h"
@@ -388,7 +389,7 @@ TEST_F(EffectPages, PlacementAndRandomBoxesWriteTheirKeys) {
     EXPECT_TRUE(host.options.GetBool(L"fEffectFirefliesTop"));
     Click(EffectPage::Fireflies, IDC_MULTICOLORED);
     EXPECT_TRUE(host.options.GetBool(L"fEffectFirefliesColorful"));
-    EXPECT_TRUE(EffectOf<CDlgEffectPending>(EffectId::Fireflies).Colourful());
+    EXPECT_TRUE(EffectOf<CDlgEffectFireflies>(EffectId::Fireflies).Simulation().Colourful());
 }
 
 TEST_F(EffectPages, ListsSelectTheStoredValueOrNothingAndPassTheChoiceOn) {
