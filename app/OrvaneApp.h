@@ -6,6 +6,8 @@
 #include "background/Backgrounds.h"
 #include "effects/EffectCatalog.h"
 #include "framework/Handle.h"
+#include "personalize/ScreensaverCatalogue.h"
+#include "tweaks/Transparency.h"
 
 #include <windows.h>
 
@@ -19,6 +21,7 @@ class CDlgEffectOverlay;
 class COrvaneDlg;
 class CWallpaperVideo;
 class CWallpaperWeb;
+class CWallpaperScreensaver;
 class CNightShift;
 class CNightShiftSystem;
 
@@ -59,14 +62,21 @@ public:
     // The background objects; null until start-up (or a test) has built them.
     CWallpaperVideo* VideoBackground() { return m_videoBackground; }
     CWallpaperWeb* WebBackground() { return m_webBackground; }
+    CWallpaperScreensaver* ScreensaverBackground() { return m_screensaverBackground; }
     // Builds the background objects, once.
     void InstallBackgrounds();
+
+    // The installed screen savers, the system's choice and its automatic change.
+    CScreensaverCatalogue& Screensavers() { return m_screensavers; }
 
     // Administrator rights, the elevated restart and the restore point that every tweak
     // asks for before it changes the system (CElevation).
     bool IsUserAdmin() { return m_elevation.IsUserAdmin(); }
     bool RestartAsAdmin() { return m_elevation.RestartAsAdmin(); }
     void EnsureRestorePoint();
+
+    // The transparency and glass effects on the shell's windows.
+    CTransparency& Transparency() { return m_transparency; }
 
     // The busy-state monitor's state.
     bool MonitorRunning() const { return m_monitorRunning; }
@@ -85,6 +95,7 @@ private:
     void ApplyTransparencyTweaks();
     void StartBusyMonitor();
     void ShutDown();
+    void RefreshPages();
 
     std::wstring m_programFolder;
     std::wstring m_dataFolder;
@@ -95,6 +106,8 @@ private:
     CBackgrounds m_backgrounds;
     CWallpaperVideo* m_videoBackground = nullptr; // owned by m_backgrounds
     CWallpaperWeb* m_webBackground = nullptr;
+    CWallpaperScreensaver* m_screensaverBackground = nullptr;
+    CScreensaverCatalogue m_screensavers;
     std::unique_ptr<CNightShiftSystem> m_nightShift;
     std::array<std::unique_ptr<CDlgEffectOverlay>, kEffectCount> m_effects;
     UINT_PTR m_monitorTimer = 0;
@@ -103,6 +116,7 @@ private:
     std::unique_ptr<COrvaneDlg> m_mainWindow;
     CElevationSystem m_elevationSystem;
     CElevation m_elevation;
+    CTransparency m_transparency;
 };
 
 // The one application object.
