@@ -26,6 +26,7 @@ public:
     // The page's label update; called at once when the engine is known already, and by
     // every start. An empty callback unregisters it.
     void SetEngineNameCallback(EngineNameCallback callback);
+    // The engine of the running background; empty while none runs.
     const std::wstring& EngineName() const { return m_engineName; }
     bool WebViewInUse() const;
 
@@ -35,7 +36,7 @@ public:
     // otherwise it goes back behind the icons.
     void SetInteractive(bool interactive);
 
-    // The loader library to use; a test names a missing one.
+    // The loader library beside the program; a test names a missing one.
     void SetLoaderName(std::wstring name) { m_loaderName = std::move(name); }
 
     static const wchar_t kEdge[];
@@ -49,6 +50,7 @@ public:
 
 protected:
     void StartContent() override;
+    void StopContent() override;
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
 private:

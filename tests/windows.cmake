@@ -29,10 +29,10 @@ function(orvane_wine_tests target prefix)
                        SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]")
 endfunction()
 
-add_library(orvane_test_support STATIC support/DesktopShellFixture.cpp support/ProcessCounters.cpp
-            support/TempFolder.cpp)
+add_library(orvane_test_support STATIC support/DesktopShellFixture.cpp support/MjpegAvi.cpp
+            support/ProcessCounters.cpp support/TempFolder.cpp)
 target_include_directories(orvane_test_support PUBLIC support ${CMAKE_SOURCE_DIR})
-target_link_libraries(orvane_test_support PUBLIC shell32)
+target_link_libraries(orvane_test_support PUBLIC shell32 gdiplus ole32)
 
 # Fixtures beside the test programs: a stand-in for the shell's desktop windows.
 add_executable(orvane_desktop_shell WIN32 fixtures/DesktopShell.cpp)
@@ -55,7 +55,7 @@ file(GLOB ORVANE_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/e2e/*.cpp
 add_executable(orvane_e2e_tests ${ORVANE_E2E_TESTS})
 target_link_libraries(orvane_e2e_tests PRIVATE orvane_portable orvane_test_support gtest gtest_main
                       user32 advapi32 shlwapi shell32 comctl32)
-add_dependencies(orvane_e2e_tests dist)
+add_dependencies(orvane_e2e_tests dist orvane_desktop_shell)
 orvane_wine_tests(orvane_e2e_tests "e2e.")
 
 # The program must run on a bare Windows: no runtime DLLs beside it.
