@@ -243,8 +243,13 @@ bool CWallpaperWeb::StartWebView() {
     // used when it lies beside the program (the SDK's x86 copy for the 32-bit program).
     // Only that folder is searched, never the current folder or the path, so that no
     // other DLL of that name is loaded. Without it the WebBrowser control shows the page.
-    if (!m_loader)
+    if (!m_loader) {
+        // A damaged file or one of the other architecture fails quietly.
+        DWORD previousMode = 0;
+        SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previousMode);
         m_loader = LoadLibraryW((ProgramFolder() + L"\\" + m_loaderName).c_str());
+        SetThreadErrorMode(previousMode, nullptr);
+    }
     const auto create = GetProcedure<CreateEnvironmentFunction>(
         m_loader, "CreateCoreWebView2EnvironmentWithOptions");
     if (!create)

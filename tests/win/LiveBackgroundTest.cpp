@@ -152,6 +152,7 @@ protected:
 
     const wchar_t* (*log)() = nullptr;
     void (*clear)() = nullptr;
+    test::TempFolder folder;
 };
 
 TEST_F(WebBackground, WebViewGetsTheNormalisedAddressTheBoundsAndTheSettings) {
@@ -238,6 +239,37 @@ TEST_F(WebBackground, AMissingLoaderOrAFailureAfterTheStartFallsBackToTheBrowser
         EXPECT_EQ(L"Internet Explorer", web.EngineName());
         EXPECT_TRUE(Lines().empty());
         web.Stop();
+    }
+    {
+        // A loader only in the current folder is not taken: only the program's own
+        // folder is searched.
+        wchar_t program[MAX_PATH], saved[MAX_PATH];
+        GetModuleFileNameW(nullptr, program, MAX_PATH);
+        std::wstring fixture = program;
+        fixture = fixture.substr(0, fixture.rfind(L'\\')) + L"\\WebView2Loader.dll";
+        ASSERT_TRUE(CopyFileW(fixture.c_str(), (folder / L"StrayLoader.dll").c_str(), FALSE));
+        GetCurrentDirectoryW(MAX_PATH, saved);
+        ASSERT_TRUE(SetCurrentDirectoryW(folder.Path().c_str()));
+        CWallpaperWeb web(options, L"C:\\Data");
+        web.SetLoaderName(L"StrayLoader.dll");
+        ASSERT_TRUE(web.Start());
+        SetCurrentDirectoryW(saved);
+        EXPECT_EQ(L"Internet Explorer", web.EngineName());
+        EXPECT_EQ(nullptr, GetModuleHandleW(L"StrayLoader.dll"));
+        web.Stop();
+
+        // A damaged loader beside the program gives the browser control, with no word.
+        const std::wstring damaged =
+            fixture.substr(0, fixture.rfind(L'\\')) + L"\\DamagedLoader.dll";
+        ASSERT_TRUE(test::WriteBytes(damaged, "MZ this is not a library"));
+        test::DialogWatcher watcher(
+            [](const test::SeenDialog& box) { test::PressButton(box.window, IDOK); });
+        web.SetLoaderName(L"DamagedLoader.dll");
+        ASSERT_TRUE(web.Start());
+        EXPECT_EQ(L"Internet Explorer", web.EngineName());
+        EXPECT_TRUE(watcher.Seen().empty());
+        web.Stop();
+        DeleteFileW(damaged.c_str());
     }
     for (const wchar_t* mode : {L"environment-fails", L"controller-fails"}) {
         SetMode(mode);
