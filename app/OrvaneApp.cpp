@@ -10,6 +10,7 @@
 #include "framework/MessageBox.h"
 #include "framework/Paths.h"
 #include "framework/Random.h"
+#include "nightlight/NightShiftSystem.h"
 
 #include <commctrl.h>
 #include <ole2.h>
@@ -105,12 +106,33 @@ bool COrvaneApp::ClaimSingleInstance() {
 
 // The features below join start-up as they are built; each starts only what its
 // settings ask for.
-void COrvaneApp::StartNightLight() {}
 void COrvaneApp::StartSlideshow(bool) {}
 void COrvaneApp::StartScreenSaverChange() {}
 void COrvaneApp::ApplyCursorTheme() {}
 void COrvaneApp::StartCustomObjects() {}
 void COrvaneApp::ApplyTransparencyTweaks() {}
+
+CNightShift* COrvaneApp::NightShift() {
+    return m_nightShift ? &m_nightShift->Controller() : nullptr;
+}
+
+// Nothing reaches the display here: the schedule's first tick, a second from now, or
+// the Night Light page does that.
+void COrvaneApp::StartNightLight() {
+    m_nightShift = std::make_unique<CNightShiftSystem>(m_options);
+    m_nightShift->SetActiveChangedHandler([this] {
+        if (m_mainWindow && m_mainWindow->GetSafeHwnd())
+            m_mainWindow->RefreshBackgroundPages();
+    });
+    CNightShift& light = m_nightShift->Controller();
+    light.SetTemperature(m_options.GetInt(L"iNightShiftColourTemperature"));
+    light.SetStartTime(m_options.GetInt(L"iNightShiftTimeFromHour"),
+                       m_options.GetInt(L"iNightShiftTimeFromMinute"));
+    light.SetEndTime(m_options.GetInt(L"iNightShiftTimeToHour"),
+                     m_options.GetInt(L"iNightShiftTimeToMinute"));
+    light.SetTransition(m_options.GetInt(L"iNightShiftTransitionPhase"));
+    light.UpdateSchedule();
+}
 
 void COrvaneApp::InstallBackgrounds() {
     if (m_videoBackground)
@@ -150,6 +172,8 @@ void COrvaneApp::ShutDown() {
     m_videoBackground = nullptr;
     m_webBackground = nullptr;
     m_backgrounds.ReleaseAll();
+    if (CNightShift* light = NightShift())
+        light->SwitchOff();
     if (m_monitorTimer)
         KillTimer(nullptr, m_monitorTimer);
 }

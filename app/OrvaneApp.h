@@ -19,6 +19,8 @@ class CDlgEffectOverlay;
 class COrvaneDlg;
 class CWallpaperVideo;
 class CWallpaperWeb;
+class CNightShift;
+class CNightShiftSystem;
 
 // The application object: owns every feature object for the life of the process and
 // runs start-up, the main window and shut-down.
@@ -41,6 +43,8 @@ public:
     const std::wstring& DataFolder() const { return m_dataFolder; }
     const std::wstring& SettingsPath() const { return m_settingsPath; }
     COrvaneDlg* MainWindow() { return m_mainWindow.get(); }
+    // The night-light controller; null only before start-up has built it.
+    CNightShift* NightShift();
     // The object of an effect; null only before start-up has built them.
     CDlgEffectOverlay* Effect(EffectId id) { return m_effects[static_cast<std::size_t>(id)].get(); }
 
@@ -91,6 +95,7 @@ private:
     CBackgrounds m_backgrounds;
     CWallpaperVideo* m_videoBackground = nullptr; // owned by m_backgrounds
     CWallpaperWeb* m_webBackground = nullptr;
+    std::unique_ptr<CNightShiftSystem> m_nightShift;
     std::array<std::unique_ptr<CDlgEffectOverlay>, kEffectCount> m_effects;
     UINT_PTR m_monitorTimer = 0;
     bool m_monitorRunning = true;

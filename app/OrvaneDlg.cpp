@@ -11,6 +11,7 @@
 #include "effectpages/DlgTabEffects.h"
 #include "effects/PngResource.h"
 #include "nightlight/DlgTabNightShift.h"
+#include "nightlight/NightShift.h"
 #include "personalize/DlgTabCursor.h"
 #include "personalize/DlgTabLogon.h"
 #include "personalize/DlgTabScreensaver.h"
@@ -185,6 +186,7 @@ void COrvaneDlg::RefreshBackgroundPages() {
     // they are built.
     m_video->Refresh();
     m_web->Refresh();
+    m_nightShift->RefreshManualBox();
 }
 
 bool COrvaneDlg::OnNotify(NMHDR* header, LRESULT& result) {
@@ -239,8 +241,9 @@ void COrvaneDlg::Open() {
 }
 
 void COrvaneDlg::Exit() {
-    // Restoring the night light joins here with its feature.
     App().Backgrounds().StopForExit();
+    if (CNightShift* light = App().NightShift())
+        light->SwitchOff();
     KillTimer(m_hWnd, kTrayTimer);
     m_tray.Remove();
     EndDialog(0);
@@ -327,6 +330,8 @@ INT_PTR COrvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& 
     case WM_ENDSESSION:
         // Signing out ends the process without the shut-down steps: keep the settings.
         App().Options().Save();
+        if (CNightShift* light = App().NightShift())
+            light->SwitchOff();
         return FALSE;
     case WM_QUERYDRAGICON:
         handled = true;

@@ -30,9 +30,10 @@ function(orvane_wine_tests target prefix)
 endfunction()
 
 add_library(orvane_test_support STATIC support/DesktopShellFixture.cpp support/MjpegAvi.cpp
-            support/ProcessCounters.cpp support/TempFolder.cpp)
+            support/ProcessCounters.cpp support/TempFolder.cpp support/Screenshot.cpp
+            support/TreeView.cpp)
 target_include_directories(orvane_test_support PUBLIC support ${CMAKE_SOURCE_DIR})
-target_link_libraries(orvane_test_support PUBLIC shell32 gdiplus ole32)
+target_link_libraries(orvane_test_support PUBLIC shell32 gdiplus ole32 gdi32 comctl32)
 
 # Fixtures beside the test programs: a stand-in for the shell's desktop windows.
 add_executable(orvane_desktop_shell WIN32 fixtures/DesktopShell.cpp)
@@ -50,6 +51,12 @@ target_link_libraries(orvane_win_tests PRIVATE orvane_win orvane_resources orvan
                       gtest gtest_main)
 add_dependencies(orvane_win_tests dist orvane_desktop_shell orvane_webview2_fixture)
 orvane_wine_tests(orvane_win_tests "win.")
+
+# Plays PowerShell for the script runner's tests, which install it into the prefix from
+# beside the test program.
+add_executable(fake_powershell fixtures/FakePowerShell.cpp)
+target_link_options(fake_powershell PRIVATE -municode)
+add_dependencies(orvane_win_tests fake_powershell)
 
 file(GLOB ORVANE_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/e2e/*.cpp)
 add_executable(orvane_e2e_tests ${ORVANE_E2E_TESTS})

@@ -117,7 +117,13 @@ TEST(MainWindow, ShowsTheTabsOfTheSystem) {
         HWND main = orvane.MainWindow();
         ASSERT_NE(nullptr, main);
         HWND tabs = GetDlgItem(main, IDC_MAIN_TABS);
-        ASSERT_EQ(c.tabs, static_cast<std::size_t>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0)));
+        // The tabs are inserted while the window initialises, one page at a time.
+        const auto tabCount = [&] {
+            return static_cast<std::size_t>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
+        };
+        WaitFor([&] { return tabCount() >= c.tabs; });
+        Sleep(500);
+        ASSERT_EQ(c.tabs, tabCount());
 
         HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE,
                                      FALSE, orvane.Id());
