@@ -15,7 +15,10 @@ class COptions;
 
 // The web background: a web page behind the icons, shown by the WebView2 runtime when
 // one can be started, else by the WebBrowser control of the window's template (control
-// 1019). The engine is chosen anew at every start.
+// 1019). The engine is chosen anew at every start. The WebBrowser control's navigation
+// events (BeforeNavigate2, DocumentComplete) are not listened to: the background lets
+// every navigation through and never waits for a document, which a control without a
+// rendering engine never completes.
 class CWallpaperWeb : public CDesktopBackground {
 public:
     // userDataFolder: where WebView2 keeps its profile (the program's settings folder).

@@ -99,6 +99,14 @@ protected:
             ASSERT_NE(L"MCI Error", WindowText(dialog)) << Narrow(MessageBoxText(dialog));
         videoWindow = BackgroundWindows(orvane.Id()).front();
         ASSERT_TRUE(IsVideo(videoWindow));
+        // The device plays into a window of its own inside the background.
+        EXPECT_TRUE(WaitFor([&] {
+            for (HWND child = GetWindow(videoWindow, GW_CHILD); child;
+                 child = GetWindow(child, GW_HWNDNEXT))
+                if (GetDlgCtrlID(child) != IDC_WALLPAPER_PLAYER)
+                    return true;
+            return false;
+        }));
         // Before Windows 8 (Wine's default) "Progman" hosts, afterwards the WorkerW.
         host = GetParent(videoWindow);
         ASSERT_TRUE(host == shell.Progman() || host == shell.WallpaperWorker());
@@ -144,8 +152,9 @@ TEST_F(BackgroundSwitch, EnablingTheWebPageStopsTheVideoAndExitKeepsOnlyTheWebKe
     EXPECT_FALSE(IsWindow(videoWindow));
     const HWND web = BackgroundWindows(orvane.Id()).front();
     EXPECT_EQ(host, GetParent(web));
-    EXPECT_TRUE(IsWindowVisible(web));
-    EXPECT_FALSE(Checked(videoPage)) << "the video page follows the switch";
+    // Found as soon as it is made; it shows once its page has started.
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(web) != FALSE; }));
+    EXPECT_TRUE(WaitFor([&] { return !Checked(videoPage); })) << "the video page follows";
     EXPECT_TRUE(Checked(webPage));
     // No WebView2 loader lies beside the program: the WebBrowser control shows the page,
     // and the page says so.
@@ -183,6 +192,44 @@ TEST_F(BackgroundSwitch, WithoutAHostTheWebPageSaysErrorOnceAndTheVideoPlaysOn) 
     ExitAndWait();
     EXPECT_EQ(L"0", Stored(orvane, L"fWallaperWebEnable"));
     EXPECT_EQ(L"1", Stored(orvane, L"fWallaperVideoEnable"));
+}
+
+// Windows 11 24H2 keeps the icons and the wallpaper as children of "Progman"; Explorer
+// may restart at any time and take the background with its windows.
+TEST(BackgroundHost, OnTheProgmanLayoutItSitsUnderTheIconsAndComesBackAfterAShellRestart) {
+    DesktopShellFixture shell{ShellLayout::Progman24H2};
+    ASSERT_TRUE(shell.Ready());
+    OrvaneProcess orvane;
+    orvane.WriteSettings(L"[Settings]\r\nfAutoRun=0\r\nfWallaperWebEnable=1\r\n");
+    ASSERT_TRUE(orvane.Start());
+    ASSERT_NE(nullptr, orvane.MainWindow());
+
+    const auto placedUnderTheIcons = [&] {
+        const auto windows = BackgroundWindows(orvane.Id());
+        if (windows.size() != 1)
+            return false;
+        const HWND web = windows.front();
+        return IsWeb(web) && GetParent(web) == shell.Progman() && IsWindowVisible(web) &&
+               GetWindow(web, GW_HWNDPREV) == shell.IconsView() &&
+               GetWindow(web, GW_HWNDNEXT) == shell.WallpaperWorker();
+    };
+    ASSERT_TRUE(WaitFor(placedUnderTheIcons)) << BackgroundWindows(orvane.Id()).size();
+    RECT work = {}, placed = {};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(BackgroundWindows(orvane.Id()).front(), &placed);
+    EXPECT_EQ(work.left, placed.left);
+    EXPECT_EQ(work.top, placed.top);
+    EXPECT_EQ(work.right - work.left, placed.right - placed.left);
+    EXPECT_EQ(work.bottom - work.top - 1, placed.bottom - placed.top);
+
+    const HWND oldProgman = shell.Progman();
+    ASSERT_TRUE(shell.Restart());
+    ASSERT_NE(oldProgman, shell.Progman());
+    EXPECT_TRUE(WaitFor(placedUnderTheIcons)) << "the background returns into the new shell";
+
+    orvane.Exit();
+    ASSERT_TRUE(orvane.WaitForExit());
+    EXPECT_EQ(L"1", Stored(orvane, L"fWallaperWebEnable"));
 }
 
 } // namespace
