@@ -24,10 +24,11 @@ mkdir -p "$settings" "$user_folder/Videos"
 printf 'RIFF' >"$user_folder/Videos/Ocean waves.avi"
 video_path="C:\\users\\$(whoami)\\Videos\\Ocean waves.avi"
 
-# Runs Orvane with the settings given (key=value lines), opens the tab of the index
-# given, and captures the window.
+# Runs Orvane with the settings given (key=value lines), opens the tab at the x offset
+# given in the main window (Windows' dialog-font metrics, as the prefix gives them), and
+# captures the window.
 shoot() {
-  local name=$1 tab=$2 keys=$3
+  local name=$1 tab_x=$2 keys=$3
   {
     printf '[Settings]\r\nfAutoRun=0\r\n'
     printf '%s\n' "$keys" | while IFS= read -r line; do printf '%s\r\n' "$line"; done
@@ -40,11 +41,8 @@ shoot() {
     sleep 0.5
   done
   [ -n "$window" ] || { echo "no main window for $name" >&2; exit 1; }
-  sleep 3
-  # Focus the tab control on its first tab, then step right to the one wanted.
-  xdotool mousemove --window "$window" 60 60 click 1
-  sleep 0.5
-  for _ in $(seq "$tab"); do xdotool key Right; sleep 0.15; done
+  sleep ${settle:-3}
+  xdotool mousemove --window "$window" "$tab_x" 63 click 1
   xdotool mousemove --window "$window" 5 300
   sleep 2
   eval "$(xdotool getwindowgeometry --shell "$window")"
@@ -55,13 +53,15 @@ shoot() {
   echo "$out/$name.png"
 }
 
-shoot background-video-page 1 "strWallaperVideoPath=$video_path"
+shoot background-video-page 210 "strWallaperVideoPath=$video_path"
 wine reg add 'HKCU\Control Panel\Desktop' /v UserPreferencesMask /t REG_BINARY \
   /d 9e1e078013000000 /f >/dev/null 2>&1
-shoot background-video-page-blocked 1 "strWallaperVideoPath=$video_path"
+shoot background-video-page-blocked 210 "strWallaperVideoPath=$video_path"
 wine reg add 'HKCU\Control Panel\Desktop' /v UserPreferencesMask /t REG_BINARY \
   /d 9e1e078012000000 /f >/dev/null 2>&1
 
-"$root/tools/wine-run" "$state" "$tree/tests/orvane_desktop_shell.exe" classic &
+# The shell's Windows 11 24H2 layout: its windows exist before the program's and the
+# background's start adds none above the main window.
+"$root/tools/wine-run" "$state" "$tree/tests/orvane_desktop_shell.exe" 24h2 &
 sleep 3
-shoot background-web-page 2 "fWallaperWebEnable=1"
+settle=10 shoot background-web-page 330 "fWallaperWebEnable=1"
