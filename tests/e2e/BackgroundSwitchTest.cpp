@@ -92,7 +92,9 @@ protected:
                              L"iWallaperVideoEngine=1\r\nstrWallaperVideoPath=" +
                              video + L"\r\n");
         ASSERT_TRUE(orvane.Start());
-        main = orvane.MainWindow();
+        // Start-up opens the video (the media framework's first load is slow) before it
+        // makes the main window.
+        main = orvane.MainWindow(40000);
         ASSERT_NE(nullptr, main);
         ASSERT_TRUE(WaitFor([&] { return BackgroundWindows(orvane.Id()).size() == 1; }));
         for (HWND dialog : orvane.Dialogs())
