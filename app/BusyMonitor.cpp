@@ -3,7 +3,9 @@
 // keys are never changed here, so resuming starts whatever the keys ask for by then.
 #include "app/BusySignals.h"
 #include "app/OrvaneApp.h"
+#include "app/OrvaneDlg.h"
 #include "effects/EffectOverlay.h"
+#include "personalize/DlgTabScreensaver.h"
 
 namespace orvane {
 namespace {
@@ -51,6 +53,15 @@ void COrvaneApp::SetFeaturesRunning(bool run, PauseScope scope) {
             if (CDlgEffectOverlay* effect = Effect(keys.id);
                 effect && !effect->Running() && m_options.GetBool(keys.enableKey))
                 effect->StartEffect();
+    }
+
+    // The Screen Saver page's preview runs a screen-saver process of its own.
+    if (m_mainWindow && m_mainWindow->GetSafeHwnd()) {
+        CDlgTabScreensaver& page = m_mainWindow->ScreensaverPage();
+        if (run)
+            page.ResumePreview();
+        else
+            page.PausePreview();
     }
 }
 

@@ -3,6 +3,7 @@
 #include "app/AutoRun.h"
 #include "app/CommandLine.h"
 #include "app/OrvaneDlg.h"
+#include "background/WallpaperScreensaver.h"
 #include "background/WallpaperVideo.h"
 #include "background/WallpaperWeb.h"
 #include "effects/EffectFactory.h"
@@ -39,19 +40,23 @@ COrvaneApp& App() {
 }
 
 COrvaneApp::COrvaneApp()
-    : m_backgrounds(
-          m_options,
-          [this] {
-              if (m_mainWindow && m_mainWindow->GetSafeHwnd())
-                  m_mainWindow->RefreshBackgroundPages();
-          },
+    : m_slideshow(m_slideshowSystem, m_options),
+      m_backgrounds(
+          m_options, [this] { RefreshPages(); },
           [this] {
               ShowMessageBox(m_mainWindow ? m_mainWindow->GetSafeHwnd() : nullptr, Text(kTextError),
                              MB_OK | MB_ICONEXCLAMATION);
           }),
-      m_elevation(m_options, m_translator, m_instanceMutex, kInstanceMutexName, m_elevationSystem) {
+      m_screensavers(m_options, [this] { RefreshPages(); }),
+      m_elevation(m_options, m_translator, m_instanceMutex, kInstanceMutexName, m_elevationSystem),
+      m_transparency(m_options) {
 }
 COrvaneApp::~COrvaneApp() = default;
+
+void COrvaneApp::RefreshPages() {
+    if (m_mainWindow && m_mainWindow->GetSafeHwnd())
+        m_mainWindow->RefreshBackgroundPages();
+}
 
 BOOL COrvaneApp::InitInstance(const std::wstring& arguments) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, 0xFF};
@@ -96,6 +101,11 @@ BOOL COrvaneApp::InitInstance(const std::wstring& arguments) {
         m_mainWindow->DoModal();
 
         ShutDown();
+        // The window's pages and the effects hold pictures and windows: free them while
+        // GDI+ and OLE still run, not in the static destruction after them.
+        m_mainWindow.reset();
+        for (auto& effect : m_effects)
+            effect.reset();
     }
     if (oleReady)
         OleUninitialize();
@@ -119,10 +129,15 @@ bool COrvaneApp::ClaimSingleInstance() {
 
 // The features below join start-up as they are built; each starts only what its
 // settings ask for.
-void COrvaneApp::StartSlideshow(bool) {}
-void COrvaneApp::StartScreenSaverChange() {}
+void COrvaneApp::StartSlideshow(bool autoStart) {
+    m_slideshowSettings = std::make_unique<SlideshowSettingsFile>(m_settingsPath);
+    m_slideshow.Load(*m_slideshowSettings);
+    m_slideshow.ChangeAtSignIn(autoStart);
+}
 void COrvaneApp::StartCustomObjects() {}
-void COrvaneApp::ApplyTransparencyTweaks() {}
+void COrvaneApp::ApplyTransparencyTweaks() {
+    m_transparency.ApplyAtStartUp();
+}
 
 CNightShift* COrvaneApp::NightShift() {
     return m_nightShift ? &m_nightShift->Controller() : nullptr;
@@ -151,10 +166,13 @@ void COrvaneApp::InstallBackgrounds() {
         return;
     auto video = std::make_unique<CWallpaperVideo>(m_options);
     auto web = std::make_unique<CWallpaperWeb>(m_options, m_dataFolder);
+    auto screensaver = std::make_unique<CWallpaperScreensaver>(m_options);
     m_videoBackground = video.get();
     m_webBackground = web.get();
+    m_screensaverBackground = screensaver.get();
     m_backgrounds.Install(BackgroundKind::Video, std::move(video));
     m_backgrounds.Install(BackgroundKind::Web, std::move(web));
+    m_backgrounds.Install(BackgroundKind::Screensaver, std::move(screensaver));
 }
 
 void COrvaneApp::StartBackgrounds() {
@@ -166,6 +184,15 @@ void COrvaneApp::ApplyCursorTheme() {
     const std::wstring theme = m_options.GetString(L"strCursorPath");
     if (!theme.empty())
         orvane::ApplyCursorTheme(theme);
+}
+
+void COrvaneApp::StartScreenSaverChange() {
+    m_screensavers.ReadCurrent();
+    m_screensavers.Build();
+    if (m_options.GetInt(L"iScreenSaverAutoChange") != 0)
+        m_screensavers.StartChangeTimer();
+    else
+        m_screensavers.StopChangeTimer();
 }
 
 void COrvaneApp::StartEffects() {
@@ -192,9 +219,11 @@ void COrvaneApp::ShutDown() {
         orvane::ApplyCursorTheme(std::wstring());
     m_videoBackground = nullptr;
     m_webBackground = nullptr;
+    m_screensaverBackground = nullptr;
     m_backgrounds.ReleaseAll();
     if (CNightShift* light = NightShift())
         light->SwitchOff();
+    m_transparency.UndoAtExit();
     if (m_monitorTimer)
         KillTimer(nullptr, m_monitorTimer);
 }

@@ -1,13 +1,70 @@
 #pragma once
 
+#include "effectpages/EffectControlPage.h"
+#include "effectpages/EffectPageTable.h"
+#include "framework/Gdiplus.h"
 #include "framework/Page.h"
-#include "resources/ids_pages.h"
+
+#include <commctrl.h>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace orvane {
 
-class CDlgTabEffects : public CPage {
+// The "Effects" tab: the tree of the seventeen effects on the left and the selected
+// effect's control page on the right. It owns the control pages, builds them with the
+// tree, and holds the exclusivity rule: unless several effects are allowed
+// ("fAllowMultipleEffects"), switching one effect on switches every other one off.
+class CDlgTabEffects : public CPage, public IEffectPageOwner {
 public:
-    CDlgTabEffects() : CPage(IDD_TAB_EFFECTS) {}
+    // The program's own services unless a test gives others.
+    explicit CDlgTabEffects(IEffectPageHost& host = ProgramEffectPageHost());
+    ~CDlgTabEffects() override;
+
+    // After a change of language: the tree and every control page are built again.
+    void ApplyTexts() override { BuildEffectsTree(); }
+    // (Re)builds the tree and the control pages, which read the effects' settings anew.
+    // Nothing is started or stopped, and no item is selected afterwards.
+    void BuildEffectsTree();
+
+    IEffectPageHost& Host() override { return m_host; }
+    // Switches off, through their pages, every effect whose enable key is set, in the
+    // effects' order; the custom objects too unless keepCustomObjects. A page calls it
+    // when its Enable box has just been ticked, before it starts its own effect.
+    void TurnOffOtherEffects(bool keepCustomObjects) override;
+
+    // The page of an entry; null before the tree is built.
+    CEffectControlPage* PageOf(EffectPage page) const {
+        return m_pageOf[static_cast<std::size_t>(page)];
+    }
+    bool PageShown() const { return m_pageShown; }
+
+protected:
+    BOOL OnInitDialog() override;
+    bool OnNotify(NMHDR* header, LRESULT& result) override;
+    bool OnPaint() override;
+    void OnDestroy() override;
+
+private:
+    struct Entry {
+        std::wstring name;
+        HTREEITEM item = nullptr;
+        std::unique_ptr<CEffectControlPage> page;
+    };
+
+    void DestroyPages();
+    void OnSelectionChanged(HTREEITEM oldItem, HTREEITEM newItem);
+    Entry* EntryOf(HTREEITEM item);
+
+    IEffectPageHost& m_host;
+    std::vector<Entry> m_entries; // in tree order
+    std::array<CEffectControlPage*, kEffectPageCount> m_pageOf = {};
+    bool m_pageShown = false; // the introduction picture shows until the first selection
+    bool m_building = false;
+    std::unique_ptr<Gdiplus::Bitmap> m_intro;
 };
 
 } // namespace orvane

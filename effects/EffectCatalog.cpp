@@ -1,5 +1,7 @@
 #include "effects/EffectCatalog.h"
 
+#include <algorithm>
+
 namespace orvane {
 namespace {
 
@@ -106,6 +108,39 @@ const SpriteEffectKind& LeavesInTheWindKind() {
                                        L"iEffectLeavesInTheWindDensity",
                                        L"iEffectLeavesInTheWindWind"};
     return kind;
+}
+
+int DensityTargetCount(EffectId id, int density, int width, int height) {
+    density = std::clamp(density, 1, 9);
+    switch (id) {
+    case EffectId::Balloons:
+    case EffectId::Dandelions:
+    case EffectId::FallingPetals:
+    case EffectId::Hearts:
+    case EffectId::LeafFall:
+    case EffectId::LeavesInTheWind:
+    case EffectId::RainFlowers:
+    case EffectId::Sweets:
+        return TargetCountForDensity(density);
+    case EffectId::Confetti:
+    case EffectId::Fireflies:
+        return 100 * density;
+    case EffectId::Rain:
+        return 1000 * density;
+    case EffectId::Smoke:
+        return 10 * density;
+    case EffectId::SpaceFlight: {
+        // One star per (10 − d) / 5 × 300 pixels, in single precision as the stars are.
+        const float area = static_cast<float>(width * height);
+        const float perStar = static_cast<float>(10 - density) / 5.0f * 300.0f;
+        return static_cast<int>(area / perStar);
+    }
+    case EffectId::Cursor:
+    case EffectId::Garland:
+    case EffectId::Lightning:
+        break;
+    }
+    return 0;
 }
 
 std::vector<int> PetalSpriteIds(const std::wstring& colour) {

@@ -57,6 +57,11 @@ const SpriteEffectKind& BalloonsKind();
 const SpriteEffectKind& DandelionsKind();
 const SpriteEffectKind& LeavesInTheWindKind();
 
+// How many particles an effect keeps for a density slider position (clamped to 1 to 9) over
+// a width × height area: the count its control page sets and its start reads. 0 for the
+// effects without density (cursor, lightning, garland).
+int DensityTargetCount(EffectId id, int density, int width, int height);
+
 // The petal pictures of a colour name: "pink", "white" (exact case), any other is red.
 std::vector<int> PetalSpriteIds(const std::wstring& colour);
 

@@ -1,5 +1,8 @@
 #include "effects/EffectFactory.h"
 
+#include "effects/DlgEffectFireflies.h"
+#include "effects/DlgEffectLightning.h"
+#include "effects/DlgLights.h"
 #include "effects/PendingEffect.h"
 #include "effects/SpriteEffectWindows.h"
 
@@ -23,11 +26,14 @@ std::unique_ptr<CDlgEffectOverlay> CreateEffect(EffectId id, COptions& options) 
         return std::make_unique<CDlgEffectRainFlowers>(options);
     case EffectId::Sweets:
         return std::make_unique<CDlgEffectSweets>(options);
+    case EffectId::Fireflies:
+        return std::make_unique<CDlgEffectFireflies>(options);
+    case EffectId::Garland:
+        return std::make_unique<CDlgLights>(options);
+    case EffectId::Lightning:
+        return std::make_unique<CDlgEffectLightning>(options);
     case EffectId::Confetti:
     case EffectId::Cursor:
-    case EffectId::Fireflies:
-    case EffectId::Garland:
-    case EffectId::Lightning:
     case EffectId::Rain:
     case EffectId::Smoke:
     case EffectId::SpaceFlight:

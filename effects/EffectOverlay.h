@@ -2,11 +2,13 @@
 
 #include "effects/Canvas.h"
 #include "effects/EffectCatalog.h"
+#include "effects/OverlayPlacement.h"
 #include "framework/Dialog.h"
 
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 namespace orvane {
 
@@ -46,9 +48,35 @@ public:
     // runs and the effect converges to it.
     int targetCount = 0;
 
+    // The live settings of the effect's control page. They act on the object whether or
+    // not its window exists (the page writes the key as well, which the next start reads);
+    // an effect ignores those it has no use for.
+    //
+    // Density slider position, 1 to 9: the effect's own particle count (DensityTargetCount
+    // over the area measured at the last start).
+    virtual void SetDensity(int density);
+    // Wind slider position, 1 to 9: the wind start rule.
+    virtual void StartWind(int /*level*/) {}
+    // Falling petals: the pictures of a colour value ("pink", "white"; any other is red).
+    virtual void SetPetalColour(const std::wstring& /*colour*/) {}
+    // Fireflies: many colours or one; the population is spawned anew.
+    virtual void SetColourful(bool /*colourful*/) {}
+    // Cursor effects: the mode by its stored name ("BUBBLES" to "TRAIL"); an unknown name
+    // keeps the mode.
+    virtual void SetMode(const std::wstring& /*mode*/) {}
+    // Garland lights: the garland (0 to 5), the flash mode (0 to 4) and the flash speed
+    // (1 to 9), as the garland page lists them.
+    virtual void SetGarlandKind(int /*kind*/) {}
+    virtual void SetFlashMode(int /*mode*/) {}
+    virtual void SetFlashSpeed(int /*speed*/) {}
+
 protected:
     COptions& Options() { return m_options; }
 
+    // Where the window goes for the taskbar state, work area and screen size the system
+    // reports; by default OverlayPlacement.
+    virtual OverlayBox Placement(unsigned taskbarState, const WorkArea& workArea, int screenWidth,
+                                 int screenHeight) const;
     // Creates the window (its OnInitDialog starts the effect); FALSE on failure.
     virtual BOOL CreateOverlay();
     // An effect's own parts of a start, in this order: its pictures (before the window is

@@ -24,7 +24,7 @@ void CDlgSpriteEffect::LoadSprites() {
 
 void CDlgSpriteEffect::ReadSettings() {
     m_effect.Begin(Width(), Height());
-    targetCount = TargetCountForDensity(Options().GetInt(m_kind.densityKey));
+    SetDensity(Options().GetInt(m_kind.densityKey));
 }
 
 void CDlgSpriteEffect::StartOwnTimers() {
@@ -35,7 +35,8 @@ void CDlgSpriteEffect::StartOwnTimers() {
 }
 
 void CDlgSpriteEffect::StartWind(int level) {
-    m_effect.Wind().Start(level);
+    if (m_kind.windKey)
+        m_effect.Wind().Start(level);
 }
 
 void CDlgSpriteEffect::DrawFrame(ICanvas& canvas) {

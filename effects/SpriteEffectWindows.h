@@ -17,8 +17,9 @@ public:
 
     CDlgSpriteEffect(COptions& options, const SpriteEffectKind& kind);
 
-    // The wind start rule, also used by the page's wind slider.
-    void StartWind(int level);
+    // The wind start rule, also used by the page's wind slider; nothing for an effect
+    // without wind.
+    void StartWind(int level) override;
     const SpriteEffect& Simulation() const { return m_effect; }
 
 protected:
@@ -46,7 +47,7 @@ public:
         : CDlgSpriteEffect(options, FallingPetalsKind()) {}
     // Swaps the pictures for those of the colour; the petals on screen go, and the next
     // frame brings the whole population anew. Works with or without a window.
-    void SetPetalColour(const std::wstring& colour);
+    void SetPetalColour(const std::wstring& colour) override;
 
 protected:
     void LoadSprites() override;

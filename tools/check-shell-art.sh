@@ -44,6 +44,8 @@ PNGS=(
     "515 700 300 opaque"
     "516 700 393 opaque"
     "667 700 398 opaque"
+    "666 700 398 opaque"
+    "562 700 398 opaque"
     "530 640 466 opaque"
 )
 

@@ -65,6 +65,8 @@ PNG_TABLE=(
     "515 page-video 700 300"
     "516 page-web 700 393"
     "667 page-logon 700 398"
+    "666 page-saver 700 398"
+    "562 page-bgsaver 700 398"
     "530 backdrop-settings 640 466"
 )
 

@@ -1,7 +1,13 @@
 #include "OrvaneProcess.h"
 #include "OverlayChecks.h"
+#include "RemoteControls.h"
+
+#include "resources/ids_app.h"
+#include "resources/ids_effectpages.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace orvane::test {
 namespace {
@@ -44,6 +50,139 @@ TEST(Effects, NoEffectKeyNoOverlay) {
     EXPECT_TRUE(orvane.Overlays().empty());
     orvane.Exit();
     EXPECT_TRUE(orvane.WaitForExit());
+}
+
+// The Effects tab of a running Orvane, driven as a user would: the tab, then an entry of
+// the tree, then the controls of its page.
+class EffectsTab {
+public:
+    explicit EffectsTab(const OrvaneProcess& orvane)
+        : m_main(orvane.MainWindow()), m_process(orvane.Id()) {
+        HWND tabs = GetDlgItem(m_main, IDC_MAIN_TABS);
+        // The window is found as soon as it exists; its pages and the tree come after.
+        WaitFor([&] {
+            HWND page = FindWindowHolding(tabs, IDC_EFFECTS_TREE);
+            m_tree = page ? GetDlgItem(page, IDC_EFFECTS_TREE) : nullptr;
+            return m_tree && TreeItems(m_tree).size() == 17;
+        });
+        ShowTab(tabs, FindTab(m_process.get(), tabs, L"Effects"));
+    }
+    bool Ok() const { return m_tree != nullptr; }
+    std::vector<HTREEITEM> Items() const { return TreeItems(m_tree); }
+    // Selects the entry and returns its page.
+    HWND Open(const std::wstring& name) {
+        for (HTREEITEM item : Items())
+            if (TreeItemText(m_process.get(), m_tree, item) == name) {
+                SelectTreeItem(m_tree, item);
+                return FindPageTitled(m_main, IDC_PAGE_TITLE, name);
+            }
+        return nullptr;
+    }
+
+private:
+    HWND m_main;
+    RemoteProcess m_process;
+    HWND m_tree = nullptr;
+};
+
+std::map<std::wstring, std::wstring> Stored(const OrvaneProcess& orvane) {
+    std::map<std::wstring, std::wstring> values;
+    for (const auto& [key, value] : orvane.StoredSettings())
+        values[key] = value;
+    return values;
+}
+
+bool Checked(HWND page, int id) {
+    return SendMessageW(GetDlgItem(page, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+TEST(EffectsTab, TickingAnEffectSwitchesTheRunningOneOffThroughItsPage) {
+    OrvaneProcess orvane;
+    orvane.WriteSettings(L"[Settings]\r\nfEffectsLeafFall=1\r\niEffectsBalloonsDensity=3\r\n");
+    ASSERT_TRUE(orvane.Start());
+    ASSERT_TRUE(WaitFor([&] { return orvane.Overlays().size() == 1; }));
+    HWND leafOverlay = orvane.Overlays().front();
+    EffectsTab tab(orvane);
+    ASSERT_TRUE(tab.Ok());
+    HWND leaf = tab.Open(L"Leaf Fall");
+    ASSERT_TRUE(leaf);
+    EXPECT_TRUE(Checked(leaf, IDC_PAGE_ENABLE)) << "the page shows the running effect";
+    HWND balloons = tab.Open(L"Balloons");
+    ASSERT_TRUE(balloons);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(balloons, IDC_DENSITY_SLIDER)));
+
+    SendMessageW(GetDlgItem(balloons, IDC_PAGE_ENABLE), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(leafOverlay); })) << "Leaf fall stopped";
+    EXPECT_FALSE(Checked(leaf, IDC_PAGE_ENABLE));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(leaf, IDC_DENSITY_SLIDER)));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(leaf, IDC_ON_TOP)));
+    ASSERT_TRUE(WaitFor([&] { return orvane.Overlays().size() == 1; }));
+    Sleep(300);
+    EXPECT_EQ(1u, orvane.Overlays().size()) << "only Balloons runs";
+
+    // The keyboard moves the density thumb but changes nothing until a mouse release.
+    HWND density = GetDlgItem(balloons, IDC_DENSITY_SLIDER);
+    ASSERT_TRUE(IsWindowEnabled(density));
+    SendMessageW(density, WM_KEYDOWN, VK_RIGHT, 0);
+    SendMessageW(density, WM_KEYUP, VK_RIGHT, 0);
+    EXPECT_EQ(4, SendMessageW(density, TBM_GETPOS, 0, 0));
+
+    orvane.Exit();
+    ASSERT_TRUE(orvane.WaitForExit());
+    auto stored = Stored(orvane);
+    EXPECT_EQ(L"0", stored[L"fEffectsLeafFall"]);
+    EXPECT_EQ(L"1", stored[L"fEffectsBalloons"]);
+    EXPECT_EQ(L"3", stored[L"iEffectsBalloonsDensity"]);
+}
+
+TEST(EffectsTab, WithSeveralEffectsAllowedTickingOneLeavesTheOthersRunning) {
+    OrvaneProcess orvane;
+    orvane.WriteSettings(L"[Settings]\r\nfAllowMultipleEffects=1\r\nfEffectsLeafFall=1\r\n");
+    ASSERT_TRUE(orvane.Start());
+    ASSERT_TRUE(WaitFor([&] { return orvane.Overlays().size() == 1; }));
+    EffectsTab tab(orvane);
+    HWND hearts = tab.Open(L"Hearts");
+    ASSERT_TRUE(hearts);
+    SendMessageW(GetDlgItem(hearts, IDC_PAGE_ENABLE), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return orvane.Overlays().size() == 2; }));
+    orvane.Exit();
+    ASSERT_TRUE(orvane.WaitForExit());
+    auto stored = Stored(orvane);
+    EXPECT_EQ(L"1", stored[L"fEffectsLeafFall"]);
+    EXPECT_EQ(L"1", stored[L"fEffectHearts"]);
+}
+
+TEST(EffectsTab, ExitAfterOpeningEveryPageIsClean) {
+    OrvaneProcess orvane;
+    // Values no list holds: the lists show no choice, and the values stay.
+    orvane.WriteSettings(L"[Settings]\r\nstrEffectCursorEffect=SPARKLES\r\n"
+                         L"strEffectFallingPetalsColor=purple\r\n");
+    ASSERT_TRUE(orvane.Start());
+    EffectsTab tab(orvane);
+    ASSERT_TRUE(tab.Ok());
+    const auto items = tab.Items();
+    ASSERT_EQ(17u, items.size());
+    HWND main = orvane.MainWindow();
+    for (const wchar_t* name :
+         {L"Balloons", L"Confetti", L"Cursor", L"Custom Objects", L"Dandelions", L"Falling Petals",
+          L"Fireflies", L"Hearts", L"Leaf Fall", L"Leaves in the wind", L"Lightning",
+          L"Lights and Garlands", L"Rain", L"Rain of Flowers", L"Smoke", L"Space Flight",
+          L"Sweets"})
+        tab.Open(name);
+    HWND cursor = FindPageTitled(main, IDC_PAGE_TITLE, L"Cursor");
+    HWND petals = FindPageTitled(main, IDC_PAGE_TITLE, L"Falling Petals");
+    ASSERT_TRUE(cursor && petals);
+    EXPECT_TRUE(IsWindowVisible(FindPageTitled(main, IDC_PAGE_TITLE, L"Sweets")));
+    EXPECT_EQ(CB_ERR, SendMessageW(GetDlgItem(cursor, IDC_CURSOR_EFFECT), CB_GETCURSEL, 0, 0));
+    EXPECT_EQ(10, SendMessageW(GetDlgItem(cursor, IDC_CURSOR_EFFECT), CB_GETCOUNT, 0, 0));
+    EXPECT_EQ(CB_ERR, SendMessageW(GetDlgItem(petals, IDC_PETAL_COLOR), CB_GETCURSEL, 0, 0));
+
+    orvane.Exit();
+    ASSERT_TRUE(orvane.WaitForExit());
+    EXPECT_EQ(0u, orvane.ExitCode()) << "no crash on the way out";
+    auto stored = Stored(orvane);
+    EXPECT_EQ(L"SPARKLES", stored[L"strEffectCursorEffect"]);
+    EXPECT_EQ(L"purple", stored[L"strEffectFallingPetalsColor"]);
 }
 
 } // namespace

@@ -14,4 +14,8 @@ unsigned long GdiObjectCount();
 // over its address space.
 std::size_t CommittedBytes();
 
+// Bytes of the blocks in use in the process's heaps: unlike committed memory, free space a
+// heap keeps does not count.
+std::size_t HeapBytesInUse();
+
 } // namespace orvane::test

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "effectpages/EffectControlPage.h"
+#include "effectpages/EffectPageTable.h"
+
+#include <memory>
+
+namespace orvane {
+
+// The control page object of a tree entry, not yet created as a window. An effect with a
+// page of its own design gets it here.
+std::unique_ptr<CEffectControlPage> CreateControlPage(EffectPage page, IEffectPageOwner& owner);
+
+} // namespace orvane

@@ -1,0 +1,178 @@
+#include "effectpages/EffectControlPage.h"
+
+#include "app/Options.h"
+#include "app/Translate.h"
+#include "effects/EffectOverlay.h"
+#include "effects/PngResource.h"
+#include "resources/ids_effectpages.h"
+
+namespace orvane {
+namespace {
+
+constexpr int kHelpIconSize = 14;
+constexpr COLORREF kTitleColour = RGB(0, 210, 0);
+constexpr unsigned kTextHelp = 14;
+
+} // namespace
+
+CEffectControlPage::CEffectControlPage(IEffectPageOwner& owner, UINT templateId,
+                                       std::optional<EffectId> effect, Preview preview)
+    : CDialog(templateId), m_owner(owner), m_effect(effect), m_preview(preview) {}
+
+COptions& CEffectControlPage::Options() const {
+    return Host().Options();
+}
+
+CDlgEffectOverlay* CEffectControlPage::Effect() const {
+    return m_effect ? Host().Effect(*m_effect) : nullptr;
+}
+
+const EffectKeys* CEffectControlPage::Keys() const {
+    return m_effect ? &KeysOf(*m_effect) : nullptr;
+}
+
+BOOL CEffectControlPage::OnInitDialog() {
+    if (m_preview.pictureId)
+        m_picture = LoadPngResource(m_preview.pictureId);
+
+    m_helpIcon.reset(
+        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PAGE_HELP),
+                                      IMAGE_ICON, kHelpIconSize, kHelpIconSize, 0)));
+    SendMessageW(Item(IDC_PAGE_HELP), BM_SETIMAGE, IMAGE_ICON,
+                 reinterpret_cast<LPARAM>(m_helpIcon.get()));
+
+    HWND title = Item(IDC_PAGE_TITLE);
+    if (title && !m_titleFont) {
+        LOGFONTW font = {};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(title, WM_GETFONT, 0, 0)), sizeof font,
+                   &font);
+        font.lfHeight = 14;
+        font.lfWeight = FW_BOLD;
+        m_titleFont.reset(CreateFontIndirectW(&font));
+    }
+    SendMessageW(title, WM_SETFONT, reinterpret_cast<WPARAM>(m_titleFont.get()), FALSE);
+
+    InitControls();
+    const WORD help[] = {IDC_PAGE_HELP, kTextHelp};
+    SetTexts(help, 1);
+    return TRUE;
+}
+
+void CEffectControlPage::SetTexts(const WORD* pairs, std::size_t pairCount) {
+    Host().Texts().SetDlgItemTexts(m_hWnd, pairs, static_cast<UINT>(pairCount * 2 * sizeof(WORD)));
+}
+
+void CEffectControlPage::ShowSwitchesFromKeys() {
+    const EffectKeys* keys = Keys();
+    if (!keys)
+        return;
+    CheckRadioButton(m_hWnd, IDC_ON_DESKTOP, IDC_ON_TOP,
+                     Options().GetBool(keys->placementKey) ? IDC_ON_TOP : IDC_ON_DESKTOP);
+    if (Options().GetBool(keys->enableKey)) {
+        CheckDlgButton(m_hWnd, IDC_PAGE_ENABLE, BST_CHECKED);
+        EnableSettingControls(true);
+    }
+}
+
+void CEffectControlPage::EnableSettingControls(bool enable) {
+    EnableWindow(Item(IDC_ON_DESKTOP), enable);
+    EnableWindow(Item(IDC_ON_TOP), enable);
+    for (int id : SettingControls())
+        EnableWindow(Item(id), enable);
+}
+
+bool CEffectControlPage::EffectOn() const {
+    const EffectKeys* keys = Keys();
+    return keys && Options().GetBool(keys->enableKey);
+}
+
+void CEffectControlPage::SwitchOff() {
+    CheckDlgButton(m_hWnd, IDC_PAGE_ENABLE, BST_UNCHECKED);
+    OnEnableClicked();
+}
+
+void CEffectControlPage::OnEnableClicked(bool keepCustomObjects) {
+    const EffectKeys* keys = Keys();
+    if (!keys)
+        return;
+    const bool on = IsDlgButtonChecked(m_hWnd, IDC_PAGE_ENABLE) == BST_CHECKED;
+    CDlgEffectOverlay* effect = Effect();
+    if (on) {
+        // The rule runs before this effect starts and before its key is set, so it leaves
+        // this effect alone.
+        if (!Options().GetBool(L"fAllowMultipleEffects"))
+            m_owner.TurnOffOtherEffects(keepCustomObjects);
+        if (effect)
+            effect->StartEffect();
+    } else if (effect) {
+        effect->StopEffect();
+    }
+    EnableSettingControls(on);
+    Options().SetBool(keys->enableKey, on);
+}
+
+void CEffectControlPage::OnPlacementClicked(bool onTop) {
+    const EffectKeys* keys = Keys();
+    if (!keys)
+        return;
+    if (CDlgEffectOverlay* effect = Effect())
+        effect->SetPlacement(onTop);
+    Options().SetBool(keys->placementKey, onTop);
+}
+
+bool CEffectControlPage::OnCommand(WORD id, WORD notifyCode, HWND) {
+    if (OnControl(id, notifyCode))
+        return true;
+    if (id == IDOK || id == IDCANCEL)
+        return true; // Enter and Escape must not end a page
+    if (notifyCode != BN_CLICKED)
+        return false;
+    switch (id) {
+    case IDC_PAGE_ENABLE:
+        OnEnableClicked();
+        return true;
+    case IDC_ON_DESKTOP:
+        OnPlacementClicked(false);
+        return true;
+    case IDC_ON_TOP:
+        OnPlacementClicked(true);
+        return true;
+    case IDC_PAGE_HELP:
+        Host().OpenHelp(L"effects");
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CEffectControlPage::OnPaint() {
+    if (!m_picture)
+        return false;
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(m_hWnd, &paint);
+    {
+        Gdiplus::Graphics graphics(dc);
+        graphics.DrawImage(m_picture.get(), m_preview.x, m_preview.y, m_picture->GetWidth(),
+                           m_picture->GetHeight());
+    }
+    EndPaint(m_hWnd, &paint);
+    return true;
+}
+
+void CEffectControlPage::OnDestroy() {
+    // Pictures go while GDI+ still runs, not with the object.
+    m_picture.reset();
+}
+
+INT_PTR CEffectControlPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
+    if (message != WM_CTLCOLORSTATIC ||
+        GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) != IDC_PAGE_TITLE)
+        return FALSE;
+    HDC dc = reinterpret_cast<HDC>(wParam);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, kTitleColour);
+    handled = true;
+    return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
+}
+
+} // namespace orvane

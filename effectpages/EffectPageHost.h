@@ -1,0 +1,27 @@
+#pragma once
+
+#include "effects/EffectCatalog.h"
+
+namespace orvane {
+
+class CDlgEffectOverlay;
+class COptions;
+class CTranslate;
+
+// What the Effects tab and its control pages use of the program: the settings store, the
+// interface texts, the effect objects and the help pages. The program hands its
+// application object's (ProgramEffectPageHost); tests hand their own.
+class IEffectPageHost {
+public:
+    virtual ~IEffectPageHost() = default;
+    virtual COptions& Options() = 0;
+    virtual const CTranslate& Texts() = 0;
+    // The effect's object; null only before start-up has built them.
+    virtual CDlgEffectOverlay* Effect(EffectId id) = 0;
+    // Opens the product's help page of a page key in the user's browser.
+    virtual void OpenHelp(const wchar_t* pageKey) = 0;
+};
+
+IEffectPageHost& ProgramEffectPageHost();
+
+} // namespace orvane
