@@ -55,12 +55,12 @@ BOOL CDlgSettings::OnInitDialog() {
 }
 
 void CDlgSettings::ApplyTexts() {
-    SetWindowTextW(m_hWnd, App().Text(kTextSettings).c_str());
     static const WORD kTexts[] = {
         IDC_SETTINGS_LANGUAGE_LABEL,   4,   IDC_SETTINGS_AUTORUN,      18,
         IDC_SETTINGS_RESTORE_POINT,    184, IDC_SETTINGS_HIGH_LOAD,    186,
         IDC_SETTINGS_MULTIPLE_EFFECTS, 202, IDC_SETTINGS_VIDEO_ENGINE, 222};
     App().Translator().SetDlgItemTexts(m_hWnd, kTexts, sizeof kTexts);
+    SetWindowTextW(m_hWnd, App().Text(kTextSettings).c_str());
 }
 
 bool CDlgSettings::Checked(int id) const {

@@ -45,6 +45,15 @@ struct Search {
     int found;
 };
 
+BOOL CALLBACK CountChild(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<Search*>(context);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid == search->pid && GetParent(window) == search->host)
+        ++search->found;
+    return TRUE;
+}
+
 // Orvane's background windows behind the desktop icons of the fixture shell.
 int Backgrounds(const DesktopShellFixture& shell, const OrvaneProcess& orvane) {
     Search search{orvane.Id(), nullptr, 0};
@@ -52,17 +61,7 @@ int Backgrounds(const DesktopShellFixture& shell, const OrvaneProcess& orvane) {
         if (!host)
             continue;
         search.host = host;
-        EnumChildWindows(
-            host,
-            [](HWND window, LPARAM context) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(context);
-                DWORD pid = 0;
-                GetWindowThreadProcessId(window, &pid);
-                if (pid == s->pid && GetParent(window) == s->host)
-                    ++s->found;
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
+        EnumChildWindows(host, CountChild, reinterpret_cast<LPARAM>(&search));
     }
     return search.found;
 }

@@ -2,8 +2,6 @@
 
 #include "resources/ids_app.h"
 
-#include <commctrl.h>
-
 namespace orvane::test {
 
 std::wstring DistFolder() {
@@ -156,31 +154,6 @@ HWND OrvaneProcess::OpenSettings() {
         return settings != nullptr;
     });
     return settings;
-}
-
-// A tab item read across processes: the tab control writes into the owner's memory.
-TabItem ReadTab(HANDLE process, HWND tabs, int index) {
-    struct Remote {
-        TCITEMW item;
-        wchar_t text[128];
-    };
-    TabItem result;
-    auto* remote = static_cast<Remote*>(
-        VirtualAllocEx(process, nullptr, sizeof(Remote), MEM_COMMIT, PAGE_READWRITE));
-    if (!remote)
-        return result;
-    Remote local = {};
-    local.item.mask = TCIF_TEXT | TCIF_IMAGE;
-    local.item.pszText = remote->text;
-    local.item.cchTextMax = 128;
-    WriteProcessMemory(process, remote, &local, sizeof local, nullptr);
-    if (SendMessageW(tabs, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&remote->item)) &&
-        ReadProcessMemory(process, remote, &local, sizeof local, nullptr)) {
-        result.text = local.text;
-        result.image = local.item.iImage;
-    }
-    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    return result;
 }
 
 std::wstring WindowText(HWND window) {

@@ -66,13 +66,6 @@ private:
     PROCESS_INFORMATION m_info = {};
 };
 
-// A tab item of another process's tab control.
-struct TabItem {
-    std::wstring text;
-    int image = -1;
-};
-TabItem ReadTab(HANDLE process, HWND tabs, int index);
-
 // The text of a message box's message (its static control).
 std::wstring MessageBoxText(HWND box);
 std::wstring WindowText(HWND window);

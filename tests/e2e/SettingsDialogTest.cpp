@@ -1,4 +1,5 @@
 #include "OrvaneProcess.h"
+#include "RemoteControls.h"
 #include "Screenshot.h"
 
 #include "resources/ids_app.h"
