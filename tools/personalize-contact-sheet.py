@@ -8,7 +8,8 @@ cursor). Needs ImageMagick (convert, montage).
 Usage: tools/personalize-contact-sheet.py
 """
 
-import importlib.util
+import importlib.machinery
+import types
 import os
 import subprocess
 import tempfile
@@ -16,9 +17,10 @@ import tempfile
 TOOLS = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(TOOLS)
 DOCS = os.path.join(ROOT, "docs", "art")
-spec = importlib.util.spec_from_file_location("check_art", os.path.join(TOOLS, "check-personalize-art.py"))
-check_art = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(check_art)
+# The checker's file name has dashes, so it is loaded by path rather than imported.
+_loader = importlib.machinery.SourceFileLoader("check_art", os.path.join(TOOLS, "check-personalize-art.py"))
+check_art = types.ModuleType(_loader.name)
+_loader.exec_module(check_art)
 STABLE = ["-strip", "-define", "png:exclude-chunks=date,time"]
 
 

@@ -2,7 +2,8 @@
 writer's files read back as written, the committed art passes, and faults planted in a
 copy of it are each reported."""
 
-import importlib.util
+import importlib.machinery
+import types
 import os
 import shutil
 import struct
@@ -16,9 +17,10 @@ ROOT = os.path.dirname(TOOLS)
 sys.path.insert(0, TOOLS)
 import cursorfile  # noqa: E402
 
-spec = importlib.util.spec_from_file_location("check_art", os.path.join(TOOLS, "check-personalize-art.py"))
-check_art = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(check_art)
+# The checker's file name has dashes, so it is loaded by path rather than imported.
+_loader = importlib.machinery.SourceFileLoader("check_art", os.path.join(TOOLS, "check-personalize-art.py"))
+check_art = types.ModuleType(_loader.name)
+_loader.exec_module(check_art)
 
 
 def picture(width, height, alpha_at):
