@@ -3,7 +3,7 @@
 #include "app/HelpLinks.h"
 #include "app/OrvaneApp.h"
 #include "effects/PngResource.h"
-#include "framework/Procedure.h"
+#include "framework/ActiveX.h"
 #include "resources/ids_app.h"
 
 #include <commctrl.h>
@@ -14,28 +14,6 @@ namespace {
 
 constexpr unsigned kTextVersion = 1;
 constexpr unsigned kTextAbout = 2;
-
-// The ActiveX host window class of the system's ATL library: given a URL as its text,
-// it creates a WebBrowser control and navigates to it.
-bool RegisterActiveXHost() {
-    static const bool registered = [] {
-        HMODULE atl = LoadLibraryW(L"atl.dll"); // stays loaded: its windows may outlive us
-        using Init = BOOL(WINAPI*)();
-        auto init = GetProcedure<Init>(atl, "AtlAxWinInit");
-        return init && init();
-    }();
-    return registered;
-}
-
-bool HostsControl(HWND host) {
-    using GetControl = HRESULT(WINAPI*)(HWND, IUnknown**);
-    auto get = GetProcedure<GetControl>(GetModuleHandleW(L"atl.dll"), "AtlAxGetControl");
-    IUnknown* control = nullptr;
-    if (!get || FAILED(get(host, &control)) || !control)
-        return false;
-    control->Release();
-    return true;
-}
 
 std::wstring FileUrl(std::wstring path) {
     for (wchar_t& c : path)
@@ -77,12 +55,11 @@ void CAboutDlg::ShowCreditsPage() {
     GetWindowRect(placeholder, &area);
     MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&area), 2);
     HWND host = CreateWindowExW(0, L"AtlAxWin", FileUrl(page).c_str(), WS_CHILD | WS_VISIBLE,
-                                area.left, area.top, area.right - area.left,
-                                area.bottom - area.top, m_hWnd, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
+                                area.left, area.top, area.right - area.left, area.bottom - area.top,
+                                m_hWnd, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!host)
         return;
-    if (!HostsControl(host)) { // no browser engine: keep the plain text
+    if (!HostedControl(host)) { // no browser engine: keep the plain text
         ::DestroyWindow(host);
         return;
     }
@@ -104,7 +81,8 @@ bool CAboutDlg::OnPaint() {
     {
         Gdiplus::Graphics graphics(dc);
         if (m_backdrop)
-            graphics.DrawImage(m_backdrop.get(), 0, 0, m_backdrop->GetWidth(), m_backdrop->GetHeight());
+            graphics.DrawImage(m_backdrop.get(), 0, 0, m_backdrop->GetWidth(),
+                               m_backdrop->GetHeight());
         if (m_mark)
             graphics.DrawImage(m_mark.get(), 191, 11, m_mark->GetWidth(), m_mark->GetHeight());
     }

@@ -3,11 +3,14 @@
 #include "app/AutoRun.h"
 #include "app/CommandLine.h"
 #include "app/OrvaneDlg.h"
+#include "background/WallpaperVideo.h"
+#include "background/WallpaperWeb.h"
 #include "effects/EffectFactory.h"
 #include "framework/Gdiplus.h"
 #include "framework/MessageBox.h"
 #include "framework/Paths.h"
 #include "framework/Random.h"
+#include "nightlight/NightShiftSystem.h"
 
 #include <commctrl.h>
 #include <ole2.h>
@@ -17,6 +20,7 @@ namespace {
 
 const wchar_t kInstanceMutexName[] = L"TeskanOrvaneMutex";
 constexpr unsigned int kTextAlreadyRunning = 3;
+constexpr unsigned int kTextError = 148;
 
 void CALLBACK BusyStateTick(HWND, UINT, UINT_PTR, DWORD) {}
 
@@ -28,7 +32,17 @@ COrvaneApp& App() {
 }
 
 COrvaneApp::COrvaneApp()
-    : m_elevation(m_options, m_translator, m_instanceMutex, kInstanceMutexName, m_elevationSystem) {
+    : m_backgrounds(
+          m_options,
+          [this] {
+              if (m_mainWindow && m_mainWindow->GetSafeHwnd())
+                  m_mainWindow->RefreshBackgroundPages();
+          },
+          [this] {
+              ShowMessageBox(m_mainWindow ? m_mainWindow->GetSafeHwnd() : nullptr,
+                             Text(kTextError), MB_OK | MB_ICONEXCLAMATION);
+          }),
+      m_elevation(m_options, m_translator, m_instanceMutex, kInstanceMutexName, m_elevationSystem) {
 }
 COrvaneApp::~COrvaneApp() = default;
 
@@ -97,13 +111,49 @@ bool COrvaneApp::ClaimSingleInstance() {
 
 // The features below join start-up as they are built; each starts only what its
 // settings ask for.
-void COrvaneApp::StartNightLight() {}
-void COrvaneApp::StartBackgrounds() {}
 void COrvaneApp::StartSlideshow(bool) {}
 void COrvaneApp::StartScreenSaverChange() {}
 void COrvaneApp::ApplyCursorTheme() {}
 void COrvaneApp::StartCustomObjects() {}
 void COrvaneApp::ApplyTransparencyTweaks() {}
+
+CNightShift* COrvaneApp::NightShift() {
+    return m_nightShift ? &m_nightShift->Controller() : nullptr;
+}
+
+// Nothing reaches the display here: the schedule's first tick, a second from now, or
+// the Night Light page does that.
+void COrvaneApp::StartNightLight() {
+    m_nightShift = std::make_unique<CNightShiftSystem>(m_options);
+    m_nightShift->SetActiveChangedHandler([this] {
+        if (m_mainWindow && m_mainWindow->GetSafeHwnd())
+            m_mainWindow->RefreshBackgroundPages();
+    });
+    CNightShift& light = m_nightShift->Controller();
+    light.SetTemperature(m_options.GetInt(L"iNightShiftColourTemperature"));
+    light.SetStartTime(m_options.GetInt(L"iNightShiftTimeFromHour"),
+                       m_options.GetInt(L"iNightShiftTimeFromMinute"));
+    light.SetEndTime(m_options.GetInt(L"iNightShiftTimeToHour"),
+                     m_options.GetInt(L"iNightShiftTimeToMinute"));
+    light.SetTransition(m_options.GetInt(L"iNightShiftTransitionPhase"));
+    light.UpdateSchedule();
+}
+
+void COrvaneApp::InstallBackgrounds() {
+    if (m_videoBackground)
+        return;
+    auto video = std::make_unique<CWallpaperVideo>(m_options);
+    auto web = std::make_unique<CWallpaperWeb>(m_options, m_dataFolder);
+    m_videoBackground = video.get();
+    m_webBackground = web.get();
+    m_backgrounds.Install(BackgroundKind::Video, std::move(video));
+    m_backgrounds.Install(BackgroundKind::Web, std::move(web));
+}
+
+void COrvaneApp::StartBackgrounds() {
+    InstallBackgrounds();
+    m_backgrounds.StartFromSettings();
+}
 
 void COrvaneApp::StartEffects() {
     for (const EffectKeys& keys : kEffectKeys) {
@@ -124,6 +174,11 @@ void COrvaneApp::StartBusyMonitor() {
 
 void COrvaneApp::ShutDown() {
     m_options.Save();
+    m_videoBackground = nullptr;
+    m_webBackground = nullptr;
+    m_backgrounds.ReleaseAll();
+    if (CNightShift* light = NightShift())
+        light->SwitchOff();
     if (m_monitorTimer)
         KillTimer(nullptr, m_monitorTimer);
 }

@@ -3,6 +3,7 @@
 #include "app/Elevation.h"
 #include "app/Options.h"
 #include "app/Translate.h"
+#include "background/Backgrounds.h"
 #include "effects/EffectCatalog.h"
 #include "framework/Handle.h"
 
@@ -16,6 +17,10 @@ namespace orvane {
 
 class CDlgEffectOverlay;
 class COrvaneDlg;
+class CWallpaperVideo;
+class CWallpaperWeb;
+class CNightShift;
+class CNightShiftSystem;
 
 // The application object: owns every feature object for the life of the process and
 // runs start-up, the main window and shut-down.
@@ -38,8 +43,24 @@ public:
     const std::wstring& DataFolder() const { return m_dataFolder; }
     const std::wstring& SettingsPath() const { return m_settingsPath; }
     COrvaneDlg* MainWindow() { return m_mainWindow.get(); }
+    // The night-light controller; null only before start-up has built it.
+    CNightShift* NightShift();
     // The object of an effect; null only before start-up has built them.
     CDlgEffectOverlay* Effect(EffectId id) { return m_effects[static_cast<std::size_t>(id)].get(); }
+
+    // The living backgrounds behind the desktop icons; at most one runs.
+    void SetVideoBackground(bool enable) { m_backgrounds.Set(BackgroundKind::Video, enable); }
+    void SetWebBackground(bool enable) { m_backgrounds.Set(BackgroundKind::Web, enable); }
+    void SetScreensaverBackground(bool enable) {
+        m_backgrounds.Set(BackgroundKind::Screensaver, enable);
+    }
+    void ChangeVideoEngine(int engine) { m_backgrounds.ChangeVideoEngine(engine); }
+    CBackgrounds& Backgrounds() { return m_backgrounds; }
+    // The background objects; null until start-up (or a test) has built them.
+    CWallpaperVideo* VideoBackground() { return m_videoBackground; }
+    CWallpaperWeb* WebBackground() { return m_webBackground; }
+    // Builds the background objects, once.
+    void InstallBackgrounds();
 
     // Administrator rights, the elevated restart and the restore point that every tweak
     // asks for before it changes the system (CElevation).
@@ -71,6 +92,10 @@ private:
     COptions m_options;
     CTranslate m_translator;
     UniqueHandleKernel m_instanceMutex;
+    CBackgrounds m_backgrounds;
+    CWallpaperVideo* m_videoBackground = nullptr; // owned by m_backgrounds
+    CWallpaperWeb* m_webBackground = nullptr;
+    std::unique_ptr<CNightShiftSystem> m_nightShift;
     std::array<std::unique_ptr<CDlgEffectOverlay>, kEffectCount> m_effects;
     UINT_PTR m_monitorTimer = 0;
     bool m_monitorRunning = true;

@@ -11,6 +11,7 @@
 #include "effectpages/DlgTabEffects.h"
 #include "effects/PngResource.h"
 #include "nightlight/DlgTabNightShift.h"
+#include "nightlight/NightShift.h"
 #include "personalize/DlgTabCursor.h"
 #include "personalize/DlgTabLogon.h"
 #include "personalize/DlgTabScreensaver.h"
@@ -183,6 +184,9 @@ void COrvaneDlg::RetranslateWindow() {
 void COrvaneDlg::RefreshBackgroundPages() {
     // The background, screen-saver and night-light pages refresh themselves here as
     // they are built.
+    m_video->Refresh();
+    m_web->Refresh();
+    m_nightShift->RefreshManualBox();
 }
 
 bool COrvaneDlg::OnNotify(NMHDR* header, LRESULT& result) {
@@ -237,7 +241,9 @@ void COrvaneDlg::Open() {
 }
 
 void COrvaneDlg::Exit() {
-    // Stopping the backgrounds and restoring the night light join here with their features.
+    App().Backgrounds().StopForExit();
+    if (CNightShift* light = App().NightShift())
+        light->SwitchOff();
     KillTimer(m_hWnd, kTrayTimer);
     m_tray.Remove();
     EndDialog(0);
@@ -324,6 +330,8 @@ INT_PTR COrvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& 
     case WM_ENDSESSION:
         // Signing out ends the process without the shut-down steps: keep the settings.
         App().Options().Save();
+        if (CNightShift* light = App().NightShift())
+            light->SwitchOff();
         return FALSE;
     case WM_QUERYDRAGICON:
         handled = true;

@@ -1,13 +1,37 @@
 #pragma once
 
-#include "framework/Page.h"
+#include "background/LivePage.h"
 #include "resources/ids_pages.h"
+
+#include <string>
 
 namespace orvane {
 
-class CDlgTabWallpaperVideo : public CPage {
+// The Background Video page: the video file, its enable box, and whether the chosen
+// engine can play it.
+class CDlgTabWallpaperVideo : public CLivePage {
 public:
-    CDlgTabWallpaperVideo() : CPage(IDD_TAB_WALLPAPER_VIDEO) {}
+    CDlgTabWallpaperVideo();
+
+    void ApplyTexts() override;
+    // The enable box follows "fWallaperVideoEnable" (after a background switch).
+    void Refresh();
+    // What "Browse..." does with the file the user chose.
+    void UseFile(const std::wstring& path);
+
+protected:
+    void InitPage() override;
+    bool IsRedLabel(int controlId) const override;
+    bool OnCommand(WORD id, WORD notifyCode, HWND control) override;
+    bool OnDrawLink(const DRAWITEMSTRUCT& item) override;
+
+private:
+    void Browse();
+    bool Playable(const std::wstring& path) const;
+    void ShowStatus(unsigned textId);
+    bool Checked() const;
+
+    UniqueIcon m_linkIcon;
 };
 
 } // namespace orvane

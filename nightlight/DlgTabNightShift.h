@@ -1,13 +1,69 @@
 #pragma once
 
+#include "framework/Gdiplus.h"
+#include "framework/Handle.h"
 #include "framework/Page.h"
 #include "resources/ids_pages.h"
 
+#include <commctrl.h>
+
+#include <memory>
+
 namespace orvane {
 
+class CNightShift;
+
+// The "Night Light" tab: the night temperature by slider or preset, the manual switch
+// until shutdown, the daily schedule and the system's lower limit on temperatures.
+// Every change acts on the controller at once and is stored in the settings.
 class CDlgTabNightShift : public CPage {
 public:
-    CDlgTabNightShift() : CPage(IDD_TAB_NIGHTSHIFT) {}
+    CDlgTabNightShift();
+    ~CDlgTabNightShift() override;
+
+    void ApplyTexts() override;
+    // The main window's page refresh: the manual box is off limits while the schedule
+    // window is open, and shows the manual mode again once it closes.
+    void RefreshManualBox();
+
+protected:
+    BOOL OnInitDialog() override;
+    bool OnCommand(WORD id, WORD notifyCode, HWND control) override;
+    bool OnNotify(NMHDR* header, LRESULT& result) override;
+    bool OnPaint() override;
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
+
+private:
+    void InitTimePicker(int id, const wchar_t* hourKey, const wchar_t* minuteKey);
+    void OnSliderScrolled(WORD code);
+    void OnSliderMoved();
+    void OnSliderReleased();
+    void OnPresetChosen();
+    void OnDefault();
+    void OnManualClicked();
+    void OnScheduleClicked();
+    void OnTimeChanged(int id);
+    void OnTransitionSpun(const NMUPDOWN& change);
+    void SetLimitLifted(bool lift);
+
+    void FillPresets();
+    void SelectPresetOf(int kelvin);
+    int SliderPosition() const;
+    void MoveSlider(int kelvin);
+    // Makes the temperature the night temperature: controller, key, Default button.
+    void ChooseTemperature(int kelvin);
+    bool RefusedByLimit(int kelvin) const;
+    void ShowLimitMessage();
+    CNightShift* Controller() const;
+    bool Checked(int id) const;
+    void SetChecked(int id, bool checked);
+
+    std::unique_ptr<Gdiplus::Bitmap> m_background;
+    UniqueIcon m_helpIcon;
+    int m_defaultTemperature;
+    bool m_dragging = false;
+    bool m_scheduleSuspended = false;
+    bool m_limitInForce = true;
 };
 
 } // namespace orvane

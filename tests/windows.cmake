@@ -24,22 +24,39 @@ function(orvane_wine_tests target prefix)
     return()
   endif()
   gtest_add_tests(TARGET ${target} TEST_PREFIX "${prefix}" TEST_LIST added)
-  set_tests_properties(${added} PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL ON TIMEOUT 120
+  set_tests_properties(${added} PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL ON TIMEOUT 300
                        ENVIRONMENT "ORVANE_DIST=${dist_windows_path}"
                        SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]")
 endfunction()
 
-add_library(orvane_test_support STATIC support/ProcessCounters.cpp support/TempFolder.cpp
+add_library(orvane_test_support STATIC support/DesktopShellFixture.cpp support/ProcessCounters.cpp
+            support/TempFolder.cpp support/Screenshot.cpp support/TreeView.cpp
             support/RemoteControls.cpp)
 target_include_directories(orvane_test_support PUBLIC support ${CMAKE_SOURCE_DIR})
-target_link_libraries(orvane_test_support PUBLIC shell32)
+target_link_libraries(orvane_test_support PUBLIC shell32 gdi32 comctl32)
+
+# Fixtures beside the test programs: a stand-in for the shell's desktop windows.
+add_executable(orvane_desktop_shell WIN32 fixtures/DesktopShell.cpp)
+target_include_directories(orvane_desktop_shell PRIVATE support)
+target_link_options(orvane_desktop_shell PRIVATE -municode)
+# And a stand-in for the WebView2 loader and runtime.
+add_library(orvane_webview2_fixture SHARED fixtures/WebView2Loader.cpp)
+target_include_directories(orvane_webview2_fixture PRIVATE ${CMAKE_SOURCE_DIR})
+set_target_properties(orvane_webview2_fixture PROPERTIES OUTPUT_NAME WebView2Loader PREFIX ""
+                      RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
 
 file(GLOB ORVANE_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/win/*.cpp)
 add_executable(orvane_win_tests ${ORVANE_WIN_TESTS})
 target_link_libraries(orvane_win_tests PRIVATE orvane_win orvane_resources orvane_test_support
                       gtest gtest_main)
-add_dependencies(orvane_win_tests dist)
+add_dependencies(orvane_win_tests dist orvane_desktop_shell orvane_webview2_fixture)
 orvane_wine_tests(orvane_win_tests "win.")
+
+# Plays PowerShell for the script runner's tests, which install it into the prefix from
+# beside the test program.
+add_executable(fake_powershell fixtures/FakePowerShell.cpp)
+target_link_options(fake_powershell PRIVATE -municode)
+add_dependencies(orvane_win_tests fake_powershell)
 
 file(GLOB ORVANE_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/e2e/*.cpp)
 add_executable(orvane_e2e_tests ${ORVANE_E2E_TESTS})

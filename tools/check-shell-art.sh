@@ -41,6 +41,8 @@ PNGS=(
     "664 722 446 opaque"
     "665 451 391 opaque"
     "545 64 64 cutout"
+    "515 700 300 opaque"
+    "516 700 393 opaque"
 )
 
 # Lowest and highest alpha (0..255) of an image, "min max".

@@ -1,4 +1,4 @@
-#!/bin/sh
+#!/bin/bash
 # Render the sprite SVGs to the PNG resources the program embeds.
 #
 #   tools/render-art.sh [OUTDIR]
@@ -25,10 +25,7 @@ mkdir -p "$out" || exit 2
 tmp=$(mktemp -d) || exit 2
 trap 'rm -rf "$tmp"' EXIT
 
-# The value of attribute $2 on the root <svg> element of file $1.
-svg_attr() {
-    tr '\n' ' ' <"$1" | sed -n 's/.*<svg[^>]*[[:space:]]'"$2"'="\([^"]*\)".*/\1/p'
-}
+. "$root/tools/svg-common.sh"
 
 status=0
 while read -r id file size extra; do
@@ -42,8 +39,7 @@ while read -r id file size extra; do
     if [ ! -r "$src" ]; then
         echo "render-art: $id: missing source $file" >&2; status=1; continue
     fi
-    if [ "$(svg_attr "$src" width)" != "$w" ] || [ "$(svg_attr "$src" height)" != "$h" ] ||
-        [ "$(svg_attr "$src" viewBox)" != "0 0 $w $h" ]; then
+    if ! svg_declares_size "$src" "$w" "$h"; then
         echo "render-art: $id: $file does not declare width/height/viewBox $w x $h" >&2
         status=1; continue
     fi

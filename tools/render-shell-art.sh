@@ -62,6 +62,8 @@ PNG_TABLE=(
     "664 backdrop-main 722 446"
     "665 backdrop-about 451 391"
     "545 orvane 64 64"
+    "515 page-video 700 300"
+    "516 page-web 700 393"
 )
 
 for row in "${ICON_TABLE[@]}"; do

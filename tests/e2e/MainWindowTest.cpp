@@ -37,6 +37,8 @@ TEST(MainWindow, HidesIntoTheTrayAndOnlyExitEndsTheProgram) {
     PostMessageW(main, kTrayCallback, 128, WM_LBUTTONDBLCLK);
     ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }));
     EXPECT_TRUE(WaitFor([&] { return !TrayIconPresent(main); }));
+    // Opening also activates the window; let that settle before it is closed again.
+    EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == main && !IsIconic(main); }));
 
     // The close box hides the window into the tray; the program goes on.
     PostMessageW(main, WM_CLOSE, 0, 0);
@@ -86,7 +88,13 @@ TEST(MainWindow, ShowsTheTabsOfTheSystem) {
         HWND main = orvane.MainWindow();
         ASSERT_NE(nullptr, main);
         HWND tabs = GetDlgItem(main, IDC_MAIN_TABS);
-        ASSERT_EQ(c.tabs, static_cast<std::size_t>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0)));
+        // The tabs are inserted while the window initialises, one page at a time.
+        const auto tabCount = [&] {
+            return static_cast<std::size_t>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
+        };
+        WaitFor([&] { return tabCount() >= c.tabs; });
+        Sleep(500);
+        ASSERT_EQ(c.tabs, tabCount());
 
         HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE,
                                      FALSE, orvane.Id());
@@ -117,11 +125,12 @@ TEST(MainWindow, AboutBoxOpensAndClosesCleanly) {
         else
             PostMessageW(main, WM_SYSCOMMAND, 16, 0); // the system menu's About item
         HWND about = nullptr;
+        // The box has its caption before its controls are made and filled.
         ASSERT_TRUE(WaitFor([&] {
             for (HWND dialog : orvane.Dialogs())
                 if (dialog != main && WindowText(dialog) == L"About")
                     about = dialog;
-            return about != nullptr;
+            return about != nullptr && !WindowText(GetDlgItem(about, IDC_ABOUT_VERSION)).empty();
         }));
         EXPECT_EQ(L"Version 1.2", WindowText(GetDlgItem(about, IDC_ABOUT_VERSION)));
         EXPECT_EQ(L"Orvane", WindowText(GetDlgItem(about, IDC_ABOUT_NAME)));

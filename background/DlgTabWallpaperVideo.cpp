@@ -1,0 +1,152 @@
+#include "background/DlgTabWallpaperVideo.h"
+
+#include "app/OrvaneApp.h"
+#include "background/WallpaperVideo.h"
+#include "background/WebAddress.h"
+#include "framework/IconButtons.h"
+#include "resources/ids_videoweb.h"
+
+#include <commdlg.h>
+#include <shlwapi.h>
+
+namespace orvane {
+namespace {
+
+constexpr unsigned kTextCannotPlay = 159;
+constexpr unsigned kTextBrowse = 158;
+constexpr unsigned kTextMissing = 201;
+constexpr UINT kLinkIcon = 337;
+
+} // namespace
+
+CDlgTabWallpaperVideo::CDlgTabWallpaperVideo()
+    : CLivePage(IDD_TAB_WALLPAPER_VIDEO, IDP_VIDEO_PAGE, 120, L"background-video") {}
+
+bool CDlgTabWallpaperVideo::IsRedLabel(int controlId) const {
+    return controlId == IDC_VIDEO_STATUS || controlId == IDC_LIVE_WARNING;
+}
+
+bool CDlgTabWallpaperVideo::Checked() const {
+    return SendMessageW(Item(IDC_LIVE_ENABLE), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void CDlgTabWallpaperVideo::InitPage() {
+    m_linkIcon.reset(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kLinkIcon), IMAGE_ICON, 14, 14, 0)));
+    COptions& options = App().Options();
+    const bool checked = options.GetBool(L"fWallaperVideoEnable");
+    SendMessageW(Item(IDC_LIVE_ENABLE), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    const std::wstring path = options.GetString(L"strWallaperVideoPath");
+    SetDlgItemTextW(m_hWnd, IDC_VIDEO_PATH, path.c_str());
+
+    Show({IDC_VIDEO_STATUS}, false);
+    if (!path.empty()) {
+        // A broken background can still be switched off.
+        if (!PathFileExistsW(path.c_str())) {
+            ShowStatus(kTextMissing);
+            Enable({IDC_LIVE_ENABLE}, checked);
+        } else if (!Playable(path)) {
+            ShowStatus(kTextCannotPlay);
+            Enable({IDC_LIVE_ENABLE}, checked);
+        } else {
+            Enable({IDC_LIVE_ENABLE}, true);
+        }
+    }
+    Show({IDC_LIVE_WARNING, IDC_VIDEO_ENABLE_SETTING}, false);
+    if (AnimationsBlocked()) {
+        Enable({IDC_LIVE_ENABLE, IDC_VIDEO_BROWSE}, false);
+        Show({IDC_VIDEO_STATUS}, false);
+        Show({IDC_LIVE_WARNING, IDC_VIDEO_ENABLE_SETTING}, true);
+    }
+}
+
+void CDlgTabWallpaperVideo::ApplyTexts() {
+    ApplyTextPairs({IDC_LIVE_ENABLE, 42, IDC_VIDEO_LABEL, 157, IDC_VIDEO_BROWSE, 158,
+                    IDC_VIDEO_FIND, 160, IDC_LIVE_WARNING, 161, IDC_VIDEO_ENABLE_SETTING, 162,
+                    IDC_LIVE_HELP, 14});
+}
+
+void CDlgTabWallpaperVideo::Refresh() {
+    if (!m_hWnd)
+        return;
+    SendMessageW(Item(IDC_LIVE_ENABLE), BM_SETCHECK,
+                 App().Options().GetBool(L"fWallaperVideoEnable") ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool CDlgTabWallpaperVideo::Playable(const std::wstring& path) const {
+    if (App().Options().GetInt(L"iWallaperVideoEngine") != CWallpaperVideo::kEngineMci)
+        return true;
+    CWallpaperVideo* video = App().VideoBackground();
+    return video && video->Video().CanOpen(path);
+}
+
+void CDlgTabWallpaperVideo::ShowStatus(unsigned textId) {
+    SetLabel(IDC_VIDEO_STATUS, App().Text(textId));
+    Show({IDC_VIDEO_STATUS}, true);
+}
+
+void CDlgTabWallpaperVideo::Browse() {
+    wchar_t file[MAX_PATH] = L"";
+    const std::wstring title = App().Text(kTextBrowse);
+    OPENFILENAMEW dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = m_hWnd;
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrTitle = title.c_str();
+    dialog.Flags = OFN_FILEMUSTEXIST | OFN_EXPLORER | OFN_NODEREFERENCELINKS | OFN_LONGNAMES;
+    if (GetOpenFileNameW(&dialog))
+        UseFile(file);
+}
+
+void CDlgTabWallpaperVideo::UseFile(const std::wstring& path) {
+    SetDlgItemTextW(m_hWnd, IDC_VIDEO_PATH, path.c_str());
+    App().Options().SetString(L"strWallaperVideoPath", path);
+    const bool playable = Playable(path);
+    Enable({IDC_LIVE_ENABLE}, playable);
+    if (playable) {
+        Show({IDC_VIDEO_STATUS}, false);
+    } else {
+        ShowStatus(kTextCannotPlay);
+    }
+    if (!Checked())
+        return;
+    App().SetVideoBackground(false);
+    if (playable)
+        App().SetVideoBackground(true); // the new file plays at once
+    else
+        SendMessageW(Item(IDC_LIVE_ENABLE), BM_SETCHECK, BST_UNCHECKED, 0);
+}
+
+bool CDlgTabWallpaperVideo::OnCommand(WORD id, WORD notifyCode, HWND) {
+    if (notifyCode != BN_CLICKED)
+        return false;
+    switch (id) {
+    case IDC_LIVE_ENABLE:
+        App().SetVideoBackground(Checked());
+        return true;
+    case IDC_VIDEO_BROWSE:
+        Browse();
+        return true;
+    case IDC_VIDEO_ENABLE_SETTING:
+        EnableAnimations();
+        return true;
+    case IDC_VIDEO_FIND:
+        OpenAddress(VideosAddress(App().Options().GetString(L"strLanguage")));
+        return true;
+    case IDC_LIVE_HELP:
+        OpenHelp();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CDlgTabWallpaperVideo::OnDrawLink(const DRAWITEMSTRUCT& item) {
+    if (item.CtlID != IDC_VIDEO_FIND)
+        return false;
+    DrawLinkButton(item, m_linkIcon.get(), kLinkColour);
+    return true;
+}
+
+} // namespace orvane

@@ -1,0 +1,124 @@
+#include "DesktopShellFixture.h"
+
+#include <string>
+
+namespace orvane::test {
+namespace {
+
+std::wstring FixtureProgram() {
+    wchar_t path[MAX_PATH];
+    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path, n);
+    return folder.substr(0, folder.rfind(L'\\')) + L"\\orvane_desktop_shell.exe";
+}
+
+HWND FindTopLevel(const wchar_t* className, HWND after = nullptr) {
+    return FindWindowExW(nullptr, after, className, nullptr);
+}
+
+} // namespace
+
+const wchar_t* LayoutArgument(ShellLayout layout) {
+    switch (layout) {
+    case ShellLayout::Classic:
+        return L"classic";
+    case ShellLayout::Windows7:
+        return L"win7";
+    case ShellLayout::Progman24H2:
+        return L"24h2";
+    case ShellLayout::NoHost:
+        return L"nohost";
+    }
+    return L"classic";
+}
+
+void PumpMessages(DWORD ms) {
+    const DWORD start = GetTickCount();
+    do {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(5);
+    } while (GetTickCount() - start < ms);
+}
+
+DesktopShellFixture::DesktopShellFixture(ShellLayout layout) : m_layout(layout) {
+    Launch();
+}
+
+DesktopShellFixture::~DesktopShellFixture() {
+    End();
+}
+
+bool DesktopShellFixture::Launch() {
+    std::wstring command = L"\"" + FixtureProgram() + L"\" " + LayoutArgument(m_layout);
+    STARTUPINFOW startup = {sizeof startup};
+    if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &m_process))
+        return false;
+    // The program's window exists once it waits for input.
+    WaitForInputIdle(m_process.hProcess, 10000);
+    const DWORD start = GetTickCount();
+    while (!Progman() && GetTickCount() - start < 10000)
+        PumpMessages(20);
+    return Ready();
+}
+
+void DesktopShellFixture::End() {
+    if (!m_process.hProcess)
+        return;
+    TerminateProcess(m_process.hProcess, 0);
+    WaitForSingleObject(m_process.hProcess, 10000);
+    CloseHandle(m_process.hThread);
+    CloseHandle(m_process.hProcess);
+    m_process = {};
+    // Wait until the shell's windows are gone from the window list.
+    const DWORD start = GetTickCount();
+    while (Progman() && GetTickCount() - start < 5000)
+        PumpMessages(20);
+}
+
+bool DesktopShellFixture::Restart() {
+    End();
+    return Launch();
+}
+
+HWND DesktopShellFixture::Progman() const {
+    return FindWindowW(L"Progman", L"Program Manager");
+}
+
+HWND DesktopShellFixture::IconsView() const {
+    if (HWND inProgman = FindWindowExW(Progman(), nullptr, L"SHELLDLL_DefView", nullptr))
+        return inProgman;
+    HWND worker = IconsWorker();
+    return worker ? FindWindowExW(worker, nullptr, L"SHELLDLL_DefView", nullptr) : nullptr;
+}
+
+HWND DesktopShellFixture::IconsWorker() const {
+    for (HWND worker = FindTopLevel(L"WorkerW"); worker; worker = FindTopLevel(L"WorkerW", worker))
+        if (FindWindowExW(worker, nullptr, L"SHELLDLL_DefView", nullptr))
+            return worker;
+    return nullptr;
+}
+
+HWND DesktopShellFixture::WallpaperWorker() const {
+    if (HWND icons = IconsWorker())
+        return FindTopLevel(L"WorkerW", icons);
+    return FindWindowExW(Progman(), nullptr, L"WorkerW", nullptr);
+}
+
+DesktopShellFixture::ShowCounts DesktopShellFixture::Counts(HWND shellWindow) const {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(Progman(), kShellShowCounts, reinterpret_cast<WPARAM>(shellWindow), 0,
+                        SMTO_NORMAL, 5000, &result);
+    return {LOWORD(result), HIWORD(result)};
+}
+
+void DesktopShellFixture::DropHost() {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(Progman(), kShellDropHost, 0, 0, SMTO_NORMAL, 5000, &ignored);
+}
+
+} // namespace orvane::test

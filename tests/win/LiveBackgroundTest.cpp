@@ -1,0 +1,390 @@
+#include "DesktopShellFixture.h"
+#include "DialogWatcher.h"
+#include "TempFolder.h"
+#include "app/Options.h"
+#include "app/OrvaneApp.h"
+#include "background/DlgTabWallpaperVideo.h"
+#include "background/WallpaperVideo.h"
+#include "background/WallpaperWeb.h"
+#include "framework/Procedure.h"
+#include "resources/ids_videoweb.h"
+
+#include <gtest/gtest.h>
+
+#include <ole2.h>
+#include <shlwapi.h>
+
+#include <string>
+#include <vector>
+
+namespace orvane {
+namespace {
+
+using test::DesktopShellFixture;
+using test::PumpMessages;
+using test::ShellLayout;
+
+class LiveBackground : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
+        ASSERT_TRUE(shell.Ready());
+    }
+    void TearDown() override { OleUninitialize(); }
+
+    DesktopShellFixture shell{ShellLayout::Classic};
+    COptions options;
+};
+
+// Records the MCI commands; the device answers a source size of 640 x 480.
+struct MciRecorder {
+    std::vector<std::wstring> commands;
+    bool testOpenFails = false;
+    CVideo::Sender Sender() {
+        return [this](const wchar_t* command, wchar_t* reply, UINT length, HWND) -> MCIERROR {
+            commands.push_back(command);
+            const std::wstring text = command;
+            if (reply && length && text.rfind(L"where ", 0) == 0)
+                wcsncpy(reply, L"0 0 640 480", length);
+            if (testOpenFails && text.find(L"alias video_test") != std::wstring::npos)
+                return MCIERR_INVALID_FILE;
+            return 0;
+        };
+    }
+};
+
+TEST_F(LiveBackground, TheMciEngineSendsItsCommandsInOrderAndClosesTheDeviceOnStop) {
+    options.SetInt(L"iWallaperVideoEngine", CWallpaperVideo::kEngineMci);
+    options.SetString(L"strWallaperVideoPath", L"C:\\Videos\\sea.avi");
+    CWallpaperVideo video(options);
+    MciRecorder mci;
+    video.Video().SetSender(mci.Sender());
+    ASSERT_TRUE(video.Start());
+    HWND window = video.GetSafeHwnd();
+
+    RECT work = {};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const int width = work.right - work.left, height = work.bottom - work.top;
+    // 640 x 480 covers the whole work area: full width, cropped equally top and bottom.
+    const int videoHeight = static_cast<int>(static_cast<float>(width) / 640.0f * 480.0f);
+    const int y = static_cast<int>(-(static_cast<float>(width) / 640.0f * 480.0f - height) * 0.5f);
+    const std::vector<std::wstring> expected = {
+        L"stop video",
+        L"close video",
+        L"open \"C:\\Videos\\sea.avi\" type mpegvideo alias video style child parent " +
+            std::to_wstring(static_cast<int>(reinterpret_cast<INT_PTR>(window))),
+        L"setaudio video off",
+        L"play video repeat",
+        L"where video source",
+        L"put video window at 0 " + std::to_wstring(y) + L" " + std::to_wstring(width) + L" " +
+            std::to_wstring(videoHeight)};
+    EXPECT_EQ(expected, mci.commands);
+
+    // The player control is out of sight while MCI plays.
+    RECT control;
+    GetWindowRect(GetDlgItem(window, IDC_WALLPAPER_PLAYER), &control);
+    EXPECT_EQ(0, control.right - control.left);
+    EXPECT_EQ(nullptr, video.Player());
+
+    mci.commands.clear();
+    video.Stop();
+    EXPECT_EQ(std::vector<std::wstring>({L"stop video", L"close video"}), mci.commands);
+}
+
+TEST_F(LiveBackground, TheMediaPlayerControlCoversTheWindowAndGetsTheFile) {
+    options.SetString(L"strWallaperVideoPath", L"C:\\Videos\\none.avi");
+    CWallpaperVideo video(options);
+    ASSERT_TRUE(video.Start());
+    HWND window = video.GetSafeHwnd();
+    RECT placed, control;
+    GetWindowRect(window, &placed);
+    GetWindowRect(GetDlgItem(window, IDC_WALLPAPER_PLAYER), &control);
+    EXPECT_EQ(placed.right - placed.left, control.right - control.left);
+    EXPECT_EQ(placed.bottom - placed.top, control.bottom - control.top);
+    // Wine's player has the newer interface only, which takes the same settings.
+    ASSERT_NE(nullptr, video.Player()) << "the control gave no player interface";
+    BSTR url = nullptr;
+    ASSERT_EQ(S_OK, video.Player()->get_URL(&url));
+    EXPECT_STREQ(L"C:\\Videos\\none.avi", url);
+    SysFreeString(url);
+    video.Stop();
+    EXPECT_EQ(nullptr, video.Player()) << "released when the window stops";
+}
+
+// The fixture loader beside the test program plays the WebView2 runtime.
+class WebBackground : public LiveBackground {
+protected:
+    void SetUp() override {
+        LiveBackground::SetUp();
+        SetMode(L"runtime");
+        HMODULE loader = LoadLibraryW(L"WebView2Loader.dll");
+        ASSERT_NE(nullptr, loader) << "the fixture loader is beside the test program";
+        log = GetProcedure<const wchar_t* (*)()>(loader, "WebView2FixtureLog");
+        clear = GetProcedure<void (*)()>(loader, "WebView2FixtureClear");
+        ASSERT_TRUE(log && clear);
+        clear();
+    }
+    void TearDown() override {
+        SetEnvironmentVariableW(L"ORVANE_WEBVIEW2_FIXTURE", nullptr);
+        LiveBackground::TearDown();
+    }
+    static void SetMode(const wchar_t* mode) {
+        SetEnvironmentVariableW(L"ORVANE_WEBVIEW2_FIXTURE", mode);
+    }
+    std::vector<std::wstring> Lines() const {
+        std::vector<std::wstring> lines;
+        std::wstring all = log();
+        for (std::size_t start = 0, end; (end = all.find(L'\n', start)) != std::wstring::npos;
+             start = end + 1)
+            lines.push_back(all.substr(start, end - start));
+        return lines;
+    }
+    bool Logged(const std::wstring& line) const {
+        for (const std::wstring& seen : Lines())
+            if (seen == line)
+                return true;
+        return false;
+    }
+
+    const wchar_t* (*log)() = nullptr;
+    void (*clear)() = nullptr;
+};
+
+TEST_F(WebBackground, WebViewGetsTheNormalisedAddressTheBoundsAndTheSettings) {
+    options.SetString(L"strWallaperWebURL", L"time.is/London");
+    CWallpaperWeb web(options, L"C:\\Data\\Orvane");
+    std::vector<std::wstring> names;
+    web.SetEngineNameCallback([&](const std::wstring& name) { names.push_back(name); });
+    ASSERT_TRUE(web.Start());
+    EXPECT_TRUE(web.WebViewInUse());
+    EXPECT_EQ(std::vector<std::wstring>{L"Microsoft Edge"}, names);
+    ASSERT_TRUE(test::WaitUntil(
+        [&] {
+            PumpMessages(20);
+            return Logged(L"navigate http://time.is/London?from=ov_win");
+        },
+        5000))
+        << Lines().size() << " lines";
+    EXPECT_EQ(L"environment |C:\\Data\\Orvane", Lines().front()) << "the installed runtime first";
+    RECT client;
+    GetClientRect(web.GetSafeHwnd(), &client);
+    EXPECT_TRUE(Logged(L"bounds 0 0 " + std::to_wstring(client.right) + L" " +
+                       std::to_wstring(client.bottom)));
+    EXPECT_TRUE(Logged(L"script 1"));
+    EXPECT_TRUE(Logged(L"dialogs 1"));
+    EXPECT_TRUE(Logged(L"messages 1"));
+    EXPECT_EQ(L"http://time.is/London", L"http://" + options.GetString(L"strWallaperWebURL"))
+        << "the stored address stays as it was";
+
+    web.Refresh();
+    EXPECT_TRUE(Logged(L"reload"));
+
+    // A page registering later learns the engine at once.
+    std::wstring late;
+    web.SetEngineNameCallback([&](const std::wstring& name) { late = name; });
+    EXPECT_EQ(L"Microsoft Edge", late);
+    web.Stop();
+}
+
+TEST_F(WebBackground, WithoutARuntimeEveryCandidateIsTriedThenTheBrowserControlShows) {
+    // A runtime named by its uninstall key and two folders, only one of them a version.
+    HKEY key = nullptr;
+    const wchar_t* uninstall =
+        L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Microsoft EdgeWebView";
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_LOCAL_MACHINE, uninstall, 0, nullptr, 0,
+                                             KEY_WRITE, nullptr, &key, nullptr));
+    RegSetValueExW(key, L"InstallLocation", 0, REG_SZ,
+                   reinterpret_cast<const BYTE*>(L"C:\\FakeEdge"), 24);
+    RegSetValueExW(key, L"Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"1.2.3.4"), 16);
+    RegCloseKey(key);
+    const std::wstring base = L"C:\\Program Files (x86)\\Microsoft\\EdgeCore";
+    CreateDirectoryW(L"C:\\Program Files (x86)\\Microsoft", nullptr);
+    CreateDirectoryW(base.c_str(), nullptr);
+    CreateDirectoryW((base + L"\\9.8.7.6").c_str(), nullptr);
+    CreateDirectoryW((base + L"\\Installer").c_str(), nullptr);
+
+    SetMode(L"none");
+    options.SetString(L"strWallaperWebURL", L"example.org/page");
+    CWallpaperWeb web(options, L"C:\\Data");
+    ASSERT_TRUE(web.Start());
+    const std::vector<std::wstring> expected = {
+        L"environment |C:\\Data", L"environment C:\\FakeEdge\\1.2.3.4|C:\\Data",
+        L"environment C:\\Program Files (x86)\\Microsoft\\EdgeCore\\9.8.7.6|C:\\Data"};
+    EXPECT_EQ(expected, Lines());
+    EXPECT_FALSE(web.WebViewInUse());
+    EXPECT_EQ(L"Internet Explorer", web.EngineName());
+    RECT window, browser;
+    GetWindowRect(web.GetSafeHwnd(), &window);
+    GetWindowRect(GetDlgItem(web.GetSafeHwnd(), IDC_WALLPAPER_BROWSER), &browser);
+    EXPECT_EQ(window.right - window.left + 18, browser.right - browser.left)
+        << "the scroll bar lies outside the window";
+    web.Stop();
+
+    RemoveDirectoryW((base + L"\\9.8.7.6").c_str());
+    RemoveDirectoryW((base + L"\\Installer").c_str());
+    RemoveDirectoryW(base.c_str());
+    RegDeleteKeyW(HKEY_LOCAL_MACHINE, uninstall);
+}
+
+TEST_F(WebBackground, AMissingLoaderOrAFailureAfterTheStartFallsBackToTheBrowserControl) {
+    {
+        CWallpaperWeb web(options, L"C:\\Data");
+        web.SetLoaderName(L"NoSuchWebView2Loader.dll");
+        ASSERT_TRUE(web.Start());
+        EXPECT_EQ(L"Internet Explorer", web.EngineName());
+        EXPECT_TRUE(Lines().empty());
+        web.Stop();
+    }
+    for (const wchar_t* mode : {L"environment-fails", L"controller-fails"}) {
+        SetMode(mode);
+        CWallpaperWeb web(options, L"C:\\Data");
+        std::vector<std::wstring> names;
+        web.SetEngineNameCallback([&](const std::wstring& name) { names.push_back(name); });
+        ASSERT_TRUE(web.Start());
+        ASSERT_TRUE(test::WaitUntil(
+            [&] {
+                PumpMessages(20);
+                return names.size() == 2;
+            },
+            5000))
+            << mode;
+        EXPECT_EQ(std::vector<std::wstring>({L"Microsoft Edge", L"Internet Explorer"}), names)
+            << mode;
+        EXPECT_FALSE(web.WebViewInUse()) << mode;
+        web.Stop();
+    }
+}
+
+TEST_F(WebBackground, InteractiveModeLiftsTheWindowOutAndPutsItBack) {
+    CWallpaperWeb web(options, L"C:\\Data");
+    ASSERT_TRUE(web.Start());
+    HWND window = web.GetSafeHwnd();
+    HWND host = GetParent(window);
+    ASSERT_EQ(web.HostWindow(), host);
+    EXPECT_EQ(nullptr, FindWindowExW(host, nullptr, L"SHELLDLL_DefView", nullptr))
+        << "not the icons' window";
+    web.SetInteractive(true);
+    EXPECT_FALSE(IsChild(host, window)) << "out from behind the icons";
+    EXPECT_EQ(nullptr, GetAncestor(GetAncestor(window, GA_PARENT), GA_PARENT)) << "on the desktop";
+    web.SetInteractive(false);
+    EXPECT_EQ(host, GetParent(window));
+    web.Stop();
+}
+
+// The video page, through the application object as in the program.
+class VideoPage : public LiveBackground {
+protected:
+    void SetUp() override {
+        LiveBackground::SetUp();
+        App().Translator().LoadLanguage(L"English");
+        App().InstallBackgrounds();
+        App().VideoBackground()->Video().SetSender(mci.Sender());
+        parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 700, 400, nullptr, nullptr,
+                                 nullptr, nullptr);
+    }
+    void TearDown() override {
+        App().SetVideoBackground(false);
+        App().VideoBackground()->Video().SetSender(nullptr);
+        App().Options().SetInt(L"iWallaperVideoEngine", 0);
+        DestroyWindow(parent);
+        LiveBackground::TearDown();
+    }
+    // Shown on the page (the page's own parent stays hidden in the test).
+    static bool Shown(HWND page, int id) {
+        return (GetWindowLongPtrW(GetDlgItem(page, id), GWL_STYLE) & WS_VISIBLE) != 0;
+    }
+    static bool Checked(HWND page) {
+        return SendDlgItemMessageW(page, IDC_LIVE_ENABLE, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+    static std::wstring Text(HWND page, int id) {
+        wchar_t text[512] = L"";
+        GetDlgItemTextW(page, id, text, 512);
+        return text;
+    }
+
+    MciRecorder mci;
+    HWND parent = nullptr;
+    test::TempFolder folder;
+};
+
+TEST_F(VideoPage, AFileMciCannotOpenStopsTheRunningVideoUnchecksAndSaysSo) {
+    const std::wstring good = folder / L"good.avi", bad = folder / L"bad.mkv";
+    ASSERT_TRUE(test::WriteBytes(good, "RIFF"));
+    ASSERT_TRUE(test::WriteBytes(bad, "data"));
+    COptions& settings = App().Options();
+    settings.SetInt(L"iWallaperVideoEngine", CWallpaperVideo::kEngineMci);
+    settings.SetString(L"strWallaperVideoPath", good);
+    App().SetVideoBackground(true);
+    ASSERT_TRUE(App().VideoBackground()->Running());
+
+    CDlgTabWallpaperVideo page;
+    HWND window = page.Create(parent);
+    ASSERT_NE(nullptr, window);
+    EXPECT_TRUE(Checked(window));
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(window, IDC_LIVE_ENABLE)));
+    EXPECT_FALSE(Shown(window, IDC_VIDEO_STATUS));
+
+    mci.testOpenFails = true;
+    page.UseFile(bad);
+    EXPECT_FALSE(App().VideoBackground()->Running());
+    EXPECT_FALSE(settings.GetBool(L"fWallaperVideoEnable"));
+    EXPECT_FALSE(Checked(window));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, IDC_LIVE_ENABLE)));
+    EXPECT_EQ(App().Text(159), Text(window, IDC_VIDEO_STATUS));
+    EXPECT_EQ(bad, settings.GetString(L"strWallaperVideoPath"));
+    EXPECT_EQ(bad, Text(window, IDC_VIDEO_PATH));
+
+    // A missing file is said at the next opening of the page; the box stays usable
+    // only to switch a running background off.
+    page.DestroyWindow();
+    settings.SetString(L"strWallaperVideoPath", folder / L"gone.avi");
+    window = page.Create(parent);
+    EXPECT_EQ(App().Text(201), Text(window, IDC_VIDEO_STATUS));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, IDC_LIVE_ENABLE)));
+    page.DestroyWindow();
+}
+
+TEST_F(VideoPage, AnimationsOffBlockThePageAndEnableTheSettingFixesOnlyItsByte) {
+    const wchar_t* desktop = L"Control Panel\\Desktop";
+    BYTE saved[16];
+    DWORD savedSize = sizeof saved, savedType = 0;
+    const bool hadValue = SHGetValueW(HKEY_CURRENT_USER, desktop, L"UserPreferencesMask",
+                                      &savedType, saved, &savedSize) == ERROR_SUCCESS;
+    const BYTE blocked[8] = {0x9E, 0x1E, 0x07, 0x80, 0x13, 0x00, 0x00, 0x00};
+    ASSERT_EQ(ERROR_SUCCESS, SHSetValueW(HKEY_CURRENT_USER, desktop, L"UserPreferencesMask",
+                                         REG_BINARY, blocked, sizeof blocked));
+    App().Options().SetString(L"strWallaperVideoPath", L"");
+
+    CDlgTabWallpaperVideo page;
+    HWND window = page.Create(parent);
+    EXPECT_TRUE(Shown(window, IDC_LIVE_WARNING));
+    EXPECT_TRUE(Shown(window, IDC_VIDEO_ENABLE_SETTING));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, IDC_VIDEO_BROWSE)));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, IDC_LIVE_ENABLE)));
+
+    // "Enable the setting", then No to signing out.
+    test::DialogWatcher watcher([](const test::SeenDialog& box) {
+        test::PressButton(box.window, box.yesNo ? IDNO : IDOK);
+    });
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_VIDEO_ENABLE_SETTING, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(window, IDC_VIDEO_ENABLE_SETTING)));
+    EXPECT_EQ(std::vector<std::wstring>{App().Text(163)}, watcher.Messages());
+    BYTE now[16];
+    DWORD size = sizeof now, type = 0;
+    ASSERT_EQ(ERROR_SUCCESS,
+              SHGetValueW(HKEY_CURRENT_USER, desktop, L"UserPreferencesMask", &type, now, &size));
+    EXPECT_EQ(static_cast<DWORD>(REG_BINARY), type);
+    ASSERT_EQ(8u, size);
+    const BYTE expected[8] = {0x9E, 0x1E, 0x07, 0x80, 0x12, 0x00, 0x00, 0x00};
+    EXPECT_EQ(0, memcmp(expected, now, 8));
+    page.DestroyWindow();
+
+    if (hadValue)
+        SHSetValueW(HKEY_CURRENT_USER, desktop, L"UserPreferencesMask", savedType, saved,
+                    savedSize);
+    else
+        SHDeleteValueW(HKEY_CURRENT_USER, desktop, L"UserPreferencesMask");
+}
+
+} // namespace
+} // namespace orvane

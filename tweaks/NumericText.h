@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace orvane {
+
+// The number a numeric field's text stands for: its leading decimal digits, 0 when it
+// starts with none. Digits beyond what an int holds give the largest int, which any
+// range then clamps.
+int LeadingNumber(const std::wstring& text);
+
+// A numeric field's range, both bounds included.
+struct NumericRange {
+    int minimum;
+    int maximum;
+
+    int Clamp(int value) const {
+        return value < minimum ? minimum : value > maximum ? maximum : value;
+    }
+    bool Contains(int value) const { return value >= minimum && value <= maximum; }
+};
+
+} // namespace orvane
