@@ -1,5 +1,6 @@
 #include "effects/EffectFactory.h"
 
+#include "effects/ParticleEffectWindows.h"
 #include "effects/PendingEffect.h"
 #include "effects/SpriteEffectWindows.h"
 
@@ -23,6 +24,8 @@ std::unique_ptr<CDlgEffectOverlay> CreateEffect(EffectId id, COptions& options) 
         return std::make_unique<CDlgEffectRainFlowers>(options);
     case EffectId::Sweets:
         return std::make_unique<CDlgEffectSweets>(options);
+    case EffectId::SpaceFlight:
+        return std::make_unique<CDlgEffectSpaceFlight>(options);
     case EffectId::Confetti:
     case EffectId::Cursor:
     case EffectId::Fireflies:
@@ -30,7 +33,6 @@ std::unique_ptr<CDlgEffectOverlay> CreateEffect(EffectId id, COptions& options) 
     case EffectId::Lightning:
     case EffectId::Rain:
     case EffectId::Smoke:
-    case EffectId::SpaceFlight:
         return std::make_unique<CDlgEffectPending>(options, id);
     }
     return nullptr;
