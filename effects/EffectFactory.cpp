@@ -27,6 +27,7 @@ std::unique_ptr<CDlgEffectOverlay> CreateEffect(EffectId id, COptions& options) 
     case EffectId::SpaceFlight:
         return std::make_unique<CDlgEffectSpaceFlight>(options);
     case EffectId::Confetti:
+        return std::make_unique<CDlgEffectConfetti>(options);
     case EffectId::Cursor:
     case EffectId::Fireflies:
     case EffectId::Garland:

@@ -2,6 +2,7 @@
 
 #include "app/Options.h"
 #include "effects/EffectOverlay.h"
+#include "effects/Confetti.h"
 #include "effects/SpaceFlight.h"
 #include "resources/ids_effects.h"
 
@@ -35,6 +36,12 @@ class CDlgEffectSpaceFlight : public CDlgDensityEffect<SpaceFlight> {
 public:
     explicit CDlgEffectSpaceFlight(COptions& options)
         : CDlgDensityEffect(options, EffectId::SpaceFlight, L"iEffectSpaceFlightDensity") {}
+};
+
+class CDlgEffectConfetti : public CDlgDensityEffect<Confetti> {
+public:
+    explicit CDlgEffectConfetti(COptions& options)
+        : CDlgDensityEffect(options, EffectId::Confetti, L"iEffectConfettiDensity") {}
 };
 
 } // namespace orvane
