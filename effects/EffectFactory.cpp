@@ -28,12 +28,14 @@ std::unique_ptr<CDlgEffectOverlay> CreateEffect(EffectId id, COptions& options) 
         return std::make_unique<CDlgEffectSpaceFlight>(options);
     case EffectId::Confetti:
         return std::make_unique<CDlgEffectConfetti>(options);
+    case EffectId::Rain:
+        return std::make_unique<CDlgEffectRain>(options);
+    case EffectId::Smoke:
+        return std::make_unique<CDlgEffectSmoke>(options);
     case EffectId::Cursor:
     case EffectId::Fireflies:
     case EffectId::Garland:
     case EffectId::Lightning:
-    case EffectId::Rain:
-    case EffectId::Smoke:
         return std::make_unique<CDlgEffectPending>(options, id);
     }
     return nullptr;

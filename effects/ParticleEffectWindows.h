@@ -3,6 +3,8 @@
 #include "app/Options.h"
 #include "effects/EffectOverlay.h"
 #include "effects/Confetti.h"
+#include "effects/Rain.h"
+#include "effects/Smoke.h"
 #include "effects/SpaceFlight.h"
 #include "resources/ids_effects.h"
 
@@ -42,6 +44,23 @@ class CDlgEffectConfetti : public CDlgDensityEffect<Confetti> {
 public:
     explicit CDlgEffectConfetti(COptions& options)
         : CDlgDensityEffect(options, EffectId::Confetti, L"iEffectConfettiDensity") {}
+};
+
+class CDlgEffectRain : public CDlgDensityEffect<Rain> {
+public:
+    explicit CDlgEffectRain(COptions& options)
+        : CDlgDensityEffect(options, EffectId::Rain, L"iEffectRainDensity") {}
+};
+
+class CDlgEffectSmoke : public CDlgDensityEffect<Smoke> {
+public:
+    static constexpr int kPuffPicture = 542;
+
+    explicit CDlgEffectSmoke(COptions& options)
+        : CDlgDensityEffect(options, EffectId::Smoke, L"iEffectSmokeDensity") {}
+
+protected:
+    void LoadSprites() override;
 };
 
 } // namespace orvane
