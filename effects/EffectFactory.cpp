@@ -1,5 +1,6 @@
 #include "effects/EffectFactory.h"
 
+#include "effects/CursorEffectWindow.h"
 #include "effects/ParticleEffectWindows.h"
 #include "effects/PendingEffect.h"
 #include "effects/SpriteEffectWindows.h"
@@ -33,6 +34,7 @@ std::unique_ptr<CDlgEffectOverlay> CreateEffect(EffectId id, COptions& options) 
     case EffectId::Smoke:
         return std::make_unique<CDlgEffectSmoke>(options);
     case EffectId::Cursor:
+        return std::make_unique<CDlgEffectCursor>(options);
     case EffectId::Fireflies:
     case EffectId::Garland:
     case EffectId::Lightning:
