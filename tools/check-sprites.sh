@@ -51,6 +51,8 @@ groups=(
     "Balloons|$(seq_ids 361 365)|exact:80x109"
     "Dandelions|$(seq_ids 409 414)|exact:48x48"
     "Leaves in the wind|$(seq_ids 418 424)|ends:12x8:48x44"
+    "Smoke|542|exact:256x256"
+    "Explosion|$(seq_ids 605 652)|exact:100x100"
 )
 
 # ---- read ids.txt --------------------------------------------------------------
