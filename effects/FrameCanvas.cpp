@@ -30,11 +30,9 @@ std::uint32_t Premultiplied(Color c) {
 }
 
 // The premultiplied colour at coverage 0..255 over the pixel.
-inline void Blend(std::uint32_t& destination, std::uint32_t colour, int coverage) {
-    __m128i source = blend::Widen(colour);
-    if (coverage < 255)
-        source = blend::ScaleWide(source, _mm_set1_epi16(static_cast<short>(coverage)));
-    destination = blend::Narrow(blend::OverWide(source, blend::Widen(destination)));
+inline void Blend(std::uint32_t& destination, std::uint32_t colour, std::uint32_t coverage) {
+    const std::uint32_t source = coverage < 255 ? blend::ScalePixel(colour, coverage) : colour;
+    destination = source + blend::ScalePixel(destination, 255 - (source >> 24));
 }
 
 // How much of the pixel [index, index + 1) lies in [from, to).
@@ -46,14 +44,25 @@ inline float Overlap(int index, float from, float to) {
 // Bounds far outside any screen, so that float to int conversions stay defined.
 constexpr float kFar = 1e9f;
 
+// floor and ceil of values within ±kFar to whole numbers. Without SSE 4.1 the library's
+// std::floor is a call, which thousands of streaks a frame, 25 rows each, would pay for.
+inline int FloorToInt(float v) {
+    const int i = static_cast<int>(v);
+    return i - (v < static_cast<float>(i));
+}
+inline int CeilToInt(float v) {
+    return -FloorToInt(-v);
+}
+
 } // namespace
 
 FrameCanvas::FrameCanvas(PixelBuffer buffer) : m_buffer(buffer), m_shapes(buffer) {}
 
 void FrameCanvas::BeginFrame() {
+    Flush();
     m_shapes.BeginFrame();
-    const long long box = static_cast<long long>(m_drawn.right - m_drawn.left) *
-                          (m_drawn.bottom - m_drawn.top);
+    const long long box =
+        static_cast<long long>(m_drawn.right - m_drawn.left) * (m_drawn.bottom - m_drawn.top);
     // Thousands of stars are cleared one by one; overlapping puffs that together cover
     // their box more than once are cleared as the box.
     if (!m_drawn.Empty() && m_drawnArea >= box) {
@@ -63,7 +72,7 @@ void FrameCanvas::BeginFrame() {
     } else {
         for (const PixelRect& r : m_drawnRects)
             for (int y = r.top; y < r.bottom; ++y)
-                std::memset(Row(y) + r.left, 0, sizeof(std::uint32_t) * (r.right - r.left));
+                std::fill(Row(y) + r.left, Row(y) + r.right, 0u);
     }
     m_drawnRects.clear();
     m_cleared = m_drawn;
@@ -71,8 +80,55 @@ void FrameCanvas::BeginFrame() {
     m_drawnArea = 0;
 }
 
-PixelRect FrameCanvas::DirtyRect() const {
+PixelRect FrameCanvas::DirtyRect() {
+    Flush();
     return Union(m_shapes.DirtyRect(), Union(m_cleared, m_drawn));
+}
+
+// Thousands of stars or streaks scattered over the frame, drawn in the order they come,
+// would each fetch its rows of the 8 MB frame afresh; in the order of their top rows they
+// share the rows in the cache. They are of one colour, so the order changes no pixel (or
+// by one step of rounding where translucent ones overlap).
+template <class Item, class RowOf, class Draw>
+void FrameCanvas::InRowOrder(std::vector<Item>& items, RowOf rowOf, Draw draw) {
+    const int height = Height();
+    m_rowStarts.assign(static_cast<std::size_t>(height) + 1, 0);
+    for (const Item& item : items)
+        ++m_rowStarts[static_cast<std::size_t>(std::clamp(rowOf(item), 0, height - 1)) + 1];
+    for (int row = 0; row < height; ++row)
+        m_rowStarts[row + 1] += m_rowStarts[row];
+    m_order.resize(items.size());
+    for (std::uint32_t i = 0; i < items.size(); ++i)
+        m_order[m_rowStarts[std::clamp(rowOf(items[i]), 0, height - 1)]++] = i;
+    for (const std::uint32_t i : m_order)
+        draw(items[i]);
+    items.clear();
+}
+
+void FrameCanvas::Flush() {
+    switch (m_batch) {
+    case Batch::None:
+        return;
+    case Batch::Rects:
+        InRowOrder(
+            m_pendingRects, [](const PixelRect& r) { return r.top; },
+            [this](const PixelRect& r) { FillNow(r); });
+        break;
+    case Batch::Lines:
+        InRowOrder(
+            m_pendingLines, [](const PendingLine& l) { return FloorToInt(l.a.y); },
+            [this](const PendingLine& l) { DrawHairline(l.a, l.b); });
+        break;
+    }
+    m_batch = Batch::None;
+}
+
+void FrameCanvas::Begin(Batch batch, std::uint32_t colour) {
+    if (m_batch == batch && m_batchColour == colour)
+        return;
+    Flush();
+    m_batch = batch;
+    m_batchColour = colour;
 }
 
 void FrameCanvas::Mark(int left, int top, int right, int bottom) {
@@ -90,6 +146,7 @@ void FrameCanvas::SetSmoothing(bool on) {
 }
 
 void FrameCanvas::DrawSprite(const Sprite& sprite, int x, int y, int angle) {
+    Flush();
     if (angle % 360 == 0)
         BlitSprite(sprite, x, y);
     else
@@ -97,6 +154,7 @@ void FrameCanvas::DrawSprite(const Sprite& sprite, int x, int y, int angle) {
 }
 
 void FrameCanvas::DrawImage(const Sprite& sprite, float x, float y, float width, float height) {
+    Flush();
     if (width == sprite.Width() && height == sprite.Height() && x == std::floor(x) &&
         y == std::floor(y) && std::fabs(x) < kFar && std::fabs(y) < kFar)
         BlitSprite(sprite, static_cast<int>(x), static_cast<int>(y));
@@ -118,30 +176,34 @@ void FrameCanvas::BlitSprite(const Sprite& sprite, int x, int y) {
 
 void FrameCanvas::FillRect(float x, float y, float width, float height, Color color) {
     if (m_smoothing) {
+        Flush();
         m_shapes.FillRect(x, y, width, height, color);
         return;
     }
     if (!(width > 0 && height > 0) || color.a == 0)
         return;
     // The pixels whose centres lie inside.
-    const float right = std::ceil(std::min(x + width, kFar) - 0.5f);
-    const float bottom = std::ceil(std::min(y + height, kFar) - 0.5f);
-    const int left = std::max(0, static_cast<int>(std::ceil(std::max(x, -kFar) - 0.5f)));
-    const int top = std::max(0, static_cast<int>(std::ceil(std::max(y, -kFar) - 0.5f)));
-    const int end = std::min(Width(), static_cast<int>(right));
-    const int last = std::min(Height(), static_cast<int>(bottom));
+    const int left = std::max(0, CeilToInt(std::max(x, -kFar) - 0.5f));
+    const int top = std::max(0, CeilToInt(std::max(y, -kFar) - 0.5f));
+    const int end = std::min(Width(), CeilToInt(std::min(x + width, kFar) - 0.5f));
+    const int last = std::min(Height(), CeilToInt(std::min(y + height, kFar) - 0.5f));
     if (left >= end || top >= last)
         return;
-    const std::uint32_t p = Premultiplied(color);
-    for (int row = top; row < last; ++row) {
+    Begin(Batch::Rects, Premultiplied(color));
+    m_pendingRects.push_back({left, top, end, last});
+}
+
+void FrameCanvas::FillNow(const PixelRect& r) {
+    const std::uint32_t p = m_batchColour;
+    for (int row = r.top; row < r.bottom; ++row) {
         std::uint32_t* target = Row(row);
-        if (color.a == 255)
-            std::fill(target + left, target + end, p);
+        if (p >> 24 == 255)
+            std::fill(target + r.left, target + r.right, p);
         else
-            for (int column = left; column < end; ++column)
+            for (int column = r.left; column < r.right; ++column)
                 Blend(target[column], p, 255);
     }
-    Mark(left, top, end, last);
+    Mark(r.left, r.top, r.right, r.bottom);
 }
 
 void FrameCanvas::DrawPolyline(const PointF* points, std::size_t count, const Pen& pen) {
@@ -150,67 +212,101 @@ void FrameCanvas::DrawPolyline(const PointF* points, std::size_t count, const Pe
         const float dx = points[1].x - points[0].x, dy = points[1].y - points[0].y;
         if (std::fabs(dx) <= std::fabs(dy) && std::fabs(dy) < kFar &&
             std::fabs(points[0].x) < kFar && std::fabs(points[0].y) < kFar) {
-            DrawHairline(points[0], points[1], Premultiplied(pen.color));
+            Begin(Batch::Lines, Premultiplied(pen.color));
+            PointF a = points[0], b = points[1];
+            if (a.y > b.y)
+                std::swap(a, b);
+            m_pendingLines.push_back({a, b});
             return;
         }
     }
+    Flush();
     m_shapes.DrawPolyline(points, count, pen);
 }
 
 // A one-pixel line steeper than 45°, flat at both ends: row by row, the part of the row
-// it spans times the part of each pixel its cross-section (1 / cos of its slant wide)
-// covers at the middle of that part.
-void FrameCanvas::DrawHairline(PointF a, PointF b, std::uint32_t colour) {
-    if (a.y > b.y)
-        std::swap(a, b);
+// it spans times the part of each pixel its cross-section (1 / cos of its slant wide, so
+// between 1 and 1.42 pixels: two or three pixels of the row) covers at the middle of
+// that part. Positions are in 1/256 pixel, and a row's pixels are blended four at once.
+void FrameCanvas::DrawHairline(PointF a, PointF b) {
+    const std::uint32_t colour = m_batchColour;
     const float dx = b.x - a.x, dy = b.y - a.y;
     const float slope = dx / dy;
-    const float half = 0.5f * std::sqrt(dx * dx + dy * dy) / dy;
-    const int top = std::max(0, static_cast<int>(std::floor(a.y)));
-    const int bottom = std::min(Height(), static_cast<int>(std::ceil(b.y)));
-    int minColumn = Width(), maxColumn = 0;
+    const auto across = static_cast<int>(std::sqrt(dx * dx + dy * dy) / dy * 256.0f + 0.5f);
+    const int top = std::max(0, FloorToInt(a.y));
+    const int bottom = std::min(Height(), CeilToInt(b.y));
+    const int width = Width();
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i wideColour = _mm_unpacklo_epi8(_mm_set1_epi32(static_cast<int>(colour)),
+                                                 zero); // the colour in both halves
+    int minColumn = width, maxColumn = 0;
     for (int row = top; row < bottom; ++row) {
         const float y0 = std::max(static_cast<float>(row), a.y);
         const float y1 = std::min(static_cast<float>(row + 1), b.y);
-        const float share = y1 - y0;
+        // The part of the row, 0 to 256.
+        const auto share = static_cast<int>((y1 - y0) * 256.0f + 0.5f);
         if (share <= 0)
             continue;
-        const float centre = a.x + ((y0 + y1) * 0.5f - a.y) * slope;
-        const float from = centre - half, to = centre + half;
-        const int first = std::max(0, static_cast<int>(std::floor(from)));
-        const int end = std::min(Width(), static_cast<int>(std::ceil(to)));
+        const float from = a.x + ((y0 + y1) * 0.5f - a.y) * slope - 0.5f * across / 256.0f;
+        const int start = FloorToInt(from * 256.0f);
+        const int column = start >> 8;
+        // Covered lengths of the first pixel and the next two, in 1/256 pixel, then as
+        // coverage 0 to 255 with the row's share.
+        const int first = 256 - (start & 255);
+        const int second = std::min(across - first, 256);
+        const int third = across - first - second;
+        const int k0 = std::min(255, (first * share + 128) >> 8);
+        const int k1 = std::min(255, (second * share + 128) >> 8);
+        const int k2 = std::min(255, (third * share + 128) >> 8);
         std::uint32_t* target = Row(row);
-        for (int column = first; column < end; ++column) {
-            const int coverage =
-                static_cast<int>(share * Overlap(column, from, to) * 255.0f + 0.5f);
-            if (coverage > 0)
-                Blend(target[column], colour, coverage);
+        if (column >= 0 && column + 4 <= width) {
+            auto* at = reinterpret_cast<__m128i*>(target + column);
+            const __m128i pixels = _mm_loadu_si128(at);
+            const __m128i k = _mm_cvtsi32_si128(k0 | k1 << 16);
+            const __m128i k01 =
+                _mm_unpacklo_epi32(_mm_unpacklo_epi16(k, k), _mm_unpacklo_epi16(k, k));
+            const __m128i k2x = _mm_unpacklo_epi64(_mm_set1_epi16(static_cast<short>(k2)), zero);
+            const __m128i low =
+                blend::OverWide(blend::ScaleWide(wideColour, k01), _mm_unpacklo_epi8(pixels, zero));
+            const __m128i high =
+                blend::OverWide(blend::ScaleWide(wideColour, k2x), _mm_unpackhi_epi8(pixels, zero));
+            _mm_storeu_si128(at, _mm_packus_epi16(low, high));
+        } else {
+            const int coverage[3] = {k0, k1, k2};
+            for (int i = 0; i < 3; ++i)
+                if (coverage[i] > 0 && column + i >= 0 && column + i < width)
+                    Blend(target[column + i], colour, static_cast<std::uint32_t>(coverage[i]));
         }
-        minColumn = std::min(minColumn, first);
-        maxColumn = std::max(maxColumn, end);
+        minColumn = std::min(minColumn, std::max(column, 0));
+        maxColumn = std::max(maxColumn, std::min(column + 3, width));
     }
     Mark(minColumn, top, maxColumn, bottom);
 }
 
 void FrameCanvas::FillRotatedRect(float cx, float cy, float width, float height, float angle,
                                   Color color) {
+    Flush();
     m_shapes.FillRotatedRect(cx, cy, width, height, angle, color);
 }
 
 void FrameCanvas::FillEllipse(float x, float y, float width, float height, Color color) {
+    Flush();
     m_shapes.FillEllipse(x, y, width, height, color);
 }
 
 void FrameCanvas::DrawEllipse(float x, float y, float width, float height, const Pen& pen) {
+    Flush();
     m_shapes.DrawEllipse(x, y, width, height, pen);
 }
 
 void FrameCanvas::FillRadialGlow(float x, float y, float width, float height, Color centre,
                                  Color edge) {
+    Flush();
     m_shapes.FillRadialGlow(x, y, width, height, centre, edge);
 }
 
 void FrameCanvas::Fill(Color color) {
+    Flush();
     m_shapes.Fill(color);
 }
 

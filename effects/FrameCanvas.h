@@ -22,8 +22,8 @@ public:
 
     // Makes transparent again what the previous frame drew.
     void BeginFrame();
-    // What differs from the previous frame.
-    PixelRect DirtyRect() const;
+    // Finishes the frame's drawing and tells what differs from the previous frame.
+    PixelRect DirtyRect();
 
     int Width() const override { return m_buffer.width; }
     int Height() const override { return m_buffer.height; }
@@ -44,9 +44,21 @@ private:
     std::uint32_t* Row(int y) {
         return m_buffer.pixels + static_cast<std::ptrdiff_t>(y) * m_buffer.stride;
     }
+    // Rectangles and hairlines wait in a batch of one colour, drawn by Flush in the order
+    // of their rows before anything else is drawn and when the frame is finished.
+    enum class Batch { None, Rects, Lines };
+    struct PendingLine {
+        PointF a, b; // a above b
+    };
+    void Begin(Batch batch, std::uint32_t premultiplied);
+    void Flush();
+    template <class Item, class RowOf, class Draw>
+    void InRowOrder(std::vector<Item>& items, RowOf rowOf, Draw draw);
+    void FillNow(const PixelRect& area);
+    void DrawHairline(PointF top, PointF bottom);
+
     void Mark(int left, int top, int right, int bottom);
     void BlitSprite(const Sprite& sprite, int x, int y);
-    void DrawHairline(PointF from, PointF to, std::uint32_t premultiplied);
 
     PixelBuffer m_buffer;
     SoftwareCanvas m_shapes;
@@ -56,6 +68,12 @@ private:
     std::vector<PixelRect> m_drawnRects;
     PixelRect m_drawn, m_cleared;
     long long m_drawnArea = 0;
+    Batch m_batch = Batch::None;
+    std::uint32_t m_batchColour = 0;
+    std::vector<PixelRect> m_pendingRects;
+    std::vector<PendingLine> m_pendingLines;
+    std::vector<int> m_rowStarts;
+    std::vector<std::uint32_t> m_order;
 };
 
 } // namespace orvane

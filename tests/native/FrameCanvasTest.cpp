@@ -42,6 +42,7 @@ TEST(FrameCanvas, UnsmoothedRectanglesSetExactlyThePixelsTheRasterizerSets) {
         pair.quick.FillRect(x, y, side, side, colour);
         pair.plain.FillRect(x, y, side, side, colour);
     }
+    pair.quick.DirtyRect(); // the frame is finished
     EXPECT_EQ(pair.plainPixels, pair.quickPixels);
     EXPECT_FALSE(AllZero(pair.quickPixels));
 }
@@ -75,6 +76,7 @@ TEST(FrameCanvas, HairlinesCoverTheAreaAndPixelsTheRasterizerCovers) {
         const Pen pen{Color::Argb(0xFFAEC2E0u), 1.0f};
         pair.quick.DrawLine(from, to, pen);
         pair.plain.DrawLine(from, to, pen);
+        pair.quick.DirtyRect();
         double quickArea = 0, plainArea = 0, worst = 0;
         for (std::size_t p = 0; p < pair.quickPixels.size(); ++p) {
             const double q = (pair.quickPixels[p] >> 24) / 255.0;
