@@ -16,10 +16,10 @@ public:
     struct PARTICLE {
         std::uint32_t front, back; // ARGB
         double width, height;
-        double x, y; // top-left corner, overlay pixels
-        double rotation;         // degrees, fixed for the piece's life
-        double scaleX, scaleY;   // scaleY flutters with the height: cos(0.1 × y)
-        double vx, vy;           // pixels per frame; vy < 0 is upwards
+        double x, y;           // top-left corner, overlay pixels
+        double rotation;       // degrees, fixed for the piece's life
+        double scaleX, scaleY; // scaleY flutters with the height: cos(0.1 × y)
+        double vx, vy;         // pixels per frame; vy < 0 is upwards
     };
     struct CONFETTI_COLORS {
         std::uint32_t front, back;

@@ -10,10 +10,9 @@
 namespace orvane {
 namespace {
 
-constexpr const wchar_t* kModeNames[] = {L"BUBBLES",    L"CLICK_EXPLOSION", L"CLICK_FLOWERS",
-                                         L"DOTS",       L"FAIRY_DUST",      L"FLASH_LIGHT",
-                                         L"MARKER_PEN", L"INTERSECTION",    L"PENCIL",
-                                         L"TRAIL"};
+constexpr const wchar_t* kModeNames[] = {
+    L"BUBBLES",     L"CLICK_EXPLOSION", L"CLICK_FLOWERS", L"DOTS",   L"FAIRY_DUST",
+    L"FLASH_LIGHT", L"MARKER_PEN",      L"INTERSECTION",  L"PENCIL", L"TRAIL"};
 
 constexpr std::uint32_t kFairyColours[] = {0xFFFF00FFu, 0xFF00FF00u, 0xFF00FFFFu, 0xFFFFFF00u};
 constexpr float kPi = 3.14159265f;
@@ -175,8 +174,8 @@ void CursorEffect::Explosions(ICanvas& canvas, const PointerState& pointer) {
 
 void CursorEffect::Flowers(ICanvas& canvas, const PointerState& pointer) {
     if (Clicked(pointer) && !m_flowers.empty()) {
-        const Sprite& image = m_flowers[static_cast<std::size_t>(
-            Rand() % static_cast<int>(m_flowers.size()))];
+        const Sprite& image =
+            m_flowers[static_cast<std::size_t>(Rand() % static_cast<int>(m_flowers.size()))];
         m_flowersShown.push_back({&image, static_cast<float>(pointer.x - image.Width() / 2),
                                   static_cast<float>(pointer.y - image.Height() / 2), 0,
                                   kFlowerLife});
@@ -234,8 +233,8 @@ void CursorEffect::FairyDust(ICanvas& canvas, const PointerState& pointer) {
         g.y += g.vy;
         if (--g.life < 0)
             return false;
-        const float em = static_cast<float>(
-            std::round(static_cast<double>(g.life) / kFairyDustLife * 16.0));
+        const float em =
+            static_cast<float>(std::round(static_cast<double>(g.life) / kFairyDustLife * 16.0));
         DrawAsterisk(canvas, g.x, g.y, em, Color::Argb(g.colour));
         return true;
     });
@@ -268,7 +267,8 @@ void CursorEffect::Lines(ICanvas& canvas, const PointerState& pointer) {
             const float l = static_cast<float>(p.age) / kPointLife;
             const double g = std::floor(200.0 - (1.0 - static_cast<double>(l)) * 255.0);
             const double r = std::floor(200.0 - static_cast<double>(l) * 255.0);
-            const std::uint32_t argb = 0xFF000000u + Channel(r) * 65536u + Channel(g) * 256u + 0xFFu;
+            const std::uint32_t argb =
+                0xFF000000u + Channel(r) * 65536u + Channel(g) * 256u + 0xFFu;
             pen = {Color::Argb(argb), (1.0f - l) * 5.0f, LineCap::Round, LineJoin::Round};
             canvas.DrawLine(at, before.value_or(at), pen);
         } else if (before) {
@@ -300,8 +300,7 @@ void DrawAsterisk(ICanvas& canvas, float x, float y, float emSize, Color colour)
         const float angle = arm * 72.0f;
         const float radians = angle * kPi / 180.0f;
         canvas.FillRotatedRect(cx + std::sin(radians) * reach / 2,
-                               cy - std::cos(radians) * reach / 2, thickness, reach, angle,
-                               colour);
+                               cy - std::cos(radians) * reach / 2, thickness, reach, angle, colour);
     }
 }
 

@@ -8,7 +8,7 @@ namespace orvane {
 namespace {
 
 // The pictures first to first + count − 1; one that fails to load is left out.
-std::vector<Sprite> LoadSprites(int first, int count) {
+std::vector<Sprite> LoadSpriteRange(int first, int count) {
     std::vector<Sprite> sprites;
     for (int id = first; id < first + count; ++id)
         if (std::optional<Sprite> sprite = LoadSprite(id))
@@ -24,9 +24,9 @@ CDlgEffectCursor::CDlgEffectCursor(COptions& options)
 void CDlgEffectCursor::SetMode(const std::wstring& mode) {
     m_effect.SetMode(mode);
     if (m_effect.Mode() == CursorMode::ClickExplosion && m_effect.ExplosionFrames().empty())
-        m_effect.SetExplosionFrames(LoadSprites(kFirstExplosionFrame, kExplosionFrames));
+        m_effect.SetExplosionFrames(LoadSpriteRange(kFirstExplosionFrame, kExplosionFrames));
     else if (m_effect.Mode() == CursorMode::ClickFlowers && m_effect.Flowers().empty())
-        m_effect.SetFlowers(LoadSprites(kFirstFlower, kFlowers));
+        m_effect.SetFlowers(LoadSpriteRange(kFirstFlower, kFlowers));
 }
 
 void CDlgEffectCursor::ReadSettings() {

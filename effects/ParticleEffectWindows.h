@@ -12,8 +12,7 @@ namespace orvane {
 
 // The window of a particle effect whose population follows its density slider: each
 // start begins the simulation afresh over the measured area and reads the density.
-template <class Simulation>
-class CDlgDensityEffect : public CDlgEffectOverlay {
+template <class Simulation> class CDlgDensityEffect : public CDlgEffectOverlay {
 public:
     CDlgDensityEffect(COptions& options, EffectId id, const wchar_t* densityKey)
         : CDlgEffectOverlay(options, id, IDD_EFFECT_OVERLAY), m_densityKey(densityKey) {}

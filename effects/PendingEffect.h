@@ -8,10 +8,10 @@
 namespace orvane {
 
 // The object of an effect whose drawing is not in the program yet (garland lights,
-// fireflies, lightning, space flight, confetti, rain, smoke, cursor effects). It exists
-// so that start-up and the pages can address all sixteen effects; starting it opens no
-// window, so a set enable key costs nothing. It keeps what its page sets (the density as
-// its target count, the colours and the mode) for the drawing that will use them.
+// fireflies, lightning). It exists so that start-up and the pages can address all sixteen
+// effects; starting it opens no window, so a set enable key costs nothing. It keeps what
+// its page sets (the density as its target count, the colours and the mode) for the
+// drawing that will use them.
 class CDlgEffectPending : public CDlgEffectOverlay {
 public:
     CDlgEffectPending(COptions& options, EffectId id)

@@ -12,10 +12,10 @@ namespace orvane {
 class Rain {
 public:
     struct PARTICLE {
-        std::int32_t x, y;  // the streak's upper end, overlay pixels
-        double length;      // 1 to 2: the streak is the step times this long
-        std::int32_t dx;    // −1 to 2 pixels per frame
-        std::int32_t dy;    // 11 to 20 pixels per frame
+        std::int32_t x, y; // the streak's upper end, overlay pixels
+        double length;     // 1 to 2: the streak is the step times this long
+        std::int32_t dx;   // −1 to 2 pixels per frame
+        std::int32_t dy;   // 11 to 20 pixels per frame
     };
     static constexpr Color kColour = Color::Argb(0x32AEC2E0u);
 

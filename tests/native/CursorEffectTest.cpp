@@ -40,9 +40,9 @@ std::vector<RecordingCanvas::Call> Frame(CursorEffect& effect, const Mouse& mous
 }
 
 TEST(CursorEffect, ModesGoByTheirStoredNamesAndAnUnknownNameKeepsTheMode) {
-    const wchar_t* names[] = {L"BUBBLES",    L"CLICK_EXPLOSION", L"CLICK_FLOWERS", L"DOTS",
-                              L"FAIRY_DUST", L"FLASH_LIGHT",     L"MARKER_PEN",    L"INTERSECTION",
-                              L"PENCIL",     L"TRAIL"};
+    const wchar_t* names[] = {
+        L"BUBBLES",     L"CLICK_EXPLOSION", L"CLICK_FLOWERS", L"DOTS",   L"FAIRY_DUST",
+        L"FLASH_LIGHT", L"MARKER_PEN",      L"INTERSECTION",  L"PENCIL", L"TRAIL"};
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(i + 1, static_cast<int>(CursorModeByName(names[i]))) << i;
 
