@@ -54,6 +54,10 @@ inline int CeilToInt(float v) {
     return -FloorToInt(-v);
 }
 
+inline void Prefetch(const std::uint32_t* pixel) {
+    _mm_prefetch(reinterpret_cast<const char*>(pixel), _MM_HINT_T0);
+}
+
 } // namespace
 
 FrameCanvas::FrameCanvas(PixelBuffer buffer) : m_buffer(buffer), m_shapes(buffer) {}
@@ -71,8 +75,15 @@ void FrameCanvas::BeginFrame() {
                         sizeof(std::uint32_t) * (m_drawn.right - m_drawn.left));
     } else {
         for (const PixelRect& r : m_drawnRects)
-            for (int y = r.top; y < r.bottom; ++y)
-                std::fill(Row(y) + r.left, Row(y) + r.right, 0u);
+            for (int y = r.top; y < r.bottom; ++y) {
+                std::uint32_t* row = Row(y);
+                // Stars and streaks are a few pixels wide: a call per row would cost more.
+                if (r.right - r.left <= 8)
+                    for (int x = r.left; x < r.right; ++x)
+                        row[x] = 0;
+                else
+                    std::memset(row + r.left, 0, sizeof(std::uint32_t) * (r.right - r.left));
+            }
     }
     m_drawnRects.clear();
     m_cleared = m_drawn;
@@ -87,10 +98,11 @@ PixelRect FrameCanvas::DirtyRect() {
 
 // Thousands of stars or streaks scattered over the frame, drawn in the order they come,
 // would each fetch its rows of the 8 MB frame afresh; in the order of their top rows they
-// share the rows in the cache. They are of one colour, so the order changes no pixel (or
-// by one step of rounding where translucent ones overlap).
-template <class Item, class RowOf, class Draw>
-void FrameCanvas::InRowOrder(std::vector<Item>& items, RowOf rowOf, Draw draw) {
+// share the rows in the cache, and the pixels of the items a few places ahead are asked
+// for while the current one is drawn. They are of one colour, so the order changes no
+// pixel (or by one step of rounding where translucent ones overlap).
+template <class Item, class RowOf, class Fetch, class Draw>
+void FrameCanvas::InRowOrder(std::vector<Item>& items, RowOf rowOf, Fetch fetch, Draw draw) {
     const int height = Height();
     m_rowStarts.assign(static_cast<std::size_t>(height) + 1, 0);
     for (const Item& item : items)
@@ -100,8 +112,12 @@ void FrameCanvas::InRowOrder(std::vector<Item>& items, RowOf rowOf, Draw draw) {
     m_order.resize(items.size());
     for (std::uint32_t i = 0; i < items.size(); ++i)
         m_order[m_rowStarts[std::clamp(rowOf(items[i]), 0, height - 1)]++] = i;
-    for (const std::uint32_t i : m_order)
-        draw(items[i]);
+    constexpr std::size_t kAhead = 8;
+    for (std::size_t k = 0; k < m_order.size(); ++k) {
+        if (k + kAhead < m_order.size())
+            fetch(items[m_order[k + kAhead]]);
+        draw(items[m_order[k]]);
+    }
     items.clear();
 }
 
@@ -112,15 +128,26 @@ void FrameCanvas::Flush() {
     case Batch::Rects:
         InRowOrder(
             m_pendingRects, [](const PixelRect& r) { return r.top; },
+            [this](const PixelRect& r) { Prefetch(Row(r.top) + r.left); },
             [this](const PixelRect& r) { FillNow(r); });
         break;
     case Batch::Lines:
         InRowOrder(
             m_pendingLines, [](const PendingLine& l) { return FloorToInt(l.a.y); },
+            [this](const PendingLine& l) { PrefetchLine(l); },
             [this](const PendingLine& l) { DrawHairline(l.a, l.b); });
         break;
     }
     m_batch = Batch::None;
+}
+
+// The pixels of each row a streak crosses, where it crosses it.
+void FrameCanvas::PrefetchLine(const PendingLine& l) {
+    const int top = std::max(0, FloorToInt(l.a.y)), bottom = std::min(Height(), CeilToInt(l.b.y));
+    const float step = (l.b.x - l.a.x) / (l.b.y - l.a.y);
+    float x = l.a.x + (static_cast<float>(top) - l.a.y) * step;
+    for (int row = top; row < bottom; ++row, x += step)
+        Prefetch(Row(row) + std::clamp(FloorToInt(x), 0, Width() - 1));
 }
 
 void FrameCanvas::Begin(Batch batch, std::uint32_t colour) {

@@ -52,8 +52,9 @@ private:
     };
     void Begin(Batch batch, std::uint32_t premultiplied);
     void Flush();
-    template <class Item, class RowOf, class Draw>
-    void InRowOrder(std::vector<Item>& items, RowOf rowOf, Draw draw);
+    template <class Item, class RowOf, class Fetch, class Draw>
+    void InRowOrder(std::vector<Item>& items, RowOf rowOf, Fetch fetch, Draw draw);
+    void PrefetchLine(const PendingLine& line);
     void FillNow(const PixelRect& area);
     void DrawHairline(PointF top, PointF bottom);
 
