@@ -20,4 +20,8 @@ std::wstring UpdateAddress(const std::wstring& language) {
     return std::wstring(kProductSite) + (IsRussian(language) ? L"/windows-app/?lng=ru" : L"/windows-app");
 }
 
+std::wstring HomeAddress(const std::wstring& language) {
+    return std::wstring(kProductSite) + (IsRussian(language) ? L"/?lng=ru" : L"/");
+}
+
 } // namespace orvane

@@ -14,5 +14,7 @@ extern const wchar_t kMakerSite[];
 std::wstring HelpAddress(const std::wstring& pageKey, const std::wstring& language);
 // The page that offers the newest version; no version information is sent.
 std::wstring UpdateAddress(const std::wstring& language);
+// The product web site's home page.
+std::wstring HomeAddress(const std::wstring& language);
 
 } // namespace orvane

@@ -30,9 +30,13 @@ public:
     const std::wstring& Path() const { return m_path; }
     const std::wstring& Section() const { return m_section; }
 
-    // Through the Windows profile functions on the settings file (program only).
+    // Through the Windows profile functions on the settings file (program only). Load
+    // may rewrite the file in UTF-16 (see EnsureUnicodeProfile); LoadReadOnly never
+    // touches it. Save writes the file in one piece and keeps the old one when that
+    // fails.
     void Load();
-    void Save();
+    void LoadReadOnly();
+    bool Save();
 
     void Load(IProfileStore& store);
     void Save(IProfileStore& store) const;

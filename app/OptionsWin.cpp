@@ -15,10 +15,15 @@ void COptions::Load() {
     Load(file);
 }
 
-void COptions::Save() {
-    EnsureUnicodeProfile(m_path);
+void COptions::LoadReadOnly() {
     ProfileFile file(m_path);
+    Load(file);
+}
+
+bool COptions::Save() {
+    ProfileFileEdit file(m_path);
     Save(file);
+    return file.Commit();
 }
 
 } // namespace orvane

@@ -3,6 +3,7 @@
 #include "app/AutoRun.h"
 #include "app/CommandLine.h"
 #include "app/OrvaneDlg.h"
+#include "background/WallpaperScreensaver.h"
 #include "background/WallpaperVideo.h"
 #include "background/WallpaperWeb.h"
 #include "effects/EffectFactory.h"
@@ -11,6 +12,7 @@
 #include "framework/Paths.h"
 #include "framework/Random.h"
 #include "nightlight/NightShiftSystem.h"
+#include "personalize/CursorTheme.h"
 
 #include <commctrl.h>
 #include <ole2.h>
@@ -32,19 +34,23 @@ COrvaneApp& App() {
 }
 
 COrvaneApp::COrvaneApp()
-    : m_backgrounds(
-          m_options,
+    : m_slideshow(m_slideshowSystem, m_options),
+      m_backgrounds(
+          m_options, [this] { RefreshPages(); },
           [this] {
-              if (m_mainWindow && m_mainWindow->GetSafeHwnd())
-                  m_mainWindow->RefreshBackgroundPages();
-          },
-          [this] {
-              ShowMessageBox(m_mainWindow ? m_mainWindow->GetSafeHwnd() : nullptr,
-                             Text(kTextError), MB_OK | MB_ICONEXCLAMATION);
+              ShowMessageBox(m_mainWindow ? m_mainWindow->GetSafeHwnd() : nullptr, Text(kTextError),
+                             MB_OK | MB_ICONEXCLAMATION);
           }),
-      m_elevation(m_options, m_translator, m_instanceMutex, kInstanceMutexName, m_elevationSystem) {
+      m_screensavers(m_options, [this] { RefreshPages(); }),
+      m_elevation(m_options, m_translator, m_instanceMutex, kInstanceMutexName, m_elevationSystem),
+      m_transparency(m_options) {
 }
 COrvaneApp::~COrvaneApp() = default;
+
+void COrvaneApp::RefreshPages() {
+    if (m_mainWindow && m_mainWindow->GetSafeHwnd())
+        m_mainWindow->RefreshBackgroundPages();
+}
 
 BOOL COrvaneApp::InitInstance(const std::wstring& arguments) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, 0xFF};
@@ -54,13 +60,16 @@ BOOL COrvaneApp::InitInstance(const std::wstring& arguments) {
 
     PrepareFolders();
     m_options.SetPath(m_settingsPath);
-    m_options.Load();
-    m_translator.LoadLanguage(m_options.GetString(L"strLanguage"));
-
     if (!ClaimSingleInstance()) {
+        // The running Orvane owns the settings file: read the language for the message
+        // and change nothing.
+        m_options.LoadReadOnly();
+        m_translator.LoadLanguage(m_options.GetString(L"strLanguage"));
         ShowMessageBox(nullptr, Text(kTextAlreadyRunning), MB_OK | MB_ICONINFORMATION);
         return FALSE;
     }
+    m_options.Load();
+    m_translator.LoadLanguage(m_options.GetString(L"strLanguage"));
     if (m_options.GetBool(L"fAutoRun"))
         RegisterAutoRun(ProgramPath());
 
@@ -111,11 +120,15 @@ bool COrvaneApp::ClaimSingleInstance() {
 
 // The features below join start-up as they are built; each starts only what its
 // settings ask for.
-void COrvaneApp::StartSlideshow(bool) {}
-void COrvaneApp::StartScreenSaverChange() {}
-void COrvaneApp::ApplyCursorTheme() {}
+void COrvaneApp::StartSlideshow(bool autoStart) {
+    m_slideshowSettings = std::make_unique<SlideshowSettingsFile>(m_settingsPath);
+    m_slideshow.Load(*m_slideshowSettings);
+    m_slideshow.ChangeAtSignIn(autoStart);
+}
 void COrvaneApp::StartCustomObjects() {}
-void COrvaneApp::ApplyTransparencyTweaks() {}
+void COrvaneApp::ApplyTransparencyTweaks() {
+    m_transparency.ApplyAtStartUp();
+}
 
 CNightShift* COrvaneApp::NightShift() {
     return m_nightShift ? &m_nightShift->Controller() : nullptr;
@@ -144,15 +157,33 @@ void COrvaneApp::InstallBackgrounds() {
         return;
     auto video = std::make_unique<CWallpaperVideo>(m_options);
     auto web = std::make_unique<CWallpaperWeb>(m_options, m_dataFolder);
+    auto screensaver = std::make_unique<CWallpaperScreensaver>(m_options);
     m_videoBackground = video.get();
     m_webBackground = web.get();
+    m_screensaverBackground = screensaver.get();
     m_backgrounds.Install(BackgroundKind::Video, std::move(video));
     m_backgrounds.Install(BackgroundKind::Web, std::move(web));
+    m_backgrounds.Install(BackgroundKind::Screensaver, std::move(screensaver));
 }
 
 void COrvaneApp::StartBackgrounds() {
     InstallBackgrounds();
     m_backgrounds.StartFromSettings();
+}
+
+void COrvaneApp::ApplyCursorTheme() {
+    const std::wstring theme = m_options.GetString(L"strCursorPath");
+    if (!theme.empty())
+        orvane::ApplyCursorTheme(theme);
+}
+
+void COrvaneApp::StartScreenSaverChange() {
+    m_screensavers.ReadCurrent();
+    m_screensavers.Build();
+    if (m_options.GetInt(L"iScreenSaverAutoChange") != 0)
+        m_screensavers.StartChangeTimer();
+    else
+        m_screensavers.StopChangeTimer();
 }
 
 void COrvaneApp::StartEffects() {
@@ -174,11 +205,16 @@ void COrvaneApp::StartBusyMonitor() {
 
 void COrvaneApp::ShutDown() {
     m_options.Save();
+    // The theme's cursors go with the program: the system reloads its own.
+    if (!m_options.GetString(L"strCursorPath").empty())
+        orvane::ApplyCursorTheme(std::wstring());
     m_videoBackground = nullptr;
     m_webBackground = nullptr;
+    m_screensaverBackground = nullptr;
     m_backgrounds.ReleaseAll();
     if (CNightShift* light = NightShift())
         light->SwitchOff();
+    m_transparency.UndoAtExit();
     if (m_monitorTimer)
         KillTimer(nullptr, m_monitorTimer);
 }

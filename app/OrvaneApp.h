@@ -4,8 +4,12 @@
 #include "app/Options.h"
 #include "app/Translate.h"
 #include "background/Backgrounds.h"
+#include "background/SlideshowSystem.h"
+#include "background/WallpaperSlideshow.h"
 #include "effects/EffectCatalog.h"
 #include "framework/Handle.h"
+#include "personalize/ScreensaverCatalogue.h"
+#include "tweaks/Transparency.h"
 
 #include <windows.h>
 
@@ -19,6 +23,7 @@ class CDlgEffectOverlay;
 class COrvaneDlg;
 class CWallpaperVideo;
 class CWallpaperWeb;
+class CWallpaperScreensaver;
 class CNightShift;
 class CNightShiftSystem;
 
@@ -43,6 +48,7 @@ public:
     const std::wstring& DataFolder() const { return m_dataFolder; }
     const std::wstring& SettingsPath() const { return m_settingsPath; }
     COrvaneDlg* MainWindow() { return m_mainWindow.get(); }
+    CWallpaperSlideshow& Slideshow() { return m_slideshow; }
     // The night-light controller; null only before start-up has built it.
     CNightShift* NightShift();
     // The object of an effect; null only before start-up has built them.
@@ -59,14 +65,21 @@ public:
     // The background objects; null until start-up (or a test) has built them.
     CWallpaperVideo* VideoBackground() { return m_videoBackground; }
     CWallpaperWeb* WebBackground() { return m_webBackground; }
+    CWallpaperScreensaver* ScreensaverBackground() { return m_screensaverBackground; }
     // Builds the background objects, once.
     void InstallBackgrounds();
+
+    // The installed screen savers, the system's choice and its automatic change.
+    CScreensaverCatalogue& Screensavers() { return m_screensavers; }
 
     // Administrator rights, the elevated restart and the restore point that every tweak
     // asks for before it changes the system (CElevation).
     bool IsUserAdmin() { return m_elevation.IsUserAdmin(); }
     bool RestartAsAdmin() { return m_elevation.RestartAsAdmin(); }
     void EnsureRestorePoint();
+
+    // The transparency and glass effects on the shell's windows.
+    CTransparency& Transparency() { return m_transparency; }
 
     // The busy-state monitor's state.
     bool MonitorRunning() const { return m_monitorRunning; }
@@ -85,16 +98,22 @@ private:
     void ApplyTransparencyTweaks();
     void StartBusyMonitor();
     void ShutDown();
+    void RefreshPages();
 
     std::wstring m_programFolder;
     std::wstring m_dataFolder;
     std::wstring m_settingsPath;
     COptions m_options;
     CTranslate m_translator;
+    SlideshowSystem m_slideshowSystem;
+    CWallpaperSlideshow m_slideshow;
+    std::unique_ptr<SlideshowSettingsFile> m_slideshowSettings;
     UniqueHandleKernel m_instanceMutex;
     CBackgrounds m_backgrounds;
     CWallpaperVideo* m_videoBackground = nullptr; // owned by m_backgrounds
     CWallpaperWeb* m_webBackground = nullptr;
+    CWallpaperScreensaver* m_screensaverBackground = nullptr;
+    CScreensaverCatalogue m_screensavers;
     std::unique_ptr<CNightShiftSystem> m_nightShift;
     std::array<std::unique_ptr<CDlgEffectOverlay>, kEffectCount> m_effects;
     UINT_PTR m_monitorTimer = 0;
@@ -103,6 +122,7 @@ private:
     std::unique_ptr<COrvaneDlg> m_mainWindow;
     CElevationSystem m_elevationSystem;
     CElevation m_elevation;
+    CTransparency m_transparency;
 };
 
 // The one application object.

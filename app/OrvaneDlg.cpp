@@ -72,7 +72,7 @@ COrvaneDlg::COrvaneDlg()
       m_video(std::make_unique<CDlgTabWallpaperVideo>()),
       m_web(std::make_unique<CDlgTabWallpaperWeb>()),
       m_screensaverBackground(std::make_unique<CDlgTabWallpaperScreensaver>()),
-      m_screensaver(std::make_unique<CDlgTabScreensaver>()),
+      m_screensaver(std::make_unique<CDlgTabScreensaver>(App().Screensavers())),
       m_logon(std::make_unique<CDlgTabLogon>()), m_cursor(std::make_unique<CDlgTabCursor>()),
       m_effects(std::make_unique<CDlgTabEffects>()),
       m_tweaks(std::make_unique<CDlgTabTweaks>(SystemName(CurrentSystemVersion()))),
@@ -184,9 +184,12 @@ void COrvaneDlg::RetranslateWindow() {
 void COrvaneDlg::RefreshBackgroundPages() {
     // The background, screen-saver and night-light pages refresh themselves here as
     // they are built.
+    m_screensaverBackground->Refresh();
     m_video->Refresh();
     m_web->Refresh();
+    m_screensaver->RefreshList();
     m_nightShift->RefreshManualBox();
+    m_wallpaper->RefreshPictures();
 }
 
 bool COrvaneDlg::OnNotify(NMHDR* header, LRESULT& result) {
@@ -238,6 +241,13 @@ void COrvaneDlg::Open() {
     ShowWindow(m_hWnd, SW_RESTORE);
     SetForegroundWindow(m_hWnd);
     m_tray.Remove();
+    if (ScreensaverPageCurrent())
+        m_screensaver->ResumePreview();
+}
+
+bool COrvaneDlg::ScreensaverPageCurrent() const {
+    const int current = static_cast<int>(SendMessageW(Item(IDC_MAIN_TABS), TCM_GETCURSEL, 0, 0));
+    return PageOfTab(current) == m_screensaver.get();
 }
 
 void COrvaneDlg::Exit() {
@@ -309,8 +319,12 @@ INT_PTR COrvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& 
         handled = true;
         return TRUE;
     case WM_SIZE:
-        if (wParam == SIZE_MINIMIZED)
+        if (wParam == SIZE_MINIMIZED) {
             SetTimer(m_hWnd, kTrayTimer, kTrayDelayMs, nullptr);
+            // Nobody sees the preview in the tray.
+            if (ScreensaverPageCurrent())
+                m_screensaver->PausePreview();
+        }
         return FALSE;
     case WM_SYSCOMMAND:
         if (wParam >= 16 && wParam <= 31) {

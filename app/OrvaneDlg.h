@@ -72,6 +72,7 @@ private:
 
     void CreateTabs();
     CPage* PageOfTab(int index) const;
+    bool ScreensaverPageCurrent() const;
     void Open();
     void Exit();
     void ShowTrayMenu();

@@ -16,4 +16,13 @@ FitRect CoverFit(float width, float height, float sourceWidth, float sourceHeigh
     return {static_cast<int>(x), static_cast<int>(y), static_cast<int>(w), static_cast<int>(h)};
 }
 
+FitRectF ContainFit(float width, float height, float sourceWidth, float sourceHeight) {
+    if (sourceWidth <= 0.0f || sourceHeight <= 0.0f || width <= 0.0f || height <= 0.0f)
+        return {0.0f, 0.0f, 0.0f, 0.0f};
+    const float ratio = sourceWidth / sourceHeight;
+    if (ratio >= width / height)
+        return {0.0f, (height - width / ratio) * 0.5f, width, width / ratio};
+    return {(width - height * ratio) * 0.5f, 0.0f, height * ratio, height};
+}
+
 } // namespace orvane

@@ -29,4 +29,16 @@ foreach(source ${ORVANE_DATA_FILES})
   list(APPEND ORVANE_DIST_OUTPUTS ${ORVANE_DIST_DIR}/${name})
 endforeach()
 
+# The logon pictures and the cursor themes, each file in its folder beside the program.
+file(GLOB_RECURSE ORVANE_SHIPPED_ART CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR}/data
+     ${CMAKE_SOURCE_DIR}/data/logon/*.jpg ${CMAKE_SOURCE_DIR}/data/cursors/*)
+foreach(name ${ORVANE_SHIPPED_ART})
+  get_filename_component(folder ${ORVANE_DIST_DIR}/${name} DIRECTORY)
+  add_custom_command(OUTPUT ${ORVANE_DIST_DIR}/${name}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/data/${name} ${ORVANE_DIST_DIR}/${name}
+    DEPENDS ${CMAKE_SOURCE_DIR}/data/${name})
+  list(APPEND ORVANE_DIST_OUTPUTS ${ORVANE_DIST_DIR}/${name})
+endforeach()
+
 add_custom_target(dist ALL DEPENDS ${ORVANE_DIST_OUTPUTS})

@@ -1,6 +1,7 @@
 #include "effectpages/ControlPages.h"
 
 #include "effectpages/DlgEffectCtrls.h"
+#include "effectpages/DlgTabLights.h"
 #include "effectpages/PendingControlPage.h"
 #include "resources/ids_effectpages.h"
 
@@ -9,7 +10,7 @@ namespace orvane {
 std::unique_ptr<CEffectControlPage> CreateControlPage(EffectPage page, IEffectPageOwner& owner) {
     switch (page) {
     case EffectPage::Garland:
-        return std::make_unique<CDlgEffectCtrlsPending>(owner, IDD_TAB_LIGHTS, EffectId::Garland);
+        return std::make_unique<CDlgTabLights>(owner);
     case EffectPage::CustomObjects:
         return std::make_unique<CDlgEffectCtrlsPending>(owner, IDD_EFFECT_CTRLS_CUSTOM_OBJECTS,
                                                         std::nullopt);

@@ -4,8 +4,8 @@
 
 namespace orvane {
 
-// The page of an effect whose own page is not in the program yet (the garland lights and
-// the custom objects): an empty page. The exclusivity rule still switches its effect off
+// The page of an effect whose own page is not in the program yet (the custom objects):
+// an empty page. The exclusivity rule still switches its effect off
 // when the effect's key is set.
 class CDlgEffectCtrlsPending : public CEffectControlPage {
 public:

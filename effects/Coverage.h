@@ -29,7 +29,7 @@ public:
 
 private:
     void AddEdge(PointF from, PointF to, float weight);
-    void AddClippedEdge(float x0, float y0, float x1, float y1, float weight);
+    void AddClippedEdge(double x0, double y0, double x1, double y1, float weight);
 
     int m_left = 0, m_top = 0, m_width = 0, m_height = 0;
     int m_stride = 0;

@@ -1,8 +1,10 @@
 #include "effects/EffectFactory.h"
 
 #include "effects/CursorEffectWindow.h"
+#include "effects/DlgEffectFireflies.h"
+#include "effects/DlgEffectLightning.h"
+#include "effects/DlgLights.h"
 #include "effects/ParticleEffectWindows.h"
-#include "effects/PendingEffect.h"
 #include "effects/SpriteEffectWindows.h"
 
 namespace orvane {
@@ -27,6 +29,12 @@ std::unique_ptr<CDlgEffectOverlay> CreateEffect(EffectId id, COptions& options) 
         return std::make_unique<CDlgEffectSweets>(options);
     case EffectId::SpaceFlight:
         return std::make_unique<CDlgEffectSpaceFlight>(options);
+    case EffectId::Fireflies:
+        return std::make_unique<CDlgEffectFireflies>(options);
+    case EffectId::Garland:
+        return std::make_unique<CDlgLights>(options);
+    case EffectId::Lightning:
+        return std::make_unique<CDlgEffectLightning>(options);
     case EffectId::Confetti:
         return std::make_unique<CDlgEffectConfetti>(options);
     case EffectId::Rain:
@@ -35,10 +43,6 @@ std::unique_ptr<CDlgEffectOverlay> CreateEffect(EffectId id, COptions& options) 
         return std::make_unique<CDlgEffectSmoke>(options);
     case EffectId::Cursor:
         return std::make_unique<CDlgEffectCursor>(options);
-    case EffectId::Fireflies:
-    case EffectId::Garland:
-    case EffectId::Lightning:
-        return std::make_unique<CDlgEffectPending>(options, id);
     }
     return nullptr;
 }

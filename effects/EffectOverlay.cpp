@@ -47,6 +47,11 @@ void CDlgEffectOverlay::SetPlacement(bool onTop) {
         SetWindowPos(m_hWnd, onTop ? HWND_TOPMOST : HWND_BOTTOM, 0, 0, 0, 0, kPlacementFlags);
 }
 
+OverlayBox CDlgEffectOverlay::Placement(unsigned taskbarState, const WorkArea& workArea,
+                                        int screenWidth, int screenHeight) const {
+    return OverlayPlacement(taskbarState, workArea, screenWidth, screenHeight);
+}
+
 bool CDlgEffectOverlay::PlacementKey() const {
     return m_options.GetBool(KeysOf(m_id).placementKey);
 }
@@ -68,9 +73,8 @@ void CDlgEffectOverlay::Place() {
     const auto state = static_cast<unsigned>(SHAppBarMessage(ABM_GETSTATE, &taskbar));
     RECT work = {};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const OverlayBox box =
-        OverlayPlacement(state, {work.left, work.top, work.right, work.bottom},
-                         GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    const OverlayBox box = Placement(state, {work.left, work.top, work.right, work.bottom},
+                                     GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     MoveWindow(m_hWnd, box.left, box.top, box.width, box.height, TRUE);
     GetWindowRect(m_hWnd, &m_overlay);
     SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE) | WS_EX_LAYERED);
@@ -108,9 +112,9 @@ void CDlgEffectOverlay::ShowFrame(HDC paintDc) {
     RECT dirty = {changed.left, changed.top, changed.right, changed.bottom};
     UPDATELAYEREDWINDOWINFO info = {sizeof info, paintDc, &destination, &size,     m_frame->Dc(),
                                     &source,     0,       &blend,       ULW_ALPHA, &dirty};
-    // A frame that fails leaves the previous one on screen.
-    if (UpdateLayeredWindowIndirect(m_hWnd, &info))
-        m_shown = true;
+    // A frame that fails leaves the previous one on screen, which no longer matches the
+    // buffer outside the next dirty rectangle: the next frame goes over whole.
+    m_shown = UpdateLayeredWindowIndirect(m_hWnd, &info) != FALSE;
 }
 
 void CDlgEffectOverlay::OnDestroy() {

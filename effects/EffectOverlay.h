@@ -2,6 +2,7 @@
 
 #include "effects/Canvas.h"
 #include "effects/EffectCatalog.h"
+#include "effects/OverlayPlacement.h"
 #include "framework/Dialog.h"
 
 #include <windows.h>
@@ -63,10 +64,19 @@ public:
     // Cursor effects: the mode by its stored name ("BUBBLES" to "TRAIL"); an unknown name
     // keeps the mode.
     virtual void SetMode(const std::wstring& /*mode*/) {}
+    // Garland lights: the garland (0 to 5), the flash mode (0 to 4) and the flash speed
+    // (1 to 9), as the garland page lists them.
+    virtual void SetGarlandKind(int /*kind*/) {}
+    virtual void SetFlashMode(int /*mode*/) {}
+    virtual void SetFlashSpeed(int /*speed*/) {}
 
 protected:
     COptions& Options() { return m_options; }
 
+    // Where the window goes for the taskbar state, work area and screen size the system
+    // reports; by default OverlayPlacement.
+    virtual OverlayBox Placement(unsigned taskbarState, const WorkArea& workArea, int screenWidth,
+                                 int screenHeight) const;
     // Creates the window (its OnInitDialog starts the effect); FALSE on failure.
     virtual BOOL CreateOverlay();
     // An effect's own parts of a start, in this order: its pictures (before the window is

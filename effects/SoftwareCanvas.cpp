@@ -102,10 +102,72 @@ void Narrow(double a, double b, double limit, double& from, double& to) {
     to = std::min(to, last);
 }
 
+// floor(v) or ceil(v) limited to [low, high]; low for a value that is not a number. Every
+// float coordinate becomes a pixel index through one of these, so that no conversion
+// overflows and no loop runs past the canvas.
+inline int FloorWithin(double v, int low, int high) {
+    if (!(v > low))
+        return low;
+    return v < high ? static_cast<int>(std::floor(v)) : high;
+}
+inline int CeilWithin(double v, int low, int high) {
+    if (!(v > low))
+        return low;
+    return v < high ? static_cast<int>(std::ceil(v)) : high;
+}
+
+inline bool Finite(float a, float b, float c, float d) {
+    return std::isfinite(a) && std::isfinite(b) && std::isfinite(c) && std::isfinite(d);
+}
+
+// A stretched picture narrower or lower than this fraction of a pixel per texel is not
+// drawn: its steps would not fit the sampler's 16.16 fixed point.
+constexpr double kLargestTexelStep = 4096.0;
+
 // How much of the pixel [index, index + 1) lies in [from, to).
 inline float Overlap(int index, float from, float to) {
     return std::max(0.0f, std::min(static_cast<float>(index + 1), to) -
                               std::max(static_cast<float>(index), from));
+}
+
+struct PointD {
+    double x, y;
+};
+
+// Cuts the segment from a to b to the box, moving each end that lies outside onto the
+// box's side along the segment's own slope (taken from the ends as given, so that a line
+// along an axis stays exactly on it however far its ends lie); false when none of the
+// segment is inside. Sets aCut or bCut when that end was moved.
+bool ClipSegment(PointD& a, PointD& b, const PointD& low, const PointD& high, bool& aCut,
+                 bool& bCut) {
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double yPerX = dx != 0 ? dy / dx : 0, xPerY = dy != 0 ? dx / dy : 0;
+    auto code = [&](const PointD& p) {
+        return (p.x < low.x ? 1 : 0) | (p.x > high.x ? 2 : 0) | (p.y < low.y ? 4 : 0) |
+               (p.y > high.y ? 8 : 0);
+    };
+    aCut = bCut = false;
+    // Each end crosses at most two sides.
+    for (int step = 0; step < 4; ++step) {
+        const int codeA = code(a), codeB = code(b);
+        if (!(codeA | codeB))
+            return true;
+        if (codeA & codeB)
+            return false;
+        PointD& p = codeA ? a : b;
+        (codeA ? aCut : bCut) = true;
+        const int c = codeA ? codeA : codeB;
+        if (c & 3) {
+            const double x = c & 1 ? low.x : high.x;
+            p.y += (x - p.x) * yPerX;
+            p.x = x;
+        } else {
+            const double y = c & 4 ? low.y : high.y;
+            p.x += (y - p.y) * xPerY;
+            p.y = y;
+        }
+    }
+    return !(code(a) | code(b));
 }
 
 } // namespace
@@ -133,6 +195,11 @@ void SoftwareCanvas::Mark(PixelRect area) {
 }
 
 void SoftwareCanvas::DrawSprite(const Sprite& sprite, int x, int y, int angle) {
+    // A turned picture reaches less than its width plus height from its corner; beyond
+    // that it cannot touch the canvas, and the sums below stay far from overflowing.
+    const long long reach = sprite.Width() + sprite.Height();
+    if (x > Width() + reach || x < -2 * reach || y > Height() + reach || y < -2 * reach)
+        return;
     const int degrees = ((angle % 360) + 360) % 360;
     if (std::max(sprite.Width(), sprite.Height()) > kLargestKeptSide) {
         DrawSampled(sprite, x, y, degrees);
@@ -224,15 +291,21 @@ void SoftwareCanvas::DrawSampled(const Sprite& sprite, int x, int y, int degrees
 }
 
 void SoftwareCanvas::DrawImage(const Sprite& sprite, float x, float y, float width, float height) {
-    if (!(width > 0 && height > 0) || sprite.Width() == 0 || sprite.Height() == 0)
+    if (!(width > 0 && height > 0) || !Finite(x, y, width, height) || sprite.Width() == 0 ||
+        sprite.Height() == 0)
+        return;
+    const double right = static_cast<double>(x) + width, bottom = static_cast<double>(y) + height;
+    if (right <= 0 || bottom <= 0 || x >= Width() || y >= Height())
         return;
     if (width == sprite.Width() && height == sprite.Height() && x == std::floor(x) &&
-        y == std::floor(y) && std::fabs(x) < 1e9f && std::fabs(y) < 1e9f) {
+        y == std::floor(y)) {
         BlitExact(sprite, static_cast<int>(x), static_cast<int>(y));
         return;
     }
     const double sx = sprite.Width() / static_cast<double>(width);
     const double sy = sprite.Height() / static_cast<double>(height);
+    if (sx > kLargestTexelStep || sy > kLargestTexelStep)
+        return;
     TexelMap map;
     map.u0 = 1 + (0.5 - x) * sx - 0.5;
     map.dudx = sx;
@@ -243,8 +316,8 @@ void SoftwareCanvas::DrawImage(const Sprite& sprite, float x, float y, float wid
     // The picture fills its rectangle to the edges: samples beyond its outer texel centres
     // take the outer texels rather than fading into the transparent border.
     BlitSampled(sprite, map,
-                {static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y)),
-                 static_cast<int>(std::ceil(x + width)), static_cast<int>(std::ceil(y + height))},
+                {FloorWithin(x, 0, Width()), FloorWithin(y, 0, Height()),
+                 CeilWithin(right, 0, Width()), CeilWithin(bottom, 0, Height())},
                 true);
 }
 
@@ -324,7 +397,7 @@ void SoftwareCanvas::BlitSampled(const Sprite& sprite, const TexelMap& map, Pixe
 }
 
 void SoftwareCanvas::FillRect(float x, float y, float width, float height, Color color) {
-    if (!(width > 0 && height > 0) || color.a == 0)
+    if (!(width > 0 && height > 0) || !Finite(x, y, width, height) || color.a == 0)
         return;
     const std::uint32_t p = Premultiply(color);
     float right = x + width, bottom = y + height;
@@ -335,10 +408,8 @@ void SoftwareCanvas::FillRect(float x, float y, float width, float height, Color
         right = std::ceil(right - 0.5f);
         bottom = std::ceil(bottom - 0.5f);
     }
-    const int left = std::max(0, static_cast<int>(std::floor(std::max(x, -1.0f))));
-    const int top = std::max(0, static_cast<int>(std::floor(std::max(y, -1.0f))));
-    const int end = std::min(Width(), static_cast<int>(std::ceil(std::min(right, 1e9f))));
-    const int last = std::min(Height(), static_cast<int>(std::ceil(std::min(bottom, 1e9f))));
+    const int left = FloorWithin(x, 0, Width()), top = FloorWithin(y, 0, Height());
+    const int end = CeilWithin(right, 0, Width()), last = CeilWithin(bottom, 0, Height());
     for (int row = top; row < last; ++row) {
         const float rowCover = Overlap(row, y, bottom);
         std::uint32_t* target = Row(row);
@@ -353,13 +424,15 @@ void SoftwareCanvas::FillRect(float x, float y, float width, float height, Color
     Mark({left, top, end, last});
 }
 
-bool SoftwareCanvas::BeginShape(float left, float top, float right, float bottom) {
-    if (!(left <= right && top <= bottom))
+bool SoftwareCanvas::BeginShape(double left, double top, double right, double bottom) {
+    if (!(left <= right && top <= bottom) || !std::isfinite(left) || !std::isfinite(top) ||
+        !std::isfinite(right) || !std::isfinite(bottom) || right < 0 || bottom < 0 ||
+        left > Width() || top > Height())
         return false;
-    const int l = std::max(0, static_cast<int>(std::floor(std::max(left, -2.0f))) - 1);
-    const int t = std::max(0, static_cast<int>(std::floor(std::max(top, -2.0f))) - 1);
-    const int r = std::min(Width(), static_cast<int>(std::ceil(std::min(right, 1e9f))) + 1);
-    const int b = std::min(Height(), static_cast<int>(std::ceil(std::min(bottom, 1e9f))) + 1);
+    const int l = std::max(0, FloorWithin(left, -1, Width()) - 1);
+    const int t = std::max(0, FloorWithin(top, -1, Height()) - 1);
+    const int r = std::min(Width(), CeilWithin(right, 0, Width()) + 1);
+    const int b = std::min(Height(), CeilWithin(bottom, 0, Height()) + 1);
     if (l >= r || t >= b)
         return false;
     m_mask.Reset(l, t, r - l, b - t);
@@ -394,7 +467,8 @@ void SoftwareCanvas::FillShape(Color color) {
 
 void SoftwareCanvas::FillRotatedRect(float cx, float cy, float width, float height, float angle,
                                      Color color) {
-    if (!(width > 0 && height > 0) || color.a == 0)
+    if (!(width > 0 && height > 0) || !Finite(cx, cy, width, height) || !std::isfinite(angle) ||
+        color.a == 0)
         return;
     const double radians = angle * kPi / 180.0;
     const float c = static_cast<float>(std::cos(radians)),
@@ -418,7 +492,9 @@ void SoftwareCanvas::FillRotatedRect(float cx, float cy, float width, float heig
 }
 
 void SoftwareCanvas::AddEllipse(float cx, float cy, float rx, float ry, int sign) {
-    const int count = std::clamp(static_cast<int>((rx + ry) * 1.5f) + 8, 12, 256);
+    // Limited while still a float: a huge ellipse must not overflow the conversion.
+    const float segments = std::clamp((rx + ry) * 1.5f + 8, 12.0f, 256.0f);
+    const int count = static_cast<int>(segments);
     std::vector<PointF> points(count);
     for (int i = 0; i < count; ++i) {
         const double a = 2 * kPi * i / count;
@@ -429,7 +505,8 @@ void SoftwareCanvas::AddEllipse(float cx, float cy, float rx, float ry, int sign
 }
 
 void SoftwareCanvas::FillEllipse(float x, float y, float width, float height, Color color) {
-    if (!(width > 0 && height > 0) || color.a == 0 || !BeginShape(x, y, x + width, y + height))
+    if (!(width > 0 && height > 0) || color.a == 0 ||
+        !BeginShape(x, y, static_cast<double>(x) + width, static_cast<double>(y) + height))
         return;
     AddEllipse(x + width / 2, y + height / 2, width / 2, height / 2, 1);
     FillShape(color);
@@ -438,7 +515,8 @@ void SoftwareCanvas::FillEllipse(float x, float y, float width, float height, Co
 void SoftwareCanvas::DrawEllipse(float x, float y, float width, float height, const Pen& pen) {
     const float half = pen.width / 2;
     if (!(width >= 0 && height >= 0 && half > 0) || pen.color.a == 0 ||
-        !BeginShape(x - half, y - half, x + width + half, y + height + half))
+        !BeginShape(static_cast<double>(x) - half, static_cast<double>(y) - half,
+                    static_cast<double>(x) + width + half, static_cast<double>(y) + height + half))
         return;
     const float cx = x + width / 2, cy = y + height / 2, rx = width / 2, ry = height / 2;
     AddEllipse(cx, cy, rx + half, ry + half, 1);
@@ -449,16 +527,20 @@ void SoftwareCanvas::DrawEllipse(float x, float y, float width, float height, co
 
 void SoftwareCanvas::DrawPolyline(const PointF* points, std::size_t count, const Pen& pen) {
     const float half = pen.width / 2;
-    if (count == 0 || !(half > 0) || pen.color.a == 0)
+    if (count == 0 || !(half > 0) || !std::isfinite(half) || pen.color.a == 0)
         return;
-    std::vector<PointF> path;
-    for (std::size_t i = 0; i < count; ++i)
+    std::vector<PointD> path;
+    for (std::size_t i = 0; i < count; ++i) {
+        // A point that is not a number leaves the line without a shape: nothing is drawn.
+        if (!std::isfinite(points[i].x) || !std::isfinite(points[i].y))
+            return;
         if (path.empty() || points[i].x != path.back().x || points[i].y != path.back().y)
-            path.push_back(points[i]);
+            path.push_back({points[i].x, points[i].y});
+    }
     if (path.size() < 2)
         return;
-    float minX = path[0].x, maxX = minX, minY = path[0].y, maxY = minY;
-    for (const PointF& p : path) {
+    double minX = path[0].x, maxX = minX, minY = path[0].y, maxY = minY;
+    for (const PointD& p : path) {
         minX = std::min(minX, p.x);
         maxX = std::max(maxX, p.x);
         minY = std::min(minY, p.y);
@@ -467,20 +549,37 @@ void SoftwareCanvas::DrawPolyline(const PointF* points, std::size_t count, const
     const float reach = half * (pen.join == LineJoin::Miter ? kMiterLimit : 1.5f);
     if (!BeginShape(minX - reach, minY - reach, maxX + reach, maxY + reach))
         return;
-
-    auto direction = [&](std::size_t i) {
-        const float dx = path[i + 1].x - path[i].x, dy = path[i + 1].y - path[i].y;
-        const float length = std::sqrt(dx * dx + dy * dy);
-        return PointF{dx / length, dy / length};
+    // Nothing beyond the pen's reach around the mask can touch it: segments are cut to that
+    // box, which keeps the shapes' corners small enough for single precision however far
+    // the points lie, and joins and caps outside it are left out.
+    const double margin = reach + 2.0;
+    const PointD low{m_mask.Left() - margin, m_mask.Top() - margin};
+    const PointD high{m_mask.Left() + m_mask.Width() + margin,
+                      m_mask.Top() + m_mask.Height() + margin};
+    auto inside = [&](const PointD& p) {
+        return p.x >= low.x && p.x <= high.x && p.y >= low.y && p.y <= high.y;
     };
+    auto direction = [&](std::size_t i) {
+        const double dx = path[i + 1].x - path[i].x, dy = path[i + 1].y - path[i].y;
+        const double length = std::hypot(dx, dy);
+        return PointF{static_cast<float>(dx / length), static_cast<float>(dy / length)};
+    };
+    auto single = [](const PointD& p) {
+        return PointF{static_cast<float>(p.x), static_cast<float>(p.y)};
+    };
+
     const std::size_t segments = path.size() - 1;
     for (std::size_t i = 0; i < segments; ++i) {
+        PointD from = path[i], to = path[i + 1];
+        bool fromCut, toCut;
+        if (!ClipSegment(from, to, low, high, fromCut, toCut))
+            continue;
         const PointF d = direction(i);
         const PointF n{-d.y * half, d.x * half};
-        PointF a = path[i], b = path[i + 1];
-        if (pen.cap == LineCap::Square && i == 0)
+        PointF a = single(from), b = single(to);
+        if (pen.cap == LineCap::Square && i == 0 && !fromCut)
             a = {a.x - d.x * half, a.y - d.y * half};
-        if (pen.cap == LineCap::Square && i + 1 == segments)
+        if (pen.cap == LineCap::Square && i + 1 == segments && !toCut)
             b = {b.x + d.x * half, b.y + d.y * half};
         const PointF quad[] = {{a.x + n.x, a.y + n.y},
                                {b.x + n.x, b.y + n.y},
@@ -489,11 +588,14 @@ void SoftwareCanvas::DrawPolyline(const PointF* points, std::size_t count, const
         m_mask.AddPolygon(quad, 4);
     }
     if (pen.cap == LineCap::Round) {
-        AddEllipse(path.front().x, path.front().y, half, half, 1);
-        AddEllipse(path.back().x, path.back().y, half, half, 1);
+        for (const PointD& end : {path.front(), path.back()})
+            if (inside(end))
+                AddEllipse(static_cast<float>(end.x), static_cast<float>(end.y), half, half, 1);
     }
     for (std::size_t i = 1; i < segments; ++i) {
-        const PointF p = path[i];
+        if (!inside(path[i]))
+            continue;
+        const PointF p = single(path[i]);
         if (pen.join == LineJoin::Round) {
             AddEllipse(p.x, p.y, half, half, 1);
             continue;
@@ -525,14 +627,13 @@ void SoftwareCanvas::DrawPolyline(const PointF* points, std::size_t count, const
 
 void SoftwareCanvas::FillRadialGlow(float x, float y, float width, float height, Color centre,
                                     Color edge) {
-    if (!(width > 0 && height > 0))
+    if (!(width > 0 && height > 0) || !Finite(x, y, width, height))
         return;
     const float rx = width / 2, ry = height / 2, cx = x + rx, cy = y + ry;
     const float radius = std::min(rx, ry);
-    const int left = std::max(0, static_cast<int>(std::floor(std::max(x, -1.0f))));
-    const int top = std::max(0, static_cast<int>(std::floor(std::max(y, -1.0f))));
-    const int right = std::min(Width(), static_cast<int>(std::ceil(std::min(x + width, 1e9f))));
-    const int bottom = std::min(Height(), static_cast<int>(std::ceil(std::min(y + height, 1e9f))));
+    const int left = FloorWithin(x, 0, Width()), top = FloorWithin(y, 0, Height());
+    const int right = CeilWithin(static_cast<double>(x) + width, 0, Width());
+    const int bottom = CeilWithin(static_cast<double>(y) + height, 0, Height());
     PixelRect drawn;
     auto mix = [](std::uint8_t from, std::uint8_t to, float t) {
         return static_cast<std::uint8_t>(from + (to - from) * t + 0.5f);

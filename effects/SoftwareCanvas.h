@@ -72,7 +72,7 @@ private:
     void BlitExact(const Sprite& sprite, int x, int y);
     void BlitSampled(const Sprite& sprite, const TexelMap& map, PixelRect area, bool clampToEdge);
     // Starts a polygon shape covering at least the given bounds (clipped to the canvas).
-    bool BeginShape(float left, float top, float right, float bottom);
+    bool BeginShape(double left, double top, double right, double bottom);
     void AddEllipse(float cx, float cy, float rx, float ry, int sign);
     void FillShape(Color color);
 

@@ -17,6 +17,9 @@ public:
     virtual int ReadInt(const std::wstring& section, const std::wstring& key, int fallback) = 0;
     virtual bool WriteString(const std::wstring& section, const std::wstring& key,
                              const std::wstring& value) = 0;
+    // A store may gather writes and put them on disk together here; callers call it
+    // after a group of writes that belong together (a whole list).
+    virtual bool Flush() { return true; }
 };
 
 } // namespace orvane

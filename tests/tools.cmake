@@ -3,6 +3,7 @@
 set(src ${CMAKE_SOURCE_DIR})
 add_test(NAME tools.check_sprites COMMAND ${src}/tools/check-sprites.sh)
 add_test(NAME tools.check_shell_art COMMAND ${src}/tools/check-shell-art.sh)
+add_test(NAME tools.check_personalize_art COMMAND python3 ${src}/tools/check-personalize-art.py)
 add_test(NAME tools.check_languages
          COMMAND python3 ${src}/tools/check-lng.py ${src}/data/lang/Russian.lng ${src}/data/lang/German.lng)
 add_test(NAME tools.checker_tests COMMAND python3 -m unittest discover -s ${src}/tools/tests -p test_*.py)

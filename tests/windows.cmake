@@ -17,6 +17,7 @@ endif()
 
 # The runnable folder, as Windows programs under Wine see it.
 string(REPLACE "/" "\\" dist_windows_path "Z:${ORVANE_DIST_DIR}")
+string(REPLACE "/" "\\" installer_windows_path "Z:${ORVANE_INSTALLER}")
 
 # The test programs are built in every tree; they are registered where Wine runs them.
 function(orvane_wine_tests target prefix)
@@ -25,15 +26,16 @@ function(orvane_wine_tests target prefix)
   endif()
   gtest_add_tests(TARGET ${target} TEST_PREFIX "${prefix}" TEST_LIST added)
   set_tests_properties(${added} PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL ON TIMEOUT 300
-                       ENVIRONMENT "ORVANE_DIST=${dist_windows_path}"
+                       ENVIRONMENT "ORVANE_DIST=${dist_windows_path};ORVANE_INSTALLER=${installer_windows_path}"
                        SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]")
 endfunction()
 
 add_library(orvane_test_support STATIC support/DesktopShellFixture.cpp support/ProcessCounters.cpp
             support/TempFolder.cpp support/Screenshot.cpp support/TreeView.cpp
-            support/RemoteControls.cpp)
+            support/RemoteControls.cpp support/ShellWindowsFixture.cpp support/FixtureProcess.cpp)
+target_sources(orvane_test_support PRIVATE support/FixtureSavers.cpp)
 target_include_directories(orvane_test_support PUBLIC support ${CMAKE_SOURCE_DIR})
-target_link_libraries(orvane_test_support PUBLIC shell32 gdi32 comctl32)
+target_link_libraries(orvane_test_support PUBLIC shell32 gdi32 comctl32 shlwapi)
 
 # Fixtures beside the test programs: a stand-in for the shell's desktop windows.
 add_executable(orvane_desktop_shell WIN32 fixtures/DesktopShell.cpp)
@@ -44,12 +46,47 @@ add_library(orvane_webview2_fixture SHARED fixtures/WebView2Loader.cpp)
 target_include_directories(orvane_webview2_fixture PRIVATE ${CMAKE_SOURCE_DIR})
 set_target_properties(orvane_webview2_fixture PROPERTIES OUTPUT_NAME WebView2Loader PREFIX ""
                       RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+# And screen savers, which Wine ships none of: three named by their string 1 and one
+# without a name. Copies of them go into the prefix's Windows folders.
+set(ORVANE_FIXTURE_SAVERS OrvaneAurora:1 OrvaneTwin:2 OrvaneNight:3 OrvanePlain:0)
+set(ORVANE_FIXTURE_SAVER_DIR ${CMAKE_CURRENT_BINARY_DIR}/savers)
+set(fixture_saver_targets)
+foreach(saver ${ORVANE_FIXTURE_SAVERS})
+  string(REPLACE ":" ";" saver ${saver})
+  list(GET saver 0 name)
+  list(GET saver 1 variant)
+  set(target orvane_fixture_saver_${variant})
+  add_executable(${target} WIN32 fixtures/ScreenSaver.cpp fixtures/ScreenSaver.rc)
+  target_compile_definitions(${target} PRIVATE ORVANE_SAVER_VARIANT=${variant})
+  target_link_options(${target} PRIVATE -municode)
+  set_target_properties(${target} PROPERTIES OUTPUT_NAME ${name} SUFFIX .scr
+                        RUNTIME_OUTPUT_DIRECTORY ${ORVANE_FIXTURE_SAVER_DIR})
+  list(APPEND fixture_saver_targets ${target})
+endforeach()
+if(ORVANE_WINE_TESTS)
+  add_test(NAME wine_screensavers COMMAND ${CMAKE_SOURCE_DIR}/tools/install-fixture-savers
+                                          ${ORVANE_WINE_STATE} ${ORVANE_FIXTURE_SAVER_DIR})
+  set_tests_properties(wine_screensavers PROPERTIES FIXTURES_SETUP wine DEPENDS wine_setup)
+endif()
+
+# Stand-ins for the taskbar, the start menu and other programs' windows, and for user32's
+# window-composition function (exported by its plain name, as user32 does).
+add_executable(orvane_shell_windows WIN32 fixtures/ShellWindows.cpp)
+target_include_directories(orvane_shell_windows PRIVATE support)
+target_link_libraries(orvane_shell_windows PRIVATE shell32)
+target_link_options(orvane_shell_windows PRIVATE -municode)
+add_library(orvane_composition_recorder SHARED fixtures/CompositionRecorder.cpp)
+set_target_properties(orvane_composition_recorder PROPERTIES OUTPUT_NAME composition_recorder
+                      PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+target_link_options(orvane_composition_recorder PRIVATE -Wl,--kill-at)
 
 file(GLOB ORVANE_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/win/*.cpp)
 add_executable(orvane_win_tests ${ORVANE_WIN_TESTS})
 target_link_libraries(orvane_win_tests PRIVATE orvane_win orvane_resources orvane_test_support
                       gtest gtest_main)
 add_dependencies(orvane_win_tests dist orvane_desktop_shell orvane_webview2_fixture)
+add_dependencies(orvane_win_tests ${fixture_saver_targets})
+add_dependencies(orvane_win_tests orvane_shell_windows orvane_composition_recorder)
 orvane_wine_tests(orvane_win_tests "win.")
 
 # Plays PowerShell for the script runner's tests, which install it into the prefix from
@@ -61,8 +98,9 @@ add_dependencies(orvane_win_tests fake_powershell)
 file(GLOB ORVANE_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/e2e/*.cpp)
 add_executable(orvane_e2e_tests ${ORVANE_E2E_TESTS})
 target_link_libraries(orvane_e2e_tests PRIVATE orvane_portable orvane_test_support gtest gtest_main
-                      user32 advapi32 shlwapi shell32 comctl32)
-add_dependencies(orvane_e2e_tests dist)
+                      user32 advapi32 shlwapi shell32 comctl32 ole32 uuid)
+add_dependencies(orvane_e2e_tests dist package_files orvane_shell_windows)
+add_dependencies(orvane_e2e_tests ${fixture_saver_targets})
 orvane_wine_tests(orvane_e2e_tests "e2e.")
 
 # The program must run on a bare Windows: no runtime DLLs beside it.

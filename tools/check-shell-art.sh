@@ -43,6 +43,9 @@ PNGS=(
     "545 64 64 cutout"
     "515 700 300 opaque"
     "516 700 393 opaque"
+    "667 700 398 opaque"
+    "666 700 398 opaque"
+    "562 700 398 opaque"
 )
 
 # Lowest and highest alpha (0..255) of an image, "min max".

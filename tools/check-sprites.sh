@@ -51,6 +51,10 @@ groups=(
     "Balloons|$(seq_ids 361 365)|exact:80x109"
     "Dandelions|$(seq_ids 409 414)|exact:48x48"
     "Leaves in the wind|$(seq_ids 418 424)|ends:12x8:48x44"
+    "Garland bulbs|161 162 166 167 165 168 169 171 172 173 $(seq_ids 174 177) $(seq_ids 179 184)|exact:48x48"
+    "Garland white bulbs|185 186|exact:32x32"
+    "Garland strawberries|$(seq_ids 187 206)|exact:48x48"
+    "Garland icicles|$(seq_ids 207 216)|exact:100x310"
     "Smoke|542|exact:256x256"
     "Explosion|$(seq_ids 605 652)|exact:100x100"
 )

@@ -3,13 +3,16 @@
 # labelled with its resource id, one block per effect, once on mid-grey and once on
 # dark blue so that light and dark sprites can both be judged. Needs ImageMagick.
 #
-#   tools/contact-sheet.sh [OUTPUT.png]
+#   tools/contact-sheet.sh [OUTPUT.png [TITLE]]
+#
+# With a TITLE, only the blocks whose title begins with it.
 set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 list="$root/resources/art/sprites/ids.txt"
 pngdir="$root/resources/png"
 out=${1:-"$root/docs/art/sprites-contact-sheet.png"}
+only=${2:-}
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
@@ -21,11 +24,17 @@ while IFS= read -r line; do
     case "$line" in
     '# '*) title=${line#\# } ;;
     [0-9]*)
+        if [ -n "$title" ] && [ -n "$only" ] && [[ "$title" != "$only"* ]]; then
+            title=
+            skipping=yes
+        fi
         if [ -n "$title" ]; then
+            skipping=
             group=$((group + 1))
             printf '%s\n' "${title%% (*}" >"$tmp/g$group.title"
             title=
         fi
+        [ -z "${skipping:-}" ] || continue
         id=${line%% *}
         printf '%s\n' "$pngdir/$id.png" >>"$tmp/g$group.list"
         ;;

@@ -6,11 +6,8 @@
 # OUTDIR/effects-<entry>.png (default docs/screenshots). Needs a built tree (./dev build),
 # ImageMagick, Xvfb and xdotool.
 #
-# The pages are laid out in dialog units of "MS Shell Dlg", which Wine maps to Tahoma.
-# Without Wine's Tahoma (Debian's fonts-wine) Wine draws DejaVu Sans, whose dialog units
-# are a sixth wider than Windows' and push the pages past the main window's 699-pixel
-# tab area. ORVANE_WINE_FONTS may name a folder of .ttf files (for example tahoma.ttf and
-# tahomabd.ttf of fonts-wine) for the screenshot prefix's own Fonts folder.
+# The prefix (tools/wine-env) gives "MS Shell Dlg" a font with the metrics of Windows'
+# dialog font, so the pages have their Windows sizes.
 #
 #   tools/page-screenshots.sh [OUTDIR] [EXTRA-SETTINGS-LINES [TAB-TEXT]]
 #
@@ -27,11 +24,6 @@ state=$(mktemp -d)
 trap '"$root/tools/wine-env" stop "$state"; rm -rf "$state"' EXIT
 "$root/tools/wine-env" start "$state" "$(windows_tree_loader "$tree")" >/dev/null
 display=$(cat "$state/display")
-if [ -n "${ORVANE_WINE_FONTS:-}" ]; then
-  cp "$ORVANE_WINE_FONTS"/*.ttf "$state/prefix/drive_c/windows/Fonts/"
-elif [ ! -e /usr/share/wine/fonts/tahoma.ttf ]; then
-  echo "page-screenshots: no Tahoma for Wine; the pages will not fit (see the script's notes)" >&2
-fi
 settings="$state/prefix/drive_c/users/$(whoami)/AppData/Roaming/Teskan/Orvane"
 mkdir -p "$settings" "$out"
 

@@ -64,6 +64,9 @@ PNG_TABLE=(
     "545 orvane 64 64"
     "515 page-video 700 300"
     "516 page-web 700 393"
+    "667 page-logon 700 398"
+    "666 page-saver 700 398"
+    "562 page-bgsaver 700 398"
 )
 
 for row in "${ICON_TABLE[@]}"; do

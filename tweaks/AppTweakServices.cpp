@@ -19,6 +19,7 @@ public:
     void RestartExplorer() override { orvane::RestartExplorer(); }
     void SignOut() override { orvane::SignOut(); }
     void RestartWindows() override { orvane::RestartWindows(); }
+    CTransparency& Transparency() override { return App().Transparency(); }
 
     void OpenHelp(const std::wstring& pageKey) override {
         const std::wstring address =

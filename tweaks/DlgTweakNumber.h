@@ -3,20 +3,39 @@
 #include "tweaks/DlgTweakPage.h"
 #include "tweaks/NumericField.h"
 
+#include <vector>
+
 namespace orvane {
 
-// A tweak that is one number: a REG_DWORD of the current user read and written with the
-// shell's registry functions. With a default, the default is stored by deleting the
-// value, the field shows it while nothing is stored and the Default button brings it
-// back; without one, the field stays empty while nothing is stored.
-struct NumberPageSpec {
-    TweakFrame frame;
-    NumericFieldSpec field;
-    WORD defaultButton; // 0: none
-    const wchar_t* key; // below HKEY_CURRENT_USER
-    const wchar_t* name;
+// How a number is kept in a value of the current user, read and written with the shell's
+// registry functions.
+enum class NumberStorage {
+    Dword, // REG_DWORD
+    Text,  // REG_SZ, the decimal number
+    Twips, // REG_SZ, the pixels as negative twips: 22 pixels are "-330"
 };
 
+// One numeric field of a page and the values it is stored in. With a default the field
+// shows it while nothing is stored.
+struct NumberFieldSpec {
+    NumericFieldSpec field;
+    WORD defaultButton; // the field's own Default button, enabled while it differs; 0: none
+    const wchar_t* key; // below HKEY_CURRENT_USER
+    // Each gets the same number; the first one stored is the one shown.
+    std::vector<const wchar_t*> names;
+    NumberStorage storage;
+    bool deletesDefault; // the default is stored by deleting the values
+};
+
+struct NumberPageSpec {
+    TweakFrame frame;
+    std::vector<NumberFieldSpec> fields;
+    // One Default button for every field: all of them back to their defaults, applied
+    // in table order. 0: none.
+    WORD resetButton = 0;
+};
+
+// The page of tweaks that are numbers: each edit change is stored at once.
 class CDlgTweakNumber : public CDlgTweakPage {
 public:
     CDlgTweakNumber(const NumberPageSpec& spec, CTweakServices& services);
@@ -27,11 +46,13 @@ protected:
     void OnSliderMoved(HWND slider, WORD code) override;
 
 private:
-    void Store(int value);
-    void ApplyField();
+    void Read(std::size_t index);
+    void Store(std::size_t index, int value);
+    void ApplyField(std::size_t index);
+    void ShowDefault(std::size_t index);
 
     NumberPageSpec m_spec;
-    CNumericField m_field;
+    std::vector<CNumericField> m_fields;
 };
 
 } // namespace orvane

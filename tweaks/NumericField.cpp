@@ -6,6 +6,10 @@
 
 namespace orvane {
 
+bool IsFinishedSliderMove(WORD code) {
+    return code != TB_THUMBTRACK && code != TB_ENDTRACK;
+}
+
 CNumericField::CNumericField(const NumericFieldSpec& spec, Store store)
     : m_spec(spec), m_store(std::move(store)) {}
 
@@ -55,7 +59,7 @@ bool CNumericField::IsChange(WORD id, WORD notifyCode) const {
 bool CNumericField::OnSliderMoved(HWND slider, WORD code) {
     if (!m_spec.slider || slider != GetDlgItem(m_page, m_spec.slider))
         return false;
-    if (code != TB_THUMBTRACK && code != TB_ENDTRACK) {
+    if (IsFinishedSliderMove(code)) {
         const auto position = static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0));
         SendDlgItemMessageW(m_page, m_spec.upDown, UDM_SETPOS32, 0, position);
     }

@@ -19,6 +19,10 @@ struct NumericFieldSpec {
     std::optional<int> defaultValue;
 };
 
+// Whether a slider's WM_HSCROLL code ends a move: a click, a key, the thumb let go; not
+// each step of a drag, nor the closing note that follows each of those.
+bool IsFinishedSliderMove(WORD code);
+
 // An edit box with an up-down control and, mostly, a slider. The page routes its edit's
 // EN_CHANGE and its slider's WM_HSCROLL here and brackets Apply with its restore point
 // and follow-up; the field keeps the three controls in step and stores through the

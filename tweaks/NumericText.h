@@ -9,6 +9,13 @@ namespace orvane {
 // range then clamps.
 int LeadingNumber(const std::wstring& text);
 
+// Window metrics are kept in the registry as text in twips, negative: 22 pixels are
+// "-330". Reading takes the text's number as a signed integer does (leading blanks, a
+// sign, the digits), divides it by 15 with truncation and makes it positive, so "-300"
+// and "300" are 20 pixels and "-14" is none.
+std::wstring PixelsAsTwipsText(int pixels);
+int PixelsOfTwipsText(const std::wstring& text);
+
 // A numeric field's range, both bounds included.
 struct NumericRange {
     int minimum;

@@ -5,6 +5,7 @@
 #include "tweaks/DlgTweakNumber.h"
 #include "tweaks/DlgTweakOwnerName.h"
 #include "tweaks/DlgTweakSwitch.h"
+#include "tweaks/DlgTweakTransparency.h"
 
 namespace orvane {
 namespace {
@@ -21,6 +22,9 @@ constexpr RegistryApi kWow64 = RegistryApi::Wow64View, kShell = RegistryApi::She
 
 const wchar_t kHandlers[] = L"AllFilesystemObjects\\shellex\\ContextMenuHandlers\\";
 const wchar_t kAdvanced[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
+const wchar_t kDesktop[] = L"Control panel\\Desktop";
+const wchar_t kWindowMetrics[] = L"Control Panel\\Desktop\\WindowMetrics";
+const wchar_t kTaskband[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Taskband";
 const wchar_t kTakeOwnFile[] =
     L"cmd.exe /c takeown /f \"%1\" && icacls \"%1\" /grant administrators:F";
 const wchar_t kTakeOwnFolder[] =
@@ -201,25 +205,151 @@ const SwitchPageSpec kClockSeconds = {
           FollowUp::RestartExplorer),
     SwitchControl::ShowHide, UserFlag(kAdvanced, L"ShowSecondsInSystemClock")};
 
+const SwitchPageSpec kIncreasedTransparency = {
+    AdminFrame(IDD_TWEAK_INCREASED_TRANSPARENCY,
+               {kTitle, 194, kEnable, kTextEnable, kDescription, 195, kNote, kTextSignOutNote,
+                kFollowUp, kTextSignOut},
+               FollowUp::SignOut),
+    SwitchControl::CheckBox,
+    RegistrySwitch(
+        {HKEY_LOCAL_MACHINE,
+         {{{L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced"},
+           L"UseOLEDTaskbarTransparency",
+           REG_DWORD,
+           {},
+           1,
+           kWow64},
+          {{L"SOFTWARE\\Microsoft\\Windows\\Dwm"}, L"ForceEffectMode", REG_DWORD, {}, 1, kWow64}},
+         Clearing::Values,
+         {}})};
+
+// (control, text) pairs.
+// clang-format off
+const TransparencyPageSpec kTransparency = {
+    Frame(IDD_TWEAK_TRANSPARENCY,
+          {kTitle, 215, IDC_TWEAK_TASKBAR_GROUP, 105, IDC_TWEAK_START_GROUP, 216,
+           IDC_TWEAK_WINDOWS_GROUP, 217, IDC_TWEAK_TASKBAR_BOX, kTextEnable, IDC_TWEAK_START_BOX,
+           kTextEnable, IDC_TWEAK_WINDOWS_BOX, kTextEnable, IDC_TWEAK_TASKBAR_LABEL, 218,
+           IDC_TWEAK_START_LABEL, 218, IDC_TWEAK_WINDOWS_LABEL, 218}),
+    {{ShellEffect::Taskbar, IDC_TWEAK_TASKBAR_BOX, IDC_TWEAK_TASKBAR_SLIDER,
+      IDC_TWEAK_TASKBAR_VALUE},
+     {ShellEffect::StartMenu, IDC_TWEAK_START_BOX, IDC_TWEAK_START_SLIDER, IDC_TWEAK_START_VALUE},
+     {ShellEffect::Windows, IDC_TWEAK_WINDOWS_BOX, IDC_TWEAK_WINDOWS_SLIDER,
+      IDC_TWEAK_WINDOWS_VALUE}}};
+// clang-format on
+
+// The text table has no words for this, so the note is in English.
+const TransparencyPageSpec kGlass = {
+    Frame(IDD_TWEAK_GLASS, {kTitle, 219, kEnable, kTextEnable, kDescription, 220}),
+    {{ShellEffect::Glass, kEnable, 0, 0}},
+    IDC_TWEAK_UNSUPPORTED,
+    L"The glass effect cannot show on this system: its taskbar does not take the accent "
+    L"policy the effect sets (the taskbar of Windows 11 draws its own background)."};
+
 const NumberPageSpec kFlashCount = {
     Frame(IDD_TWEAK_FLASH_COUNT,
           {kTitle, 127, kDescription, 128, kFollowUp, kTextRestartExplorer, kNote,
            kTextRestartExplorerNote},
           FollowUp::RestartExplorer),
-    {IDC_TWEAK_FLASH_COUNT, IDC_TWEAK_UPDOWN, 0, {0, 7}, std::nullopt},
-    0,
-    L"Control panel\\Desktop",
-    L"ForegroundFlashCount"};
+    {{{IDC_TWEAK_FLASH_COUNT, IDC_TWEAK_UPDOWN, 0, {0, 7}, std::nullopt},
+      0,
+      kDesktop,
+      {L"ForegroundFlashCount"},
+      NumberStorage::Dword,
+      false}}};
 
 const NumberPageSpec kWallpaperQuality = {
     Frame(IDD_TWEAK_WALLPAPER_QUALITY,
           {kTitle, 140, IDC_TWEAK_DEFAULT, 77, kDescription, 141, kFollowUp, kTextSignOut, kNote,
            kTextSignOutNote},
           FollowUp::SignOut),
-    {IDC_TWEAK_QUALITY, IDC_TWEAK_UPDOWN, IDC_TWEAK_QUALITY_SLIDER, {1, 100}, 85},
-    IDC_TWEAK_DEFAULT,
-    L"Control panel\\Desktop",
-    L"JPEGImportQuality"};
+    {{{IDC_TWEAK_QUALITY, IDC_TWEAK_UPDOWN, IDC_TWEAK_QUALITY_SLIDER, {1, 100}, 85},
+      IDC_TWEAK_DEFAULT,
+      kDesktop,
+      {L"JPEGImportQuality"},
+      NumberStorage::Dword,
+      true}}};
+
+// A window metric in pixels, kept in twips; its default is written like any other size.
+NumberFieldSpec WindowMetric(WORD edit, WORD upDown, WORD slider, WORD defaultButton,
+                             const wchar_t* name, int byDefault) {
+    return {{edit, upDown, slider, {8, 100}, byDefault},
+            defaultButton,
+            kWindowMetrics,
+            {name},
+            NumberStorage::Twips,
+            false};
+}
+
+const NumberPageSpec kCaptionHeight = {
+    Frame(IDD_TWEAK_CAPTION_HEIGHT,
+          {kTitle, 240, IDC_TWEAK_CAPTION_DEFAULT, 77, kDescription, 241, kFollowUp, kTextSignOut,
+           kNote, kTextSignOutNote},
+          FollowUp::SignOut),
+    {WindowMetric(IDC_TWEAK_CAPTION, IDC_TWEAK_UPDOWN, IDC_TWEAK_CAPTION_SLIDER,
+                  IDC_TWEAK_CAPTION_DEFAULT, L"CaptionHeight", 22)}};
+
+const NumberPageSpec kScrollbar = {
+    Frame(IDD_TWEAK_SCROLLBAR,
+          {kTitle, 236, IDC_TWEAK_SCROLL_WIDTH_GROUP, 237, IDC_TWEAK_SCROLL_HEIGHT_GROUP, 238,
+           IDC_TWEAK_SCROLL_WIDTH_DEFAULT, 77, IDC_TWEAK_SCROLL_HEIGHT_DEFAULT, 77, kDescription,
+           239, kFollowUp, kTextSignOut, kNote, kTextSignOutNote},
+          FollowUp::SignOut),
+    {WindowMetric(IDC_TWEAK_SCROLL_WIDTH, IDC_TWEAK_UPDOWN, IDC_TWEAK_SCROLL_WIDTH_SLIDER,
+                  IDC_TWEAK_SCROLL_WIDTH_DEFAULT, L"ScrollWidth", 17),
+     WindowMetric(IDC_TWEAK_SCROLL_HEIGHT, IDC_TWEAK_UPDOWN_B, IDC_TWEAK_SCROLL_HEIGHT_SLIDER,
+                  IDC_TWEAK_SCROLL_HEIGHT_DEFAULT, L"ScrollHeight", 17)}};
+
+const NumberPageSpec kButtonWidth = {
+    Frame(IDD_TWEAK_BUTTON_WIDTH,
+          {kTitle, 125, kDescription, 126, kFollowUp, kTextSignOut, kNote, kTextSignOutNote},
+          FollowUp::SignOut),
+    {{{IDC_TWEAK_BUTTON_WIDTH, IDC_TWEAK_UPDOWN_B, IDC_TWEAK_BUTTON_WIDTH_SLIDER, {38, 500}, 38},
+      0,
+      kWindowMetrics,
+      {L"MinWidth"},
+      NumberStorage::Text,
+      true}}};
+
+// A size of the taskbar's thumbnail previews, its default stored by deleting the value.
+NumberFieldSpec Thumbnail(WORD edit, WORD upDown, WORD slider, NumericRange range, int byDefault,
+                          std::vector<const wchar_t*> names) {
+    return {{edit, upDown, slider, range, byDefault},
+            0,
+            kTaskband,
+            std::move(names),
+            NumberStorage::Dword,
+            true};
+}
+
+// clang-format off
+const NumberPageSpec kThumbnails = {
+    Frame(IDD_TWEAK_THUMBNAILS,
+          {kTitle, 129, IDC_TWEAK_SIZE_GROUP, 130, IDC_TWEAK_SPACING_GROUP, 131,
+           IDC_TWEAK_MARGINS_GROUP, 132, IDC_TWEAK_SPACING_X_LABEL, 133, IDC_TWEAK_SPACING_Y_LABEL,
+           134, IDC_TWEAK_MARGIN_TOP_LABEL, 135, IDC_TWEAK_MARGIN_BOTTOM_LABEL, 136,
+           IDC_TWEAK_MARGIN_LEFT_LABEL, 137, IDC_TWEAK_MARGIN_RIGHT_LABEL, 138,
+           IDC_TWEAK_THUMB_COUNT_LABEL, 139, IDC_TWEAK_DEFAULT, 77, kFollowUp,
+           kTextRestartExplorer, kNote, kTextRestartExplorerNote},
+          FollowUp::RestartExplorer),
+    {Thumbnail(IDC_TWEAK_THUMB_SIZE, IDC_TWEAK_UPDOWN, IDC_TWEAK_THUMB_SIZE_SLIDER, {100, 500},
+               200, {L"MinThumbSizePx", L"MaxThumbSizePx"}),
+     Thumbnail(IDC_TWEAK_SPACING_X, IDC_TWEAK_UPDOWN_B, IDC_TWEAK_SPACING_X_SLIDER, {1, 300}, 20,
+               {L"ThumbSpacingXPx"}),
+     Thumbnail(IDC_TWEAK_SPACING_Y, IDC_TWEAK_SPACING_Y_UPDOWN, IDC_TWEAK_SPACING_Y_SLIDER,
+               {1, 300}, 20, {L"ThumbSpacingYPx"}),
+     Thumbnail(IDC_TWEAK_MARGIN_TOP, IDC_TWEAK_MARGIN_TOP_UPDOWN, IDC_TWEAK_MARGIN_TOP_SLIDER,
+               {1, 150}, 15, {L"TopMarginPx"}),
+     Thumbnail(IDC_TWEAK_MARGIN_BOTTOM, IDC_TWEAK_MARGIN_BOTTOM_UPDOWN,
+               IDC_TWEAK_MARGIN_BOTTOM_SLIDER, {1, 150}, 15, {L"BottomMarginPx"}),
+     Thumbnail(IDC_TWEAK_MARGIN_LEFT, IDC_TWEAK_MARGIN_LEFT_UPDOWN, IDC_TWEAK_MARGIN_LEFT_SLIDER,
+               {1, 150}, 15, {L"LeftMarginPx"}),
+     Thumbnail(IDC_TWEAK_MARGIN_RIGHT, IDC_TWEAK_MARGIN_RIGHT_UPDOWN,
+               IDC_TWEAK_MARGIN_RIGHT_SLIDER, {1, 150}, 15, {L"RightMarginPx"}),
+     Thumbnail(IDC_TWEAK_THUMB_COUNT, IDC_TWEAK_THUMB_COUNT_UPDOWN, IDC_TWEAK_THUMB_COUNT_SLIDER,
+               {0, 50}, 10, {L"NumThumbnails"})},
+    IDC_TWEAK_DEFAULT};
+// clang-format on
 
 TweakPageFactory Switch(const SwitchPageSpec& spec) {
     return [&spec](CTweakServices& services) {
@@ -230,6 +360,12 @@ TweakPageFactory Switch(const SwitchPageSpec& spec) {
 TweakPageFactory Number(const NumberPageSpec& spec) {
     return [&spec](CTweakServices& services) {
         return std::make_unique<CDlgTweakNumber>(spec, services);
+    };
+}
+
+TweakPageFactory Transparency(const TransparencyPageSpec& spec) {
+    return [&spec](CTweakServices& services) {
+        return std::make_unique<CDlgTweakTransparency>(spec, services);
     };
 }
 
@@ -253,12 +389,6 @@ unsigned SystemOfName(const std::wstring& systemName) {
     return 0;
 }
 
-TweakPageFactory EmptyTweakPage(UINT templateId, WORD titleText) {
-    return [templateId, titleText](CTweakServices& services) {
-        return std::make_unique<CDlgTweakPage>(Frame(templateId, {kTitle, titleText}), services);
-    };
-}
-
 const std::vector<TweakTreeRow>& TweakTreeRows() {
     static const std::vector<TweakTreeRow> rows = {
         {kExplorer, 81, kAllSystems, Switch(kCopyTo)},
@@ -270,14 +400,13 @@ const std::vector<TweakTreeRow>& TweakTreeRows() {
         {kExplorer, 98, kAllSystems, Switch(kRecycleBin)},
         {kExplorer, 99, kAllSystems, Switch(kControlPanel)},
         {kTaskbar, 106, kAllSystems, Switch(kLastActiveClick)},
-        {kTaskbar, 125, kWindows7 | kWindows8 | kWindows10,
-         EmptyTweakPage(IDD_TWEAK_BUTTON_WIDTH, 125)},
+        {kTaskbar, 125, kWindows7 | kWindows8 | kWindows10, Number(kButtonWidth)},
         {kTaskbar, 127, kAllSystems, Number(kFlashCount)},
-        {kTaskbar, 219, kWindows10, EmptyTweakPage(IDD_TWEAK_GLASS, 219)},
-        {kTaskbar, 129, kAllSystems, EmptyTweakPage(IDD_TWEAK_THUMBNAILS, 129)},
-        {kTaskbar, 194, kWindows10, EmptyTweakPage(IDD_TWEAK_INCREASED_TRANSPARENCY, 194)},
-        {kWindow, 240, kWindows10 | kWindows11, EmptyTweakPage(IDD_TWEAK_CAPTION_HEIGHT, 240)},
-        {kWindow, 236, kWindows10 | kWindows11, EmptyTweakPage(IDD_TWEAK_SCROLLBAR, 236)},
+        {kTaskbar, 219, kWindows10, Transparency(kGlass)},
+        {kTaskbar, 129, kAllSystems, Number(kThumbnails)},
+        {kTaskbar, 194, kWindows10, Switch(kIncreasedTransparency)},
+        {kWindow, 240, kWindows10 | kWindows11, Number(kCaptionHeight)},
+        {kWindow, 236, kWindows10 | kWindows11, Number(kScrollbar)},
         {kOther, 140, kWindows10 | kWindows11, Number(kWallpaperQuality)},
         {kOther, 58, kWindows10 | kWindows11, Switch(kLegacyBalloons)},
         {kOther, 110, kAllSystems, Own<CDlgTweakOwnerName>()},
@@ -286,8 +415,7 @@ const std::vector<TweakTreeRow>& TweakTreeRows() {
         {kOther, 144, kAllSystems, Own<CDlgTweakAllTasksShortcut>()},
         {kOther, 52, kWindows10, Switch(kClockSeconds)},
         {kOther, 173, kWindows10 | kWindows11, Switch(kLoginBlur)},
-        {kOther, 215, kWindows7 | kWindows10 | kWindows11,
-         EmptyTweakPage(IDD_TWEAK_TRANSPARENCY, 215)},
+        {kOther, 215, kWindows7 | kWindows10 | kWindows11, Transparency(kTransparency)},
         {kOther, 209, kAllSystems, Switch(kVerboseMessages)},
     };
     return rows;

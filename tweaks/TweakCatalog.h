@@ -36,7 +36,4 @@ struct TweakTreeRow {
 // Every tweak, in the order the tree offers them.
 const std::vector<TweakTreeRow>& TweakTreeRows();
 
-// The page of a tweak that has no page of its own yet: its template, with the title.
-TweakPageFactory EmptyTweakPage(UINT templateId, WORD titleText);
-
 } // namespace orvane

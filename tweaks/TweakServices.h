@@ -9,8 +9,11 @@
 
 namespace orvane {
 
+class CTransparency;
+
 // What the Tweaks tab and its pages need from the rest of the program: the interface
-// texts, elevation and the restore point, the follow-up actions and the shell. The
+// texts, elevation and the restore point, the follow-up actions, the shell and the
+// transparency effects. The
 // program passes AppTweakServices(); tests pass their own, so that nothing really
 // signs out, restarts or opens a browser.
 class CTweakServices {
@@ -33,6 +36,9 @@ public:
     virtual void OpenHelp(const std::wstring& pageKey) = 0;
     // A folder the user picks; nothing when the user cancels.
     virtual std::optional<std::wstring> BrowseForFolder(HWND owner) = 0;
+
+    // The transparency and glass effects with their settings.
+    virtual CTransparency& Transparency() = 0;
 };
 
 // The program's own: the application object's texts, elevation and restore point,

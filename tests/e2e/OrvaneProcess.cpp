@@ -10,7 +10,9 @@ std::wstring DistFolder() {
     return buffer;
 }
 
-std::wstring OrvaneExe() { return DistFolder() + L"\\Orvane.exe"; }
+std::wstring OrvaneExe() {
+    return DistFolder() + L"\\Orvane.exe";
+}
 
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
@@ -47,12 +49,14 @@ bool OrvaneProcess::Start(const std::wstring& arguments) {
     wchar_t saved[MAX_PATH * 2] = L"";
     GetEnvironmentVariableW(L"APPDATA", saved, MAX_PATH * 2);
     SetEnvironmentVariableW(L"APPDATA", AppData().c_str());
-    std::wstring commandLine = L"\"" + OrvaneExe() + L"\"";
+    const std::wstring program = m_program.empty() ? OrvaneExe() : m_program;
+    const std::wstring folder = program.substr(0, program.find_last_of(L'\\'));
+    std::wstring commandLine = L"\"" + program + L"\"";
     if (!arguments.empty())
         commandLine += L" " + arguments;
     STARTUPINFOW startup = {sizeof startup};
-    const BOOL ok = CreateProcessW(OrvaneExe().c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0,
-                                   nullptr, DistFolder().c_str(), &startup, &m_info);
+    const BOOL ok = CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0,
+                                   nullptr, folder.c_str(), &startup, &m_info);
     SetEnvironmentVariableW(L"APPDATA", saved);
     if (ok)
         WaitForInputIdle(m_info.hProcess, 10000);

@@ -25,7 +25,13 @@ public:
     ~OrvaneProcess(); // ends a process that is still running
 
     bool Start(const std::wstring& arguments = L"");
-    std::wstring AppData() const { return m_appData.Path(); }
+    std::wstring AppData() const {
+        return m_sharedAppData.empty() ? m_appData.Path() : m_sharedAppData;
+    }
+    // Runs with the other run's %APPDATA%, so both see the same settings file.
+    void ShareAppDataWith(const OrvaneProcess& other) { m_sharedAppData = other.AppData(); }
+    // Starts this Orvane.exe instead of the one in the runnable folder.
+    void UseProgram(const std::wstring& exe) { m_program = exe; }
     std::wstring DataFolder() const { return m_appData.Path() + L"\\Teskan\\Orvane"; }
     std::wstring SettingsPath() const { return DataFolder() + L"\\settings.ini"; }
     // Writes settings.ini before the start (UTF-16LE), creating the data folder.
@@ -51,6 +57,8 @@ public:
 
 private:
     TempFolder m_appData;
+    std::wstring m_sharedAppData;
+    std::wstring m_program;
     PROCESS_INFORMATION m_info = {};
 };
 

@@ -93,13 +93,43 @@ TEST(Startup, ASecondInstanceSaysSoAndLeavesTheFirstAlone) {
     EXPECT_TRUE(first.WaitForExit());
 }
 
+TEST(Startup, ASecondInstanceLeavesTheSettingsFileByteForByteAlone) {
+    OrvaneProcess first;
+    ASSERT_TRUE(first.Start());
+    ASSERT_NE(nullptr, first.MainWindow());
+    // The file as a user's editor may have left it while the first one runs: UTF-8,
+    // which a start would otherwise convert.
+    const std::string edited = "[Settings]\r\nstrLanguage=English\r\nstrCursorPath=C:\\\xD0\x9A\r\n"
+                               "[WallpapersFolders]\r\n0=D:\\x\r\n";
+    ASSERT_TRUE(WriteBytes(first.SettingsPath(), edited));
+
+    OrvaneProcess second;
+    second.ShareAppDataWith(first);
+    ASSERT_TRUE(second.Start());
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        auto dialogs = second.Dialogs();
+        box = dialogs.empty() ? nullptr : dialogs.front();
+        return box != nullptr;
+    }));
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(second.WaitForExit());
+    EXPECT_EQ(edited, ReadBytes(first.SettingsPath()));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES,
+              GetFileAttributesW((first.SettingsPath() + L".new").c_str()));
+
+    first.Exit();
+    EXPECT_TRUE(first.WaitForExit());
+}
+
 struct VisibilityCase {
     const wchar_t* arguments;
     bool visible;
 };
 
 TEST(Startup, OnlyTheExactAutoArgumentStartsHidden) {
-    const VisibilityCase cases[] = {{L"-auto", false}, {L"-Auto", true}, {L"-auto x", true}, {L"", true}};
+    const VisibilityCase cases[] = {
+        {L"-auto", false}, {L"-Auto", true}, {L"-auto x", true}, {L"", true}};
     for (const VisibilityCase& c : cases) {
         SCOPED_TRACE(Narrow(c.arguments));
         OrvaneProcess orvane;

@@ -152,7 +152,13 @@ TEST(TweaksTab, EachKindOfPageShowsInPlaceOfTheWelcomePicture) {
         {L"Wallpaper quality", L"tweak-number-slider", IDC_TWEAK_QUALITY_SLIDER},
         {L"Registered owner name", L"tweak-owner-name", IDC_TWEAK_OWNER},
         {L"All settings shortcut (\"God Mode\")", L"tweak-god-mode", IDC_TWEAK_NEW},
-        {L"Glass effect", L"tweak-empty", IDC_TWEAK_TITLE},
+        {L"Transparency", L"tweak-transparency", IDC_TWEAK_WINDOWS_SLIDER},
+        {L"Glass effect", L"tweak-glass", IDC_TWEAK_ENABLE},
+        {L"Increased transparency", L"tweak-increased-transparency", IDC_TWEAK_FOLLOW_UP},
+        {L"Caption height", L"tweak-caption-height", IDC_TWEAK_CAPTION_DEFAULT},
+        {L"Scrollbar size", L"tweak-scrollbar", IDC_TWEAK_SCROLL_HEIGHT_SLIDER},
+        {L"Button width", L"tweak-button-width", IDC_TWEAK_BUTTON_WIDTH_SLIDER},
+        {L"Thumbnails", L"tweak-thumbnails", IDC_TWEAK_THUMB_COUNT_SLIDER},
     };
     for (const auto& page : pages) {
         HWND shown = tab.Select(page.item);

@@ -28,6 +28,37 @@ TEST(NumericText, TheLeadingDigitsMakeTheNumber) {
         EXPECT_EQ(c.number, LeadingNumber(c.text)) << c.text;
 }
 
+TEST(NumericText, WindowMetricsAreNegativeTwipsInText) {
+    EXPECT_EQ(L"-330", PixelsAsTwipsText(22));
+    EXPECT_EQ(L"-120", PixelsAsTwipsText(8));
+    EXPECT_EQ(L"-1500", PixelsAsTwipsText(100));
+    EXPECT_EQ(L"0", PixelsAsTwipsText(0));
+
+    const struct {
+        const wchar_t* text;
+        int pixels;
+    } cases[] = {
+        {L"-330", 22},
+        {L"-300", 20},
+        {L"450", 30},
+        {L"-255", 17},
+        {L"-1500", 100},
+        {L"-14", 0},
+        {L"-29", 1},
+        {L"+45", 3},
+        {L"  -330", 22},
+        {L"-330 px", 22},
+        {L"", 0},
+        {L"abc", 0},
+        {L"- 330", 0},
+        {L"--330", 0},
+        // Far too many twips for an int of pixels: the largest int, not a wrapped value.
+        {L"-99999999999999999999", INT_MAX},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.pixels, PixelsOfTwipsText(c.text)) << c.text;
+}
+
 TEST(ScriptCommand, OutputIsSplitIntoLinesAsATextReaderDoes) {
     using Lines = std::vector<std::wstring>;
     EXPECT_EQ(Lines{}, TextLines(L""));

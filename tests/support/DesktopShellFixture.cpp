@@ -5,13 +5,6 @@
 namespace orvane::test {
 namespace {
 
-std::wstring FixtureProgram() {
-    wchar_t path[MAX_PATH];
-    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path, n);
-    return folder.substr(0, folder.rfind(L'\\')) + L"\\orvane_desktop_shell.exe";
-}
-
 HWND FindTopLevel(const wchar_t* className, HWND after = nullptr) {
     return FindWindowExW(nullptr, after, className, nullptr);
 }
@@ -53,31 +46,12 @@ DesktopShellFixture::~DesktopShellFixture() {
 }
 
 bool DesktopShellFixture::Launch() {
-    std::wstring command = L"\"" + FixtureProgram() + L"\" " + LayoutArgument(m_layout);
-    STARTUPINFOW startup = {sizeof startup};
-    if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &m_process))
-        return false;
-    // The program's window exists once it waits for input.
-    WaitForInputIdle(m_process.hProcess, 10000);
-    const DWORD start = GetTickCount();
-    while (!Progman() && GetTickCount() - start < 10000)
-        PumpMessages(20);
-    return Ready();
+    return m_process.Start(L"orvane_desktop_shell.exe", LayoutArgument(m_layout),
+                           [this] { return Ready(); });
 }
 
 void DesktopShellFixture::End() {
-    if (!m_process.hProcess)
-        return;
-    TerminateProcess(m_process.hProcess, 0);
-    WaitForSingleObject(m_process.hProcess, 10000);
-    CloseHandle(m_process.hThread);
-    CloseHandle(m_process.hProcess);
-    m_process = {};
-    // Wait until the shell's windows are gone from the window list.
-    const DWORD start = GetTickCount();
-    while (Progman() && GetTickCount() - start < 5000)
-        PumpMessages(20);
+    m_process.End([this] { return !Ready(); });
 }
 
 bool DesktopShellFixture::Restart() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FixtureProcess.h"
+
 #include <windows.h>
 
 #include <string>
@@ -54,7 +56,7 @@ private:
     void End();
 
     ShellLayout m_layout;
-    PROCESS_INFORMATION m_process = {};
+    FixtureProcess m_process;
 };
 
 // Runs this thread's messages for a while (other processes' windows send to ours).

@@ -1,5 +1,7 @@
 #include "RemoteControls.h"
 
+#include "TreeView.h"
+
 namespace orvane::test {
 namespace {
 
@@ -106,21 +108,7 @@ std::vector<HTREEITEM> TreeItems(HWND tree) {
 }
 
 std::wstring TreeItemText(HANDLE process, HWND tree, HTREEITEM item) {
-    struct Remote {
-        TVITEMW item;
-        wchar_t text[256];
-    };
-    RemoteBuffer<Remote> remote(process);
-    Remote local = {};
-    local.item.mask = TVIF_TEXT;
-    local.item.hItem = item;
-    local.item.pszText = remote.get() ? remote.get()->text : nullptr;
-    local.item.cchTextMax = 256;
-    if (!remote.Write(local) ||
-        !SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&remote.get()->item)) ||
-        !remote.Read(local))
-        return L"";
-    return local.text;
+    return TreeReader(tree, process).Text(item);
 }
 
 HTREEITEM SelectedTreeItem(HWND tree) {
@@ -128,7 +116,7 @@ HTREEITEM SelectedTreeItem(HWND tree) {
 }
 
 void SelectTreeItem(HWND tree, HTREEITEM item) {
-    SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+    TreeReader(tree).Select(item);
 }
 
 HWND FindWindowHolding(HWND parent, int controlId) {

@@ -1,9 +1,10 @@
 #include "app/Options.h"
 #include "app/Translate.h"
 #include "effectpages/DlgTabEffects.h"
+#include "effects/DlgEffectFireflies.h"
+#include "effects/DlgLights.h"
 #include "effects/EffectFactory.h"
 #include "effects/CursorEffectWindow.h"
-#include "effects/PendingEffect.h"
 #include "effects/PngResource.h"
 #include "effects/SpriteEffectWindows.h"
 #include "framework/Gdiplus.h"
@@ -389,7 +390,7 @@ TEST_F(EffectPages, PlacementAndRandomBoxesWriteTheirKeys) {
     EXPECT_TRUE(host.options.GetBool(L"fEffectFirefliesTop"));
     Click(EffectPage::Fireflies, IDC_MULTICOLORED);
     EXPECT_TRUE(host.options.GetBool(L"fEffectFirefliesColorful"));
-    EXPECT_TRUE(EffectOf<CDlgEffectPending>(EffectId::Fireflies).Colourful());
+    EXPECT_TRUE(EffectOf<CDlgEffectFireflies>(EffectId::Fireflies).Simulation().Colourful());
 }
 
 TEST_F(EffectPages, ListsSelectTheStoredValueOrNothingAndPassTheChoiceOn) {
@@ -491,6 +492,68 @@ TEST_F(EffectPages, BuildingAndClosingTheTabOverAndOverLeaksNothing) {
     // Each cycle decodes the introduction and 2 × 16 previews, 2.4 MB of pixels: one
     // picture kept would show many times over. (Wine keeps a few bytes per dialog.)
     EXPECT_LT(test::HeapBytesInUse(), heapBefore + 64 * 1024);
+}
+
+TEST_F(EffectPages, TheGarlandPageDrivesTheGarlandLive) {
+    host.options.SetInt(L"iGarland", 3);
+    host.options.SetInt(L"iFlash", 2);
+    host.options.SetInt(L"iFlashSpeed", 7);
+    host.options.SetBool(L"fFlashRandom", true);
+    Build();
+    Show(EffectPage::Garland);
+    const EffectPage page = EffectPage::Garland;
+    HWND kinds = Control(page, IDC_GARLAND_KIND), modes = Control(page, IDC_FLASH_MODE);
+    HWND speed = Control(page, IDC_FLASH_SPEED);
+    EXPECT_EQ(L"Lights and Garlands", TextOf(Control(page, IDC_PAGE_TITLE)));
+    ASSERT_EQ(6, SendMessageW(kinds, CB_GETCOUNT, 0, 0));
+    EXPECT_EQ(L"Icicle Lights", ListText(kinds, 5));
+    EXPECT_EQ(3, SendMessageW(kinds, CB_GETCURSEL, 0, 0));
+    ASSERT_EQ(5, SendMessageW(modes, CB_GETCOUNT, 0, 0));
+    EXPECT_EQ(L"Chasing", ListText(modes, 2));
+    EXPECT_EQ(2, SendMessageW(modes, CB_GETCURSEL, 0, 0));
+    EXPECT_EQ(7, SendMessageW(speed, TBM_GETPOS, 0, 0));
+    EXPECT_TRUE(Checked(page, IDC_FLASH_RANDOM));
+    EXPECT_FALSE(Checked(page, IDC_GARLAND_RANDOM));
+    EXPECT_TRUE(Checked(page, IDC_GARLAND_ON_DESKTOP));
+    for (int id : {IDC_GARLAND_KIND, IDC_FLASH_MODE, IDC_FLASH_SPEED, IDC_FLASH_RANDOM,
+                   IDC_GARLAND_RANDOM, IDC_GARLAND_ON_DESKTOP, IDC_GARLAND_ON_TOP})
+        EXPECT_FALSE(Enabled(page, id)) << "usable only while the garland is on: " << id;
+
+    auto& garland = EffectOf<CDlgLights>(EffectId::Garland);
+    Click(page, IDC_PAGE_ENABLE);
+    ASSERT_TRUE(garland.Running());
+    EXPECT_TRUE(host.options.GetBool(L"fGarland"));
+    EXPECT_TRUE(Enabled(page, IDC_FLASH_SPEED));
+
+    Choose(kinds, 5);
+    EXPECT_EQ(kIcicleLights, garland.Lights().Kind());
+    EXPECT_EQ(5, host.options.GetInt(L"iGarland"));
+    Choose(modes, 3);
+    EXPECT_EQ(kSections, garland.Lights().Mode());
+    EXPECT_EQ(3, host.options.GetInt(L"iFlash"));
+    const int phase = garland.Lights().Phase();
+    Tick(garland);
+    EXPECT_EQ((phase + 1) % 4, garland.Lights().Phase());
+
+    SendMessageW(speed, TBM_SETPOS, TRUE, 9);
+    EXPECT_EQ(7, host.options.GetInt(L"iFlashSpeed")) << "not before the thumb is let go";
+    ReleaseThumb(speed);
+    EXPECT_EQ(9, host.options.GetInt(L"iFlashSpeed"));
+
+    Click(page, IDC_GARLAND_ON_TOP);
+    EXPECT_TRUE(host.options.GetBool(L"fGarlandTop"));
+    EXPECT_TRUE(GetWindowLongPtrW(garland.GetSafeHwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    Click(page, IDC_GARLAND_RANDOM);
+    EXPECT_TRUE(host.options.GetBool(L"fGarlandRandom"));
+
+    Click(page, IDC_PAGE_HELP);
+    ASSERT_EQ(1u, host.helpKeys.size());
+    EXPECT_EQ(L"effects", host.helpKeys[0]);
+
+    Click(page, IDC_PAGE_ENABLE);
+    EXPECT_FALSE(garland.Running());
+    EXPECT_FALSE(host.options.GetBool(L"fGarland"));
+    EXPECT_FALSE(Enabled(page, IDC_GARLAND_KIND));
 }
 
 } // namespace

@@ -101,16 +101,6 @@ TEST_F(TweakPageTest, LegacyBalloonsWithoutRightsShowsOnlyTheNoticeInTheDialogsC
     EXPECT_EQ(services.Text(61), ControlText(elevated->GetSafeHwnd(), IDC_TWEAK_FOLLOW_UP_NOTE));
 }
 
-TEST_F(TweakPageTest, TheTweaksStillToComeShowAnEmptyPageWithTheirTitle) {
-    for (WORD item : {125, 219, 129, 194, 240, 236, 215}) {
-        auto page = Page(item);
-        HWND window = page->GetSafeHwnd();
-        EXPECT_EQ(services.Text(item), ControlText(window, IDC_TWEAK_TITLE));
-        EXPECT_EQ(window, GetParent(GetDlgItem(window, IDC_TWEAK_TITLE)));
-        EXPECT_EQ(nullptr, GetWindow(GetDlgItem(window, IDC_TWEAK_TITLE), GW_HWNDNEXT)) << item;
-    }
-}
-
 class FlashCountTest : public TweakPageTest {
 protected:
     RegistryRestorer restore{{{HKEY_CURRENT_USER, kDesktop, L"ForegroundFlashCount"}}, {}};

@@ -8,9 +8,14 @@
 
 namespace orvane::test {
 
-FakeTweakServices::FakeTweakServices() {
+FakeTweakServices::FakeTweakServices() : m_transparency(std::make_unique<CTransparency>(options)) {
     m_texts.SetFolder(m_folder.Path());
     m_texts.LoadLanguage(L"English");
+}
+
+void FakeTweakServices::UseTransparencySystem(const TransparencySystem& system) {
+    m_transparency.reset();
+    m_transparency = std::make_unique<CTransparency>(options, system);
 }
 
 void FakeTweakServices::UseLanguage(const std::wstring& lines) {

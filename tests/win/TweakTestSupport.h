@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/Options.h"
 #include "tweaks/DlgTweakPage.h"
+#include "tweaks/Transparency.h"
 #include "tweaks/TweakServices.h"
 #include "TempFolder.h"
 
@@ -33,6 +35,9 @@ public:
     void RestartWindows() override { ++windowsRestarts; }
     void OpenHelp(const std::wstring& pageKey) override { helpPages.push_back(pageKey); }
     std::optional<std::wstring> BrowseForFolder(HWND) override { return folderToPick; }
+    CTransparency& Transparency() override { return *m_transparency; }
+    // The transparency effects, with the test's settings, on a system of its choosing.
+    void UseTransparencySystem(const TransparencySystem& system);
 
     bool admin = true;
     std::function<void()> onRestorePoint = [] {};
@@ -40,10 +45,12 @@ public:
     int restorePoints = 0, restartsAsAdmin = 0, explorerRestarts = 0, signOuts = 0,
         windowsRestarts = 0;
     std::vector<std::wstring> helpPages;
+    COptions options;
 
 private:
     TempFolder m_folder;
     CTranslate m_texts;
+    std::unique_ptr<CTransparency> m_transparency;
 };
 
 // A hidden top-level window to hold pages.

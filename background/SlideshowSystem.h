@@ -1,0 +1,49 @@
+#pragma once
+
+#include "background/WallpaperSlideshow.h"
+#include "framework/ProfileFile.h"
+
+#include <memory>
+
+#include <windows.h>
+
+namespace orvane {
+
+// The slideshow's view of Windows: FindFirstFile, the desktop's values under
+// HKEY_CURRENT_USER\Control Panel\Desktop, SPI_SETDESKWALLPAPER and a thread timer
+// whose ticks change the picture and refresh the main window's background pages.
+class SlideshowSystem : public ISlideshowSystem {
+public:
+    std::vector<FolderEntry> ListFolder(const std::wstring& folder) override;
+    bool FileExists(const std::wstring& path) override;
+    bool ReadDesktopValue(const wchar_t* name, std::wstring& value) override;
+    long ApplyWallpaper(const std::wstring& path, const WallpaperPosition& position) override;
+    bool SameIgnoringCase(const std::wstring& a, const std::wstring& b) override;
+    std::uintptr_t StartTimer(std::uintptr_t id, unsigned milliseconds) override;
+    void StopTimer(std::uintptr_t id) override;
+};
+
+// Whether two paths are the same but for letter case, the way the file system
+// compares names (whatever the C runtime's locale).
+bool SamePathIgnoringCase(const std::wstring& a, const std::wstring& b);
+
+// settings.ini for the slideshow's lists, which are saved while the program runs. A
+// list's writes are gathered and go to disk in one piece at Flush, so a crash or a
+// full disk never leaves half a list (or half a file) behind.
+class SlideshowSettingsFile : public IProfileStore {
+public:
+    explicit SlideshowSettingsFile(std::wstring path) : m_path(std::move(path)) {}
+
+    std::wstring ReadString(const std::wstring& section, const std::wstring& key,
+                            const std::wstring& fallback, std::size_t capacity) override;
+    int ReadInt(const std::wstring& section, const std::wstring& key, int fallback) override;
+    bool WriteString(const std::wstring& section, const std::wstring& key,
+                     const std::wstring& value) override;
+    bool Flush() override;
+
+private:
+    std::wstring m_path;
+    std::unique_ptr<ProfileFileEdit> m_pending;
+};
+
+} // namespace orvane

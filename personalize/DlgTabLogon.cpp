@@ -1,0 +1,320 @@
+#include "personalize/DlgTabLogon.h"
+
+#include "app/HelpLinks.h"
+#include "app/OrvaneApp.h"
+#include "app/OrvaneDlg.h"
+#include "app/SystemVersion.h"
+#include "effects/PngResource.h"
+#include "framework/IconButtons.h"
+#include "framework/Paths.h"
+#include "personalize/FitRules.h"
+#include "personalize/LogonPictures.h"
+#include "personalize/OpenAddress.h"
+#include "resources/ids_personalize.h"
+
+#include <commdlg.h>
+
+#include <optional>
+#include <vector>
+
+namespace orvane {
+namespace {
+
+constexpr unsigned kTextChoose = 76;
+constexpr POINT kNoteWithoutRights = {11, 290};
+
+const WORD kTexts[] = {IDC_LOGON_CHOOSE,       kTextChoose, IDC_LOGON_NOTE,    78,
+                       IDC_LOGON_ADMIN_NOTICE, 178,         IDC_LOGON_RESTART, 179,
+                       IDC_LOGON_HELP,         14,          IDC_LOGON_FIND,    22};
+
+const COLORREF kNoteColour = RGB(255, 255, 255);
+const COLORREF kNoticeColour = RGB(255, 92, 92);
+// The pages' link blue, lightened to read on the night sky.
+const COLORREF kLinkOnDark = RGB(122, 190, 255);
+
+std::wstring Language() {
+    return App().Options().GetString(L"strLanguage");
+}
+
+std::wstring GalleryAddress() {
+    std::wstring address = std::wstring(kProductSite) + L"/?category=abstract";
+    if (Language() == L"Russian")
+        address += L"&lng=ru";
+    return address;
+}
+
+bool FileExists(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+} // namespace
+
+std::wstring CLogonPageSystem::ProgramFolder() {
+    return App().ProgramFolder();
+}
+std::wstring CLogonPageSystem::WindowsFolder() {
+    return ExpandEnvironment(L"%windir%");
+}
+SIZE CLogonPageSystem::ScreenSize() {
+    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+bool CLogonPageSystem::IsUserAdmin() {
+    return App().IsUserAdmin();
+}
+bool CLogonPageSystem::CanChangeLogonImage() {
+    return HasLogonScreenTab(CurrentSystemVersion());
+}
+void CLogonPageSystem::RestartAsAdmin() {
+    App().RestartAsAdmin();
+}
+void CLogonPageSystem::OpenAddress(const std::wstring& address) {
+    OpenInBrowser(address);
+}
+
+bool CLogonPageSystem::ChoosePicture(HWND owner, const std::wstring& title, std::wstring& path) {
+    // The description names the patterns, as the filter's own text.
+    static const wchar_t kFilter[] =
+        L"*.jpg, *.jpeg, *.bmp, *.dib, *.png, *.jfif, *.jpe, *.gif, *.tif, *.tiff, *.wdp\0"
+        L"*.jpg;*.jpeg;*.bmp;*.dib;*.png;*.jfif;*.jpe;*.gif;*.tif;*.tiff;*.wdp\0";
+    std::vector<wchar_t> file(MAX_PATH, L'\0');
+    OPENFILENAMEW dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = kFilter;
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = static_cast<DWORD>(file.size());
+    dialog.lpstrTitle = title.c_str();
+    dialog.Flags = OFN_FILEMUSTEXIST | OFN_EXPLORER | OFN_NODEREFERENCELINKS | OFN_LONGNAMES;
+    if (!GetOpenFileNameW(&dialog))
+        return false;
+    path = file.data();
+    return true;
+}
+
+CDlgTabLogon::CDlgTabLogon()
+    : CPage(IDD_TAB_LOGON), m_ownSystem(std::make_unique<CLogonPageSystem>()),
+      m_system(*m_ownSystem) {}
+
+CDlgTabLogon::CDlgTabLogon(CLogonPageSystem& system) : CPage(IDD_TAB_LOGON), m_system(system) {}
+
+CDlgTabLogon::~CDlgTabLogon() = default;
+
+BOOL CDlgTabLogon::OnInitDialog() {
+    m_paths = LogonPathsFor(m_system.WindowsFolder());
+    m_backdrop = LoadPngResource(IDB_LOGON_BACKDROP);
+    m_helpIcon = SetButtonIcon(Item(IDC_LOGON_HELP), IDI_BUTTON_HELP, 14);
+    m_linkIcon.reset(static_cast<HICON>(LoadImageW(
+        GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_BUTTON_LINK), IMAGE_ICON, 14, 14, 0)));
+
+    if (m_system.IsUserAdmin()) {
+        for (int id : {IDC_LOGON_ADMIN_FRAME, IDC_LOGON_ADMIN_NOTICE, IDC_LOGON_RESTART})
+            ShowWindow(Item(id), SW_HIDE);
+    } else {
+        EnableWindow(Item(IDC_LOGON_PICTURES), FALSE);
+        EnableWindow(Item(IDC_LOGON_CHOOSE), FALSE);
+        SetWindowPos(Item(IDC_LOGON_NOTE), nullptr, kNoteWithoutRights.x, kNoteWithoutRights.y, 0,
+                     0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    RefreshPage();
+    return TRUE;
+}
+
+void CDlgTabLogon::RefreshPage() {
+    const CTranslate& texts = App().Translator();
+    texts.SetDlgItemTexts(m_hWnd, kTexts, sizeof kTexts);
+
+    HWND list = Item(IDC_LOGON_PICTURES);
+    SendMessageW(list, CB_RESETCONTENT, 0, 0);
+    for (std::size_t row = 0; row < kLogonRowCount; ++row) {
+        const LogonPictureRow& entry = kLogonRows[row];
+        const std::wstring& text = entry.textId ? texts.Text(entry.textId) : entry.caption;
+        const LRESULT index =
+            SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        SendMessageW(list, CB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(row));
+    }
+
+    std::size_t row = kLogonDefaultRow;
+    {
+        FsRedirectionOff redirection;
+        row = LogonRowToShow(App().Options().GetString(L"strLogonScreenImage"),
+                             FileExists(m_paths.customImage), OemBackgroundMayBeSet());
+        ShowPreview(row == kLogonDefaultRow ? m_paths.defaultImage : m_paths.customImage);
+    }
+    ShowChoose(row == kLogonCustomRow);
+    SendMessageW(list, CB_SETCURSEL, row, 0);
+    // The labels draw straight on the backdrop: a changed text needs it redrawn beneath.
+    RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void CDlgTabLogon::ShowPreview(const std::wstring& path) {
+    HWND frame = Item(IDC_LOGON_PREVIEW);
+    RECT client;
+    GetClientRect(frame, &client);
+    UniqueGdiObject bitmap;
+    {
+        // Only the system's own pictures lie below System32; any other is read as the
+        // open-file dialog showed it.
+        std::optional<FsRedirectionOff> redirection;
+        if (path == m_paths.defaultImage || path == m_paths.customImage)
+            redirection.emplace();
+        const LoadedPicture picture = LoadPicture(path);
+        UniqueGdiObject source(picture.bitmap);
+        WindowDC dc(frame);
+        bitmap.reset(CoverBitmap(dc.get(), picture.bitmap, picture.size,
+                                 {client.right - client.left, client.bottom - client.top}));
+    }
+    if (!bitmap)
+        return;
+    HBITMAP previous = reinterpret_cast<HBITMAP>(
+        SendMessageW(frame, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.get())));
+    // The control shows our bitmap (it frees none itself); a copy it made would be its own.
+    if (previous && previous != m_preview.get())
+        DeleteObject(previous);
+    m_preview = std::move(bitmap);
+    InvalidateRect(frame, nullptr, FALSE);
+}
+
+void CDlgTabLogon::ShowChoose(bool show) {
+    ShowWindow(Item(IDC_LOGON_CHOOSE), show ? SW_SHOW : SW_HIDE);
+}
+
+void CDlgTabLogon::Apply(const std::wstring& picture, bool apply) {
+    if (!m_system.CanChangeLogonImage())
+        return;
+    // Scaling and shrinking a large picture takes a moment.
+    HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    ApplyLogonImage(m_paths, picture, apply, m_system.ScreenSize(), m_system.Encoder());
+    SetCursor(previous);
+}
+
+void CDlgTabLogon::PictureChosen() {
+    HWND list = Item(IDC_LOGON_PICTURES);
+    const LRESULT index = SendMessageW(list, CB_GETCURSEL, 0, 0);
+    if (index == CB_ERR)
+        return;
+    const auto row = static_cast<std::size_t>(SendMessageW(list, CB_GETITEMDATA, index, 0));
+    if (row >= kLogonRowCount)
+        return;
+    const std::wstring name = kLogonRows[row].name;
+    if (row == kLogonDefaultRow) {
+        ShowPreview(m_paths.defaultImage);
+        Apply(std::wstring(), false);
+        ShowChoose(false);
+    } else if (row == kLogonCustomRow) {
+        ShowChoose(true);
+    } else {
+        const std::wstring picture = BuiltInLogonPicture(m_system.ProgramFolder(), name);
+        ShowPreview(picture);
+        Apply(picture, true);
+        ShowChoose(false);
+    }
+    App().Options().SetString(L"strLogonScreenImage", name);
+}
+
+void CDlgTabLogon::ChooseFile() {
+    std::wstring picture;
+    if (!m_system.ChoosePicture(m_hWnd, App().Text(kTextChoose), picture))
+        return;
+    ShowPreview(picture);
+    Apply(picture, true);
+}
+
+bool CDlgTabLogon::OnCommand(WORD id, WORD notifyCode, HWND) {
+    switch (id) {
+    case IDC_LOGON_PICTURES:
+        if (notifyCode == CBN_SELCHANGE)
+            PictureChosen();
+        return true;
+    case IDC_LOGON_CHOOSE:
+        ChooseFile();
+        return true;
+    case IDC_LOGON_RESTART:
+        m_system.RestartAsAdmin();
+        return true;
+    case IDC_LOGON_FIND:
+        m_system.OpenAddress(GalleryAddress());
+        return true;
+    case IDC_LOGON_HELP:
+        m_system.OpenAddress(HelpAddress(L"logon-screen", Language()));
+        return true;
+    case IDOK:
+    case IDCANCEL:
+        return true; // a page never ends itself
+    default:
+        return false;
+    }
+}
+
+void CDlgTabLogon::PaintBackdrop(HDC dc) const {
+    const INT width = static_cast<INT>(m_backdrop->GetWidth());
+    const INT height = static_cast<INT>(m_backdrop->GetHeight());
+    Gdiplus::Graphics graphics(dc);
+    graphics.DrawImage(m_backdrop.get(), 0, 0, width, height);
+    // The picture fits the page at the usual dialog units; with larger ones the rest of
+    // the page, which is never erased, gets the colour of the picture's lower corner.
+    RECT client;
+    GetClientRect(m_hWnd, &client);
+    if (client.right <= width && client.bottom <= height)
+        return;
+    Gdiplus::Color corner;
+    m_backdrop->GetPixel(0, height - 1, &corner);
+    Gdiplus::SolidBrush edge(Gdiplus::Color(255, corner.GetR(), corner.GetG(), corner.GetB()));
+    if (client.right > width)
+        graphics.FillRectangle(&edge, width, 0, client.right - width, client.bottom);
+    if (client.bottom > height)
+        graphics.FillRectangle(&edge, 0, height, client.right, client.bottom - height);
+}
+
+bool CDlgTabLogon::OnPaint() {
+    if (!m_backdrop)
+        return false;
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(m_hWnd, &paint);
+    PaintBackdrop(dc);
+    EndPaint(m_hWnd, &paint);
+    return true;
+}
+
+void CDlgTabLogon::OnDestroy() {
+    SendMessageW(Item(IDC_LOGON_PREVIEW), STM_SETIMAGE, IMAGE_BITMAP, 0);
+    m_preview.reset();
+    m_backdrop.reset();
+}
+
+INT_PTR CDlgTabLogon::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        // The backdrop covers the whole page.
+        handled = m_backdrop != nullptr;
+        return handled;
+    case WM_PRINTCLIENT: // the link button draws the page behind itself
+        if (!m_backdrop)
+            return FALSE;
+        PaintBackdrop(reinterpret_cast<HDC>(wParam));
+        handled = true;
+        return TRUE;
+    case WM_DRAWITEM: {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item->CtlID != IDC_LOGON_FIND)
+            return FALSE;
+        DrawLinkButton(*item, m_linkIcon.get(), kLinkOnDark);
+        handled = true;
+        return TRUE;
+    }
+    case WM_CTLCOLORSTATIC: {
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
+        handled = true;
+        if (id == IDC_LOGON_PREVIEW)
+            return reinterpret_cast<INT_PTR>(GetStockObject(BLACK_BRUSH));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, id == IDC_LOGON_ADMIN_NOTICE ? kNoticeColour : kNoteColour);
+        return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
+    }
+    default:
+        return FALSE;
+    }
+}
+
+} // namespace orvane

@@ -1,0 +1,13 @@
+#include "personalize/OpenAddress.h"
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+namespace orvane {
+
+void OpenInBrowser(const std::wstring& address) {
+    ShellExecuteW(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+}
+
+} // namespace orvane
