@@ -26,6 +26,10 @@ cleanup() {
 trap cleanup EXIT
 "$root/tools/wine-env" start "$state" "$(windows_tree_loader "$tree")" >/dev/null
 display=$(cat "$state/display")
+# A plain grey desktop, so that the black dots and pencil lines show as on a wallpaper.
+convert -size 1920x1080 gradient:'#8a9098'-'#5a6068' "$shots/desktop.png"
+# (display exits with 1 after setting the root window; the picture stays.)
+DISPLAY=$display display -window root "$shots/desktop.png" || true
 settings="$state/prefix/drive_c/users/$(whoami)/AppData/Roaming/Teskan/Orvane"
 mkdir -p "$settings"
 
@@ -69,6 +73,8 @@ modes="BUBBLES CLICK_EXPLOSION CLICK_FLOWERS DOTS FAIRY_DUST FLASH_LIGHT MARKER_
 for mode in $modes; do
   start fEffectCursor=1 "strEffectCursorEffect=$mode"
   case $mode in CLICK_*) move yes ;; *) move no ;; esac
+  # Flowers take three seconds to open.
+  [ "$mode" = CLICK_FLOWERS ] && sleep 3
   shoot "$mode"
   stop
 done
@@ -77,10 +83,11 @@ cd "$shots"
 montage -label '%t' SpaceFlight.png Confetti.png Rain.png Smoke.png -resize 640x -tile 2x \
   -geometry +4+4 -background '#333' -fill white -font DejaVu-Sans -pointsize 16 \
   "$out/particle-effects-wine.png"
+mkdir -p path
 for mode in $modes; do
-  convert "$mode.png" -crop 760x360+580+340 +repage "$mode-path.png"
+  convert "$mode.png" -crop 760x360+580+340 +repage "path/$mode.png"
 done
-montage -label '%t' $(for mode in $modes; do echo "$mode-path.png"; done) -tile 2x \
+montage -label '%t' $(for mode in $modes; do echo "path/$mode.png"; done) -tile 2x \
   -geometry +4+4 -background '#333' -fill white -font DejaVu-Sans -pointsize 16 \
   "$out/cursor-effects-wine.png"
 echo "$out/particle-effects-wine.png $out/cursor-effects-wine.png"
