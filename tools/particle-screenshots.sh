@@ -2,8 +2,8 @@
 # Screenshots of space flight, confetti, rain, smoke and the ten cursor effects as the
 # program shows them under Wine. For each, Orvane.exe starts hidden in the tray with only
 # that effect switched on (the four particle effects at density 9), and the virtual screen
-# is captured; for the cursor effects xdotool first moves the pointer along a curve, and
-# clicks along it for the two click modes. The captures go side by side, the cursor
+# is captured; the cursor effects run over a maximised Notepad, and xdotool first moves
+# the pointer along a curve, clicking along it in the two click modes. The captures go side by side, the cursor
 # effects cropped to the pointer's path, into docs/screenshots/particle-effects-wine.png
 # and docs/screenshots/cursor-effects-wine.png. Needs a built tree (./dev build),
 # ImageMagick, xdotool and Xvfb.
@@ -26,10 +26,6 @@ cleanup() {
 trap cleanup EXIT
 "$root/tools/wine-env" start "$state" "$(windows_tree_loader "$tree")" >/dev/null
 display=$(cat "$state/display")
-# A plain grey desktop, so that the black dots and pencil lines show as on a wallpaper.
-convert -size 1920x1080 gradient:'#8a9098'-'#5a6068' "$shots/desktop.png"
-# (display exits with 1 after setting the root window; the picture stays.)
-DISPLAY=$display display -window root "$shots/desktop.png" || true
 settings="$state/prefix/drive_c/users/$(whoami)/AppData/Roaming/Teskan/Orvane"
 mkdir -p "$settings"
 
@@ -68,6 +64,11 @@ move() {
     sleep 0.03
   done
 }
+
+# The cursor effects run on top of the windows: a maximised Notepad is the page they
+# draw over (Wine's own desktop stays black, where black dots would not show).
+"$root/tools/wine-run" "$state" start /max notepad.exe
+sleep 5
 
 modes="BUBBLES CLICK_EXPLOSION CLICK_FLOWERS DOTS FAIRY_DUST FLASH_LIGHT MARKER_PEN INTERSECTION PENCIL TRAIL"
 for mode in $modes; do
