@@ -2,8 +2,9 @@
 # Screenshots of space flight, confetti, rain, smoke and the ten cursor effects as the
 # program shows them under Wine. For each, Orvane.exe starts hidden in the tray with only
 # that effect switched on (the four particle effects at density 9), and the virtual screen
-# is captured; the cursor effects run over a maximised Notepad, and xdotool first moves
-# the pointer along a curve, clicking along it in the two click modes. The captures go side by side, the cursor
+# is captured; for the cursor effects xdotool first moves the pointer along a curve, and
+# clicks along it in the two click modes. Wine's desktop is black, so the black dots and
+# pencil line do not show there. The captures go side by side, the cursor
 # effects cropped to the pointer's path, into docs/screenshots/particle-effects-wine.png
 # and docs/screenshots/cursor-effects-wine.png. Needs a built tree (./dev build),
 # ImageMagick, xdotool and Xvfb.
@@ -64,11 +65,6 @@ move() {
     sleep 0.03
   done
 }
-
-# The cursor effects run on top of the windows: a maximised Notepad is the page they
-# draw over (Wine's own desktop stays black, where black dots would not show).
-"$root/tools/wine-run" "$state" start /max notepad.exe
-sleep 5
 
 modes="BUBBLES CLICK_EXPLOSION CLICK_FLOWERS DOTS FAIRY_DUST FLASH_LIGHT MARKER_PEN INTERSECTION PENCIL TRAIL"
 for mode in $modes; do
