@@ -174,14 +174,18 @@ void CWallpaperVideo::DisconnectEvents() {
     m_events.reset();
 }
 
+bool CWallpaperVideo::MediaSize(long& width, long& height) const {
+    ComPtr<IWMPMedia> media;
+    if (!m_player || FAILED(m_player->get_currentMedia(media.receive())) || !media)
+        return false;
+    return SUCCEEDED(media->get_imageSourceWidth(&width)) &&
+           SUCCEEDED(media->get_imageSourceHeight(&height));
+}
+
 void CWallpaperVideo::FitPlayerToVideo() {
     try {
-        ComPtr<IWMPMedia> media;
-        if (!m_player || FAILED(m_player->get_currentMedia(media.receive())) || !media)
-            return;
         long width = 0, height = 0;
-        if (FAILED(media->get_imageSourceWidth(&width)) ||
-            FAILED(media->get_imageSourceHeight(&height)) || width == 0 || height == 0)
+        if (!MediaSize(width, height) || width == 0 || height == 0)
             return;
         RECT window;
         GetWindowRect(m_hWnd, &window);

@@ -34,6 +34,8 @@ public:
 protected:
     void StartContent() override;
     void StopContent() override;
+    // The picture size of the player's opened media; false when the player has none.
+    virtual bool MediaSize(long& width, long& height) const;
 
 private:
     void StartMediaPlayer(const std::wstring& path);

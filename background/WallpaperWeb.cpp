@@ -6,6 +6,7 @@
 #include "framework/Bstr.h"
 #include "framework/Handle.h"
 #include "framework/MessageBox.h"
+#include "framework/Paths.h"
 #include "framework/Procedure.h"
 #include "resources/ids_videoweb.h"
 
@@ -238,8 +239,17 @@ void CWallpaperWeb::StartContent() {
 }
 
 bool CWallpaperWeb::StartWebView() {
-    if (!m_loader)
-        m_loader = LoadLibraryW(m_loaderName.c_str());
+    // Microsoft's loader is no part of Windows and does not come with the program: it is
+    // used when it lies beside the program (the SDK's x86 copy for the 32-bit program).
+    // Only that folder is searched, never the current folder or the path, so that no
+    // other DLL of that name is loaded. Without it the WebBrowser control shows the page.
+    if (!m_loader) {
+        // A damaged file or one of the other architecture fails quietly.
+        DWORD previousMode = 0;
+        SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previousMode);
+        m_loader = LoadLibraryW((ProgramFolder() + L"\\" + m_loaderName).c_str());
+        SetThreadErrorMode(previousMode, nullptr);
+    }
     const auto create = GetProcedure<CreateEnvironmentFunction>(
         m_loader, "CreateCoreWebView2EnvironmentWithOptions");
     if (!create)
@@ -272,6 +282,11 @@ void CWallpaperWeb::ShowInBrowserControl() {
                          nullptr, nullptr, nullptr);
     }
     SetEngineName(kInternetExplorer);
+}
+
+void CWallpaperWeb::StopContent() {
+    // The label names the engine of a page that is shown; none is shown any more.
+    m_engineName.clear();
 }
 
 INT_PTR CWallpaperWeb::OnMessage(UINT message, WPARAM, LPARAM, bool& handled) {

@@ -15,7 +15,10 @@ class COptions;
 
 // The web background: a web page behind the icons, shown by the WebView2 runtime when
 // one can be started, else by the WebBrowser control of the window's template (control
-// 1019). The engine is chosen anew at every start.
+// 1019). The engine is chosen anew at every start. The WebBrowser control's navigation
+// events (BeforeNavigate2, DocumentComplete) are not listened to: the background lets
+// every navigation through and never waits for a document, which a control without a
+// rendering engine never completes.
 class CWallpaperWeb : public CDesktopBackground {
 public:
     // userDataFolder: where WebView2 keeps its profile (the program's settings folder).
@@ -26,6 +29,7 @@ public:
     // The page's label update; called at once when the engine is known already, and by
     // every start. An empty callback unregisters it.
     void SetEngineNameCallback(EngineNameCallback callback);
+    // The engine of the running background; empty while none runs.
     const std::wstring& EngineName() const { return m_engineName; }
     bool WebViewInUse() const;
 
@@ -35,7 +39,7 @@ public:
     // otherwise it goes back behind the icons.
     void SetInteractive(bool interactive);
 
-    // The loader library to use; a test names a missing one.
+    // The loader library beside the program; a test names a missing one.
     void SetLoaderName(std::wstring name) { m_loaderName = std::move(name); }
 
     static const wchar_t kEdge[];
@@ -49,6 +53,7 @@ public:
 
 protected:
     void StartContent() override;
+    void StopContent() override;
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
 private:

@@ -30,12 +30,13 @@ function(orvane_wine_tests target prefix)
                        SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]")
 endfunction()
 
-add_library(orvane_test_support STATIC support/DesktopShellFixture.cpp support/ProcessCounters.cpp
-            support/TempFolder.cpp support/Screenshot.cpp support/TreeView.cpp
-            support/RemoteControls.cpp support/ShellWindowsFixture.cpp support/FixtureProcess.cpp)
+add_library(orvane_test_support STATIC support/DesktopShellFixture.cpp support/MjpegAvi.cpp
+            support/ProcessCounters.cpp support/TempFolder.cpp support/Screenshot.cpp
+            support/TreeView.cpp support/RemoteControls.cpp support/ShellWindowsFixture.cpp
+            support/FixtureProcess.cpp)
 target_sources(orvane_test_support PRIVATE support/FixtureSavers.cpp)
 target_include_directories(orvane_test_support PUBLIC support ${CMAKE_SOURCE_DIR})
-target_link_libraries(orvane_test_support PUBLIC shell32 gdi32 comctl32 shlwapi)
+target_link_libraries(orvane_test_support PUBLIC shell32 gdiplus ole32 gdi32 comctl32 shlwapi)
 
 # Fixtures beside the test programs: a stand-in for the shell's desktop windows.
 add_executable(orvane_desktop_shell WIN32 fixtures/DesktopShell.cpp)
@@ -99,7 +100,7 @@ file(GLOB ORVANE_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/e2e/*.cpp
 add_executable(orvane_e2e_tests ${ORVANE_E2E_TESTS})
 target_link_libraries(orvane_e2e_tests PRIVATE orvane_portable orvane_test_support gtest gtest_main
                       user32 advapi32 shlwapi shell32 comctl32 ole32 uuid)
-add_dependencies(orvane_e2e_tests dist package_files orvane_shell_windows)
+add_dependencies(orvane_e2e_tests dist package_files orvane_shell_windows orvane_desktop_shell)
 add_dependencies(orvane_e2e_tests ${fixture_saver_targets})
 orvane_wine_tests(orvane_e2e_tests "e2e.")
 

@@ -1,5 +1,5 @@
 #include "OrvaneProcess.h"
-#include "TestPictures.h"
+#include "BitmapFile.h"
 
 #include "resources/ids_slideshow.h"
 

@@ -95,4 +95,9 @@ void DesktopShellFixture::DropHost() {
     SendMessageTimeoutW(Progman(), kShellDropHost, 0, 0, SMTO_NORMAL, 5000, &ignored);
 }
 
+void DesktopShellFixture::MoveIconsHome() {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(Progman(), kShellIconsHome, 0, 0, SMTO_NORMAL, 5000, &ignored);
+}
+
 } // namespace orvane::test

@@ -22,6 +22,8 @@ enum class ShellLayout { Classic, Windows7, Progman24H2, NoHost };
 constexpr UINT kShellDropHost = WM_APP + 1;   // undo the split: the empty "WorkerW" goes
 constexpr UINT kShellShowCounts = WM_APP + 2; // wParam: a shell window; returns
                                               // MAKELONG(times hidden, times shown)
+constexpr UINT kShellIconsHome = WM_APP + 3;  // the icons go back into "Progman"; the
+                                              // "WorkerW" windows stay
 
 const wchar_t* LayoutArgument(ShellLayout layout);
 
@@ -48,6 +50,9 @@ public:
 
     // The shell drops its split, taking the empty "WorkerW" and what was created in it.
     void DropHost();
+    // The icons return to "Progman" but the "WorkerW" windows and their contents stay:
+    // a running background goes on, and no new one finds a host.
+    void MoveIconsHome();
     // Ends the shell program and starts it again, as an Explorer restart does.
     bool Restart();
 

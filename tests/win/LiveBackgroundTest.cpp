@@ -3,7 +3,9 @@
 #include "TempFolder.h"
 #include "app/Options.h"
 #include "app/OrvaneApp.h"
+#include "app/SettingsTable.h"
 #include "background/DlgTabWallpaperVideo.h"
+#include "background/DlgTabWallpaperWeb.h"
 #include "background/WallpaperVideo.h"
 #include "background/WallpaperWeb.h"
 #include "framework/Procedure.h"
@@ -14,6 +16,8 @@
 #include <ole2.h>
 #include <shlwapi.h>
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -148,6 +152,7 @@ protected:
 
     const wchar_t* (*log)() = nullptr;
     void (*clear)() = nullptr;
+    test::TempFolder folder;
 };
 
 TEST_F(WebBackground, WebViewGetsTheNormalisedAddressTheBoundsAndTheSettings) {
@@ -235,6 +240,37 @@ TEST_F(WebBackground, AMissingLoaderOrAFailureAfterTheStartFallsBackToTheBrowser
         EXPECT_TRUE(Lines().empty());
         web.Stop();
     }
+    {
+        // A loader only in the current folder is not taken: only the program's own
+        // folder is searched.
+        wchar_t program[MAX_PATH], saved[MAX_PATH];
+        GetModuleFileNameW(nullptr, program, MAX_PATH);
+        std::wstring fixture = program;
+        fixture = fixture.substr(0, fixture.rfind(L'\\')) + L"\\WebView2Loader.dll";
+        ASSERT_TRUE(CopyFileW(fixture.c_str(), (folder / L"StrayLoader.dll").c_str(), FALSE));
+        GetCurrentDirectoryW(MAX_PATH, saved);
+        ASSERT_TRUE(SetCurrentDirectoryW(folder.Path().c_str()));
+        CWallpaperWeb web(options, L"C:\\Data");
+        web.SetLoaderName(L"StrayLoader.dll");
+        ASSERT_TRUE(web.Start());
+        SetCurrentDirectoryW(saved);
+        EXPECT_EQ(L"Internet Explorer", web.EngineName());
+        EXPECT_EQ(nullptr, GetModuleHandleW(L"StrayLoader.dll"));
+        web.Stop();
+
+        // A damaged loader beside the program gives the browser control, with no word.
+        const std::wstring damaged =
+            fixture.substr(0, fixture.rfind(L'\\')) + L"\\DamagedLoader.dll";
+        ASSERT_TRUE(test::WriteBytes(damaged, "MZ this is not a library"));
+        test::DialogWatcher watcher(
+            [](const test::SeenDialog& box) { test::PressButton(box.window, IDOK); });
+        web.SetLoaderName(L"DamagedLoader.dll");
+        ASSERT_TRUE(web.Start());
+        EXPECT_EQ(L"Internet Explorer", web.EngineName());
+        EXPECT_TRUE(watcher.Seen().empty());
+        web.Stop();
+        DeleteFileW(damaged.c_str());
+    }
     for (const wchar_t* mode : {L"environment-fails", L"controller-fails"}) {
         SetMode(mode);
         CWallpaperWeb web(options, L"C:\\Data");
@@ -271,8 +307,8 @@ TEST_F(WebBackground, InteractiveModeLiftsTheWindowOutAndPutsItBack) {
     web.Stop();
 }
 
-// The video page, through the application object as in the program.
-class VideoPage : public LiveBackground {
+// The video and web pages, through the application object as in the program.
+class BackgroundPage : public LiveBackground {
 protected:
     void SetUp() override {
         LiveBackground::SetUp();
@@ -284,6 +320,7 @@ protected:
     }
     void TearDown() override {
         App().SetVideoBackground(false);
+        App().SetWebBackground(false);
         App().VideoBackground()->Video().SetSender(nullptr);
         App().Options().SetInt(L"iWallaperVideoEngine", 0);
         DestroyWindow(parent);
@@ -293,9 +330,13 @@ protected:
     static bool Shown(HWND page, int id) {
         return (GetWindowLongPtrW(GetDlgItem(page, id), GWL_STYLE) & WS_VISIBLE) != 0;
     }
-    static bool Checked(HWND page) {
-        return SendDlgItemMessageW(page, IDC_LIVE_ENABLE, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    static bool Enabled(HWND page, int id) {
+        return IsWindowEnabled(GetDlgItem(page, id)) != FALSE;
     }
+    static bool Checked(HWND page, int id = IDC_LIVE_ENABLE) {
+        return SendDlgItemMessageW(page, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+    static void Click(HWND page, int id) { SendDlgItemMessageW(page, id, BM_CLICK, 0, 0); }
     static std::wstring Text(HWND page, int id) {
         wchar_t text[512] = L"";
         GetDlgItemTextW(page, id, text, 512);
@@ -306,6 +347,8 @@ protected:
     HWND parent = nullptr;
     test::TempFolder folder;
 };
+using VideoPage = BackgroundPage;
+using WebPage = BackgroundPage;
 
 TEST_F(VideoPage, AFileMciCannotOpenStopsTheRunningVideoUnchecksAndSaysSo) {
     const std::wstring good = folder / L"good.avi", bad = folder / L"bad.mkv";
@@ -321,7 +364,7 @@ TEST_F(VideoPage, AFileMciCannotOpenStopsTheRunningVideoUnchecksAndSaysSo) {
     HWND window = page.Create(parent);
     ASSERT_NE(nullptr, window);
     EXPECT_TRUE(Checked(window));
-    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(window, IDC_LIVE_ENABLE)));
+    EXPECT_TRUE(Enabled(window, IDC_LIVE_ENABLE));
     EXPECT_FALSE(Shown(window, IDC_VIDEO_STATUS));
 
     mci.testOpenFails = true;
@@ -329,7 +372,7 @@ TEST_F(VideoPage, AFileMciCannotOpenStopsTheRunningVideoUnchecksAndSaysSo) {
     EXPECT_FALSE(App().VideoBackground()->Running());
     EXPECT_FALSE(settings.GetBool(L"fWallaperVideoEnable"));
     EXPECT_FALSE(Checked(window));
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, IDC_LIVE_ENABLE)));
+    EXPECT_FALSE(Enabled(window, IDC_LIVE_ENABLE));
     EXPECT_EQ(App().Text(159), Text(window, IDC_VIDEO_STATUS));
     EXPECT_EQ(bad, settings.GetString(L"strWallaperVideoPath"));
     EXPECT_EQ(bad, Text(window, IDC_VIDEO_PATH));
@@ -340,50 +383,145 @@ TEST_F(VideoPage, AFileMciCannotOpenStopsTheRunningVideoUnchecksAndSaysSo) {
     settings.SetString(L"strWallaperVideoPath", folder / L"gone.avi");
     window = page.Create(parent);
     EXPECT_EQ(App().Text(201), Text(window, IDC_VIDEO_STATUS));
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, IDC_LIVE_ENABLE)));
+    EXPECT_FALSE(Enabled(window, IDC_LIVE_ENABLE));
     page.DestroyWindow();
 }
 
-TEST_F(VideoPage, AnimationsOffBlockThePageAndEnableTheSettingFixesOnlyItsByte) {
-    const wchar_t* desktop = L"Control Panel\\Desktop";
-    BYTE saved[16];
-    DWORD savedSize = sizeof saved, savedType = 0;
-    const bool hadValue = SHGetValueW(HKEY_CURRENT_USER, desktop, L"UserPreferencesMask",
-                                      &savedType, saved, &savedSize) == ERROR_SUCCESS;
-    const BYTE blocked[8] = {0x9E, 0x1E, 0x07, 0x80, 0x13, 0x00, 0x00, 0x00};
-    ASSERT_EQ(ERROR_SUCCESS, SHSetValueW(HKEY_CURRENT_USER, desktop, L"UserPreferencesMask",
-                                         REG_BINARY, blocked, sizeof blocked));
+// "UserPreferencesMask" as a test sets it, and as it was again afterwards.
+class PreferencesMaskValue {
+public:
+    PreferencesMaskValue() {
+        m_had = SHGetValueW(HKEY_CURRENT_USER, kKey, kValue, &m_type, m_saved, &m_size) ==
+                ERROR_SUCCESS;
+    }
+    ~PreferencesMaskValue() {
+        if (m_had)
+            SHSetValueW(HKEY_CURRENT_USER, kKey, kValue, m_type, m_saved, m_size);
+        else
+            SHDeleteValueW(HKEY_CURRENT_USER, kKey, kValue);
+    }
+    PreferencesMaskValue(const PreferencesMaskValue&) = delete;
+    PreferencesMaskValue& operator=(const PreferencesMaskValue&) = delete;
+
+    static bool Set(const std::vector<BYTE>& bytes) {
+        return SHSetValueW(HKEY_CURRENT_USER, kKey, kValue, REG_BINARY, bytes.data(),
+                           static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
+    }
+    static std::vector<BYTE> Get() {
+        BYTE bytes[16];
+        DWORD size = sizeof bytes, type = 0;
+        if (SHGetValueW(HKEY_CURRENT_USER, kKey, kValue, &type, bytes, &size) != ERROR_SUCCESS ||
+            type != REG_BINARY)
+            return {};
+        return std::vector<BYTE>(bytes, bytes + size);
+    }
+
+private:
+    static constexpr const wchar_t* kKey = L"Control Panel\\Desktop";
+    static constexpr const wchar_t* kValue = L"UserPreferencesMask";
+    bool m_had = false;
+    BYTE m_saved[64];
+    DWORD m_size = sizeof m_saved, m_type = 0;
+};
+
+TEST_F(BackgroundPage, AnimationsOffBlockBothPagesAndEnableTheSettingFixesOnlyItsByte) {
+    struct Case {
+        const char* name;
+        std::function<std::unique_ptr<CLivePage>()> make;
+        int enableSetting;
+        std::vector<int> disabled;
+    };
+    const Case cases[] = {{"video",
+                           [] { return std::make_unique<CDlgTabWallpaperVideo>(); },
+                           IDC_VIDEO_ENABLE_SETTING,
+                           {IDC_LIVE_ENABLE, IDC_VIDEO_BROWSE}},
+                          {"web",
+                           [] { return std::make_unique<CDlgTabWallpaperWeb>(); },
+                           IDC_WEB_ENABLE_SETTING,
+                           {IDC_LIVE_ENABLE, IDC_WEB_URL, IDC_WEB_REFRESH}}};
+    PreferencesMaskValue restore;
     App().Options().SetString(L"strWallaperVideoPath", L"");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::vector<BYTE> blocked = {0x9E, 0x1E, 0x07, 0x80, 0x13, 0x00, 0x00, 0x00};
+        ASSERT_TRUE(PreferencesMaskValue::Set(blocked));
+        const auto page = c.make();
+        HWND window = page->Create(parent);
+        ASSERT_NE(nullptr, window);
+        page->ApplyTexts();
+        EXPECT_TRUE(Shown(window, IDC_LIVE_WARNING));
+        EXPECT_EQ(App().Text(161), Text(window, IDC_LIVE_WARNING));
+        EXPECT_TRUE(Shown(window, c.enableSetting));
+        for (int id : c.disabled)
+            EXPECT_FALSE(Enabled(window, id)) << id;
 
-    CDlgTabWallpaperVideo page;
+        // "Enable the setting", then No to signing out.
+        test::DialogWatcher watcher([](const test::SeenDialog& box) {
+            test::PressButton(box.window, box.yesNo ? IDNO : IDOK);
+        });
+        Click(window, c.enableSetting);
+        EXPECT_EQ(std::vector<std::wstring>{App().Text(163)}, watcher.Messages());
+        const std::vector<BYTE> fixed = {0x9E, 0x1E, 0x07, 0x80, 0x12, 0x00, 0x00, 0x00};
+        EXPECT_EQ(fixed, PreferencesMaskValue::Get());
+        page->DestroyWindow();
+
+        // With the setting on, nothing blocks.
+        window = page->Create(parent);
+        EXPECT_FALSE(Shown(window, IDC_LIVE_WARNING));
+        EXPECT_FALSE(Shown(window, c.enableSetting));
+        page->DestroyWindow();
+    }
+}
+
+TEST_F(WebPage, EnablingShowsTheEngineAndTheLiveControlsAndDisablingTakesThemBack) {
+    COptions& settings = App().Options();
+    settings.SetString(L"strWallaperWebURL", L"");
+    CDlgTabWallpaperWeb page;
     HWND window = page.Create(parent);
-    EXPECT_TRUE(Shown(window, IDC_LIVE_WARNING));
-    EXPECT_TRUE(Shown(window, IDC_VIDEO_ENABLE_SETTING));
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, IDC_VIDEO_BROWSE)));
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, IDC_LIVE_ENABLE)));
+    ASSERT_NE(nullptr, window);
+    EXPECT_EQ(kDefaultWebBackgroundUrl, Text(window, IDC_WEB_URL));
+    EXPECT_EQ(kDefaultWebBackgroundUrl, settings.GetString(L"strWallaperWebURL"))
+        << "an empty address becomes the default one";
+    EXPECT_FALSE(Shown(window, IDC_WEB_ENGINE));
+    EXPECT_FALSE(Shown(window, IDC_LIVE_WARNING));
+    EXPECT_TRUE(Enabled(window, IDC_WEB_URL));
+    for (int id : {IDC_WEB_REFRESH, IDC_WEB_INTERACTIVE, IDC_WEB_INTERACTIVE_LABEL})
+        EXPECT_FALSE(Enabled(window, id)) << id;
 
-    // "Enable the setting", then No to signing out.
-    test::DialogWatcher watcher([](const test::SeenDialog& box) {
-        test::PressButton(box.window, box.yesNo ? IDNO : IDOK);
-    });
-    SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_VIDEO_ENABLE_SETTING, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(window, IDC_VIDEO_ENABLE_SETTING)));
-    EXPECT_EQ(std::vector<std::wstring>{App().Text(163)}, watcher.Messages());
-    BYTE now[16];
-    DWORD size = sizeof now, type = 0;
-    ASSERT_EQ(ERROR_SUCCESS,
-              SHGetValueW(HKEY_CURRENT_USER, desktop, L"UserPreferencesMask", &type, now, &size));
-    EXPECT_EQ(static_cast<DWORD>(REG_BINARY), type);
-    ASSERT_EQ(8u, size);
-    const BYTE expected[8] = {0x9E, 0x1E, 0x07, 0x80, 0x12, 0x00, 0x00, 0x00};
-    EXPECT_EQ(0, memcmp(expected, now, 8));
+    // Typing writes the key at once.
+    SetDlgItemTextW(window, IDC_WEB_URL, L"example.org/clock");
+    EXPECT_EQ(L"example.org/clock", settings.GetString(L"strWallaperWebURL"));
+
+    Click(window, IDC_LIVE_ENABLE);
+    CWallpaperWeb* web = App().WebBackground();
+    ASSERT_TRUE(web->Running());
+    EXPECT_TRUE(settings.GetBool(L"fWallaperWebEnable"));
+    EXPECT_TRUE(Shown(window, IDC_WEB_ENGINE));
+    EXPECT_EQ(App().Text(204) + L":  Microsoft Edge", Text(window, IDC_WEB_ENGINE));
+    EXPECT_FALSE(Enabled(window, IDC_WEB_URL));
+    for (int id : {IDC_WEB_REFRESH, IDC_WEB_INTERACTIVE, IDC_WEB_INTERACTIVE_LABEL})
+        EXPECT_TRUE(Enabled(window, id)) << id;
+
+    Click(window, IDC_WEB_INTERACTIVE);
+    HWND background = web->GetSafeHwnd();
+    EXPECT_EQ(GetDesktopWindow(), GetAncestor(background, GA_PARENT)) << "lifted out";
+
+    // Off: interactive mode goes too, and the label, and the key.
+    Click(window, IDC_LIVE_ENABLE);
+    EXPECT_FALSE(web->Running());
+    EXPECT_FALSE(settings.GetBool(L"fWallaperWebEnable"));
+    EXPECT_FALSE(Checked(window, IDC_WEB_INTERACTIVE));
+    EXPECT_FALSE(Shown(window, IDC_WEB_ENGINE));
+    EXPECT_TRUE(Enabled(window, IDC_WEB_URL));
+    for (int id : {IDC_WEB_REFRESH, IDC_WEB_INTERACTIVE, IDC_WEB_INTERACTIVE_LABEL})
+        EXPECT_FALSE(Enabled(window, id)) << id;
+
+    // A page built again (after a change of language) names no engine while none shows
+    // the page.
     page.DestroyWindow();
-
-    if (hadValue)
-        SHSetValueW(HKEY_CURRENT_USER, desktop, L"UserPreferencesMask", savedType, saved,
-                    savedSize);
-    else
-        SHDeleteValueW(HKEY_CURRENT_USER, desktop, L"UserPreferencesMask");
+    window = page.Create(parent);
+    EXPECT_FALSE(Shown(window, IDC_WEB_ENGINE));
+    page.DestroyWindow();
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 #include "resources/ids_slideshow.h"
 #include "DesktopValues.h"
 #include "DialogWatcher.h"
-#include "TestPictures.h"
+#include "BitmapFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,67 @@
+#!/bin/bash
+# Screenshots of the Background Video and Background Web pages as the program shows them
+# under Wine, in docs/screenshots/: the video page with a chosen file, the video page
+# blocked because the system's animations are off, and the web page with the web
+# background running behind the fixture shell's icons (the page names the engine).
+# Needs a built tree (./dev build), ImageMagick, xdotool and Xvfb.
+#
+#   tools/background-screenshots.sh [OUTPUT_FOLDER]
+set -eu
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+out=${1:-"$root/docs/screenshots"}
+. "$root/tools/wine-common.sh"
+tree=$(windows_run_tree "$root")
+state=$(mktemp -d)
+trap '"$root/tools/wine-env" stop "$state"; rm -rf "$state"' EXIT
+"$root/tools/wine-env" start "$state" "$(windows_tree_loader "$tree")" >/dev/null
+wine_use_state "$state"
+DISPLAY=$(cat "$state/display")
+export DISPLAY
+user_folder="$state/prefix/drive_c/users/$(whoami)"
+settings="$user_folder/AppData/Roaming/Teskan/Orvane"
+mkdir -p "$settings" "$user_folder/Videos"
+printf 'RIFF' >"$user_folder/Videos/Ocean waves.avi"
+video_path="C:\\users\\$(whoami)\\Videos\\Ocean waves.avi"
+
+# Runs Orvane with the settings given (key=value lines), opens the tab at the x offset
+# given in the main window (Windows' dialog-font metrics, as the prefix gives them), and
+# captures the window.
+shoot() {
+  local name=$1 tab_x=$2 keys=$3
+  {
+    printf '[Settings]\r\nfAutoRun=0\r\n'
+    printf '%s\n' "$keys" | while IFS= read -r line; do printf '%s\r\n' "$line"; done
+  } | iconv -f UTF-8 -t UTF-16 >"$settings/settings.ini"
+  "$root/tools/wine-run" "$state" "$tree/Orvane/Orvane.exe" &
+  local pid=$! window=""
+  for _ in $(seq 60); do
+    window=$(xdotool search --name '^Orvane$' 2>/dev/null | head -n 1) || true
+    [ -z "$window" ] || break
+    sleep 0.5
+  done
+  [ -n "$window" ] || { echo "no main window for $name" >&2; exit 1; }
+  sleep ${settle:-3}
+  xdotool mousemove --window "$window" "$tab_x" 63 click 1
+  xdotool mousemove --window "$window" 5 300
+  sleep 2
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/$name.png"
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  wineserver -k 2>/dev/null || true
+  echo "$out/$name.png"
+}
+
+shoot background-video-page 210 "strWallaperVideoPath=$video_path"
+wine reg add 'HKCU\Control Panel\Desktop' /v UserPreferencesMask /t REG_BINARY \
+  /d 9e1e078013000000 /f >/dev/null 2>&1
+shoot background-video-page-blocked 210 "strWallaperVideoPath=$video_path"
+wine reg add 'HKCU\Control Panel\Desktop' /v UserPreferencesMask /t REG_BINARY \
+  /d 9e1e078012000000 /f >/dev/null 2>&1
+
+# The shell's Windows 11 24H2 layout: its windows exist before the program's and the
+# background's start adds none above the main window.
+"$root/tools/wine-run" "$state" "$tree/tests/orvane_desktop_shell.exe" 24h2 &
+sleep 3
+settle=10 shoot background-web-page 330 "fWallaperWebEnable=1"
