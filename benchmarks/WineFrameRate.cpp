@@ -1,7 +1,9 @@
 // Frame rate and CPU of an effect window as the program runs it, for docs/performance.md.
 //   orvane_wine_framerate EFFECT [SECONDS [DENSITY]]
 // EFFECT is a sprite effect's name (LeafFall, FallingPetals, RainFlowers, Sweets, Hearts,
-// Balloons, Dandelions, LeavesInTheWind), run at the density (9 unless given); or
+// Balloons, Dandelions, LeavesInTheWind) or a particle effect's (SpaceFlight, Confetti,
+// Rain, Smoke, or Cursor:MODE with a cursor mode's stored name, whose window follows the
+// real pointer), run at the density (9 unless given); or
 // "floor": a layered window of the same size that hands an empty frame to the system
 // every 20 ms with the whole window as the dirty rectangle, the cost of showing frames
 // at all; or "floor-small": the same with a 64 × 64 dirty rectangle.
@@ -9,6 +11,7 @@
 // The program's own cost of a frame of the effect (clear, simulate, draw), without showing
 // it: milliseconds per frame over FRAMES frames (1000 unless given) after the warm-up.
 #include "FrameRun.h"
+#include "ParticleRun.h"
 #include "app/Options.h"
 #include "effects/EffectFactory.h"
 #include "effects/PngResource.h"
@@ -19,6 +22,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -44,6 +48,17 @@ const SpriteEffectKind* KindNamed(const char* name) {
     return nullptr;
 }
 
+template <class Frame> double MillisecondsPerFrame(Frame frame, int frames) {
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    for (int i = 0; i < frames; ++i)
+        frame();
+    QueryPerformanceCounter(&end);
+    return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
+           static_cast<double>(frequency.QuadPart) / frames;
+}
+
 // Milliseconds per frame of the effect drawn off screen at the overlay's size.
 int MeasureDraw(const char* name, const SpriteEffectKind& kind, int frames, int density) {
     std::vector<Sprite> sprites;
@@ -53,17 +68,58 @@ int MeasureDraw(const char* name, const SpriteEffectKind& kind, int frames, int 
     FrameRun run(kind, std::move(sprites), GetSystemMetrics(SM_CXSCREEN),
                  GetSystemMetrics(SM_CYSCREEN) - 1, density);
     run.WarmUp();
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    for (int i = 0; i < frames; ++i)
-        run.Frame();
-    QueryPerformanceCounter(&end);
-    const double ms = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
-                      static_cast<double>(frequency.QuadPart) / frames;
+    const double ms = MillisecondsPerFrame([&] { run.Frame(); }, frames);
     std::printf("draw %s density=%d frames=%d ms/frame=%.3f kept=%.1fMB\n", name, density, frames,
                 ms, static_cast<double>(run.KeptBytes()) / (1024.0 * 1024.0));
     return 0;
+}
+
+// The same for a particle effect, drawn through the overlay's frame canvas.
+int MeasureParticleDraw(const char* name, int frames, int density) {
+    ParticleRun run(name, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN) - 1, density,
+                    {[](int id) { return LoadSprite(id); }});
+    if (!run.Ok()) {
+        std::fprintf(stderr, "unknown effect\n");
+        return 2;
+    }
+    run.WarmUp();
+    const double ms = MillisecondsPerFrame([&] { run.Frame(); }, frames);
+    std::printf("draw %s density=%d frames=%d ms/frame=%.3f particles=%u\n", name, density, frames,
+                ms, static_cast<unsigned>(run.Particles()));
+    return 0;
+}
+
+// The window of a particle effect started as its page starts it.
+std::unique_ptr<CDlgEffectOverlay> StartParticleEffect(const char* name, int density,
+                                                       COptions& options) {
+    struct Particle {
+        const char* name;
+        EffectId id;
+        const wchar_t* densityKey;
+    };
+    static const Particle kParticles[] = {
+        {"SpaceFlight", EffectId::SpaceFlight, L"iEffectSpaceFlightDensity"},
+        {"Confetti", EffectId::Confetti, L"iEffectConfettiDensity"},
+        {"Rain", EffectId::Rain, L"iEffectRainDensity"},
+        {"Smoke", EffectId::Smoke, L"iEffectSmokeDensity"},
+    };
+    EffectId id = EffectId::Cursor;
+    if (std::strncmp(name, "Cursor:", 7) == 0) {
+        const std::string mode = name + 7;
+        options.SetString(L"strEffectCursorEffect", std::wstring(mode.begin(), mode.end()));
+    } else {
+        const Particle* found = nullptr;
+        for (const Particle& particle : kParticles)
+            if (std::strcmp(name, particle.name) == 0)
+                found = &particle;
+        if (!found)
+            return nullptr;
+        id = found->id;
+        options.SetInt(found->densityKey, density);
+    }
+    std::unique_ptr<CDlgEffectOverlay> effect = CreateEffect(id, options);
+    effect->StartEffect();
+    return effect;
 }
 
 double CpuSeconds() {
@@ -144,6 +200,9 @@ int main(int argc, char** argv) {
     GdiplusSession gdiplus;
     if (std::strcmp(argv[1], "draw") == 0) {
         const SpriteEffectKind* kind = argc > 2 ? KindNamed(argv[2]) : nullptr;
+        if (!kind && argc > 2)
+            return MeasureParticleDraw(argv[2], argc > 3 ? std::atoi(argv[3]) : 1000,
+                                       argc > 4 ? std::atoi(argv[4]) : 9);
         if (!kind) {
             std::fprintf(stderr, "unknown effect\n");
             return 2;
@@ -165,6 +224,8 @@ int main(int argc, char** argv) {
             options.SetInt(kind->densityKey, density);
             effect = CreateEffect(kind->id, options);
             effect->StartEffect();
+            window = effect->GetSafeHwnd();
+        } else if ((effect = StartParticleEffect(argv[1], density, options))) {
             window = effect->GetSafeHwnd();
         }
     }

@@ -11,6 +11,15 @@
 
 namespace orvane::blend {
 
+// The same rounding for one pixel without SSE: two channels at a time in one register.
+inline std::uint32_t ScalePixel(std::uint32_t p, std::uint32_t factor) {
+    std::uint32_t rb = (p & 0x00FF00FFu) * factor + 0x00800080u;
+    rb = ((rb + ((rb >> 8) & 0x00FF00FFu)) >> 8) & 0x00FF00FFu;
+    std::uint32_t ag = ((p >> 8) & 0x00FF00FFu) * factor + 0x00800080u;
+    ag = (ag + ((ag >> 8) & 0x00FF00FFu)) & 0xFF00FF00u;
+    return rb | ag;
+}
+
 inline __m128i Widen(std::uint32_t pixel) {
     return _mm_unpacklo_epi8(_mm_cvtsi32_si128(static_cast<int>(pixel)), _mm_setzero_si128());
 }

@@ -1,9 +1,10 @@
 #include "effects/EffectFactory.h"
 
+#include "effects/CursorEffectWindow.h"
 #include "effects/DlgEffectFireflies.h"
 #include "effects/DlgEffectLightning.h"
 #include "effects/DlgLights.h"
-#include "effects/PendingEffect.h"
+#include "effects/ParticleEffectWindows.h"
 #include "effects/SpriteEffectWindows.h"
 
 namespace orvane {
@@ -26,6 +27,8 @@ std::unique_ptr<CDlgEffectOverlay> CreateEffect(EffectId id, COptions& options) 
         return std::make_unique<CDlgEffectRainFlowers>(options);
     case EffectId::Sweets:
         return std::make_unique<CDlgEffectSweets>(options);
+    case EffectId::SpaceFlight:
+        return std::make_unique<CDlgEffectSpaceFlight>(options);
     case EffectId::Fireflies:
         return std::make_unique<CDlgEffectFireflies>(options);
     case EffectId::Garland:
@@ -33,11 +36,13 @@ std::unique_ptr<CDlgEffectOverlay> CreateEffect(EffectId id, COptions& options) 
     case EffectId::Lightning:
         return std::make_unique<CDlgEffectLightning>(options);
     case EffectId::Confetti:
-    case EffectId::Cursor:
+        return std::make_unique<CDlgEffectConfetti>(options);
     case EffectId::Rain:
+        return std::make_unique<CDlgEffectRain>(options);
     case EffectId::Smoke:
-    case EffectId::SpaceFlight:
-        return std::make_unique<CDlgEffectPending>(options, id);
+        return std::make_unique<CDlgEffectSmoke>(options);
+    case EffectId::Cursor:
+        return std::make_unique<CDlgEffectCursor>(options);
     }
     return nullptr;
 }

@@ -96,7 +96,7 @@ bool CDlgEffectOverlay::OnPaint() {
 }
 
 void CDlgEffectOverlay::ShowFrame(HDC paintDc) {
-    SoftwareCanvas& canvas = m_frame->Canvas();
+    FrameCanvas& canvas = m_frame->Canvas();
     canvas.BeginFrame();
     DrawFrame(canvas);
     PixelRect changed = canvas.DirtyRect();

@@ -19,7 +19,7 @@ FrameBuffer::FrameBuffer(int width, int height) {
         return;
     m_selection = std::make_unique<SelectGuard>(m_dc.get(), m_bitmap.get());
     // A new DIB section is all zero: fully transparent, as the canvas expects.
-    m_canvas = std::make_unique<SoftwareCanvas>(
+    m_canvas = std::make_unique<FrameCanvas>(
         PixelBuffer{static_cast<std::uint32_t*>(bits), width, height, width});
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "effects/SoftwareCanvas.h"
+#include "effects/FrameCanvas.h"
 #include "framework/Handle.h"
 
 #include <windows.h>
@@ -19,14 +19,14 @@ public:
 
     bool Ok() const { return m_canvas != nullptr; }
     HDC Dc() const { return m_dc.get(); }
-    SoftwareCanvas& Canvas() { return *m_canvas; }
+    FrameCanvas& Canvas() { return *m_canvas; }
 
 private:
     // Destroyed in reverse: the old bitmap back into the DC, the DC, then the DIB.
     UniqueGdiObject m_bitmap;
     UniqueDC m_dc;
     std::unique_ptr<SelectGuard> m_selection;
-    std::unique_ptr<SoftwareCanvas> m_canvas;
+    std::unique_ptr<FrameCanvas> m_canvas;
 };
 
 } // namespace orvane

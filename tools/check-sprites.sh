@@ -55,6 +55,8 @@ groups=(
     "Garland white bulbs|185 186|exact:32x32"
     "Garland strawberries|$(seq_ids 187 206)|exact:48x48"
     "Garland icicles|$(seq_ids 207 216)|exact:100x310"
+    "Smoke|542|exact:256x256"
+    "Explosion|$(seq_ids 605 652)|exact:100x100"
 )
 
 # ---- read ids.txt --------------------------------------------------------------

@@ -47,8 +47,9 @@ panel() { # NAME BACKGROUND LABEL-COLOUR
     local blocks=() g
     for ((g = 1; g <= group; g++)); do
         mapfile -t files <"$tmp/g$g.list"
-        montage -label '%t' "${files[@]}" -font DejaVu-Sans -background "$2" -fill "$3" -pointsize 11 \
-            -title "$(cat "$tmp/g$g.title")" -tile 12x -geometry +5+3 "$tmp/$1-$g.png"
+        montage -label '%t' "${files[@]}" -background "$2" -fill "$3" -font DejaVu-Sans -pointsize 11 \
+            -title "$(cat "$tmp/g$g.title")" -tile "$(( ${#files[@]} < 12 ? ${#files[@]} : 12 ))x" \
+            -geometry +5+3 "$tmp/$1-$g.png"
         blocks+=("$tmp/$1-$g.png")
     done
     montage "${blocks[@]}" -background "$2" -tile 1x -geometry +0+6 -gravity west "$tmp/$1.png"

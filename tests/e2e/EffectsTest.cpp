@@ -25,19 +25,18 @@ TEST(Effects, LeafFallSetInTheSettingsRunsFromStartUpOnTheDesktop) {
 
 TEST(Effects, EveryEnabledEffectStartsWithItsOwnPlacement) {
     OrvaneProcess orvane;
-    // Rain has no drawing yet: its key opens no window.
     orvane.WriteSettings(L"[Settings]\r\nfEffectsBalloons=1\r\nfEffectHearts=1\r\n"
                          L"fEffectHeartsTop=1\r\nfEffectRain=1\r\nfEffectSweets=0\r\n");
     ASSERT_TRUE(orvane.Start(L"-auto"));
     ASSERT_NE(nullptr, orvane.MainWindow());
-    ASSERT_TRUE(WaitFor([&] { return orvane.Overlays().size() >= 2; }));
+    ASSERT_TRUE(WaitFor([&] { return orvane.Overlays().size() >= 3; }));
     Sleep(500);
     const auto overlays = orvane.Overlays();
-    ASSERT_EQ(2u, overlays.size());
+    ASSERT_EQ(3u, overlays.size());
     int topmost = 0;
     for (HWND overlay : overlays)
         topmost += (GetWindowLongPtrW(overlay, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    EXPECT_EQ(1, topmost) << "hearts on top, balloons on the desktop";
+    EXPECT_EQ(1, topmost) << "hearts on top, balloons and rain on the desktop";
     orvane.Exit();
     EXPECT_TRUE(orvane.WaitForExit());
 }
@@ -150,6 +149,34 @@ TEST(EffectsTab, WithSeveralEffectsAllowedTickingOneLeavesTheOthersRunning) {
     auto stored = Stored(orvane);
     EXPECT_EQ(L"1", stored[L"fEffectsLeafFall"]);
     EXPECT_EQ(L"1", stored[L"fEffectHearts"]);
+}
+
+TEST(EffectsTab, EachParticleEffectTickedOnItsPageOpensItsOverlayAndTheNextStopsIt) {
+    OrvaneProcess orvane;
+    orvane.WriteSettings(L"[Settings]\r\niEffectSpaceFlightDensity=9\r\n"
+                         L"strEffectCursorEffect=TRAIL\r\n");
+    ASSERT_TRUE(orvane.Start());
+    EffectsTab tab(orvane);
+    ASSERT_TRUE(tab.Ok());
+    HWND previous = nullptr;
+    for (const wchar_t* name : {L"Space Flight", L"Confetti", L"Rain", L"Smoke", L"Cursor"}) {
+        HWND page = tab.Open(name);
+        ASSERT_TRUE(page) << name;
+        SendMessageW(GetDlgItem(page, IDC_PAGE_ENABLE), BM_CLICK, 0, 0);
+        ASSERT_TRUE(WaitFor([&] {
+            const auto overlays = orvane.Overlays();
+            return overlays.size() == 1 && overlays.front() != previous;
+        })) << name;
+        previous = orvane.Overlays().front();
+        Sleep(300); // a few frames drawn
+        EXPECT_TRUE(IsWindow(previous)) << name << " still runs";
+    }
+    orvane.Exit();
+    ASSERT_TRUE(orvane.WaitForExit());
+    EXPECT_EQ(0u, orvane.ExitCode());
+    auto stored = Stored(orvane);
+    EXPECT_EQ(L"0", stored[L"fEffectSpaceFlight"]);
+    EXPECT_EQ(L"1", stored[L"fEffectCursor"]);
 }
 
 TEST(EffectsTab, ExitAfterOpeningEveryPageIsClean) {

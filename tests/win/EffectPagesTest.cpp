@@ -4,7 +4,7 @@
 #include "effects/DlgEffectFireflies.h"
 #include "effects/DlgLights.h"
 #include "effects/EffectFactory.h"
-#include "effects/PendingEffect.h"
+#include "effects/CursorEffectWindow.h"
 #include "effects/PngResource.h"
 #include "effects/SpriteEffectWindows.h"
 #include "framework/Gdiplus.h"
@@ -254,7 +254,7 @@ TEST_F(EffectPages, APageShowsTheStoredStateAndItsBoldGreenTitleAndHelp) {
 
 TEST_F(EffectPages, TickingAnEffectSwitchesTheOthersOffFirstUnlessSeveralAreAllowed) {
     host.options.SetBool(L"fEffectsLeafFall", true);
-    host.options.SetBool(L"fEffectRain", true); // no drawing yet, but switched on
+    host.options.SetBool(L"fEffectRain", true); // switched on, though not started
     host.options.SetBool(L"fGarland", true);    // its page is still an empty one
     EffectOf(EffectId::LeafFall).StartEffect();
     Build();
@@ -434,7 +434,7 @@ TEST_F(EffectPages, ListsSelectTheStoredValueOrNothingAndPassTheChoiceOn) {
     ASSERT_NE(CB_ERR, trail);
     Choose(modes, trail);
     EXPECT_EQ(L"TRAIL", host.options.GetString(L"strEffectCursorEffect"));
-    EXPECT_EQ(L"TRAIL", EffectOf<CDlgEffectPending>(EffectId::Cursor).Mode());
+    EXPECT_EQ(CursorMode::Trail, EffectOf<CDlgEffectCursor>(EffectId::Cursor).Effect().Mode());
 
     // Matching is exact: a value in other letter case selects nothing.
     host.options.SetString(L"strEffectCursorEffect", L"trail");

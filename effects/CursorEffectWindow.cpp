@@ -1,0 +1,53 @@
+#include "effects/CursorEffectWindow.h"
+
+#include "app/Options.h"
+#include "effects/PngResource.h"
+#include "resources/ids_effects.h"
+
+namespace orvane {
+namespace {
+
+// The pictures first to first + count − 1; one that fails to load is left out.
+std::vector<Sprite> LoadSpriteRange(int first, int count) {
+    std::vector<Sprite> sprites;
+    for (int id = first; id < first + count; ++id)
+        if (std::optional<Sprite> sprite = LoadSprite(id))
+            sprites.push_back(std::move(*sprite));
+    return sprites;
+}
+
+} // namespace
+
+CDlgEffectCursor::CDlgEffectCursor(COptions& options)
+    : CDlgEffectOverlay(options, EffectId::Cursor, IDD_EFFECT_OVERLAY) {}
+
+void CDlgEffectCursor::SetMode(const std::wstring& mode) {
+    m_effect.SetMode(mode);
+    if (m_effect.Mode() == CursorMode::ClickExplosion && m_effect.ExplosionFrames().empty())
+        m_effect.SetExplosionFrames(LoadSpriteRange(kFirstExplosionFrame, kExplosionFrames));
+    else if (m_effect.Mode() == CursorMode::ClickFlowers && m_effect.Flowers().empty())
+        m_effect.SetFlowers(LoadSpriteRange(kFirstFlower, kFlowers));
+}
+
+void CDlgEffectCursor::ReadSettings() {
+    SetMode(Options().GetString(L"strEffectCursorEffect").substr(0, kLongestModeName));
+}
+
+void CDlgEffectCursor::DrawFrame(ICanvas& canvas) {
+    POINT cursor = {};
+    GetCursorPos(&cursor);
+    ScreenToClient(m_hWnd, &cursor);
+    PointerState pointer;
+    pointer.x = cursor.x;
+    pointer.y = cursor.y;
+    pointer.screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    pointer.screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    pointer.leftButtonDown = [] { return GetAsyncKeyState(VK_LBUTTON) != 0; };
+    m_effect.DrawFrame(canvas, pointer);
+}
+
+void CDlgEffectCursor::ReleaseEffect() {
+    m_effect.Stop();
+}
+
+} // namespace orvane

@@ -1,0 +1,12 @@
+#include "effects/ParticleEffectWindows.h"
+
+#include "effects/PngResource.h"
+
+namespace orvane {
+
+void CDlgEffectSmoke::LoadSprites() {
+    // Without its picture the smoke still moves, but nothing shows.
+    m_effect.SetSprite(LoadSprite(kPuffPicture));
+}
+
+} // namespace orvane

@@ -1,0 +1,78 @@
+#include "effects/Smoke.h"
+
+#include "effects/ParticleList.h"
+#include "effects/SoftwareCanvas.h"
+#include "framework/Random.h"
+
+#include <algorithm>
+
+namespace orvane {
+
+void Smoke::SetSprite(std::optional<Sprite> sprite) {
+    m_puffs.clear();
+    m_drawn.reset();
+    m_sprite = std::move(sprite);
+}
+
+void Smoke::Begin(int width, int height) {
+    m_width = width;
+    m_height = height;
+    m_puffs.clear();
+    m_drawn.reset();
+    if (!m_sprite || m_sprite->Width() == 0 || m_sprite->Height() == 0)
+        return;
+    // Stretched once by the rasterizer onto transparent pixels: each frame blends exactly
+    // what stretching it there would have blended.
+    const int side = DrawnSide();
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(side) * side, 0);
+    SoftwareCanvas canvas({pixels.data(), side, side, side});
+    canvas.DrawImage(*m_sprite, 0, 0, static_cast<float>(side), static_cast<float>(side));
+    m_drawn.emplace(side, side, pixels.data());
+}
+
+void Smoke::Stop() {
+    m_puffs.clear();
+    m_puffs.shrink_to_fit();
+    m_drawn.reset();
+    m_sprite.reset();
+}
+
+// At or past an edge the puff sits on it and turns back.
+void Smoke::Bounce(std::int32_t& position, std::int32_t& step, int limit) const {
+    if (position >= limit) {
+        step = -step;
+        position = limit;
+    } else if (position <= 0) {
+        step = -step;
+        position = 0;
+    }
+}
+
+void Smoke::DrawFrame(ICanvas& canvas, int targetCount) {
+    if (m_width <= 0 || m_height <= 0)
+        return;
+    const std::size_t target = static_cast<std::size_t>(std::max(targetCount, 0));
+    const Sprite* sprite = m_sprite ? &*m_sprite : nullptr;
+    while (m_puffs.size() < target) {
+        PARTICLE puff{sprite, 0, 0, 0, 0};
+        puff.x = Rand() % m_width;
+        puff.y = Rand() % m_height;
+        puff.dx = Rand() % 5 - 2;
+        puff.dy = Rand() % 5 - 2;
+        m_puffs.push_back(puff);
+    }
+    canvas.SetSmoothing(false);
+    WalkParticles(m_puffs, [&](PARTICLE& p, std::size_t count) {
+        p.x += p.dx;
+        p.y += p.dy;
+        Bounce(p.x, p.dx, m_width);
+        Bounce(p.y, p.dy, m_height);
+        // The picture's own half size places it, whatever size it is drawn at.
+        if (p.sprite && m_drawn)
+            canvas.DrawSprite(*m_drawn, p.x - p.sprite->Width() / 2, p.y - p.sprite->Height() / 2,
+                              0);
+        return count <= target;
+    });
+}
+
+} // namespace orvane

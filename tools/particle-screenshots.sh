@@ -1,0 +1,90 @@
+#!/bin/bash
+# Screenshots of space flight, confetti, rain, smoke and the ten cursor effects as the
+# program shows them under Wine. For each, Orvane.exe starts hidden in the tray with only
+# that effect switched on (the four particle effects at density 9), and the virtual screen
+# is captured; for the cursor effects xdotool first moves the pointer along a curve, and
+# clicks along it in the two click modes. Wine's desktop is black, so the black dots and
+# pencil line do not show there. The captures go side by side, the cursor
+# effects cropped to the pointer's path, into docs/screenshots/particle-effects-wine.png
+# and docs/screenshots/cursor-effects-wine.png. Needs a built tree (./dev build),
+# ImageMagick, xdotool and Xvfb.
+#
+#   tools/particle-screenshots.sh [OUTPUT_DIR]
+set -eu
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+out=${1:-"$root/docs/screenshots"}
+. "$root/tools/wine-common.sh"
+tree=$(windows_run_tree "$root")
+state=$(mktemp -d)
+shots=$(mktemp -d)
+orvane=
+cleanup() {
+  [ -n "$orvane" ] && kill "$orvane" 2>/dev/null || true
+  "$root/tools/wine-env" stop "$state"
+  rm -rf "$state" "$shots"
+}
+trap cleanup EXIT
+"$root/tools/wine-env" start "$state" "$(windows_tree_loader "$tree")" >/dev/null
+display=$(cat "$state/display")
+settings="$state/prefix/drive_c/users/$(whoami)/AppData/Roaming/Teskan/Orvane"
+mkdir -p "$settings"
+
+# start KEY=VALUE...: Orvane with only these settings, until its overlay has had time to run
+start() {
+  { printf '[Settings]\r\nfAutoRun=0\r\n'; printf '%s\r\n' "$@"; } >"$settings/settings.ini"
+  "$root/tools/wine-run" "$state" "$tree/Orvane/Orvane.exe" -auto &
+  orvane=$!
+  sleep 15
+}
+stop() {
+  kill "$orvane" 2>/dev/null || true
+  wait "$orvane" 2>/dev/null || true
+  orvane=
+  sleep 1
+}
+shoot() { DISPLAY=$display import -window root "$shots/$1.png"; }
+
+for effect in SpaceFlight Confetti Rain Smoke; do
+  start "fEffect$effect=1" "iEffect${effect}Density=9"
+  shoot "$effect"
+  stop
+done
+
+# The pointer's path: a wave from (660, 540) to (1260, 540), clicking every tenth step in
+# the click modes.
+move() {
+  local clicks=$1 i x y
+  for i in $(seq 0 60); do
+    x=$((660 + i * 10))
+    y=$((540 + (i % 20 < 10 ? i % 10 : 10 - i % 10) * 12 - 60))
+    DISPLAY=$display xdotool mousemove "$x" "$y"
+    if [ "$clicks" = yes ] && [ $((i % 10)) -eq 5 ]; then
+      DISPLAY=$display xdotool click 1
+    fi
+    sleep 0.03
+  done
+}
+
+modes="BUBBLES CLICK_EXPLOSION CLICK_FLOWERS DOTS FAIRY_DUST FLASH_LIGHT MARKER_PEN INTERSECTION PENCIL TRAIL"
+for mode in $modes; do
+  start fEffectCursor=1 "strEffectCursorEffect=$mode"
+  case $mode in CLICK_*) move yes ;; *) move no ;; esac
+  # Flowers take three seconds to open.
+  [ "$mode" = CLICK_FLOWERS ] && sleep 3
+  shoot "$mode"
+  stop
+done
+
+cd "$shots"
+montage -label '%t' SpaceFlight.png Confetti.png Rain.png Smoke.png -resize 640x -tile 2x \
+  -geometry +4+4 -background '#333' -fill white -font DejaVu-Sans -pointsize 16 \
+  "$out/particle-effects-wine.png"
+mkdir -p path
+for mode in $modes; do
+  convert "$mode.png" -crop 760x360+580+340 +repage "path/$mode.png"
+done
+montage -label '%t' $(for mode in $modes; do echo "path/$mode.png"; done) -tile 2x \
+  -geometry +4+4 -background '#333' -fill white -font DejaVu-Sans -pointsize 16 \
+  "$out/cursor-effects-wine.png"
+echo "$out/particle-effects-wine.png $out/cursor-effects-wine.png"
