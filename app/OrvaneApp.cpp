@@ -58,6 +58,7 @@ BOOL COrvaneApp::InitInstance(const std::wstring& arguments) {
 
     PrepareFolders();
     m_options.SetPath(m_settingsPath);
+    m_customObjects.SetSettingsPath(m_settingsPath);
     if (!ClaimSingleInstance()) {
         // The running Orvane owns the settings file: read the language for the message
         // and change nothing.
@@ -119,7 +120,6 @@ bool COrvaneApp::ClaimSingleInstance() {
 // The features below join start-up as they are built; each starts only what its
 // settings ask for.
 void COrvaneApp::StartSlideshow(bool) {}
-void COrvaneApp::StartCustomObjects() {}
 void COrvaneApp::ApplyTransparencyTweaks() {}
 
 CNightShift* COrvaneApp::NightShift() {
@@ -200,6 +200,7 @@ void COrvaneApp::ShutDown() {
     // The theme's cursors go with the program: the system reloads its own.
     if (!m_options.GetString(L"strCursorPath").empty())
         orvane::ApplyCursorTheme(std::wstring());
+    StopCustomObjects();
     m_videoBackground = nullptr;
     m_webBackground = nullptr;
     m_screensaverBackground = nullptr;

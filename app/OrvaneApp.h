@@ -4,6 +4,7 @@
 #include "app/Options.h"
 #include "app/Translate.h"
 #include "background/Backgrounds.h"
+#include "effects/CustomObjects.h"
 #include "effects/EffectCatalog.h"
 #include "framework/Handle.h"
 #include "personalize/ScreensaverCatalogue.h"
@@ -74,6 +75,13 @@ public:
     bool RestartAsAdmin() { return m_elevation.RestartAsAdmin(); }
     void EnsureRestorePoint();
 
+    // The user's pictures on the desktop. Start loads the list anew and starts every
+    // enabled object; stop destroys their windows and stores their positions, keeping
+    // the flags (start-up, exit, sign-out and the busy-state monitor use them).
+    CCustomObjects& CustomObjects() { return m_customObjects; }
+    void StartCustomObjects() { m_customObjects.StartCustomObjects(); }
+    void StopCustomObjects() { m_customObjects.StopCustomObjects(); }
+
     // The busy-state monitor's state.
     bool MonitorRunning() const { return m_monitorRunning; }
     bool PauseAtHighLoad() const { return m_pauseAtHighLoad; }
@@ -87,7 +95,6 @@ private:
     void StartScreenSaverChange();
     void ApplyCursorTheme();
     void StartEffects();
-    void StartCustomObjects();
     void ApplyTransparencyTweaks();
     void StartBusyMonitor();
     void ShutDown();
@@ -106,6 +113,7 @@ private:
     CScreensaverCatalogue m_screensavers;
     std::unique_ptr<CNightShiftSystem> m_nightShift;
     std::array<std::unique_ptr<CDlgEffectOverlay>, kEffectCount> m_effects;
+    CCustomObjects m_customObjects;
     UINT_PTR m_monitorTimer = 0;
     bool m_monitorRunning = true;
     bool m_pauseAtHighLoad = false;
