@@ -13,8 +13,8 @@ namespace {
 
 constexpr unsigned kTextAddFile = 19;
 const WORD kTexts[] = {
-    IDC_PAGE_TITLE,    197, IDC_OBJECT_ADD, kTextAddFile, IDC_OBJECT_DUPLICATE, 198,
-    IDC_OBJECT_REMOVE, 21,  IDC_PAGE_ENABLE, 42,          IDC_DISPLAY_GROUP,    49,
+    IDC_PAGE_TITLE,    197, IDC_OBJECT_ADD,  kTextAddFile, IDC_OBJECT_DUPLICATE, 198,
+    IDC_OBJECT_REMOVE, 21,  IDC_PAGE_ENABLE, 42,           IDC_DISPLAY_GROUP,    49,
     IDC_ON_DESKTOP,    50,  IDC_ON_TOP,      51,
 };
 const int kObjectControls[] = {IDC_PAGE_ENABLE, IDC_DISPLAY_GROUP, IDC_ON_DESKTOP, IDC_ON_TOP};
@@ -69,8 +69,8 @@ void CDlgEffectCtrlsCustomObjects::AfterListChange() {
 
 std::optional<std::size_t> CDlgEffectCtrlsCustomObjects::SelectedEntry() const {
     HWND list = Item(IDC_OBJECT_LIST);
-    const auto index = static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
-                                                     MAKELPARAM(LVNI_SELECTED, 0)));
+    const auto index = static_cast<int>(
+        SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_SELECTED, 0)));
     CCustomObjects* objects = Objects();
     if (index < 0 || !objects)
         return std::nullopt;

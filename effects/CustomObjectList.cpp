@@ -44,15 +44,16 @@ LoadCustomObjectEntries(IProfileStore& store,
                         const std::function<bool(const std::wstring&)>& fileExists) {
     std::vector<CustomObjectEntry> entries;
     for (std::size_t n = 0;; ++n) {
-        std::wstring path =
-            store.ReadString(kCustomObjectsSection, CustomObjectKey(L"%uPath", n), L"", kPathCapacity);
+        std::wstring path = store.ReadString(kCustomObjectsSection, CustomObjectKey(L"%uPath", n),
+                                             L"", kPathCapacity);
         if (path.empty())
             break;
         if (!fileExists(path))
             continue;
         CustomObjectEntry entry;
         entry.path = std::move(path);
-        entry.enabled = store.ReadInt(kCustomObjectsSection, CustomObjectKey(L"%uEnable", n), 0) != 0;
+        entry.enabled =
+            store.ReadInt(kCustomObjectsSection, CustomObjectKey(L"%uEnable", n), 0) != 0;
         entry.top = store.ReadInt(kCustomObjectsSection, CustomObjectKey(L"%uTop", n), 0) != 0;
         entry.x = ReadPosition(store, CustomObjectKey(L"%uX", n));
         entry.y = ReadPosition(store, CustomObjectKey(L"%uY", n));

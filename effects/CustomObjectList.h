@@ -28,7 +28,8 @@ std::wstring CustomObjectKey(const wchar_t* format, std::size_t index);
 // whose file is gone are left out, so the indexes close up; the file keeps them until
 // the next save.
 std::vector<CustomObjectEntry>
-LoadCustomObjectEntries(IProfileStore& store, const std::function<bool(const std::wstring&)>& fileExists);
+LoadCustomObjectEntries(IProfileStore& store,
+                        const std::function<bool(const std::wstring&)>& fileExists);
 
 // Writes every entry after emptying the paths of the old list, so a shorter list ends
 // at its own end for the loader.

@@ -20,9 +20,8 @@ CCustomObjects::Object CCustomObjects::MakeObject(CustomObjectEntry data) {
 void CCustomObjects::LoadCustomObjects() {
     m_entries.clear();
     ProfileFile file(m_settingsPath);
-    for (CustomObjectEntry& entry : LoadCustomObjectEntries(file, [](const std::wstring& path) {
-             return PathFileExistsW(path.c_str()) != FALSE;
-         }))
+    for (CustomObjectEntry& entry : LoadCustomObjectEntries(
+             file, [](const std::wstring& path) { return PathFileExistsW(path.c_str()) != FALSE; }))
         m_entries.push_back(MakeObject(std::move(entry)));
 }
 

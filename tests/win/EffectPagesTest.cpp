@@ -510,7 +510,7 @@ TEST_F(EffectPages, TheCustomObjectsPageActsOnTheSelectedObjectAndKeepsTheOthers
         }));
         objects.Add(paths.back());
     }
-    objects.Add(paths[0]);                  // entry 2: a second object of b.png
+    objects.Add(paths[0]);                   // entry 2: a second object of b.png
     objects.SetCustomObjectEnabled(2, true); // already on before the page
     EffectOf(EffectId::LeafFall).StartEffect();
     host.options.SetBool(L"fEffectsLeafFall", true);
