@@ -48,7 +48,9 @@ void COrvaneApp::SetFeaturesRunning(bool run, PauseScope scope) {
         for (EffectId id : kEffectPauseOrder)
             if (CDlgEffectOverlay* effect = Effect(id); effect && effect->Running())
                 effect->StopEffect();
+        m_customObjects.StopCustomObjects(); // positions stored, flags kept
     } else {
+        m_customObjects.ResumeCustomObjects();
         for (const EffectKeys& keys : kEffectKeys)
             if (CDlgEffectOverlay* effect = Effect(keys.id);
                 effect && !effect->Running() && m_options.GetBool(keys.enableKey))

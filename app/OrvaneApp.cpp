@@ -66,6 +66,7 @@ BOOL COrvaneApp::InitInstance(const std::wstring& arguments) {
 
     PrepareFolders();
     m_options.SetPath(m_settingsPath);
+    m_customObjects.SetSettingsPath(m_settingsPath);
     if (!ClaimSingleInstance()) {
         // The running Orvane owns the settings file: read the language for the message
         // and change nothing.
@@ -134,7 +135,6 @@ void COrvaneApp::StartSlideshow(bool autoStart) {
     m_slideshow.Load(*m_slideshowSettings);
     m_slideshow.ChangeAtSignIn(autoStart);
 }
-void COrvaneApp::StartCustomObjects() {}
 void COrvaneApp::ApplyTransparencyTweaks() {
     m_transparency.ApplyAtStartUp();
 }
@@ -217,6 +217,7 @@ void COrvaneApp::ShutDown() {
     // The theme's cursors go with the program: the system reloads its own.
     if (!m_options.GetString(L"strCursorPath").empty())
         orvane::ApplyCursorTheme(std::wstring());
+    StopCustomObjects();
     m_videoBackground = nullptr;
     m_webBackground = nullptr;
     m_screensaverBackground = nullptr;

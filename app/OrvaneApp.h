@@ -7,6 +7,7 @@
 #include "background/Backgrounds.h"
 #include "background/SlideshowSystem.h"
 #include "background/WallpaperSlideshow.h"
+#include "effects/CustomObjects.h"
 #include "effects/EffectCatalog.h"
 #include "framework/Handle.h"
 #include "personalize/ScreensaverCatalogue.h"
@@ -82,6 +83,13 @@ public:
     // The transparency and glass effects on the shell's windows.
     CTransparency& Transparency() { return m_transparency; }
 
+    // The user's pictures on the desktop. Start loads the list anew and starts every
+    // enabled object; stop destroys their windows and stores their positions, keeping
+    // the flags (start-up, exit, sign-out and the busy-state monitor use them).
+    CCustomObjects& CustomObjects() { return m_customObjects; }
+    void StartCustomObjects() { m_customObjects.StartCustomObjects(); }
+    void StopCustomObjects() { m_customObjects.StopCustomObjects(); }
+
     // The busy-state monitor: once a second it asks what the user is doing and pauses
     // the features while nobody looks at the desktop. Pausing stops windows and never
     // touches an enable key.
@@ -104,7 +112,6 @@ private:
     void StartScreenSaverChange();
     void ApplyCursorTheme();
     void StartEffects();
-    void StartCustomObjects();
     void ApplyTransparencyTweaks();
     void StartBusyMonitor();
     void ShutDown();
@@ -126,6 +133,7 @@ private:
     CScreensaverCatalogue m_screensavers;
     std::unique_ptr<CNightShiftSystem> m_nightShift;
     std::array<std::unique_ptr<CDlgEffectOverlay>, kEffectCount> m_effects;
+    CCustomObjects m_customObjects;
     UINT_PTR m_monitorTimer = 0;
     PauseScope m_paused = PauseScope::None;
     bool m_pauseAtHighLoad = false;

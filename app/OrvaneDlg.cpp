@@ -365,6 +365,7 @@ INT_PTR COrvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& 
     case WM_ENDSESSION:
         // Signing out ends the process without the shut-down steps: keep the settings.
         App().Options().Save();
+        App().StopCustomObjects();
         if (CNightShift* light = App().NightShift())
             light->SwitchOff();
         return FALSE;

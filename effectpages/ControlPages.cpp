@@ -1,6 +1,7 @@
 #include "effectpages/ControlPages.h"
 
 #include "effectpages/DlgEffectCtrls.h"
+#include "effectpages/DlgEffectCtrlsCustomObjects.h"
 #include "effectpages/DlgTabLights.h"
 #include "effectpages/PendingControlPage.h"
 #include "resources/ids_effectpages.h"
@@ -12,8 +13,7 @@ std::unique_ptr<CEffectControlPage> CreateControlPage(EffectPage page, IEffectPa
     case EffectPage::Garland:
         return std::make_unique<CDlgTabLights>(owner);
     case EffectPage::CustomObjects:
-        return std::make_unique<CDlgEffectCtrlsPending>(owner, IDD_EFFECT_CTRLS_CUSTOM_OBJECTS,
-                                                        std::nullopt);
+        return std::make_unique<CDlgEffectCtrlsCustomObjects>(owner);
     default:
         break;
     }

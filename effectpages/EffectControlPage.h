@@ -56,6 +56,7 @@ protected:
     virtual bool OnControl(WORD /*id*/, WORD /*notifyCode*/) { return false; }
 
     IEffectPageHost& Host() const { return m_owner.Host(); }
+    IEffectPageOwner& Owner() const { return m_owner; }
     COptions& Options() const;
     const std::optional<EffectId>& EffectIdOfPage() const { return m_effect; }
     // The page's effect object; null when the page has none or the program not yet.

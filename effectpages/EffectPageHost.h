@@ -4,6 +4,7 @@
 
 namespace orvane {
 
+class CCustomObjects;
 class CDlgEffectOverlay;
 class COptions;
 class CTranslate;
@@ -18,6 +19,8 @@ public:
     virtual const CTranslate& Texts() = 0;
     // The effect's object; null only before start-up has built them.
     virtual CDlgEffectOverlay* Effect(EffectId id) = 0;
+    // The user's pictures on the desktop; null where there are none to manage.
+    virtual CCustomObjects* CustomObjects() { return nullptr; }
     // Opens the product's help page of a page key in the user's browser.
     virtual void OpenHelp(const wchar_t* pageKey) = 0;
 };

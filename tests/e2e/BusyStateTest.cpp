@@ -1,9 +1,11 @@
+#include "BitmapFile.h"
 #include "DesktopShellFixture.h"
 #include "OrvaneProcess.h"
 #include "resources/ids_app.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 namespace orvane::test {
@@ -73,12 +75,22 @@ const wchar_t kRunning[] = L"fWallaperVideoEnable=1\r\niWallaperVideoEngine=0\r\
 
 class BusyState : public ::testing::Test {
 protected:
-    void StartWith(const std::wstring& settings) {
+    // With `customObject`, one enabled picture of the user's joins the two effects as a
+    // third layered window.
+    void StartWith(const std::wstring& settings, bool customObject = false) {
         ASSERT_TRUE(shell.Ready());
-        orvane.WriteSettings(L"[Settings]\r\n" + settings);
+        std::wstring objects;
+        if (customObject) {
+            const std::wstring picture = pictures / L"object.bmp";
+            ASSERT_TRUE(WriteBitmapFile(picture, 40, 30, 200, 60, 40));
+            objects = L"[CEffectsCustomObjects]\r\n0Path=" + picture +
+                      L"\r\n0Enable=1\r\n0Top=0\r\n0X=50\r\n0Y=60\r\n";
+            m_effects = 3;
+        }
+        orvane.WriteSettings(L"[Settings]\r\n" + settings + objects);
         ASSERT_TRUE(orvane.Start(L"-auto"));
         ASSERT_NE(nullptr, orvane.MainWindow());
-        ASSERT_TRUE(WaitFor([&] { return Running(1, 2); }));
+        ASSERT_TRUE(WaitFor([&] { return Running(1, m_effects); }));
         // Under Wine the media player keeps the program busy for a few seconds after
         // its start; the two seconds of a pause are timed from a settled program.
         DWORD_PTR answer = 0;
@@ -113,26 +125,36 @@ protected:
     ShellStateSeam seam;
     DesktopShellFixture shell{ShellLayout::Classic};
     OrvaneProcess orvane;
+    TempFolder pictures;
+    std::size_t m_effects = 2;
 };
 
 TEST_F(BusyState, WithTheFlagABusyDesktopStopsEverythingAndANormalOneStartsItOnce) {
-    StartWith(std::wstring(kRunning) + L"fDisableAtHighLoad=1\r\n");
+    StartWith(std::wstring(kRunning) + L"fDisableAtHighLoad=1\r\n", true);
     for (int busy : {kBusy, kPresentation, kNotPresent}) {
         seam.Answer(busy);
         EXPECT_TRUE(WaitFor([&] { return Running(0, 0); }, kWithinTwoSeconds))
             << busy << ": " << Backgrounds(shell, orvane) << " background(s), "
             << orvane.Overlays().size() << " effect(s) still running";
         seam.Answer(kAcceptsNotifications);
-        EXPECT_TRUE(WaitFor([&] { return Running(1, 2); }, kWithinTwoSeconds)) << busy;
+        EXPECT_TRUE(WaitFor([&] { return Running(1, 3); }, kWithinTwoSeconds)) << busy;
         // Each once: no second window appears on the following ticks.
-        EXPECT_TRUE(Stays(1, 2, 1500)) << busy;
+        EXPECT_TRUE(Stays(1, 3, 1500)) << busy;
     }
     // A query that fails counts as a normal desktop.
     seam.Answer(kBusy);
     ASSERT_TRUE(WaitFor([&] { return Running(0, 0); }, kWithinTwoSeconds));
     seam.Fail();
-    EXPECT_TRUE(WaitFor([&] { return Running(1, 2); }, kWithinTwoSeconds));
+    EXPECT_TRUE(WaitFor([&] { return Running(1, 3); }, kWithinTwoSeconds));
     ExitAndKeepKeys();
+    // The object's flag and place outlive the pauses.
+    std::map<std::wstring, std::wstring> stored;
+    for (const auto& [key, value] :
+         ReadSection(ReadUtf16File(orvane.SettingsPath()), L"CEffectsCustomObjects"))
+        stored[key] = value;
+    EXPECT_EQ(L"1", stored[L"0Enable"]);
+    EXPECT_EQ(L"50", stored[L"0X"]);
+    EXPECT_EQ(L"60", stored[L"0Y"]);
 }
 
 TEST_F(BusyState, WithoutTheFlagOnlyAnAbsentUserStopsOnlyTheVideo) {

@@ -1,6 +1,8 @@
 #include "app/Options.h"
 #include "app/Translate.h"
 #include "effectpages/DlgTabEffects.h"
+#include "effects/CustomObjects.h"
+#include "effects/DlgEffectCustomObjects.h"
 #include "effects/DlgEffectFireflies.h"
 #include "effects/DlgLights.h"
 #include "effects/EffectFactory.h"
@@ -11,6 +13,7 @@
 #include "resources/ids_effectpages.h"
 #include "ProcessCounters.h"
 #include "TempFolder.h"
+#include "TestPictures.h"
 
 #include <gtest/gtest.h>
 
@@ -53,10 +56,12 @@ public:
             effects[static_cast<std::size_t>(keys.id)] =
                 keys.id == EffectId::Balloons ? std::make_unique<WatchedBalloons>(options)
                                               : CreateEffect(keys.id, options);
+        customObjects.SetSettingsPath(objectFolder / L"settings.ini");
     }
     ~TestHost() override {
         for (auto& effect : effects)
             effect->StopEffect();
+        customObjects.StopCustomObjects();
     }
 
     COptions& Options() override { return options; }
@@ -65,8 +70,11 @@ public:
         return effects[static_cast<std::size_t>(id)].get();
     }
     void OpenHelp(const wchar_t* pageKey) override { helpKeys.push_back(pageKey); }
+    CCustomObjects* CustomObjects() override { return &customObjects; }
 
     test::TempFolder noLanguages;
+    test::TempFolder objectFolder;
+    CCustomObjects customObjects;
     COptions options;
     CTranslate texts;
     std::array<std::unique_ptr<CDlgEffectOverlay>, kEffectCount> effects;
@@ -554,6 +562,78 @@ TEST_F(EffectPages, TheGarlandPageDrivesTheGarlandLive) {
     EXPECT_FALSE(garland.Running());
     EXPECT_FALSE(host.options.GetBool(L"fGarland"));
     EXPECT_FALSE(Enabled(page, IDC_GARLAND_KIND));
+}
+
+TEST_F(EffectPages, TheCustomObjectsPageActsOnTheSelectedObjectAndKeepsTheOthersRunning) {
+    CCustomObjects& objects = host.customObjects;
+    std::vector<std::wstring> paths;
+    for (const wchar_t* name : {L"b.png", L"a.png"}) {
+        paths.push_back(host.objectFolder / name);
+        ASSERT_TRUE(test::WritePicture(paths.back(), 20, 20, [](Gdiplus::Graphics& g) {
+            g.Clear(Gdiplus::Color(255, 30, 120, 200));
+        }));
+        objects.Add(paths.back());
+    }
+    objects.Add(paths[0]);                   // entry 2: a second object of b.png
+    objects.SetCustomObjectEnabled(2, true); // already on before the page
+    EffectOf(EffectId::LeafFall).StartEffect();
+    host.options.SetBool(L"fEffectsLeafFall", true);
+    Build();
+    const EffectPage page = EffectPage::CustomObjects;
+    Show(page);
+    HWND list = Control(page, IDC_OBJECT_LIST);
+    ASSERT_EQ(3, ListView_GetItemCount(list));
+    wchar_t text[MAX_PATH] = L"";
+    ListView_GetItemText(list, 0, 0, text, MAX_PATH);
+    EXPECT_EQ(paths[1], text) << "sorted by path";
+    EXPECT_FALSE(IsWindowVisible(Control(page, IDC_PAGE_ENABLE))) << "nothing selected";
+    EXPECT_FALSE(Enabled(page, IDC_OBJECT_DUPLICATE));
+    EXPECT_FALSE(Enabled(page, IDC_OBJECT_REMOVE));
+    EXPECT_TRUE(Enabled(page, IDC_OBJECT_ADD));
+
+    // The first item is entry 1, a.png.
+    ListView_SetItemState(list, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    EXPECT_TRUE(IsWindowVisible(Control(page, IDC_PAGE_ENABLE)));
+    EXPECT_TRUE(Enabled(page, IDC_OBJECT_REMOVE));
+    EXPECT_FALSE(Checked(page, IDC_PAGE_ENABLE));
+    EXPECT_FALSE(Enabled(page, IDC_ON_TOP));
+    Click(page, IDC_PAGE_ENABLE);
+    EXPECT_TRUE(objects.Entry(1).enabled);
+    EXPECT_TRUE(objects.Window(1).Running());
+    EXPECT_TRUE(objects.Window(2).Running()) << "the other object keeps running";
+    EXPECT_FALSE(EffectOf(EffectId::LeafFall).Running()) << "every other effect stops";
+    EXPECT_FALSE(host.options.GetBool(L"fEffectsLeafFall"));
+    EXPECT_TRUE(Enabled(page, IDC_ON_TOP));
+    Click(page, IDC_ON_TOP);
+    EXPECT_TRUE(objects.Entry(1).top);
+    EXPECT_TRUE(GetWindowLongPtrW(objects.Window(1).GetSafeHwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_FALSE(objects.Entry(2).top);
+
+    // Another effect switches every object off, and the page shows it.
+    Show(EffectPage::Balloons);
+    Click(EffectPage::Balloons, IDC_PAGE_ENABLE);
+    EXPECT_TRUE(EffectOf(EffectId::Balloons).Running());
+    for (std::size_t i = 0; i < objects.Count(); ++i) {
+        EXPECT_FALSE(objects.Entry(i).enabled) << i;
+        EXPECT_FALSE(objects.Window(i).Running()) << i;
+    }
+    EXPECT_FALSE(Checked(page, IDC_PAGE_ENABLE));
+    EXPECT_FALSE(Enabled(page, IDC_ON_TOP));
+
+    // Duplicate and Remove act on the selected object and leave nothing selected.
+    Show(page);
+    Click(page, IDC_OBJECT_DUPLICATE);
+    ASSERT_EQ(4u, objects.Count());
+    EXPECT_EQ(paths[1], objects.Entry(3).path);
+    EXPECT_FALSE(objects.Entry(3).top) << "a copy starts on the desktop, not placed";
+    EXPECT_EQ(kNotPlaced, objects.Entry(3).x);
+    EXPECT_EQ(4, ListView_GetItemCount(list));
+    EXPECT_FALSE(IsWindowVisible(Control(page, IDC_PAGE_ENABLE)));
+    ListView_SetItemState(list, 3, LVIS_SELECTED, LVIS_SELECTED); // the last by path: b.png
+    Click(page, IDC_OBJECT_REMOVE);
+    ASSERT_EQ(3u, objects.Count());
+    EXPECT_EQ(3, ListView_GetItemCount(list));
+    EXPECT_FALSE(Enabled(page, IDC_OBJECT_REMOVE));
 }
 
 } // namespace

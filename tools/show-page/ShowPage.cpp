@@ -4,6 +4,7 @@
 //
 //   orvane_show_page.exe [INDEX|- [TAB-TEXT]]    ("-" selects nothing; the tab's text is
 //                                                 "Effects" unless given)
+//   orvane_show_page.exe exit                    (the tray menu's Exit: Orvane saves and ends)
 #include "RemoteControls.h"
 
 #include <cstdio>
@@ -14,6 +15,7 @@ namespace {
 
 constexpr int kMainTabs = 1000;
 constexpr int kEffectsTree = 1030;
+constexpr WPARAM kTrayExit = 32783;
 
 BOOL CALLBACK FindMain(HWND window, LPARAM context) {
     wchar_t className[16] = L"";
@@ -33,6 +35,10 @@ int wmain(int argc, wchar_t** argv) {
     if (!main) {
         std::fputs("show-page: Orvane's main window is not there\n", stderr);
         return 1;
+    }
+    if (argc > 1 && std::wstring(argv[1]) == L"exit") {
+        PostMessageW(main, WM_COMMAND, kTrayExit, 0);
+        return 0;
     }
     DWORD processId = 0;
     GetWindowThreadProcessId(main, &processId);

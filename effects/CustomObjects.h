@@ -1,0 +1,64 @@
+#pragma once
+
+#include "effects/CustomObjectList.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace orvane {
+
+class CDlgEffectCustomObjects;
+
+// Every custom object of the user, with its window object, kept in the section
+// "CEffectsCustomObjects" of the settings file. Each change of the list is saved at once;
+// an object's window runs while the object is enabled and the effects are not paused.
+class CCustomObjects {
+public:
+    CCustomObjects();
+    ~CCustomObjects();
+    CCustomObjects(const CCustomObjects&) = delete;
+    CCustomObjects& operator=(const CCustomObjects&) = delete;
+
+    void SetSettingsPath(std::wstring path) { m_settingsPath = std::move(path); }
+
+    // Reads the list anew; running windows must have been stopped.
+    void LoadCustomObjects();
+    // Writes the whole list in one piece.
+    void SaveCustomObjects();
+    // Loads the list and starts the window of every enabled object.
+    void StartCustomObjects();
+    // Destroys every running window, storing its position; the flags stay.
+    void StopCustomObjects();
+    // Starts the window of every enabled object not running, keeping the list in memory
+    // (the busy-state monitor's resume; an object enabled meanwhile keeps its window).
+    void ResumeCustomObjects();
+
+    std::size_t Count() const { return m_entries.size(); }
+    const CustomObjectEntry& Entry(std::size_t index) const { return m_entries[index].data; }
+    CDlgEffectCustomObjects& Window(std::size_t index) { return *m_entries[index].window; }
+    bool AnyEnabled() const;
+
+    // Appends a disabled object "On desktop", not yet placed, and saves the list.
+    void Add(const std::wstring& path);
+    void SetCustomObjectEnabled(std::size_t index, bool enabled);
+    void SetTop(std::size_t index, bool top);
+    // Stores the position and writes its two keys at once.
+    void SetPosition(std::size_t index, int x, int y);
+    // Stops and deletes the object; later objects move down one index, running windows
+    // with them.
+    void Remove(std::size_t index);
+
+private:
+    struct Object {
+        CustomObjectEntry data;
+        std::unique_ptr<CDlgEffectCustomObjects> window;
+    };
+    Object MakeObject(CustomObjectEntry data);
+    void StartWindow(std::size_t index);
+
+    std::wstring m_settingsPath;
+    std::vector<Object> m_entries;
+};
+
+} // namespace orvane
