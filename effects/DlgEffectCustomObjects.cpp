@@ -60,7 +60,7 @@ bool CDlgEffectCustomObjects::LoadPicture() {
     m_stream = ReadFileStream(m_path);
     if (!m_stream)
         return false;
-    auto picture = std::make_unique<Gdiplus::Image>(m_stream.get());
+    auto picture = std::make_unique<Gdiplus::Bitmap>(m_stream.get());
     if (picture->GetLastStatus() != Gdiplus::Ok || picture->GetWidth() == 0 ||
         picture->GetHeight() == 0)
         return false;
@@ -96,6 +96,7 @@ BOOL CDlgEffectCustomObjects::OnInitDialog() {
     m_captureChanges = 0;
     m_paintCount = 0;
     m_renderedFrame = -1;
+    m_frameOnScreen = false;
     if (PathFileExistsW(m_path.c_str()) && LoadPicture()) {
         RECT work = {};
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -164,15 +165,30 @@ bool CDlgEffectCustomObjects::RenderFrame() {
     }
     if (m_renderedFrame == static_cast<int>(m_currentFrame))
         return true;
-    // GDI+ keeps alpha only when it draws into a bitmap of its own format: the DIB's
-    // pixels as premultiplied ARGB, which is what UpdateLayeredWindow takes.
-    Gdiplus::Bitmap target(m_width, m_height, m_width * 4, PixelFormat32bppPARGB,
-                           static_cast<BYTE*>(m_bits));
-    Gdiplus::Graphics graphics(&target);
-    graphics.Clear(Gdiplus::Color(0, 0, 0, 0));
-    graphics.DrawImage(m_picture.get(), 0, 0, m_width, m_height);
-    graphics.Flush(Gdiplus::FlushIntentionSync);
+    // The frame's pixels converted straight into the DIB as premultiplied ARGB, which is
+    // what UpdateLayeredWindow takes: a copy, where drawing would resample every pixel
+    // (seconds for a picture of tens of millions of pixels).
+    Gdiplus::BitmapData pixels = {};
+    pixels.Width = static_cast<UINT>(m_width);
+    pixels.Height = static_cast<UINT>(m_height);
+    pixels.Stride = m_width * 4;
+    pixels.PixelFormat = PixelFormat32bppPARGB;
+    pixels.Scan0 = m_bits;
+    Gdiplus::Rect whole(0, 0, m_width, m_height);
+    if (m_picture->LockBits(&whole, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf,
+                            PixelFormat32bppPARGB, &pixels) == Gdiplus::Ok) {
+        m_picture->UnlockBits(&pixels);
+    } else {
+        // GDI+ keeps alpha only when it draws into a bitmap of its own format.
+        Gdiplus::Bitmap target(m_width, m_height, m_width * 4, PixelFormat32bppPARGB,
+                               static_cast<BYTE*>(m_bits));
+        Gdiplus::Graphics graphics(&target);
+        graphics.Clear(Gdiplus::Color(0, 0, 0, 0));
+        graphics.DrawImage(m_picture.get(), 0, 0, m_width, m_height);
+        graphics.Flush(Gdiplus::FlushIntentionSync);
+    }
     m_renderedFrame = static_cast<int>(m_currentFrame);
+    m_frameOnScreen = false;
     return true;
 }
 
@@ -192,9 +208,17 @@ void CDlgEffectCustomObjects::Repaint() {
     SIZE size = {m_width, m_height};
     POINT source = {0, 0};
     BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    if (UpdateLayeredWindow(m_hWnd, nullptr, &destination, &size, m_dc.get(), &source, 0, &blend,
-                            ULW_ALPHA))
+    // A frame already on screen is not sent again: without a source the window keeps
+    // its pixels, which for a large picture saves copying its whole surface every second.
+    const bool send = !m_frameOnScreen;
+    if (UpdateLayeredWindow(m_hWnd, nullptr, &destination, send ? &size : nullptr,
+                            send ? m_dc.get() : nullptr, send ? &source : nullptr, 0, &blend,
+                            ULW_ALPHA)) {
+        m_frameOnScreen = true;
         ++m_paintCount;
+    } else {
+        m_frameOnScreen = false; // the next repaint sends the whole frame again
+    }
 }
 
 void CDlgEffectCustomObjects::StorePosition() {

@@ -63,7 +63,7 @@ private:
     std::size_t m_index = 0;
     std::wstring m_path;
     ComPtr<IStream> m_stream; // the picture's bytes: the file stays free to change
-    std::unique_ptr<Gdiplus::Image> m_picture;
+    std::unique_ptr<Gdiplus::Bitmap> m_picture;
     GUID m_dimension = {};
     unsigned m_frameCount = 0;
     std::vector<std::uint32_t> m_delays; // hundredths of a second per frame
@@ -79,6 +79,7 @@ private:
     std::unique_ptr<SelectGuard> m_selection;
     void* m_bits = nullptr;
     int m_renderedFrame = -1;
+    bool m_frameOnScreen = false; // the rendered frame is what the window shows
 };
 
 } // namespace orvane

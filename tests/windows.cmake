@@ -103,6 +103,14 @@ target_link_libraries(orvane_e2e_tests PRIVATE orvane_portable orvane_test_suppo
 add_dependencies(orvane_e2e_tests dist package_files orvane_shell_windows orvane_desktop_shell)
 add_dependencies(orvane_e2e_tests ${fixture_saver_targets})
 orvane_wine_tests(orvane_e2e_tests "e2e.")
+# A drag with the real mouse: xdotool moves X's pointer, which Wine takes as the user's.
+if(ORVANE_WINE_TESTS)
+  add_test(NAME e2e.CustomObjects.ADraggedObjectIsFoundAtItsNewPlaceAfterExitAndANewStart
+           COMMAND ${CMAKE_CURRENT_LIST_DIR}/e2e/custom-object-drag.sh ${ORVANE_WINE_STATE}
+                   ${ORVANE_DIST_DIR}/Orvane.exe $<TARGET_FILE:orvane_show_page>)
+  set_tests_properties(e2e.CustomObjects.ADraggedObjectIsFoundAtItsNewPlaceAfterExitAndANewStart
+                       PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL ON TIMEOUT 180)
+endif()
 
 # The program must run on a bare Windows: no runtime DLLs beside it.
 add_test(NAME program_imports_only_system_dlls

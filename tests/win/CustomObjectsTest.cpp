@@ -164,6 +164,37 @@ TEST_F(CustomObjects, AnimationsFollowTheirDelaysAndStillPicturesRepaintEverySec
         << "one frame further at each repaint";
 }
 
+// A picture far larger than the screen is shown at its own size. Sending its surface
+// the first time takes a while (seconds under Wine); after that its once-a-second
+// repaint keeps its pixels and leaves the thread free for the other objects' frames.
+TEST_F(CustomObjects, AHugePictureShowsAtItsSizeWithoutStallingTheOthers) {
+    constexpr int kSide = 8000;
+    const std::wstring huge = folder / L"huge.png";
+    ASSERT_TRUE(test::WritePicture(huge, kSide, kSide, [](Gdiplus::Graphics& g) {
+        Gdiplus::SolidBrush green(Gdiplus::Color(160, 40, 200, 90));
+        g.FillEllipse(&green, 0, 0, kSide, kSide);
+    }));
+    objects.Add(huge);
+    objects.Add(TenFrameGif(L"ten.gif", 10));
+    objects.SetCustomObjectEnabled(0, true);
+    objects.SetCustomObjectEnabled(1, true);
+    CDlgEffectCustomObjects& big = objects.Window(0);
+    CDlgEffectCustomObjects& gif = objects.Window(1);
+    ASSERT_TRUE(big.HasPicture());
+    const RECT shown = RectOf(big);
+    EXPECT_EQ(kSide, shown.right - shown.left);
+    EXPECT_EQ(kSide, shown.bottom - shown.top);
+    for (ULONGLONG waited = GetTickCount64();
+         big.PaintCount() == 0 && GetTickCount64() - waited < 90000;)
+        PumpMessages(100);
+    ASSERT_GE(big.PaintCount(), 1u) << "never shown";
+
+    const unsigned bigStart = big.PaintCount(), gifStart = gif.PaintCount();
+    PumpMessages(2050);
+    EXPECT_GE(big.PaintCount() - bigStart, 2u) << "its once-a-second repaint goes on";
+    EXPECT_GE(gif.PaintCount() - gifStart, 16u) << "the animation next to it keeps its pace";
+}
+
 TEST_F(CustomObjects, PicturesThatCannotBeShownGiveEmptyWindows) {
     const std::string whole = test::ReadBytes(png);
     ASSERT_GT(whole.size(), 120u);
