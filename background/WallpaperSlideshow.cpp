@@ -224,9 +224,10 @@ void CWallpaperSlideshow::RemovePictures(const std::vector<int>& rows) {
             m_exceptions.push_back(path);
             excepted = true;
         }
-        const auto file = std::find(m_files.begin(), m_files.end(), path);
-        if (file != m_files.end()) {
-            m_files.erase(file);
+        // A hand-edited file may list a picture twice; the playlist shows it once.
+        const auto files = std::remove(m_files.begin(), m_files.end(), path);
+        if (files != m_files.end()) {
+            m_files.erase(files, m_files.end());
             removed = true;
         }
     }
