@@ -152,6 +152,62 @@ long long WindowsOf(DWORD pid) {
     return windows.count;
 }
 
+// Wine answers 0 to GetProcessHandleCount for another process; the system's handle
+// list names the owner of each handle.
+struct SystemHandleEntry {
+    USHORT processId;
+    USHORT creatorBackTraceIndex;
+    UCHAR objectTypeIndex;
+    UCHAR handleAttributes;
+    USHORT handleValue;
+    PVOID object;
+    ULONG grantedAccess;
+};
+struct SystemHandleList {
+    ULONG count;
+    SystemHandleEntry entries[1];
+};
+constexpr SYSTEM_INFORMATION_CLASS kSystemHandleInformation =
+    static_cast<SYSTEM_INFORMATION_CLASS>(16);
+constexpr NTSTATUS kInfoLengthMismatch = static_cast<NTSTATUS>(0xC0000004);
+
+long long HandlesInSystemList(DWORD pid) {
+    std::vector<std::uint8_t> buffer(1 << 20);
+    for (;;) {
+        ULONG needed = 0;
+        const NTSTATUS status = NtQuerySystemInformation(
+            kSystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()), &needed);
+        if (status == kInfoLengthMismatch && buffer.size() < (64u << 20)) {
+            buffer.resize(std::max<std::size_t>(buffer.size() * 2, needed));
+            continue;
+        }
+        if (status != 0)
+            return -1;
+        const auto* list = reinterpret_cast<const SystemHandleList*>(buffer.data());
+        return std::count_if(list->entries, list->entries + list->count,
+                             [pid](const SystemHandleEntry& entry) {
+                                 return entry.processId == static_cast<USHORT>(pid);
+                             });
+    }
+}
+
+// Wine answers 0 for another process's private usage too; its committed private memory
+// is summed over its address space instead, which is what that figure counts.
+long long CommittedPrivateBytes(HANDLE process) {
+    long long total = 0;
+    MEMORY_BASIC_INFORMATION region;
+    const std::uint8_t* address = nullptr;
+    while (VirtualQueryEx(process, address, &region, sizeof region) == sizeof region) {
+        if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE)
+            total += static_cast<long long>(region.RegionSize);
+        const auto* next = static_cast<const std::uint8_t*>(region.BaseAddress) + region.RegionSize;
+        if (next <= address)
+            break;
+        address = next;
+    }
+    return total;
+}
+
 soak::Sample TakeSample(const OrvaneProcess& orvane, double seconds) {
     soak::Sample sample;
     sample.seconds = seconds;
@@ -164,11 +220,15 @@ soak::Sample TakeSample(const OrvaneProcess& orvane, double seconds) {
     }
     DWORD handles = 0;
     sample.handles = GetProcessHandleCount(process, &handles) ? handles : -1;
+    if (sample.handles <= 0)
+        sample.handles = HandlesInSystemList(orvane.Id());
     PROCESS_MEMORY_COUNTERS_EX memory = {};
     memory.cb = sizeof memory;
     if (GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
                              sizeof memory))
         sample.privateBytes = static_cast<long long>(memory.PrivateUsage);
+    if (sample.privateBytes <= 0)
+        sample.privateBytes = CommittedPrivateBytes(process);
     return sample;
 }
 
