@@ -34,6 +34,8 @@ namespace orvane::test {
 namespace {
 
 constexpr DWORD kSampleEveryMs = 5000;
+// Short runs sample more often, down to every second, to take this many samples.
+constexpr DWORD kFewestSamples = 30;
 constexpr DWORD kActionEveryMs = 1500;
 // Language changes come every this many actions.
 constexpr unsigned kLanguageEvery = 20;
@@ -373,12 +375,15 @@ int Run(double minutes, const std::wstring& csvPath) {
 
     const DWORD runMs = static_cast<DWORD>(minutes * 60000);
     // Start-up work (the media framework, the first frames of every effect, the pages'
-    // pictures) settles within the first minutes; short runs keep a sixth for it.
-    const double warmup = std::min(120.0, minutes * 60 / 6);
+    // pictures) settles within the first minutes; short runs keep half of their time for
+    // it, which on a loaded machine is not too much.
+    const double warmup = std::min(120.0, minutes * 60 / 2);
+    const DWORD sampleEveryMs =
+        std::max<DWORD>(1000, std::min(kSampleEveryMs, runMs / kFewestSamples));
     Driver driver(orvane, main);
     std::vector<soak::Sample> samples;
     unsigned boxes = 0;
-    DWORD nextSample = 0;
+    DWORD nextSample = 0, nextAction = 0;
     for (DWORD now = 0; now < runMs; now = GetTickCount() - started) {
         if (!orvane.Running()) {
             std::fprintf(stderr, "soak: Orvane ended during the run (exit code %lu)\n",
@@ -388,12 +393,15 @@ int Run(double minutes, const std::wstring& csvPath) {
         }
         if (now >= nextSample) {
             samples.push_back(TakeSample(orvane, now / 1000.0));
-            nextSample += kSampleEveryMs;
+            nextSample = now + sampleEveryMs;
             WriteCsv(csvPath, samples); // so that a stopped run leaves its figures
         }
-        boxes += AnswerMessageBoxes(orvane);
-        driver.Step();
-        PumpMessages(kActionEveryMs);
+        if (now >= nextAction) {
+            boxes += AnswerMessageBoxes(orvane);
+            driver.Step();
+            nextAction = GetTickCount() - started + kActionEveryMs;
+        }
+        PumpMessages(100);
     }
     samples.push_back(TakeSample(orvane, (GetTickCount() - started) / 1000.0));
     orvane.Exit();
