@@ -67,12 +67,16 @@ void CWallpaperSlideshow::ChangeAtSignIn(bool autoStart) {
 
 std::vector<std::wstring> CWallpaperSlideshow::ReadList(const wchar_t* section) {
     std::vector<std::wstring> list;
+    // A hand-edited file may name a path twice; the lists hold each once, or removing
+    // it (a folder, a picture) would leave its other copy behind.
+    std::unordered_set<std::wstring> seen;
     for (unsigned index = 0;; ++index) {
         std::wstring value =
             m_settings->ReadString(section, std::to_wstring(index), L"", kPathCapacity);
         if (value.empty())
             return list;
-        list.push_back(std::move(value));
+        if (seen.insert(value).second)
+            list.push_back(std::move(value));
     }
 }
 

@@ -20,3 +20,6 @@ target_compile_options(orvane_rasterizer_asan_tests PRIVATE ${ORVANE_SANITIZE} -
 target_link_options(orvane_rasterizer_asan_tests PRIVATE ${ORVANE_SANITIZE})
 target_link_libraries(orvane_rasterizer_asan_tests PRIVATE GTest::gtest GTest::gtest_main)
 gtest_discover_tests(orvane_rasterizer_asan_tests TEST_PREFIX asan. DISCOVERY_TIMEOUT 60)
+
+# The soak run's judgement of growth, which the Windows soak program uses.
+target_sources(orvane_native_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/soak/SoakVerdict.cpp)

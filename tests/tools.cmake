@@ -11,3 +11,5 @@ add_test(NAME tools.checker_tests COMMAND python3 -m unittest discover -s ${src}
 add_test(NAME tools.sprite_checker_tests COMMAND ${src}/tests/sprites/test-sprites.sh)
 set_tests_properties(tools.checker_tests tools.sprite_checker_tests PROPERTIES TIMEOUT 600)
 add_test(NAME tools.check_page_art COMMAND ${src}/tools/check-page-art.sh)
+add_test(NAME tools.check_doc_links
+         COMMAND python3 ${src}/tools/check-doc-links.py ${src}/README.md ${src}/docs/reliability.md)

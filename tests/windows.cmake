@@ -120,3 +120,10 @@ add_test(NAME program_imports_only_system_dlls
 add_executable(orvane_show_page ${CMAKE_SOURCE_DIR}/tools/show-page/ShowPage.cpp)
 target_link_libraries(orvane_show_page PRIVATE orvane_test_support user32)
 target_link_options(orvane_show_page PRIVATE -municode)
+
+# The soak run (./dev soak): Orvane under load for a while, its resources sampled.
+add_executable(orvane_soak soak/OrvaneSoak.cpp soak/SoakVerdict.cpp e2e/OrvaneProcess.cpp)
+target_include_directories(orvane_soak PRIVATE e2e soak)
+target_link_libraries(orvane_soak PRIVATE orvane_test_support psapi ntdll)
+target_link_options(orvane_soak PRIVATE -municode)
+add_dependencies(orvane_soak dist orvane_desktop_shell)

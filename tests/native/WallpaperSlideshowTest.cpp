@@ -163,6 +163,27 @@ TEST(WallpaperSlideshow, RemovedFolderPicturesBecomeExceptionsUntilTheFolderIsAd
     EXPECT_EQ(L"", s.Value(L"WallpapersFoldersExceptions", L"0"));
 }
 
+TEST(WallpaperSlideshow, AHandEditedFileNamingAPathTwiceHoldsItOnceSoOneRemovalTakesIt) {
+    Slideshow s;
+    s.system.folders[L"C:\\Pics"] = {{L"a.jpg", 0}, {L"b.jpg", 0}};
+    s.system.files = {L"D:\\c.png"};
+    for (const wchar_t* key : {L"0", L"1"}) {
+        s.file.WriteString(L"WallpapersFolders", key, L"C:\\Pics");
+        s.file.WriteString(L"WallpapersFiles", key, L"D:\\c.png");
+    }
+    s.Load();
+    EXPECT_EQ(std::vector<std::wstring>{L"C:\\Pics"}, s.show.Folders());
+    EXPECT_EQ(std::vector<std::wstring>{L"D:\\c.png"}, s.show.Files());
+
+    s.show.RemovePictures({s.Row(L"D:\\c.png"), s.Row(L"C:\\Pics\\a.jpg")});
+    s.show.BuildPlaylist(false);
+    EXPECT_EQ(std::vector<std::wstring>{L"C:\\Pics\\b.jpg"}, s.show.Playlist());
+    s.show.RemoveFolders({0});
+    s.show.BuildPlaylist(false);
+    EXPECT_TRUE(s.show.Playlist().empty());
+    EXPECT_EQ(L"", s.Value(L"WallpapersFolders", L"0"));
+}
+
 TEST(WallpaperSlideshow, RemovesExceptionsOnlyOfThatExactFolder) {
     Slideshow s;
     s.system.folders[L"C:\\Pics"] = {{L"a.jpg", 0}};
