@@ -197,19 +197,27 @@ void FrameCanvas::SetSmoothing(bool on) {
 
 void FrameCanvas::DrawSprite(const Sprite& sprite, int x, int y, int angle) {
     Settle();
+    const PixelPoint corner{x, y};
     if (angle % 360 == 0)
-        BlitSprite(sprite, x, y);
+        BlitSprites(sprite, &corner, 1);
     else
         m_shapes.DrawSprite(sprite, x, y, angle);
+}
+
+void FrameCanvas::DrawSprites(const Sprite& sprite, const PixelPoint* corners, std::size_t count) {
+    Settle();
+    BlitSprites(sprite, corners, count);
 }
 
 void FrameCanvas::DrawImage(const Sprite& sprite, float x, float y, float width, float height) {
     Settle();
     if (width == sprite.Width() && height == sprite.Height() && x == std::floor(x) &&
-        y == std::floor(y) && std::fabs(x) < kFar && std::fabs(y) < kFar)
-        BlitSprite(sprite, static_cast<int>(x), static_cast<int>(y));
-    else
+        y == std::floor(y) && std::fabs(x) < kFar && std::fabs(y) < kFar) {
+        const PixelPoint corner{static_cast<int>(x), static_cast<int>(y)};
+        BlitSprites(sprite, &corner, 1);
+    } else {
         m_shapes.DrawImage(sprite, x, y, width, height);
+    }
 }
 
 // The unturned picture with each row cut to its visible run, kept with the sprite as its
@@ -223,23 +231,49 @@ const TurnedPicture& FrameCanvas::Unturned(const Sprite& sprite) {
                                             -(sprite.Height() / 2)));
 }
 
-void FrameCanvas::BlitSprite(const Sprite& sprite, int x, int y) {
+// Copies of a large picture piled over one another, blended one after the other, would
+// each fetch their part of the frame from memory again; a band of rows at a time, every
+// copy's rows in the band are blended while the band is in the cache, in the same order.
+void FrameCanvas::BlitSprites(const Sprite& sprite, const PixelPoint* corners, std::size_t count) {
     const TurnedPicture& picture = Unturned(sprite);
-    const int boxLeft = x + sprite.Width() / 2 + picture.left;
-    const int boxTop = y + sprite.Height() / 2 + picture.top;
-    const int left = std::max(boxLeft, 0), right = std::min(boxLeft + picture.width, Width());
-    const int top = std::max(boxTop, 0), bottom = std::min(boxTop + picture.height, Height());
-    if (left >= right || top >= bottom)
-        return;
-    for (int row = top; row < bottom; ++row) {
-        const TurnedPicture::Row& run = picture.rows[static_cast<std::size_t>(row - boxTop)];
-        const int from = boxLeft + run.begin;
-        const int begin = std::max(from, left), end = std::min(boxLeft + run.end, right);
-        if (begin < end)
-            blend::OverSpan(Row(row) + begin, picture.pixels.data() + run.offset + (begin - from),
-                            end - begin);
+    m_copies.clear();
+    m_copyOrigins.clear();
+    int top = Height(), bottom = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        // Where the picture's box lies, and the part of it on the frame.
+        const int boxLeft = corners[i].x + sprite.Width() / 2 + picture.left;
+        const int boxTop = corners[i].y + sprite.Height() / 2 + picture.top;
+        const PixelRect box{std::max(boxLeft, 0), std::max(boxTop, 0),
+                            std::min(boxLeft + picture.width, Width()),
+                            std::min(boxTop + picture.height, Height())};
+        if (box.Empty())
+            continue;
+        m_copies.push_back(box);
+        m_copyOrigins.push_back({boxLeft, boxTop});
+        top = std::min(top, box.top);
+        bottom = std::max(bottom, box.bottom);
     }
-    Mark(left, top, right, bottom);
+    constexpr int kBand = 16;
+    for (int bandTop = top; bandTop < bottom; bandTop += kBand) {
+        const int bandEnd = std::min(bottom, bandTop + kBand);
+        for (std::size_t i = 0; i < m_copies.size(); ++i) {
+            const PixelRect& box = m_copies[i];
+            const PixelPoint origin = m_copyOrigins[i];
+            for (int row = std::max(box.top, bandTop); row < std::min(box.bottom, bandEnd); ++row) {
+                const TurnedPicture::Row& run =
+                    picture.rows[static_cast<std::size_t>(row - origin.y)];
+                const int from = origin.x + run.begin;
+                const int begin = std::max(from, box.left);
+                const int end = std::min(origin.x + run.end, box.right);
+                if (begin < end)
+                    blend::OverSpan(Row(row) + begin,
+                                    picture.pixels.data() + run.offset + (begin - from),
+                                    end - begin);
+            }
+        }
+    }
+    for (const PixelRect& box : m_copies)
+        Mark(box.left, box.top, box.right, box.bottom);
 }
 
 void FrameCanvas::FillRect(float x, float y, float width, float height, Color color) {

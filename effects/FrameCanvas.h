@@ -30,6 +30,7 @@ public:
     int Height() const override { return m_buffer.height; }
     void SetSmoothing(bool on) override;
     void DrawSprite(const Sprite& sprite, int x, int y, int angle) override;
+    void DrawSprites(const Sprite& sprite, const PixelPoint* corners, std::size_t count) override;
     void DrawImage(const Sprite& sprite, float x, float y, float width, float height) override;
     void FillRect(float x, float y, float width, float height, Color color) override;
     void FillRotatedRect(float cx, float cy, float width, float height, float angle,
@@ -91,7 +92,7 @@ private:
 
     void Mark(int left, int top, int right, int bottom);
     static const TurnedPicture& Unturned(const Sprite& sprite);
-    void BlitSprite(const Sprite& sprite, int x, int y);
+    void BlitSprites(const Sprite& sprite, const PixelPoint* corners, std::size_t count);
 
     PixelBuffer m_buffer;
     SoftwareCanvas m_shapes;
@@ -109,6 +110,8 @@ private:
     std::vector<std::uint32_t> m_order;
     std::vector<std::vector<HairlineRow>> m_wholeLines; // by rise, then run
     std::vector<LineDraw> m_activeLines;
+    std::vector<PixelRect> m_copies; // of a picture, clipped to the frame
+    std::vector<PixelPoint> m_copyOrigins;
     // What the last frame drew, cleared before this frame draws (or swept).
     std::vector<PixelRect> m_toClear;
     long long m_toClearArea = 0;
