@@ -2,6 +2,9 @@
 
 #include "effects/Confetti.h"
 #include "effects/EffectCatalog.h"
+#include "effects/Fireflies.h"
+#include "effects/Garland.h"
+#include "effects/Lightning.h"
 #include "effects/Rain.h"
 #include "effects/Smoke.h"
 #include "effects/SpaceFlight.h"
@@ -74,6 +77,44 @@ ParticleRun::ParticleRun(const std::string& name, int width, int height, int den
              DensityTargetCount(EffectId::Smoke, density, width, height),
              [](const Smoke& s) { return s.Puffs().size(); });
         m_warmUp = 50;
+    } else if (name == "Fireflies") {
+        auto fireflies = std::make_shared<Fireflies>();
+        fireflies->Begin(width, height);
+        fireflies->SetColourful(true);
+        Bind(m_effect, m_frame, m_particles, fireflies, m_canvas,
+             DensityTargetCount(EffectId::Fireflies, density, width, height),
+             [](const Fireflies& f) { return f.List().size(); });
+        m_warmUp = 100;
+    } else if (name == "Lightning") {
+        // Averaged over strikes and quiet frames alike.
+        auto lightning = std::make_shared<Lightning>();
+        lightning->Begin(width, height);
+        m_effect = lightning;
+        m_frame = [this, lightning] { lightning->DrawFrame(m_canvas); };
+        m_particles = [lightning] { return lightning->Bolts().size(); };
+        m_warmUp = 100;
+    } else if (name == "Garland:Lights" || name == "Garland:Icicles") {
+        // Every bulb drawn each frame, in random flash as at the fastest speed.
+        std::vector<std::optional<Sprite>> sprites;
+        for (int id : kGarlandSpriteIds) {
+            sprites.push_back(pictures.load(id));
+            if (!sprites.back())
+                return;
+        }
+        auto garland = std::make_shared<Garland>(
+            name == "Garland:Lights" ? kMulticolorLights : kIcicleLights, kRandomFlash);
+        garland->SetSprites(std::move(sprites));
+        m_effect = garland;
+        m_frame = [this, garland] {
+            garland->Tick();
+            garland->DrawFrame(m_canvas);
+        };
+        m_particles = [] { return std::size_t{0}; };
+        m_warmUp = 100;
+    } else if (name == "Empty") {
+        // The floor: clearing and finishing a frame that draws nothing.
+        m_frame = [] {};
+        m_particles = [] { return std::size_t{0}; };
     } else if (name.rfind("Cursor:", 0) == 0) {
         auto cursor = std::make_shared<CursorEffect>();
         cursor->SetMode(std::wstring(name.begin() + 7, name.end()));

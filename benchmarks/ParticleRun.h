@@ -25,7 +25,9 @@ class ParticleRun {
 public:
     // name: "SpaceFlight", "Confetti", "Rain", "Smoke" (at the density) or "Cursor" with
     // a mode's stored name ("Cursor:TRAIL"), whose pointer circles the middle of the area
-    // and clicks every eight frames. Seeds the shared generator, so every run draws the
+    // and clicks every eight frames; "Fireflies" (at the density, colourful), "Lightning",
+    // "Garland:Lights" or "Garland:Icicles" (random flash); "Empty", a frame that draws
+    // nothing. Seeds the shared generator, so every run draws the
     // same frames. Ok() is false for an unknown name or a missing picture.
     ParticleRun(const std::string& name, int width, int height, int density,
                 const ParticlePictures& pictures);

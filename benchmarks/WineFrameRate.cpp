@@ -7,9 +7,11 @@
 // "floor": a layered window of the same size that hands an empty frame to the system
 // every 20 ms with the whole window as the dirty rectangle, the cost of showing frames
 // at all; or "floor-small": the same with a 64 × 64 dirty rectangle.
-//   orvane_wine_framerate draw EFFECT [FRAMES [DENSITY]]
+//   orvane_wine_framerate draw EFFECT [FRAMES [DENSITY [WIDTH HEIGHT]]]
 // The program's own cost of a frame of the effect (clear, simulate, draw), without showing
-// it: milliseconds per frame over FRAMES frames (1000 unless given) after the warm-up.
+// it: milliseconds per frame over FRAMES frames (1000 unless given) after the warm-up, at
+// the overlay's size unless given. Besides the effects above, EFFECT may be Fireflies,
+// Lightning, Garland:Lights, Garland:Icicles or Empty (a frame that draws nothing).
 #include "FrameRun.h"
 #include "ParticleRun.h"
 #include "app/Options.h"
@@ -60,32 +62,32 @@ template <class Frame> double MillisecondsPerFrame(Frame frame, int frames) {
 }
 
 // Milliseconds per frame of the effect drawn off screen at the overlay's size.
-int MeasureDraw(const char* name, const SpriteEffectKind& kind, int frames, int density) {
+int MeasureDraw(const char* name, const SpriteEffectKind& kind, int frames, int density,
+                SIZE size) {
     std::vector<Sprite> sprites;
     for (int id : SpriteIdsOf(kind))
         if (auto sprite = LoadSprite(id))
             sprites.push_back(std::move(*sprite));
-    FrameRun run(kind, std::move(sprites), GetSystemMetrics(SM_CXSCREEN),
-                 GetSystemMetrics(SM_CYSCREEN) - 1, density);
+    FrameRun run(kind, std::move(sprites), size.cx, size.cy, density);
     run.WarmUp();
     const double ms = MillisecondsPerFrame([&] { run.Frame(); }, frames);
-    std::printf("draw %s density=%d frames=%d ms/frame=%.3f kept=%.1fMB\n", name, density, frames,
-                ms, static_cast<double>(run.KeptBytes()) / (1024.0 * 1024.0));
+    std::printf("draw %s %ldx%ld density=%d frames=%d ms/frame=%.3f kept=%.1fMB\n", name, size.cx,
+                size.cy, density, frames, ms,
+                static_cast<double>(run.KeptBytes()) / (1024.0 * 1024.0));
     return 0;
 }
 
 // The same for a particle effect, drawn through the overlay's frame canvas.
-int MeasureParticleDraw(const char* name, int frames, int density) {
-    ParticleRun run(name, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN) - 1, density,
-                    {[](int id) { return LoadSprite(id); }});
+int MeasureParticleDraw(const char* name, int frames, int density, SIZE size) {
+    ParticleRun run(name, size.cx, size.cy, density, {[](int id) { return LoadSprite(id); }});
     if (!run.Ok()) {
         std::fprintf(stderr, "unknown effect\n");
         return 2;
     }
     run.WarmUp();
     const double ms = MillisecondsPerFrame([&] { run.Frame(); }, frames);
-    std::printf("draw %s density=%d frames=%d ms/frame=%.3f particles=%u\n", name, density, frames,
-                ms, static_cast<unsigned>(run.Particles()));
+    std::printf("draw %s %ldx%ld density=%d frames=%d ms/frame=%.3f particles=%u\n", name, size.cx,
+                size.cy, density, frames, ms, static_cast<unsigned>(run.Particles()));
     return 0;
 }
 
@@ -192,23 +194,31 @@ struct Floor {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr,
-                     "usage: orvane_wine_framerate EFFECT|floor|floor-small [SECONDS [DENSITY]]\n"
-                     "       orvane_wine_framerate draw EFFECT [FRAMES [DENSITY]]\n");
+        std::fprintf(
+            stderr, "usage: orvane_wine_framerate EFFECT|floor|floor-small [SECONDS [DENSITY]]\n"
+                    "       orvane_wine_framerate draw EFFECT [FRAMES [DENSITY [WIDTH HEIGHT]]]\n");
         return 2;
     }
     GdiplusSession gdiplus;
     if (std::strcmp(argv[1], "draw") == 0) {
         const SpriteEffectKind* kind = argc > 2 ? KindNamed(argv[2]) : nullptr;
+        const int frames = argc > 3 ? std::atoi(argv[3]) : 1000;
+        const int density = argc > 4 ? std::atoi(argv[4]) : 9;
+        // The overlay's size: the screen less its bottom row.
+        SIZE size = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN) - 1};
+        if (argc > 6)
+            size = {std::atoi(argv[5]), std::atoi(argv[6])};
+        if (size.cx <= 0 || size.cy <= 0 || frames <= 0) {
+            std::fprintf(stderr, "bad size or frame count\n");
+            return 2;
+        }
         if (!kind && argc > 2)
-            return MeasureParticleDraw(argv[2], argc > 3 ? std::atoi(argv[3]) : 1000,
-                                       argc > 4 ? std::atoi(argv[4]) : 9);
+            return MeasureParticleDraw(argv[2], frames, density, size);
         if (!kind) {
             std::fprintf(stderr, "unknown effect\n");
             return 2;
         }
-        return MeasureDraw(argv[2], *kind, argc > 3 ? std::atoi(argv[3]) : 1000,
-                           argc > 4 ? std::atoi(argv[4]) : 9);
+        return MeasureDraw(argv[2], *kind, frames, density, size);
     }
     const DWORD ms = (argc > 2 ? std::atoi(argv[2]) : 30) * 1000;
     const int density = argc > 3 ? std::atoi(argv[3]) : 9;

@@ -24,6 +24,10 @@ struct PointF {
     float x, y;
 };
 
+struct PixelPoint {
+    int x, y;
+};
+
 enum class LineCap { Flat, Square, Round };
 enum class LineJoin { Miter, Bevel, Round };
 
@@ -49,6 +53,12 @@ public:
     // The sprite at its own size with its top-left corner at (x, y), turned by the angle
     // about the point (x + width / 2, y + height / 2) in whole pixels.
     virtual void DrawSprite(const Sprite& sprite, int x, int y, int angle) = 0;
+    // Unturned copies of the sprite at its own size with their top-left corners at the
+    // points, drawn one after the other as DrawSprite draws each.
+    virtual void DrawSprites(const Sprite& sprite, const PixelPoint* corners, std::size_t count) {
+        for (std::size_t i = 0; i < count; ++i)
+            DrawSprite(sprite, corners[i].x, corners[i].y, 0);
+    }
     // The sprite stretched over the rectangle.
     virtual void DrawImage(const Sprite& sprite, float x, float y, float width, float height) = 0;
 

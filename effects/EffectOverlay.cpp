@@ -114,7 +114,11 @@ void CDlgEffectOverlay::ShowFrame(HDC paintDc) {
                                     &source,     0,       &blend,       ULW_ALPHA, &dirty};
     // A frame that fails leaves the previous one on screen, which no longer matches the
     // buffer outside the next dirty rectangle: the next frame goes over whole.
-    m_shown = UpdateLayeredWindowIndirect(m_hWnd, &info) != FALSE;
+    m_shown = UpdateLayered(info) != FALSE;
+}
+
+BOOL CDlgEffectOverlay::UpdateLayered(const UPDATELAYEREDWINDOWINFO& info) {
+    return UpdateLayeredWindowIndirect(m_hWnd, &info);
 }
 
 void CDlgEffectOverlay::OnDestroy() {

@@ -90,6 +90,8 @@ protected:
     virtual bool OnEffectTimer(UINT_PTR /*id*/) { return false; }
     // Frees the pictures and particles.
     virtual void ReleaseEffect() {}
+    // Hands a drawn frame to the window system; FALSE when it was not taken.
+    virtual BOOL UpdateLayered(const UPDATELAYEREDWINDOWINFO& info);
 
 private:
     BOOL OnInitDialog() override;

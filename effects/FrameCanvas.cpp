@@ -64,17 +64,32 @@ FrameCanvas::FrameCanvas(PixelBuffer buffer) : m_buffer(buffer), m_shapes(buffer
 
 void FrameCanvas::BeginFrame() {
     Flush();
+    ClearNow();
     m_shapes.BeginFrame();
-    const long long box =
-        static_cast<long long>(m_drawn.right - m_drawn.left) * (m_drawn.bottom - m_drawn.top);
+    std::swap(m_toClear, m_drawnRects);
+    m_drawnRects.clear();
+    m_toClearArea = m_drawnArea;
+    m_cleared = m_drawn;
+    m_clearPending = true;
+    m_drawn = {};
+    m_drawnArea = 0;
+}
+
+// What the last frame drew is cleared before anything of this frame is drawn, unless a
+// batch of hairlines sweeps the whole frame (SweepLines), clearing it as it goes.
+void FrameCanvas::ClearNow() {
+    if (!m_clearPending)
+        return;
+    m_clearPending = false;
+    const PixelRect& box = m_cleared;
+    const long long boxArea = static_cast<long long>(box.right - box.left) * (box.bottom - box.top);
     // Thousands of stars are cleared one by one; overlapping puffs that together cover
     // their box more than once are cleared as the box.
-    if (!m_drawn.Empty() && m_drawnArea >= box) {
-        for (int y = m_drawn.top; y < m_drawn.bottom; ++y)
-            std::memset(Row(y) + m_drawn.left, 0,
-                        sizeof(std::uint32_t) * (m_drawn.right - m_drawn.left));
+    if (!box.Empty() && m_toClearArea >= boxArea) {
+        for (int y = box.top; y < box.bottom; ++y)
+            std::memset(Row(y) + box.left, 0, sizeof(std::uint32_t) * (box.right - box.left));
     } else {
-        for (const PixelRect& r : m_drawnRects)
+        for (const PixelRect& r : m_toClear)
             for (int y = r.top; y < r.bottom; ++y) {
                 std::uint32_t* row = Row(y);
                 // Stars and streaks are a few pixels wide: a call per row would cost more.
@@ -85,14 +100,16 @@ void FrameCanvas::BeginFrame() {
                     std::memset(row + r.left, 0, sizeof(std::uint32_t) * (r.right - r.left));
             }
     }
-    m_drawnRects.clear();
-    m_cleared = m_drawn;
-    m_drawn = {};
-    m_drawnArea = 0;
+    m_toClear.clear();
+}
+
+void FrameCanvas::Settle() {
+    Flush();
+    ClearNow();
 }
 
 PixelRect FrameCanvas::DirtyRect() {
-    Flush();
+    Settle();
     return Union(m_shapes.DirtyRect(), Union(m_cleared, m_drawn));
 }
 
@@ -126,16 +143,22 @@ void FrameCanvas::Flush() {
     case Batch::None:
         return;
     case Batch::Rects:
+        ClearNow();
         InRowOrder(
             m_pendingRects, [](const PixelRect& r) { return r.top; },
             [this](const PixelRect& r) { Prefetch(Row(r.top) + r.left); },
             [this](const PixelRect& r) { FillNow(r); });
         break;
     case Batch::Lines:
+        if (m_clearPending && SweepPays()) {
+            SweepLines();
+            break;
+        }
+        ClearNow();
         InRowOrder(
             m_pendingLines, [](const PendingLine& l) { return FloorToInt(l.a.y); },
             [this](const PendingLine& l) { PrefetchLine(l); },
-            [this](const PendingLine& l) { DrawHairline(l.a, l.b); });
+            [this](const PendingLine& l) { DrawHairline(l); });
         break;
     }
     m_batch = Batch::None;
@@ -173,37 +196,89 @@ void FrameCanvas::SetSmoothing(bool on) {
 }
 
 void FrameCanvas::DrawSprite(const Sprite& sprite, int x, int y, int angle) {
-    Flush();
+    Settle();
+    const PixelPoint corner{x, y};
     if (angle % 360 == 0)
-        BlitSprite(sprite, x, y);
+        BlitSprites(sprite, &corner, 1);
     else
         m_shapes.DrawSprite(sprite, x, y, angle);
 }
 
-void FrameCanvas::DrawImage(const Sprite& sprite, float x, float y, float width, float height) {
-    Flush();
-    if (width == sprite.Width() && height == sprite.Height() && x == std::floor(x) &&
-        y == std::floor(y) && std::fabs(x) < kFar && std::fabs(y) < kFar)
-        BlitSprite(sprite, static_cast<int>(x), static_cast<int>(y));
-    else
-        m_shapes.DrawImage(sprite, x, y, width, height);
+void FrameCanvas::DrawSprites(const Sprite& sprite, const PixelPoint* corners, std::size_t count) {
+    Settle();
+    BlitSprites(sprite, corners, count);
 }
 
-void FrameCanvas::BlitSprite(const Sprite& sprite, int x, int y) {
-    const int left = std::max(x, 0), right = std::min(x + sprite.Width(), Width());
-    const int top = std::max(y, 0), bottom = std::min(y + sprite.Height(), Height());
-    if (left >= right || top >= bottom)
-        return;
-    const int pitch = sprite.Pitch();
-    const std::uint32_t* source = sprite.Padded() + (top - y + 1) * pitch + (left - x + 1);
-    for (int row = top; row < bottom; ++row, source += pitch)
-        blend::OverSpan(Row(row) + left, source, right - left);
-    Mark(left, top, right, bottom);
+void FrameCanvas::DrawImage(const Sprite& sprite, float x, float y, float width, float height) {
+    Settle();
+    if (width == sprite.Width() && height == sprite.Height() && x == std::floor(x) &&
+        y == std::floor(y) && std::fabs(x) < kFar && std::fabs(y) < kFar) {
+        const PixelPoint corner{static_cast<int>(x), static_cast<int>(y)};
+        BlitSprites(sprite, &corner, 1);
+    } else {
+        m_shapes.DrawImage(sprite, x, y, width, height);
+    }
+}
+
+// The unturned picture with each row cut to its visible run, kept with the sprite as its
+// turn 0 (the rasterizer keeps the same picture there): a soft puff's transparent corners
+// and margins are neither blended nor cleared.
+const TurnedPicture& FrameCanvas::Unturned(const Sprite& sprite) {
+    if (const TurnedPicture* kept = sprite.Turned(0))
+        return *kept;
+    return sprite.KeepTurned(0, TrimPicture(sprite.Padded() + sprite.Pitch() + 1, sprite.Width(),
+                                            sprite.Height(), sprite.Pitch(), -(sprite.Width() / 2),
+                                            -(sprite.Height() / 2)));
+}
+
+// Copies of a large picture piled over one another, blended one after the other, would
+// each fetch their part of the frame from memory again; a band of rows at a time, every
+// copy's rows in the band are blended while the band is in the cache, in the same order.
+void FrameCanvas::BlitSprites(const Sprite& sprite, const PixelPoint* corners, std::size_t count) {
+    const TurnedPicture& picture = Unturned(sprite);
+    m_copies.clear();
+    m_copyOrigins.clear();
+    int top = Height(), bottom = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        // Where the picture's box lies, and the part of it on the frame.
+        const int boxLeft = corners[i].x + sprite.Width() / 2 + picture.left;
+        const int boxTop = corners[i].y + sprite.Height() / 2 + picture.top;
+        const PixelRect box{std::max(boxLeft, 0), std::max(boxTop, 0),
+                            std::min(boxLeft + picture.width, Width()),
+                            std::min(boxTop + picture.height, Height())};
+        if (box.Empty())
+            continue;
+        m_copies.push_back(box);
+        m_copyOrigins.push_back({boxLeft, boxTop});
+        top = std::min(top, box.top);
+        bottom = std::max(bottom, box.bottom);
+    }
+    constexpr int kBand = 16;
+    for (int bandTop = top; bandTop < bottom; bandTop += kBand) {
+        const int bandEnd = std::min(bottom, bandTop + kBand);
+        for (std::size_t i = 0; i < m_copies.size(); ++i) {
+            const PixelRect& box = m_copies[i];
+            const PixelPoint origin = m_copyOrigins[i];
+            for (int row = std::max(box.top, bandTop); row < std::min(box.bottom, bandEnd); ++row) {
+                const TurnedPicture::Row& run =
+                    picture.rows[static_cast<std::size_t>(row - origin.y)];
+                const int from = origin.x + run.begin;
+                const int begin = std::max(from, box.left);
+                const int end = std::min(origin.x + run.end, box.right);
+                if (begin < end)
+                    blend::OverSpan(Row(row) + begin,
+                                    picture.pixels.data() + run.offset + (begin - from),
+                                    end - begin);
+            }
+        }
+    }
+    for (const PixelRect& box : m_copies)
+        Mark(box.left, box.top, box.right, box.bottom);
 }
 
 void FrameCanvas::FillRect(float x, float y, float width, float height, Color color) {
     if (m_smoothing) {
-        Flush();
+        Settle();
         m_shapes.FillRect(x, y, width, height, color);
         return;
     }
@@ -247,93 +322,226 @@ void FrameCanvas::DrawPolyline(const PointF* points, std::size_t count, const Pe
             return;
         }
     }
-    Flush();
+    Settle();
     m_shapes.DrawPolyline(points, count, pen);
 }
 
 // A one-pixel line steeper than 45°, flat at both ends: row by row, the part of the row
 // it spans times the part of each pixel its cross-section (1 / cos of its slant wide, so
 // between 1 and 1.42 pixels: two or three pixels of the row) covers at the middle of
-// that part. Positions are in 1/256 pixel, and a row's pixels are blended four at once.
-void FrameCanvas::DrawHairline(PointF a, PointF b) {
-    const std::uint32_t colour = m_batchColour;
+// that part. Positions are in 1/256 pixel, measured from the column of the line's upper
+// end, so that a line between whole pixel positions covers each of its rows as every
+// other line of the same run and rise does: those rows are worked out once and kept
+// (rain's streaks are all of this kind, a few hundred shapes among thousands of drops).
+// A row's pixels are blended four at once.
+bool FrameCanvas::CoverRow(PointF a, PointF b, float slope, int across, int row,
+                           HairlineRow& cover) {
+    const float y0 = std::max(static_cast<float>(row), a.y);
+    const float y1 = std::min(static_cast<float>(row + 1), b.y);
+    // The part of the row, 0 to 256.
+    const auto share = static_cast<int>((y1 - y0) * 256.0f + 0.5f);
+    if (share <= 0)
+        return false;
+    const float from = a.x + ((y0 + y1) * 0.5f - a.y) * slope - 0.5f * across / 256.0f;
+    const int start = FloorToInt(from * 256.0f);
+    // Covered lengths of the first pixel and the next two, in 1/256 pixel, then as
+    // coverage 0 to 255 with the row's share.
+    const int first = 256 - (start & 255);
+    const int second = std::min(across - first, 256);
+    const int third = across - first - second;
+    cover.column = start >> 8;
+    cover.k0 = std::min(255, (first * share + 128) >> 8);
+    cover.k1 = std::min(255, (second * share + 128) >> 8);
+    cover.k2 = std::min(255, (third * share + 128) >> 8);
+    return true;
+}
+
+const std::vector<FrameCanvas::HairlineRow>& FrameCanvas::WholeHairline(int run, int rise) {
+    if (m_wholeLines.empty())
+        m_wholeLines.resize(static_cast<std::size_t>(kWholeLineRise + 1) *
+                            (2 * kWholeLineRise + 1));
+    auto& rows = m_wholeLines[static_cast<std::size_t>(rise) * (2 * kWholeLineRise + 1) +
+                              static_cast<std::size_t>(run + kWholeLineRise)];
+    if (rows.empty()) {
+        const PointF a{0, 0}, b{static_cast<float>(run), static_cast<float>(rise)};
+        const float slope = b.x / b.y;
+        const int across = Across(b.x, b.y);
+        rows.resize(static_cast<std::size_t>(rise));
+        for (int row = 0; row < rise; ++row)
+            CoverRow(a, b, slope, across, row, rows[static_cast<std::size_t>(row)]);
+    }
+    return rows;
+}
+
+int FrameCanvas::Across(float dx, float dy) {
+    return static_cast<int>(std::sqrt(dx * dx + dy * dy) / dy * 256.0f + 0.5f);
+}
+
+bool FrameCanvas::PrepareLine(const PendingLine& line, LineDraw& draw) {
+    const PointF a = line.a, b = line.b;
     const float dx = b.x - a.x, dy = b.y - a.y;
-    const float slope = dx / dy;
-    const auto across = static_cast<int>(std::sqrt(dx * dx + dy * dy) / dy * 256.0f + 0.5f);
-    const int top = std::max(0, FloorToInt(a.y));
-    const int bottom = std::min(Height(), CeilToInt(b.y));
+    draw.top = std::max(0, FloorToInt(a.y));
+    draw.bottom = std::min(Height(), CeilToInt(b.y));
+    // A line without height covers no part of any row.
+    if (!(dy > 0) || draw.top >= draw.bottom)
+        return false;
+    draw.origin = FloorToInt(a.x);
+    draw.minColumn = Width();
+    draw.maxColumn = 0;
+    const bool whole = a.x == static_cast<float>(draw.origin) &&
+                       a.y == static_cast<float>(FloorToInt(a.y)) &&
+                       dx == static_cast<float>(FloorToInt(dx)) && dy <= kWholeLineRise &&
+                       dy == static_cast<float>(FloorToInt(dy));
+    if (whole) {
+        draw.rows = WholeHairline(static_cast<int>(dx), static_cast<int>(dy)).data();
+        draw.first = static_cast<int>(a.y);
+    } else {
+        draw.rows = nullptr;
+        draw.from = {a.x - static_cast<float>(draw.origin), a.y};
+        draw.to = {b.x - static_cast<float>(draw.origin), b.y};
+        draw.slope = dx / dy;
+        draw.across = Across(dx, dy);
+    }
+    return true;
+}
+
+void FrameCanvas::DrawLineRows(LineDraw& draw, int top, int bottom) {
     const int width = Width();
+    const std::uint32_t colour = m_batchColour;
     const __m128i zero = _mm_setzero_si128();
     const __m128i wideColour = _mm_unpacklo_epi8(_mm_set1_epi32(static_cast<int>(colour)),
                                                  zero); // the colour in both halves
-    int minColumn = width, maxColumn = 0;
+    HairlineRow computed;
     for (int row = top; row < bottom; ++row) {
-        const float y0 = std::max(static_cast<float>(row), a.y);
-        const float y1 = std::min(static_cast<float>(row + 1), b.y);
-        // The part of the row, 0 to 256.
-        const auto share = static_cast<int>((y1 - y0) * 256.0f + 0.5f);
-        if (share <= 0)
+        const HairlineRow* cover = &computed;
+        if (draw.rows)
+            cover = &draw.rows[row - draw.first];
+        else if (!CoverRow(draw.from, draw.to, draw.slope, draw.across, row, computed))
             continue;
-        const float from = a.x + ((y0 + y1) * 0.5f - a.y) * slope - 0.5f * across / 256.0f;
-        const int start = FloorToInt(from * 256.0f);
-        const int column = start >> 8;
-        // Covered lengths of the first pixel and the next two, in 1/256 pixel, then as
-        // coverage 0 to 255 with the row's share.
-        const int first = 256 - (start & 255);
-        const int second = std::min(across - first, 256);
-        const int third = across - first - second;
-        const int k0 = std::min(255, (first * share + 128) >> 8);
-        const int k1 = std::min(255, (second * share + 128) >> 8);
-        const int k2 = std::min(255, (third * share + 128) >> 8);
+        const int column = draw.origin + cover->column;
         std::uint32_t* target = Row(row);
         if (column >= 0 && column + 4 <= width) {
             auto* at = reinterpret_cast<__m128i*>(target + column);
             const __m128i pixels = _mm_loadu_si128(at);
-            const __m128i k = _mm_cvtsi32_si128(k0 | k1 << 16);
+            const __m128i k = _mm_cvtsi32_si128(cover->k0 | cover->k1 << 16);
             const __m128i k01 =
                 _mm_unpacklo_epi32(_mm_unpacklo_epi16(k, k), _mm_unpacklo_epi16(k, k));
-            const __m128i k2x = _mm_unpacklo_epi64(_mm_set1_epi16(static_cast<short>(k2)), zero);
+            const __m128i k2x =
+                _mm_unpacklo_epi64(_mm_set1_epi16(static_cast<short>(cover->k2)), zero);
             const __m128i low =
                 blend::OverWide(blend::ScaleWide(wideColour, k01), _mm_unpacklo_epi8(pixels, zero));
             const __m128i high =
                 blend::OverWide(blend::ScaleWide(wideColour, k2x), _mm_unpackhi_epi8(pixels, zero));
             _mm_storeu_si128(at, _mm_packus_epi16(low, high));
         } else {
-            const int coverage[3] = {k0, k1, k2};
+            const int coverage[3] = {cover->k0, cover->k1, cover->k2};
             for (int i = 0; i < 3; ++i)
                 if (coverage[i] > 0 && column + i >= 0 && column + i < width)
                     Blend(target[column + i], colour, static_cast<std::uint32_t>(coverage[i]));
         }
-        minColumn = std::min(minColumn, std::max(column, 0));
-        maxColumn = std::max(maxColumn, std::min(column + 3, width));
+        draw.minColumn = std::min(draw.minColumn, std::max(column, 0));
+        draw.maxColumn = std::max(draw.maxColumn, std::min(column + 3, width));
     }
-    Mark(minColumn, top, maxColumn, bottom);
+}
+
+void FrameCanvas::DrawHairline(const PendingLine& line) {
+    LineDraw draw;
+    if (!PrepareLine(line, draw))
+        return;
+    DrawLineRows(draw, draw.top, draw.bottom);
+    Mark(draw.minColumn, draw.top, draw.maxColumn, draw.bottom);
+}
+
+// Drawn one by one, thousands of streaks over the whole frame fetch its cache lines twice
+// from memory: once when the last frame's are cleared, again when these are drawn. When
+// they touch more lines than half the frame holds, the frame is swept instead, a band of
+// rows at a time: the band is cleared whole (one sequential run) and every line's rows
+// in it drawn while it is in the cache. The lines go in the order of their top rows, as
+// drawn one by one, so every pixel blends the same colours in the same order.
+bool FrameCanvas::SweepPays() const {
+    const int height = Height();
+    long long rows = 0;
+    for (const PendingLine& line : m_pendingLines)
+        rows +=
+            std::max(0, std::min(height, CeilToInt(line.b.y)) - std::max(0, FloorToInt(line.a.y)));
+    for (const PixelRect& r : m_toClear)
+        rows += r.bottom - r.top;
+    const long long lines = static_cast<long long>(height) * ((Width() + 15) / 16);
+    return 2 * rows > lines;
+}
+
+void FrameCanvas::SweepLines() {
+    const int height = Height(), width = Width();
+    std::vector<PendingLine>& lines = m_pendingLines;
+    const auto topOf = [height](const PendingLine& l) {
+        return std::clamp(FloorToInt(l.a.y), 0, height - 1);
+    };
+    m_rowStarts.assign(static_cast<std::size_t>(height) + 1, 0);
+    for (const PendingLine& line : lines)
+        ++m_rowStarts[static_cast<std::size_t>(topOf(line)) + 1];
+    for (int row = 0; row < height; ++row)
+        m_rowStarts[row + 1] += m_rowStarts[row];
+    m_order.resize(lines.size());
+    for (std::uint32_t i = 0; i < lines.size(); ++i)
+        m_order[m_rowStarts[topOf(lines[i])]++] = i;
+
+    constexpr int kBand = 16;
+    std::vector<LineDraw>& active = m_activeLines;
+    active.clear();
+    std::size_t next = 0;
+    for (int bandTop = 0; bandTop < height; bandTop += kBand) {
+        const int bandEnd = std::min(height, bandTop + kBand);
+        if (m_buffer.stride == width)
+            std::memset(Row(bandTop), 0,
+                        sizeof(std::uint32_t) * static_cast<std::size_t>(width) *
+                            (bandEnd - bandTop));
+        else
+            for (int row = bandTop; row < bandEnd; ++row)
+                std::memset(Row(row), 0, sizeof(std::uint32_t) * width);
+        for (; next < m_order.size() && topOf(lines[m_order[next]]) < bandEnd; ++next) {
+            LineDraw draw;
+            if (PrepareLine(lines[m_order[next]], draw))
+                active.push_back(draw);
+        }
+        std::size_t kept = 0;
+        for (LineDraw& draw : active) {
+            DrawLineRows(draw, std::max(draw.top, bandTop), std::min(draw.bottom, bandEnd));
+            if (draw.bottom <= bandEnd)
+                Mark(draw.minColumn, draw.top, draw.maxColumn, draw.bottom);
+            else
+                active[kept++] = draw;
+        }
+        active.resize(kept);
+    }
+    lines.clear();
+    m_toClear.clear();
+    m_clearPending = false;
 }
 
 void FrameCanvas::FillRotatedRect(float cx, float cy, float width, float height, float angle,
                                   Color color) {
-    Flush();
+    Settle();
     m_shapes.FillRotatedRect(cx, cy, width, height, angle, color);
 }
 
 void FrameCanvas::FillEllipse(float x, float y, float width, float height, Color color) {
-    Flush();
+    Settle();
     m_shapes.FillEllipse(x, y, width, height, color);
 }
 
 void FrameCanvas::DrawEllipse(float x, float y, float width, float height, const Pen& pen) {
-    Flush();
+    Settle();
     m_shapes.DrawEllipse(x, y, width, height, pen);
 }
 
 void FrameCanvas::FillRadialGlow(float x, float y, float width, float height, Color centre,
                                  Color edge) {
-    Flush();
+    Settle();
     m_shapes.FillRadialGlow(x, y, width, height, centre, edge);
 }
 
 void FrameCanvas::Fill(Color color) {
-    Flush();
+    Settle();
     m_shapes.Fill(color);
 }
 

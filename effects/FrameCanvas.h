@@ -20,7 +20,8 @@ public:
     // The buffer must be all transparent (zero) to begin with.
     explicit FrameCanvas(PixelBuffer buffer);
 
-    // Makes transparent again what the previous frame drew.
+    // Starts a frame: what the previous frame drew is made transparent again before this
+    // frame draws anything, and at the latest by DirtyRect.
     void BeginFrame();
     // Finishes the frame's drawing and tells what differs from the previous frame.
     PixelRect DirtyRect();
@@ -29,6 +30,7 @@ public:
     int Height() const override { return m_buffer.height; }
     void SetSmoothing(bool on) override;
     void DrawSprite(const Sprite& sprite, int x, int y, int angle) override;
+    void DrawSprites(const Sprite& sprite, const PixelPoint* corners, std::size_t count) override;
     void DrawImage(const Sprite& sprite, float x, float y, float width, float height) override;
     void FillRect(float x, float y, float width, float height, Color color) override;
     void FillRotatedRect(float cx, float cy, float width, float height, float angle,
@@ -56,16 +58,47 @@ private:
     void InRowOrder(std::vector<Item>& items, RowOf rowOf, Fetch fetch, Draw draw);
     void PrefetchLine(const PendingLine& line);
     void FillNow(const PixelRect& area);
-    void DrawHairline(PointF top, PointF bottom);
+    // One row of a hairline: the first of the pixels it covers, as a column from the line's
+    // origin, and the coverages 0 to 255 of that pixel and the next two.
+    struct HairlineRow {
+        int column = 0;
+        int k0 = 0, k1 = 0, k2 = 0;
+    };
+    // A hairline being drawn: its rows on the frame, where each row's cover comes from
+    // (the kept rows of a line between whole positions, or worked out), the columns drawn.
+    struct LineDraw {
+        int top = 0, bottom = 0;
+        int origin = 0; // the column of the upper end
+        const HairlineRow* rows = nullptr;
+        int first = 0; // the row of rows[0]
+        PointF from, to;
+        float slope = 0;
+        int across = 0;
+        int minColumn = 0, maxColumn = 0;
+    };
+    bool PrepareLine(const PendingLine& line, LineDraw& draw);
+    void DrawLineRows(LineDraw& draw, int top, int bottom);
+    void DrawHairline(const PendingLine& line);
+    bool SweepPays() const;
+    void SweepLines();
+    void ClearNow();
+    // Draws what waits and clears what the last frame left, before drawing anything else.
+    void Settle();
+    static bool CoverRow(PointF a, PointF b, float slope, int across, int row, HairlineRow& cover);
+    static int Across(float dx, float dy);
+    // The rows of a line from a whole pixel position run columns across and rise rows down.
+    const std::vector<HairlineRow>& WholeHairline(int run, int rise);
+    static constexpr int kWholeLineRise = 64;
 
     void Mark(int left, int top, int right, int bottom);
-    void BlitSprite(const Sprite& sprite, int x, int y);
+    static const TurnedPicture& Unturned(const Sprite& sprite);
+    void BlitSprites(const Sprite& sprite, const PixelPoint* corners, std::size_t count);
 
     PixelBuffer m_buffer;
     SoftwareCanvas m_shapes;
     bool m_smoothing = true;
     // What the quick paths drew this frame: each area, their box and their summed size;
-    // and the box the previous frame drew, cleared by BeginFrame.
+    // and the box the previous frame drew, cleared at the start of this one.
     std::vector<PixelRect> m_drawnRects;
     PixelRect m_drawn, m_cleared;
     long long m_drawnArea = 0;
@@ -75,6 +108,14 @@ private:
     std::vector<PendingLine> m_pendingLines;
     std::vector<int> m_rowStarts;
     std::vector<std::uint32_t> m_order;
+    std::vector<std::vector<HairlineRow>> m_wholeLines; // by rise, then run
+    std::vector<LineDraw> m_activeLines;
+    std::vector<PixelRect> m_copies; // of a picture, clipped to the frame
+    std::vector<PixelPoint> m_copyOrigins;
+    // What the last frame drew, cleared before this frame draws (or swept).
+    std::vector<PixelRect> m_toClear;
+    long long m_toClearArea = 0;
+    bool m_clearPending = false;
 };
 
 } // namespace orvane

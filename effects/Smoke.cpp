@@ -62,6 +62,7 @@ void Smoke::DrawFrame(ICanvas& canvas, int targetCount) {
         m_puffs.push_back(puff);
     }
     canvas.SetSmoothing(false);
+    m_corners.clear();
     WalkParticles(m_puffs, [&](PARTICLE& p, std::size_t count) {
         p.x += p.dx;
         p.y += p.dy;
@@ -69,10 +70,12 @@ void Smoke::DrawFrame(ICanvas& canvas, int targetCount) {
         Bounce(p.y, p.dy, m_height);
         // The picture's own half size places it, whatever size it is drawn at.
         if (p.sprite && m_drawn)
-            canvas.DrawSprite(*m_drawn, p.x - p.sprite->Width() / 2, p.y - p.sprite->Height() / 2,
-                              0);
+            m_corners.push_back({p.x - p.sprite->Width() / 2, p.y - p.sprite->Height() / 2});
         return count <= target;
     });
+    // All in one call, in the walk's order: the canvas may blend the pile row by row.
+    if (m_drawn && !m_corners.empty())
+        canvas.DrawSprites(*m_drawn, m_corners.data(), m_corners.size());
 }
 
 } // namespace orvane

@@ -42,6 +42,7 @@ private:
     // The picture at its drawn size, sampled once, so that each frame only blends it.
     std::optional<Sprite> m_drawn;
     std::vector<PARTICLE> m_puffs;
+    std::vector<PixelPoint> m_corners; // where this frame draws the puffs
     int m_width = 0;
     int m_height = 0;
 };

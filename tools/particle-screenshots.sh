@@ -2,9 +2,10 @@
 # Screenshots of space flight, confetti, rain, smoke and the ten cursor effects as the
 # program shows them under Wine. For each, Orvane.exe starts hidden in the tray with only
 # that effect switched on (the four particle effects at density 9), and the virtual screen
-# is captured; for the cursor effects xdotool first moves the pointer along a curve, and
-# clicks along it in the two click modes. Wine's desktop is black, so the black dots and
-# pencil line do not show there. The captures go side by side, the cursor
+# is captured. For the cursor effects xdotool moves the pointer along a curve, clicking
+# along it in the two click modes, and the screen is captured while the pointer still
+# moves (dots and pencil lines fade within two thirds of a second); the black dots and
+# pencil line over a grey backdrop (see below). The captures go side by side, the cursor
 # effects cropped to the pointer's path, into docs/screenshots/particle-effects-wine.png
 # and docs/screenshots/cursor-effects-wine.png. Needs a built tree (./dev build),
 # ImageMagick, xdotool and Xvfb.
@@ -52,10 +53,11 @@ for effect in SpaceFlight Confetti Rain Smoke; do
 done
 
 # The pointer's path: a wave from (660, 540) to (1260, 540), clicking every tenth step in
-# the click modes.
-move() {
-  local clicks=$1 i x y
+# the click modes; NAME is captured four steps before the end.
+move() { # CLICKS [NAME]
+  local clicks=$1 name=${2:-} i x y
   for i in $(seq 0 60); do
+    [ -n "$name" ] && [ "$i" -eq 56 ] && shoot "$name"
     x=$((660 + i * 10))
     y=$((540 + (i % 20 < 10 ? i % 10 : 10 - i % 10) * 12 - 60))
     DISPLAY=$display xdotool mousemove "$x" "$y"
@@ -67,13 +69,29 @@ move() {
 }
 
 modes="BUBBLES CLICK_EXPLOSION CLICK_FLOWERS DOTS FAIRY_DUST FLASH_LIGHT MARKER_PEN INTERSECTION PENCIL TRAIL"
+# Without a compositor an overlay is opaque on the virtual display, black where it is
+# transparent. For the black dots and pencil line Wine cuts the overlay to the shape of
+# what it draws instead (coarser: its edges lose their smoothing), over a grey backdrop.
+shaped() { # Y|N
+  "$root/tools/wine-run" "$state" reg add 'HKCU\Software\Wine\X11 Driver' \
+    /v ShapeLayeredWindows /t REG_SZ /d "$1" /f >/dev/null 2>&1
+}
 for mode in $modes; do
+  case $mode in DOTS | PENCIL) shaped Y ;; esac
   start fEffectCursor=1 "strEffectCursorEffect=$mode"
-  case $mode in CLICK_*) move yes ;; *) move no ;; esac
+  # The backdrop, once the program runs: the root window tiled with one colour.
+  case $mode in DOTS | PENCIL)
+    DISPLAY=$display display -window root -size 8x8 xc:'#8a96a6' 2>/dev/null || true
+    ;;
+  esac
+  case $mode in
   # Flowers take three seconds to open.
-  [ "$mode" = CLICK_FLOWERS ] && sleep 3
-  shoot "$mode"
+  CLICK_FLOWERS) move yes && sleep 3 && shoot "$mode" ;;
+  CLICK_*) move yes "$mode" ;;
+  *) move no "$mode" ;;
+  esac
   stop
+  case $mode in DOTS | PENCIL) shaped N ;; esac
 done
 
 cd "$shots"

@@ -91,6 +91,92 @@ TEST(FrameCanvas, HairlinesCoverTheAreaAndPixelsTheRasterizerCovers) {
     }
 }
 
+// Rain: streaks between whole pixel positions, 11 to 40 rows down and up to two columns
+// aside, from above the top to below the bottom and past both sides; a few between
+// fractional positions.
+std::vector<std::pair<PointF, PointF>> Streaks(int count, int width, int height) {
+    std::vector<std::pair<PointF, PointF>> streaks;
+    for (int i = 0; i < count; ++i) {
+        const float x = static_cast<float>(Rand() % (width + 8) - 4);
+        const float y = static_cast<float>(Rand() % (height + 60) - 45);
+        const float down = static_cast<float>(Rand() % 30 + 11);
+        const float aside = static_cast<float>(Rand() % 7 - 2);
+        if (i % 50 == 0)
+            streaks.push_back({{x + 0.3f, y + 0.6f}, {x + aside + 0.45f, y + down + 0.2f}});
+        else
+            streaks.push_back({{x, y}, {x + aside, y + down}});
+    }
+    return streaks;
+}
+
+TEST(FrameCanvas, ManyHairlinesSweptOverTheFrameGiveThePixelsOfDrawingThemOneByOne) {
+    const int w = 200, h = 150;
+    Pair swept(w, h), oneByOne(w, h);
+    std::vector<std::uint32_t> freshPixels(static_cast<std::size_t>(w) * h, 0);
+    const Pen pen{Color::Argb(0x32AEC2E0u), 1.0f};
+    SeedRandom(7);
+    for (int frame = 0; frame < 3; ++frame) {
+        // Enough streaks to cover the frame several times: the sweep pays for them.
+        const auto streaks = Streaks(frame == 1 ? 40 : 3000, w, h);
+        std::fill(freshPixels.begin(), freshPixels.end(), 0u);
+        FrameCanvas fresh({freshPixels.data(), w, h, w});
+        swept.quick.BeginFrame();
+        oneByOne.quick.BeginFrame();
+        oneByOne.quick.DirtyRect(); // the last frame cleared before anything is drawn
+        for (const auto& [from, to] : streaks) {
+            swept.quick.DrawLine(from, to, pen);
+            oneByOne.quick.DrawLine(from, to, pen);
+            fresh.DrawLine(from, to, pen);
+        }
+        const PixelRect sweptDirty = swept.quick.DirtyRect();
+        const PixelRect oneDirty = oneByOne.quick.DirtyRect();
+        fresh.DirtyRect();
+        EXPECT_EQ(oneByOne.quickPixels, swept.quickPixels) << frame;
+        EXPECT_EQ(freshPixels, swept.quickPixels) << "nothing of the last frame is left, " << frame;
+        EXPECT_FALSE(AllZero(swept.quickPixels));
+        EXPECT_EQ(oneDirty.left, sweptDirty.left);
+        EXPECT_EQ(oneDirty.top, sweptDirty.top);
+        EXPECT_EQ(oneDirty.right, sweptDirty.right);
+        EXPECT_EQ(oneDirty.bottom, sweptDirty.bottom);
+    }
+    // A frame after them that draws nothing leaves nothing.
+    swept.quick.BeginFrame();
+    EXPECT_EQ(0, swept.quick.DirtyRect().left);
+    EXPECT_TRUE(AllZero(swept.quickPixels));
+}
+
+TEST(FrameCanvas, UnturnedSpritesDrawAndClearOnlyTheirVisibleRuns) {
+    // A soft disc inside a transparent margin, with a transparent row through the middle.
+    const int side = 60;
+    std::vector<std::uint32_t> pixels(side * side, 0);
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) {
+            const int dx = x - 30, dy = y - 30;
+            const int a = std::max(0, 200 - (dx * dx + dy * dy) / 3);
+            if (y != 30)
+                pixels[static_cast<std::size_t>(y * side + x)] =
+                    static_cast<std::uint32_t>(a) << 24 | static_cast<std::uint32_t>(a / 2) << 8;
+        }
+    const Sprite puff(side, side, pixels.data());
+    Pair pair(100, 80);
+    pair.quick.BeginFrame();
+    for (const auto& [x, y] : {std::pair{10, 5}, {40, 20}, {-30, 10}}) {
+        pair.quick.DrawSprite(puff, x, y, 0);
+        pair.plain.DrawSprite(puff, x, y, 0);
+    }
+    const PixelRect dirty = pair.quick.DirtyRect();
+    EXPECT_EQ(pair.plainPixels, pair.quickPixels);
+    // The disc reaches 24 pixels from its centre (alpha 200 − 625 / 3 < 0 beyond): the
+    // margins are not part of what was drawn.
+    EXPECT_EQ(5 + 30 - 24, dirty.top);
+    EXPECT_EQ(40 + 30 + 25, dirty.right);
+    EXPECT_EQ(20 + 30 + 25, dirty.bottom);
+    EXPECT_EQ(0, dirty.left);
+    pair.quick.BeginFrame();
+    pair.quick.DirtyRect();
+    EXPECT_TRUE(AllZero(pair.quickPixels));
+}
+
 TEST(FrameCanvas, TheNextFrameClearsWhatTheQuickPathsAndTheRasterizerDrew) {
     std::vector<std::uint32_t> pixels(300 * 200, 0);
     FrameCanvas canvas({pixels.data(), 300, 200, 300});
@@ -109,8 +195,8 @@ TEST(FrameCanvas, TheNextFrameClearsWhatTheQuickPathsAndTheRasterizerDrew) {
     EXPECT_GE(dirty.right, 292);
     EXPECT_GE(dirty.bottom, 170);
     canvas.BeginFrame();
+    dirty = canvas.DirtyRect(); // a frame that draws nothing
     EXPECT_TRUE(AllZero(pixels));
-    dirty = canvas.DirtyRect();
     EXPECT_EQ(5, dirty.left) << "what was cleared changed on screen";
 
     // Pictures piled over one another are cleared as their common box.
@@ -118,6 +204,7 @@ TEST(FrameCanvas, TheNextFrameClearsWhatTheQuickPathsAndTheRasterizerDrew) {
     for (int i = 0; i < 10; ++i)
         canvas.DrawSprite(big, 100 + i, 50 + i, 0);
     canvas.BeginFrame();
+    canvas.DirtyRect();
     EXPECT_TRUE(AllZero(pixels));
     canvas.BeginFrame();
     EXPECT_TRUE(canvas.DirtyRect().Empty());

@@ -2,14 +2,17 @@
 // its tree, as a user's clicks would. Prints the main window's screen rectangle and the
 // entry's name ("x y width height name"), for tools/page-screenshots.sh.
 //
-//   orvane_show_page.exe [INDEX|- [TAB-TEXT]]    ("-" selects nothing; the tab's text is
-//                                                 "Effects" unless given)
+//   orvane_show_page.exe [INDEX|- [TAB-TEXT [ID=ITEM...]]]
+//                      ("-" selects nothing; the tab's text is "Effects" unless given;
+//                       each ID=ITEM then picks an item of a list on the shown page, as
+//                       the user's choice in it would)
 //   orvane_show_page.exe exit                    (the tray menu's Exit: Orvane saves and ends)
 #include "RemoteControls.h"
 
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -24,6 +27,32 @@ BOOL CALLBACK FindMain(HWND window, LPARAM context) {
         return TRUE;
     *reinterpret_cast<HWND*>(context) = window;
     return FALSE;
+}
+
+// The visible page holding the control: other entries' pages may hold the same id.
+BOOL CALLBACK FindShownHolder(HWND window, LPARAM context) {
+    auto* found = reinterpret_cast<std::pair<int, HWND>*>(context);
+    if (!IsWindowVisible(window) || !GetDlgItem(window, found->first))
+        return TRUE;
+    found->second = window;
+    return FALSE;
+}
+
+// Selects the item of the page's combo box and tells the page, as a choice in the list does.
+bool PickListItem(HWND tabs, const std::wstring& choice) {
+    const std::size_t equals = choice.find(L'=');
+    if (equals == std::wstring::npos)
+        return false;
+    std::pair<int, HWND> holder{static_cast<int>(std::wcstol(choice.c_str(), nullptr, 10)),
+                                nullptr};
+    EnumChildWindows(tabs, FindShownHolder, reinterpret_cast<LPARAM>(&holder));
+    HWND list = holder.second ? GetDlgItem(holder.second, holder.first) : nullptr;
+    const int item = static_cast<int>(std::wcstol(choice.c_str() + equals + 1, nullptr, 10));
+    if (!list || SendMessageW(list, CB_SETCURSEL, item, 0) != item)
+        return false;
+    SendMessageW(holder.second, WM_COMMAND, MAKEWPARAM(holder.first, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+    return true;
 }
 
 } // namespace
@@ -63,6 +92,11 @@ int wmain(int argc, wchar_t** argv) {
         }
         SelectTreeItem(tree, items[index]);
         name = TreeItemText(process.get(), tree, items[index]);
+        for (int i = 3; i < argc; ++i)
+            if (!PickListItem(tabs, argv[i])) {
+                std::fputs("show-page: no such list or item\n", stderr);
+                return 1;
+            }
     }
     RECT rect;
     GetWindowRect(main, &rect);
