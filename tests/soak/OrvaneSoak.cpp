@@ -57,7 +57,7 @@ const wchar_t* const kDensityEffects[][2] = {
     {L"fEffectSweets", L"iEffectSweetsDensity"},
 };
 const wchar_t* const kPlainEffects[] = {L"fEffectCursor", L"fEffectLightning", L"fGarland"};
-constexpr int kHighestDensity = 5;
+constexpr int kHighestDensity = 9; // the density sliders run from 1 to 9
 
 std::wstring Line(const std::wstring& key, long long value) {
     return key + L"=" + std::to_wstring(value) + L"\r\n";

@@ -2,6 +2,7 @@
 #include "effects/PngResource.h"
 #include "effects/SpriteEffectWindows.h"
 #include "framework/Gdiplus.h"
+#include "EffectWindowFixture.h"
 #include "OverlayChecks.h"
 #include "ProcessCounters.h"
 
@@ -10,10 +11,10 @@
 namespace orvane {
 namespace {
 
-class EffectWindows : public ::testing::Test {
+class EffectWindows : public test::EffectWindowFixture {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(gdiplus.Ok());
+        EffectWindowFixture::SetUp();
         ASSERT_EQ(1920, GetSystemMetrics(SM_CXSCREEN));
         ASSERT_EQ(1080, GetSystemMetrics(SM_CYSCREEN));
     }
@@ -32,18 +33,9 @@ protected:
         } while (GetTickCount() - start < ms);
     }
 
-    // One frame, as the frame timer would draw it.
-    static void Tick(CDlgEffectOverlay& effect, int frames = 1) {
-        for (int i = 0; i < frames; ++i)
-            SendMessageW(effect.GetSafeHwnd(), WM_TIMER, CDlgEffectOverlay::kFrameTimer, 0);
-    }
-
     static bool Topmost(HWND window) {
         return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     }
-
-    GdiplusSession gdiplus;
-    COptions options;
 };
 
 TEST_F(EffectWindows, AnOverlayIsALayeredClickThroughToolWindowOverTheScreenLessItsBottomRow) {

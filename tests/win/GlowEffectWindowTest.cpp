@@ -6,6 +6,7 @@
 #include "effects/DlgLights.h"
 #include "framework/Gdiplus.h"
 #include "OverlayChecks.h"
+#include "EffectWindowFixture.h"
 #include "ProcessCounters.h"
 
 #include <gtest/gtest.h>
@@ -15,18 +16,7 @@
 namespace orvane {
 namespace {
 
-class GlowEffectWindows : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(gdiplus.Ok()); }
-
-    static void Tick(CDlgEffectOverlay& effect, int frames = 1) {
-        for (int i = 0; i < frames; ++i)
-            SendMessageW(effect.GetSafeHwnd(), WM_TIMER, CDlgEffectOverlay::kFrameTimer, 0);
-    }
-
-    GdiplusSession gdiplus;
-    COptions options;
-};
+using GlowEffectWindows = test::EffectWindowFixture;
 
 TEST_F(GlowEffectWindows, TheGarlandFramesTheWorkAreaWithEveryPictureLoaded) {
     options.SetInt(L"iGarland", kMulticolorStrawberryLights);

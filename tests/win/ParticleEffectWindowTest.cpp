@@ -3,6 +3,7 @@
 #include "effects/EffectFactory.h"
 #include "effects/ParticleEffectWindows.h"
 #include "framework/Gdiplus.h"
+#include "EffectWindowFixture.h"
 #include "ProcessCounters.h"
 
 #include <gtest/gtest.h>
@@ -10,18 +11,7 @@
 namespace orvane {
 namespace {
 
-class ParticleWindows : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(gdiplus.Ok()); }
-
-    static void Tick(CDlgEffectOverlay& effect, int frames = 1) {
-        for (int i = 0; i < frames; ++i)
-            SendMessageW(effect.GetSafeHwnd(), WM_TIMER, CDlgEffectOverlay::kFrameTimer, 0);
-    }
-
-    GdiplusSession gdiplus;
-    COptions options;
-};
+using ParticleWindows = test::EffectWindowFixture;
 
 TEST_F(ParticleWindows, TheFactoryGivesEachEffectItsOwnWindowClass) {
     EXPECT_TRUE(
