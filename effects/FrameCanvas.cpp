@@ -35,12 +35,6 @@ inline void Blend(std::uint32_t& destination, std::uint32_t colour, std::uint32_
     destination = source + blend::ScalePixel(destination, 255 - (source >> 24));
 }
 
-// How much of the pixel [index, index + 1) lies in [from, to).
-inline float Overlap(int index, float from, float to) {
-    return std::max(0.0f, std::min(static_cast<float>(index + 1), to) -
-                              std::max(static_cast<float>(index), from));
-}
-
 // Bounds far outside any screen, so that float to int conversions stay defined.
 constexpr float kFar = 1e9f;
 
