@@ -9,10 +9,10 @@
 #include "background/SlideshowSystem.h"
 #include "background/ThumbnailDecoder.h"
 #include "background/WallpaperSlideshow.h"
+#include "framework/FileDialog.h"
 #include "framework/IconButtons.h"
 #include "resources/ids_slideshow.h"
 
-#include <commdlg.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -440,20 +440,8 @@ bool CDlgTabWallpaper::OnCommand(WORD id, WORD notifyCode, HWND) {
 }
 
 void CDlgTabWallpaper::AddFile() {
-    wchar_t path[MAX_PATH] = L"";
-    static const wchar_t kFilter[] =
-        L"*.jpg, *.jpeg, *.bmp, *.dib, *.png, *.jfif, *.jpe, *.gif, *.tif, *.tiff, *.wdp\0"
-        L"*.jpg;*.jpeg;*.bmp;*.dib;*.png;*.jfif;*.jpe;*.gif;*.tif;*.tiff;*.wdp\0";
-    const std::wstring title = m_texts.Text(19);
-    OPENFILENAMEW dialog = {};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = m_hWnd;
-    dialog.lpstrFilter = kFilter;
-    dialog.lpstrFile = path;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrTitle = title.c_str();
-    dialog.Flags = OFN_FILEMUSTEXIST | OFN_EXPLORER | OFN_NODEREFERENCELINKS | OFN_LONGNAMES;
-    if (!GetOpenFileNameW(&dialog))
+    std::wstring path;
+    if (!AskForFile(m_hWnd, m_texts.Text(19), kWallpaperPictureFilter, path))
         return;
     m_slideshow.AddFile(path);
     RefreshPictures();

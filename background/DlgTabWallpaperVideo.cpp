@@ -3,10 +3,10 @@
 #include "app/OrvaneApp.h"
 #include "background/WallpaperVideo.h"
 #include "background/WebAddress.h"
+#include "framework/FileDialog.h"
 #include "framework/IconButtons.h"
 #include "resources/ids_videoweb.h"
 
-#include <commdlg.h>
 #include <shlwapi.h>
 
 namespace orvane {
@@ -86,16 +86,8 @@ void CDlgTabWallpaperVideo::ShowStatus(unsigned textId) {
 }
 
 void CDlgTabWallpaperVideo::Browse() {
-    wchar_t file[MAX_PATH] = L"";
-    const std::wstring title = App().Text(kTextBrowse);
-    OPENFILENAMEW dialog = {};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = m_hWnd;
-    dialog.lpstrFile = file;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrTitle = title.c_str();
-    dialog.Flags = OFN_FILEMUSTEXIST | OFN_EXPLORER | OFN_NODEREFERENCELINKS | OFN_LONGNAMES;
-    if (GetOpenFileNameW(&dialog))
+    std::wstring file;
+    if (AskForFile(m_hWnd, App().Text(kTextBrowse), nullptr, file))
         UseFile(file);
 }
 

@@ -3,10 +3,10 @@
 #include "app/Options.h"
 #include "app/Translate.h"
 #include "effects/CustomObjects.h"
+#include "framework/FileDialog.h"
 #include "resources/ids_effectpages.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
 namespace orvane {
 namespace {
@@ -151,17 +151,8 @@ void CDlgEffectCtrlsCustomObjects::OnAddFile() {
     CCustomObjects* objects = Objects();
     if (!objects)
         return;
-    wchar_t file[MAX_PATH] = L"";
-    const std::wstring title = Host().Texts().Text(kTextAddFile);
-    OPENFILENAMEW dialog = {};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = m_hWnd;
-    dialog.lpstrFilter = kPictureFilter;
-    dialog.lpstrFile = file;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrTitle = title.c_str();
-    dialog.Flags = OFN_FILEMUSTEXIST | OFN_EXPLORER | OFN_NODEREFERENCELINKS | OFN_LONGNAMES;
-    if (!GetOpenFileNameW(&dialog))
+    std::wstring file;
+    if (!AskForFile(m_hWnd, Host().Texts().Text(kTextAddFile), kPictureFilter, file))
         return;
     objects->Add(file);
     AfterListChange();

@@ -5,6 +5,7 @@
 #include "app/OrvaneDlg.h"
 #include "app/SystemVersion.h"
 #include "effects/PngResource.h"
+#include "framework/FileDialog.h"
 #include "framework/IconButtons.h"
 #include "framework/Paths.h"
 #include "personalize/FitRules.h"
@@ -12,7 +13,6 @@
 #include "personalize/OpenAddress.h"
 #include "resources/ids_personalize.h"
 
-#include <commdlg.h>
 
 #include <optional>
 #include <vector>
@@ -73,23 +73,7 @@ void CLogonPageSystem::OpenAddress(const std::wstring& address) {
 }
 
 bool CLogonPageSystem::ChoosePicture(HWND owner, const std::wstring& title, std::wstring& path) {
-    // The description names the patterns, as the filter's own text.
-    static const wchar_t kFilter[] =
-        L"*.jpg, *.jpeg, *.bmp, *.dib, *.png, *.jfif, *.jpe, *.gif, *.tif, *.tiff, *.wdp\0"
-        L"*.jpg;*.jpeg;*.bmp;*.dib;*.png;*.jfif;*.jpe;*.gif;*.tif;*.tiff;*.wdp\0";
-    std::vector<wchar_t> file(MAX_PATH, L'\0');
-    OPENFILENAMEW dialog = {};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = kFilter;
-    dialog.lpstrFile = file.data();
-    dialog.nMaxFile = static_cast<DWORD>(file.size());
-    dialog.lpstrTitle = title.c_str();
-    dialog.Flags = OFN_FILEMUSTEXIST | OFN_EXPLORER | OFN_NODEREFERENCELINKS | OFN_LONGNAMES;
-    if (!GetOpenFileNameW(&dialog))
-        return false;
-    path = file.data();
-    return true;
+    return AskForFile(owner, title, kWallpaperPictureFilter, path);
 }
 
 CDlgTabLogon::CDlgTabLogon()

@@ -38,70 +38,70 @@ void WriteText(const wchar_t* key, const wchar_t* name, const std::wstring& text
 
 } // namespace
 
-CDlgTweakNumber::CDlgTweakNumber(const NumberPageSpec& spec, CTweakServices& services)
-    : CDlgTweakPage(spec.frame, services), m_spec(spec) {
-    for (std::size_t i = 0; i < m_spec.fields.size(); ++i)
-        m_fields.emplace_back(m_spec.fields[i].field, [this, i](int value) { Store(i, value); });
+CDlgTweakNumber::CDlgTweakNumber(const NumberPageInfo& info, CTweakServices& services)
+    : CDlgTweakPage(info.frame, services), m_info(info) {
+    for (std::size_t i = 0; i < m_info.fields.size(); ++i)
+        m_fields.emplace_back(m_info.fields[i].field, [this, i](int value) { Store(i, value); });
 }
 
 void CDlgTweakNumber::ReadState() {
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
         m_fields[i].Attach(m_hWnd);
-        if (const auto& byDefault = m_spec.fields[i].field.defaultValue)
+        if (const auto& byDefault = m_info.fields[i].field.defaultValue)
             m_fields[i].ShowNumber(*byDefault);
         Read(i);
     }
 }
 
 void CDlgTweakNumber::Read(std::size_t index) {
-    const NumberFieldSpec& spec = m_spec.fields[index];
+    const NumberFieldInfo& info = m_info.fields[index];
     CNumericField& field = m_fields[index];
-    for (const wchar_t* name : spec.names) {
+    for (const wchar_t* name : info.names) {
         int number = 0;
         std::wstring text;
-        switch (spec.storage) {
+        switch (info.storage) {
         case NumberStorage::Dword:
-            if (!ReadDword(spec.key, name, number))
+            if (!ReadDword(info.key, name, number))
                 continue;
             field.ShowNumber(number);
             break;
         case NumberStorage::Text:
-            if (!ReadText(spec.key, name, text))
+            if (!ReadText(info.key, name, text))
                 continue;
             field.ShowText(text);
             number = LeadingNumber(text);
             break;
         case NumberStorage::Twips:
-            if (!ReadText(spec.key, name, text))
+            if (!ReadText(info.key, name, text))
                 continue;
             number = PixelsOfTwipsText(text);
-            field.SetPosition(spec.field.range.Clamp(number));
+            field.SetPosition(info.field.range.Clamp(number));
             break;
         }
-        if (spec.defaultButton && !field.IsDefault(number))
-            EnableWindow(Item(spec.defaultButton), TRUE);
+        if (info.defaultButton && !field.IsDefault(number))
+            EnableWindow(Item(info.defaultButton), TRUE);
         return;
     }
 }
 
 void CDlgTweakNumber::Store(std::size_t index, int value) {
-    const NumberFieldSpec& spec = m_spec.fields[index];
-    for (const wchar_t* name : spec.names) {
-        if (spec.deletesDefault && m_fields[index].IsDefault(value)) {
-            SHDeleteValueW(HKEY_CURRENT_USER, spec.key, name);
+    const NumberFieldInfo& info = m_info.fields[index];
+    for (const wchar_t* name : info.names) {
+        if (info.deletesDefault && m_fields[index].IsDefault(value)) {
+            SHDeleteValueW(HKEY_CURRENT_USER, info.key, name);
             continue;
         }
-        switch (spec.storage) {
+        switch (info.storage) {
         case NumberStorage::Dword: {
             const DWORD number = static_cast<DWORD>(value);
-            SHSetValueW(HKEY_CURRENT_USER, spec.key, name, REG_DWORD, &number, sizeof number);
+            SHSetValueW(HKEY_CURRENT_USER, info.key, name, REG_DWORD, &number, sizeof number);
             break;
         }
         case NumberStorage::Text:
-            WriteText(spec.key, name, std::to_wstring(value));
+            WriteText(info.key, name, std::to_wstring(value));
             break;
         case NumberStorage::Twips:
-            WriteText(spec.key, name, PixelsAsTwipsText(value));
+            WriteText(info.key, name, PixelsAsTwipsText(value));
             break;
         }
     }
@@ -111,12 +111,12 @@ void CDlgTweakNumber::ApplyField(std::size_t index) {
     BeforeChange();
     const int value = m_fields[index].Apply();
     AfterChange();
-    if (const WORD button = m_spec.fields[index].defaultButton)
+    if (const WORD button = m_info.fields[index].defaultButton)
         EnableWindow(Item(button), !m_fields[index].IsDefault(value));
 }
 
 void CDlgTweakNumber::ShowDefault(std::size_t index) {
-    if (const auto& byDefault = m_spec.fields[index].field.defaultValue)
+    if (const auto& byDefault = m_info.fields[index].field.defaultValue)
         m_fields[index].ShowNumber(*byDefault);
 }
 
@@ -127,14 +127,14 @@ bool CDlgTweakNumber::OnPageCommand(WORD id, WORD notifyCode) {
                 ApplyField(i);
             return true;
         }
-        if (notifyCode == BN_CLICKED && m_spec.fields[i].defaultButton &&
-            id == m_spec.fields[i].defaultButton) {
+        if (notifyCode == BN_CLICKED && m_info.fields[i].defaultButton &&
+            id == m_info.fields[i].defaultButton) {
             ShowDefault(i);
             ApplyField(i);
             return true;
         }
     }
-    if (notifyCode == BN_CLICKED && m_spec.resetButton && id == m_spec.resetButton) {
+    if (notifyCode == BN_CLICKED && m_info.resetButton && id == m_info.resetButton) {
         for (std::size_t i = 0; i < m_fields.size(); ++i)
             ShowDefault(i);
         for (std::size_t i = 0; i < m_fields.size(); ++i)

@@ -17,8 +17,8 @@ enum class NumberStorage {
 
 // One numeric field of a page and the values it is stored in. With a default the field
 // shows it while nothing is stored.
-struct NumberFieldSpec {
-    NumericFieldSpec field;
+struct NumberFieldInfo {
+    NumericFieldInfo field;
     WORD defaultButton; // the field's own Default button, enabled while it differs; 0: none
     const wchar_t* key; // below HKEY_CURRENT_USER
     // Each gets the same number; the first one stored is the one shown.
@@ -27,9 +27,9 @@ struct NumberFieldSpec {
     bool deletesDefault; // the default is stored by deleting the values
 };
 
-struct NumberPageSpec {
+struct NumberPageInfo {
     TweakFrame frame;
-    std::vector<NumberFieldSpec> fields;
+    std::vector<NumberFieldInfo> fields;
     // One Default button for every field: all of them back to their defaults, applied
     // in table order. 0: none.
     WORD resetButton = 0;
@@ -38,7 +38,7 @@ struct NumberPageSpec {
 // The page of tweaks that are numbers: each edit change is stored at once.
 class CDlgTweakNumber : public CDlgTweakPage {
 public:
-    CDlgTweakNumber(const NumberPageSpec& spec, CTweakServices& services);
+    CDlgTweakNumber(const NumberPageInfo& info, CTweakServices& services);
 
 protected:
     void ReadState() override;
@@ -51,7 +51,7 @@ private:
     void ApplyField(std::size_t index);
     void ShowDefault(std::size_t index);
 
-    NumberPageSpec m_spec;
+    NumberPageInfo m_info;
     std::vector<CNumericField> m_fields;
 };
 

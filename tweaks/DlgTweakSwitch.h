@@ -17,7 +17,7 @@ enum class SwitchControl {
 
 using TweakSwitchFactory = std::function<std::unique_ptr<CTweakSwitch>(const CTranslate&)>;
 
-struct SwitchPageSpec {
+struct SwitchPageInfo {
     TweakFrame frame;
     SwitchControl control;
     TweakSwitchFactory makeSwitch;
@@ -27,7 +27,7 @@ struct SwitchPageSpec {
 // each change at once.
 class CDlgTweakSwitch : public CDlgTweakPage {
 public:
-    CDlgTweakSwitch(const SwitchPageSpec& spec, CTweakServices& services);
+    CDlgTweakSwitch(const SwitchPageInfo& info, CTweakServices& services);
 
 protected:
     void ReadState() override;

@@ -9,13 +9,13 @@
 
 namespace orvane {
 
-CDlgTweakTransparency::CDlgTweakTransparency(const TransparencyPageSpec& spec,
+CDlgTweakTransparency::CDlgTweakTransparency(const TransparencyPageInfo& info,
                                              CTweakServices& services)
-    : CDlgTweakPage(spec.frame, services), m_spec(spec) {}
+    : CDlgTweakPage(info.frame, services), m_info(info) {}
 
 void CDlgTweakTransparency::ReadState() {
     CTransparency& transparency = Services().Transparency();
-    for (const TransparencyRow& row : m_spec.rows) {
+    for (const TransparencyRow& row : m_info.rows) {
         if (!row.slider)
             continue;
         // The slider keeps to its range; the label shows the number as it is stored.
@@ -28,7 +28,7 @@ void CDlgTweakTransparency::ReadState() {
     transparency.UseStoredPercents();
 
     bool allWork = true;
-    for (const TransparencyRow& row : m_spec.rows) {
+    for (const TransparencyRow& row : m_info.rows) {
         const bool on = transparency.StoredOn(row.effect);
         CheckDlgButton(m_hWnd, row.box, on ? BST_CHECKED : BST_UNCHECKED);
         if (row.slider)
@@ -40,16 +40,16 @@ void CDlgTweakTransparency::ReadState() {
                 EnableWindow(Item(row.box), FALSE);
         }
     }
-    if (m_spec.unsupportedNote) {
-        SetDlgItemTextW(m_hWnd, m_spec.unsupportedNote, m_spec.unsupportedText);
-        ShowWindow(Item(m_spec.unsupportedNote), allWork ? SW_HIDE : SW_SHOW);
+    if (m_info.unsupportedNote) {
+        SetDlgItemTextW(m_hWnd, m_info.unsupportedNote, m_info.unsupportedText);
+        ShowWindow(Item(m_info.unsupportedNote), allWork ? SW_HIDE : SW_SHOW);
     }
 }
 
 bool CDlgTweakTransparency::OnPageCommand(WORD id, WORD notifyCode) {
     if (notifyCode != BN_CLICKED)
         return false;
-    for (const TransparencyRow& row : m_spec.rows) {
+    for (const TransparencyRow& row : m_info.rows) {
         if (id != row.box)
             continue;
         const bool on = IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED;
@@ -64,7 +64,7 @@ bool CDlgTweakTransparency::OnPageCommand(WORD id, WORD notifyCode) {
 }
 
 void CDlgTweakTransparency::OnSliderMoved(HWND slider, WORD code) {
-    for (const TransparencyRow& row : m_spec.rows) {
+    for (const TransparencyRow& row : m_info.rows) {
         if (!row.slider || slider != Item(row.slider))
             continue;
         const auto position = static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0));

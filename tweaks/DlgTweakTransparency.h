@@ -16,7 +16,7 @@ struct TransparencyRow {
     WORD valueLabel; // 0: none
 };
 
-struct TransparencyPageSpec {
+struct TransparencyPageInfo {
     TweakFrame frame;
     std::vector<TransparencyRow> rows;
     // Shown instead of a switch that cannot work on this system; 0: none.
@@ -28,7 +28,7 @@ struct TransparencyPageSpec {
 // (the settings and the running effects), not the registry's.
 class CDlgTweakTransparency : public CDlgTweakPage {
 public:
-    CDlgTweakTransparency(const TransparencyPageSpec& spec, CTweakServices& services);
+    CDlgTweakTransparency(const TransparencyPageInfo& info, CTweakServices& services);
 
 protected:
     void ReadState() override;
@@ -36,7 +36,7 @@ protected:
     void OnSliderMoved(HWND slider, WORD code) override;
 
 private:
-    TransparencyPageSpec m_spec;
+    TransparencyPageInfo m_info;
 };
 
 } // namespace orvane

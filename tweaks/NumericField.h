@@ -11,7 +11,7 @@
 namespace orvane {
 
 // The controls of a numeric field on a tweak page and its rules.
-struct NumericFieldSpec {
+struct NumericFieldInfo {
     WORD edit;
     WORD upDown; // the edit's buddy, with the same range
     WORD slider; // 0: the field has none
@@ -31,7 +31,7 @@ class CNumericField {
 public:
     using Store = std::function<void(int value)>;
 
-    CNumericField(const NumericFieldSpec& spec, Store store);
+    CNumericField(const NumericFieldInfo& info, Store store);
 
     // Takes the page's controls: sets both ranges and moves the slider to the default
     // (the lowest value without one).
@@ -55,14 +55,14 @@ public:
     // when it lay outside), the slider moved there, stored. Returns the value.
     int Apply();
 
-    bool IsDefault(int value) const { return m_spec.defaultValue && *m_spec.defaultValue == value; }
-    const NumericFieldSpec& Spec() const { return m_spec; }
+    bool IsDefault(int value) const { return m_info.defaultValue && *m_info.defaultValue == value; }
+    const NumericFieldInfo& Info() const { return m_info; }
 
 private:
     void SetEditText(const std::wstring& text);
     void MoveSlider(int value);
 
-    NumericFieldSpec m_spec;
+    NumericFieldInfo m_info;
     Store m_store;
     HWND m_page = nullptr;
     bool m_writing = false;

@@ -30,9 +30,9 @@ const wchar_t kTakeOwnFile[] =
 const wchar_t kTakeOwnFolder[] =
     L"cmd.exe /c takeown /f \"%1\" /r /d y && icacls \"%1\" /grant administrators:F /t";
 
-TweakSwitchFactory RegistrySwitch(RegistrySwitchSpec spec) {
+TweakSwitchFactory RegistrySwitch(RegistrySwitchInfo info) {
     return
-        [spec](const CTranslate& texts) { return std::make_unique<CRegistrySwitch>(spec, texts); };
+        [info](const CTranslate& texts) { return std::make_unique<CRegistrySwitch>(info, texts); };
 }
 
 // A flag of the current user that is on as REG_DWORD 1 and off when missing.
@@ -72,19 +72,19 @@ TweakFrame AdminFrame(UINT templateId, std::vector<WORD> texts,
     return {templateId, std::move(texts), Notice::Admin, followUp};
 }
 
-const SwitchPageSpec kCopyTo = {
+const SwitchPageInfo kCopyTo = {
     AdminFrame(IDD_TWEAK_COPY_TO, {kTitle, 81, kEnable, kTextEnable, kDescription, 82}),
     SwitchControl::CheckBox, MenuHandler(83, L"{C2FBB630-2971-11D1-A18C-00C04FD75D13}")};
 
-const SwitchPageSpec kMoveTo = {
+const SwitchPageInfo kMoveTo = {
     AdminFrame(IDD_TWEAK_MOVE_TO, {kTitle, 84, kEnable, kTextEnable, kDescription, 85}),
     SwitchControl::CheckBox, MenuHandler(86, L"{C2FBB631-2971-11D1-A18C-00C04FD75D13}")};
 
-const SwitchPageSpec kEncrypt = {
+const SwitchPageInfo kEncrypt = {
     Frame(IDD_TWEAK_ENCRYPT, {kTitle, 87, kEnable, kTextEnable, kDescription, 88}),
     SwitchControl::CheckBox, UserFlag(kAdvanced, L"EncryptionContextMenu")};
 
-const SwitchPageSpec kNotepad = {
+const SwitchPageInfo kNotepad = {
     AdminFrame(IDD_TWEAK_NOTEPAD, {kTitle, 100, kEnable, kTextEnable, kDescription, 152}),
     SwitchControl::CheckBox,
     RegistrySwitch(
@@ -93,12 +93,12 @@ const SwitchPageSpec kNotepad = {
          Clearing::KeyTree,
          {{L"*\\shell\\", 101}}})};
 
-const SwitchPageSpec kCompatibility = {
+const SwitchPageInfo kCompatibility = {
     AdminFrame(IDD_TWEAK_COMPATIBILITY, {kTitle, 102, kEnable, kTextRemove, kDescription, 153}),
     SwitchControl::CheckBox,
     [](const CTranslate&) { return std::make_unique<CCompatibilitySwitch>(); }};
 
-const SwitchPageSpec kOwnership = {
+const SwitchPageInfo kOwnership = {
     AdminFrame(IDD_TWEAK_OWNERSHIP, {kTitle, 149, kEnable, kTextEnable, kDescription, 151}),
     SwitchControl::CheckBox,
     RegistrySwitch(
@@ -122,26 +122,26 @@ const SwitchPageSpec kOwnership = {
           {L"Directory\\shell\\runas\\command"},
           {L"Directory\\shell\\runas"}}})};
 
-const SwitchPageSpec kRecycleBin = {
+const SwitchPageInfo kRecycleBin = {
     AdminFrame(IDD_TWEAK_RECYCLE_BIN, {kTitle, 98, kEnable, kTextEnable, kDescription, 154}),
     SwitchControl::CheckBox,
     ComputerFolder(L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MyComputer\\NameSpace"
                    L"\\{645FF040-5081-101B-9F08-00AA002F954E}")};
 
-const SwitchPageSpec kControlPanel = {
+const SwitchPageInfo kControlPanel = {
     AdminFrame(IDD_TWEAK_CONTROL_PANEL, {kTitle, 99, kEnable, kTextEnable, kDescription, 155}),
     SwitchControl::CheckBox,
     ComputerFolder(L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MyComputer\\NameSpace"
                    L"\\{26EE0668-A00A-44D7-9371-BEB064C98683}")};
 
-const SwitchPageSpec kLastActiveClick = {
+const SwitchPageInfo kLastActiveClick = {
     Frame(IDD_TWEAK_LAST_ACTIVE_CLICK,
           {kTitle, 106, kFollowUp, kTextSignOut, kNote, kTextSignOutNote, kEnable, kTextEnable,
            kDescription, 107},
           FollowUp::SignOut),
     SwitchControl::CheckBox, UserFlag(kAdvanced, L"LastActiveClick")};
 
-const SwitchPageSpec kLegacyBalloons = {
+const SwitchPageInfo kLegacyBalloons = {
     [] {
         TweakFrame frame = AdminFrame(
             IDD_TWEAK_LEGACY_BALLOONS,
@@ -154,7 +154,7 @@ const SwitchPageSpec kLegacyBalloons = {
     UserFlag(L"SOFTWARE\\Policies\\Microsoft\\Windows\\Explorer",
              L"EnableLegacyBalloonNotifications")};
 
-const SwitchPageSpec kShortcutText = {
+const SwitchPageInfo kShortcutText = {
     Frame(IDD_TWEAK_SHORTCUT_TEXT,
           {kTitle, 123, kDescription, 124, kEnable, kTextRemove, kFollowUp, kTextSignOut, kNote,
            kTextSignOutNote},
@@ -170,7 +170,7 @@ const SwitchPageSpec kShortcutText = {
                     Clearing::Values,
                     {}})};
 
-const SwitchPageSpec kShortcutArrow = {
+const SwitchPageInfo kShortcutArrow = {
     AdminFrame(IDD_TWEAK_SHORTCUT_ARROW,
                {kTitle, 142, kDescription, 143, kEnable, kTextRemove, kFollowUp, kTextSignOut,
                 kNote, kTextSignOutNote},
@@ -186,26 +186,26 @@ const SwitchPageSpec kShortcutArrow = {
                     Clearing::Values,
                     {}})};
 
-const SwitchPageSpec kLoginBlur = {
+const SwitchPageInfo kLoginBlur = {
     AdminFrame(IDD_TWEAK_LOGIN_BLUR, {kTitle, 173, IDC_TWEAK_DISABLE, 174}),
     SwitchControl::DisableBox,
     MachineFlag(L"SOFTWARE\\Policies\\Microsoft\\Windows\\System",
                 L"DisableAcrylicBackgroundOnLogon")};
 
-const SwitchPageSpec kVerboseMessages = {
+const SwitchPageInfo kVerboseMessages = {
     AdminFrame(IDD_TWEAK_VERBOSE_MESSAGES, {kTitle, 209, kEnable, kTextEnable, kDescription, 210}),
     SwitchControl::CheckBox,
     MachineFlag(L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Policies\\System",
                 L"VerboseStatus")};
 
-const SwitchPageSpec kClockSeconds = {
+const SwitchPageInfo kClockSeconds = {
     Frame(IDD_TWEAK_CLOCK_SECONDS,
           {kTitle, 52, kDescription, 53, IDC_TWEAK_SHOW, 56, IDC_TWEAK_HIDE, 57, kFollowUp,
            kTextRestartExplorer, kNote, kTextRestartExplorerNote},
           FollowUp::RestartExplorer),
     SwitchControl::ShowHide, UserFlag(kAdvanced, L"ShowSecondsInSystemClock")};
 
-const SwitchPageSpec kIncreasedTransparency = {
+const SwitchPageInfo kIncreasedTransparency = {
     AdminFrame(IDD_TWEAK_INCREASED_TRANSPARENCY,
                {kTitle, 194, kEnable, kTextEnable, kDescription, 195, kNote, kTextSignOutNote,
                 kFollowUp, kTextSignOut},
@@ -225,7 +225,7 @@ const SwitchPageSpec kIncreasedTransparency = {
 
 // (control, text) pairs.
 // clang-format off
-const TransparencyPageSpec kTransparency = {
+const TransparencyPageInfo kTransparency = {
     Frame(IDD_TWEAK_TRANSPARENCY,
           {kTitle, 215, IDC_TWEAK_TASKBAR_GROUP, 105, IDC_TWEAK_START_GROUP, 216,
            IDC_TWEAK_WINDOWS_GROUP, 217, IDC_TWEAK_TASKBAR_BOX, kTextEnable, IDC_TWEAK_START_BOX,
@@ -239,14 +239,14 @@ const TransparencyPageSpec kTransparency = {
 // clang-format on
 
 // The text table has no words for this, so the note is in English.
-const TransparencyPageSpec kGlass = {
+const TransparencyPageInfo kGlass = {
     Frame(IDD_TWEAK_GLASS, {kTitle, 219, kEnable, kTextEnable, kDescription, 220}),
     {{ShellEffect::Glass, kEnable, 0, 0}},
     IDC_TWEAK_UNSUPPORTED,
     L"The glass effect cannot show on this system: its taskbar does not take the accent "
     L"policy the effect sets (the taskbar of Windows 11 draws its own background)."};
 
-const NumberPageSpec kFlashCount = {
+const NumberPageInfo kFlashCount = {
     Frame(IDD_TWEAK_FLASH_COUNT,
           {kTitle, 127, kDescription, 128, kFollowUp, kTextRestartExplorer, kNote,
            kTextRestartExplorerNote},
@@ -258,7 +258,7 @@ const NumberPageSpec kFlashCount = {
       NumberStorage::Dword,
       false}}};
 
-const NumberPageSpec kWallpaperQuality = {
+const NumberPageInfo kWallpaperQuality = {
     Frame(IDD_TWEAK_WALLPAPER_QUALITY,
           {kTitle, 140, IDC_TWEAK_DEFAULT, 77, kDescription, 141, kFollowUp, kTextSignOut, kNote,
            kTextSignOutNote},
@@ -271,7 +271,7 @@ const NumberPageSpec kWallpaperQuality = {
       true}}};
 
 // A window metric in pixels, kept in twips; its default is written like any other size.
-NumberFieldSpec WindowMetric(WORD edit, WORD upDown, WORD slider, WORD defaultButton,
+NumberFieldInfo WindowMetric(WORD edit, WORD upDown, WORD slider, WORD defaultButton,
                              const wchar_t* name, int byDefault) {
     return {{edit, upDown, slider, {8, 100}, byDefault},
             defaultButton,
@@ -281,7 +281,7 @@ NumberFieldSpec WindowMetric(WORD edit, WORD upDown, WORD slider, WORD defaultBu
             false};
 }
 
-const NumberPageSpec kCaptionHeight = {
+const NumberPageInfo kCaptionHeight = {
     Frame(IDD_TWEAK_CAPTION_HEIGHT,
           {kTitle, 240, IDC_TWEAK_CAPTION_DEFAULT, 77, kDescription, 241, kFollowUp, kTextSignOut,
            kNote, kTextSignOutNote},
@@ -289,7 +289,7 @@ const NumberPageSpec kCaptionHeight = {
     {WindowMetric(IDC_TWEAK_CAPTION, IDC_TWEAK_UPDOWN, IDC_TWEAK_CAPTION_SLIDER,
                   IDC_TWEAK_CAPTION_DEFAULT, L"CaptionHeight", 22)}};
 
-const NumberPageSpec kScrollbar = {
+const NumberPageInfo kScrollbar = {
     Frame(IDD_TWEAK_SCROLLBAR,
           {kTitle, 236, IDC_TWEAK_SCROLL_WIDTH_GROUP, 237, IDC_TWEAK_SCROLL_HEIGHT_GROUP, 238,
            IDC_TWEAK_SCROLL_WIDTH_DEFAULT, 77, IDC_TWEAK_SCROLL_HEIGHT_DEFAULT, 77, kDescription,
@@ -300,7 +300,7 @@ const NumberPageSpec kScrollbar = {
      WindowMetric(IDC_TWEAK_SCROLL_HEIGHT, IDC_TWEAK_UPDOWN_B, IDC_TWEAK_SCROLL_HEIGHT_SLIDER,
                   IDC_TWEAK_SCROLL_HEIGHT_DEFAULT, L"ScrollHeight", 17)}};
 
-const NumberPageSpec kButtonWidth = {
+const NumberPageInfo kButtonWidth = {
     Frame(IDD_TWEAK_BUTTON_WIDTH,
           {kTitle, 125, kDescription, 126, kFollowUp, kTextSignOut, kNote, kTextSignOutNote},
           FollowUp::SignOut),
@@ -312,7 +312,7 @@ const NumberPageSpec kButtonWidth = {
       true}}};
 
 // A size of the taskbar's thumbnail previews, its default stored by deleting the value.
-NumberFieldSpec Thumbnail(WORD edit, WORD upDown, WORD slider, NumericRange range, int byDefault,
+NumberFieldInfo Thumbnail(WORD edit, WORD upDown, WORD slider, NumericRange range, int byDefault,
                           std::vector<const wchar_t*> names) {
     return {{edit, upDown, slider, range, byDefault},
             0,
@@ -323,7 +323,7 @@ NumberFieldSpec Thumbnail(WORD edit, WORD upDown, WORD slider, NumericRange rang
 }
 
 // clang-format off
-const NumberPageSpec kThumbnails = {
+const NumberPageInfo kThumbnails = {
     Frame(IDD_TWEAK_THUMBNAILS,
           {kTitle, 129, IDC_TWEAK_SIZE_GROUP, 130, IDC_TWEAK_SPACING_GROUP, 131,
            IDC_TWEAK_MARGINS_GROUP, 132, IDC_TWEAK_SPACING_X_LABEL, 133, IDC_TWEAK_SPACING_Y_LABEL,
@@ -351,21 +351,21 @@ const NumberPageSpec kThumbnails = {
     IDC_TWEAK_DEFAULT};
 // clang-format on
 
-TweakPageFactory Switch(const SwitchPageSpec& spec) {
-    return [&spec](CTweakServices& services) {
-        return std::make_unique<CDlgTweakSwitch>(spec, services);
+TweakPageFactory Switch(const SwitchPageInfo& info) {
+    return [&info](CTweakServices& services) {
+        return std::make_unique<CDlgTweakSwitch>(info, services);
     };
 }
 
-TweakPageFactory Number(const NumberPageSpec& spec) {
-    return [&spec](CTweakServices& services) {
-        return std::make_unique<CDlgTweakNumber>(spec, services);
+TweakPageFactory Number(const NumberPageInfo& info) {
+    return [&info](CTweakServices& services) {
+        return std::make_unique<CDlgTweakNumber>(info, services);
     };
 }
 
-TweakPageFactory Transparency(const TransparencyPageSpec& spec) {
-    return [&spec](CTweakServices& services) {
-        return std::make_unique<CDlgTweakTransparency>(spec, services);
+TweakPageFactory Transparency(const TransparencyPageInfo& info) {
+    return [&info](CTweakServices& services) {
+        return std::make_unique<CDlgTweakTransparency>(info, services);
     };
 }
 

@@ -32,9 +32,9 @@ std::wstring TextParts::Compose(const CTranslate& texts) const {
     return text + tail;
 }
 
-CRegistrySwitch::CRegistrySwitch(const RegistrySwitchSpec& spec, const CTranslate& texts)
-    : m_root(spec.root), m_clearing(spec.clearing) {
-    for (const TweakValue& value : spec.values) {
+CRegistrySwitch::CRegistrySwitch(const RegistrySwitchInfo& info, const CTranslate& texts)
+    : m_root(info.root), m_clearing(info.clearing) {
+    for (const TweakValue& value : info.values) {
         std::vector<BYTE> data;
         if (value.type == REG_SZ) {
             data = TextBytes(value.text.Compose(texts));
@@ -47,7 +47,7 @@ CRegistrySwitch::CRegistrySwitch(const RegistrySwitchSpec& spec, const CTranslat
         m_values.push_back(
             {value.key.Compose(texts), value.name, value.type, std::move(data), value.api});
     }
-    for (const TextParts& key : spec.keys)
+    for (const TextParts& key : info.keys)
         m_keys.push_back(key.Compose(texts));
 }
 

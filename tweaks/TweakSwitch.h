@@ -57,7 +57,7 @@ enum class Clearing {
 
 // A tweak that is on while all its values hold their data (or, without values, while
 // its first key exists), that ticking writes (or creates) and clearing removes.
-struct RegistrySwitchSpec {
+struct RegistrySwitchInfo {
     HKEY root;
     std::vector<TweakValue> values;
     Clearing clearing;
@@ -67,7 +67,7 @@ struct RegistrySwitchSpec {
 class CRegistrySwitch : public CTweakSwitch {
 public:
     // Key names and texts are taken in the current language, once.
-    CRegistrySwitch(const RegistrySwitchSpec& spec, const CTranslate& texts);
+    CRegistrySwitch(const RegistrySwitchInfo& info, const CTranslate& texts);
     bool Read() override;
     void Set(bool on) override;
 
