@@ -84,20 +84,12 @@ bool ForegroundIsFullScreen() {
     return IsFullScreenForeground(view);
 }
 
-bool BatterySaverOn() {
-    // The byte older headers call Reserved1 is SystemStatusFlag since Windows 10: 1 while
-    // the battery saver is on.
-    SYSTEM_POWER_STATUS power = {};
-    return GetSystemPowerStatus(&power) && power.Reserved1 == 1;
-}
-
 } // namespace
 
 BusySignals ReadBusySignals() {
     BusySignals signals;
     signals.stateKnown = QueryUserState(signals.state);
     signals.fullScreenForeground = ForegroundIsFullScreen();
-    signals.batterySaver = BatterySaverOn();
     return signals;
 }
 

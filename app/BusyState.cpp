@@ -9,7 +9,7 @@ PauseScope WantedPause(const BusySignals& signals, bool pauseAtHighLoad) {
     const bool shellBusy =
         signals.stateKnown && (signals.state == kUserBusy || signals.state == kUserD3dFullScreen ||
                                signals.state == kUserPresentation);
-    if (absent || shellBusy || signals.fullScreenForeground || signals.batterySaver)
+    if (absent || shellBusy || signals.fullScreenForeground)
         return PauseScope::Everything;
     return PauseScope::None;
 }

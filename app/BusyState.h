@@ -25,7 +25,6 @@ struct BusySignals {
     // Our own look at the desktop, because the shell answers "busy" late and only for
     // some full-screen windows: the foreground window covers its whole monitor.
     bool fullScreenForeground = false;
-    bool batterySaver = false; // Windows saves battery: count it as high load
 };
 
 // How much of the program is paused.

@@ -33,9 +33,9 @@ bool IsUserAdmin() {
 
 CElevation::CElevation(COptions& options, const CTranslate& texts,
                        UniqueHandleKernel& instanceMutex, const wchar_t* instanceMutexName,
-                       CElevationSystem& system)
+                       CElevationSystem& system, std::function<void()> leaving)
     : m_options(options), m_texts(texts), m_instanceMutex(instanceMutex),
-      m_instanceMutexName(instanceMutexName), m_system(system) {}
+      m_instanceMutexName(instanceMutexName), m_system(system), m_leaving(std::move(leaving)) {}
 
 bool CElevation::RestartAsAdmin() {
     m_options.Save();
@@ -53,6 +53,10 @@ bool CElevation::RestartAsAdmin() {
         info.nShow = SW_SHOWNORMAL;
         if (m_system.StartProcess(&info)) {
             // At once: no further save, no shut-down steps; the windows end with the process.
+            // The new copy starts with the night light off and could not tell that the
+            // displays are still warm.
+            if (m_leaving)
+                m_leaving();
             m_system.EndProcess(1);
             return true; // only where EndProcess is a test's and returns
         }

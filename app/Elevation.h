@@ -8,6 +8,8 @@
 
 #include <shellapi.h>
 
+#include <functional>
+
 namespace orvane {
 
 // Whether the process runs with administrator rights: its token is a member of
@@ -33,15 +35,18 @@ public:
 class CElevation {
 public:
     // instanceMutex holds the named mutex that keeps a second copy from running.
+    // leaving undoes, just before this process ends for the elevated copy, what that
+    // copy cannot undo (the night light's ramp on the displays).
     CElevation(COptions& options, const CTranslate& texts, UniqueHandleKernel& instanceMutex,
-               const wchar_t* instanceMutexName, CElevationSystem& system);
+               const wchar_t* instanceMutexName, CElevationSystem& system,
+               std::function<void()> leaving = {});
 
     bool IsUserAdmin() { return m_system.IsUserAdmin(); }
 
     // Saves the settings, gives up the single-instance mutex so that the new instance
     // may start, and starts the program again with administrator rights; this process
-    // then ends at once with exit code 1. False when the new instance could not be
-    // started (the user declined, say): the mutex is taken back and the program goes on.
+    // then runs `leaving` and ends at once with exit code 1. False when the new instance could not
+    // be started (the user declined, say): the mutex is taken back and the program goes on.
     bool RestartAsAdmin();
 
     // Called before a tweak changes the system; returns when the tweak may go ahead.
@@ -55,6 +60,7 @@ private:
     UniqueHandleKernel& m_instanceMutex;
     const wchar_t* m_instanceMutexName;
     CElevationSystem& m_system;
+    std::function<void()> m_leaving;
 };
 
 } // namespace orvane

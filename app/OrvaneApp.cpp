@@ -48,7 +48,11 @@ COrvaneApp::COrvaneApp()
                              MB_OK | MB_ICONEXCLAMATION);
           }),
       m_screensavers(m_options, [this] { RefreshPages(); }),
-      m_elevation(m_options, m_translator, m_instanceMutex, kInstanceMutexName, m_elevationSystem),
+      m_elevation(m_options, m_translator, m_instanceMutex, kInstanceMutexName, m_elevationSystem,
+                  [this] {
+                      if (CNightShift* light = NightShift())
+                          light->SwitchOff();
+                  }),
       m_transparency(m_options) {
 }
 COrvaneApp::~COrvaneApp() = default;
@@ -68,6 +72,10 @@ BOOL COrvaneApp::InitInstance(const std::wstring& arguments) {
     m_options.SetPath(m_settingsPath);
     m_customObjects.SetSettingsPath(m_settingsPath);
     if (!ClaimSingleInstance()) {
+        // Started at sign-in while one runs already (the Run value and the restart after
+        // an update both start "-auto"): nobody asked for a window, so say nothing.
+        if (IsAutoStart(arguments))
+            return FALSE;
         // The running Orvane owns the settings file: read the language for the message
         // and change nothing.
         m_options.LoadReadOnly();
@@ -100,6 +108,9 @@ BOOL COrvaneApp::InitInstance(const std::wstring& arguments) {
         m_mainWindow = std::make_unique<COrvaneDlg>();
         m_mainWindow->SetStartHidden(autoStart);
         m_mainWindow->DoModal();
+        // Exit ends the modal loops with WM_QUIT; none is left to take it now.
+        MSG quit;
+        PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 
         ShutDown();
         // The window's pages and the effects hold pictures and windows: free them while

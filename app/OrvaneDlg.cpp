@@ -272,6 +272,10 @@ void COrvaneDlg::Exit() {
     KillTimer(m_hWnd, kTrayTimer);
     m_tray.Remove();
     EndDialog(0);
+    // A dialog may be open over the window (Settings, About, a message box, a file
+    // dialog), whose own modal loop would hold the program until the user closes it.
+    // Every modal loop ends on WM_QUIT and hands it on to the loop below it.
+    PostQuitMessage(0);
 }
 
 void COrvaneDlg::ShowTrayMenu() {
@@ -363,6 +367,9 @@ INT_PTR COrvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& 
         SetResult(1);
         return TRUE;
     case WM_ENDSESSION:
+        // FALSE: another program cancelled the sign-out and the session goes on.
+        if (!wParam)
+            return FALSE;
         // Signing out ends the process without the shut-down steps: keep the settings.
         App().Options().Save();
         App().StopCustomObjects();

@@ -25,7 +25,7 @@ ThumbnailPixels DecodeThumbnail(const std::wstring& path) {
     UINT width = 0, height = 0;
     GdipGetImageWidth(picture.get(), &width);
     GdipGetImageHeight(picture.get(), &height);
-    const ThumbnailPlace place = FitThumbnail(width, height);
+    const FitRect place = FitThumbnail(width, height);
     if (place.width <= 0 || place.height <= 0)
         return {};
 

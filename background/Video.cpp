@@ -1,6 +1,6 @@
 #include "background/Video.h"
 
-#include "background/CoverFit.h"
+#include "framework/FitGeometry.h"
 
 namespace orvane {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "background/CoverFit.h"
 #include "background/DesktopHost.h"
+#include "framework/FitGeometry.h"
 #include "framework/Gdiplus.h"
 #include "personalize/ScreensaverCatalogue.h"
 

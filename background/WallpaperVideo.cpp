@@ -1,9 +1,9 @@
 #include "background/WallpaperVideo.h"
 
 #include "app/Options.h"
-#include "background/CoverFit.h"
 #include "framework/ActiveX.h"
 #include "framework/Bstr.h"
+#include "framework/FitGeometry.h"
 #include "framework/MessageBox.h"
 #include "resources/ids_videoweb.h"
 

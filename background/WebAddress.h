@@ -8,9 +8,10 @@ namespace orvane {
 // The host of the default clock page, taken from its address.
 std::wstring DefaultClockHost();
 
-// The address WebView2 is sent to: "http://" in front of an address that does not begin
-// with "http://" or "https://" (compared case-sensitively), and the referral parameter
-// on any address that names the clock page's host.
+// The address WebView2 is sent to. An address with a scheme (any case) keeps it, a
+// Windows path becomes a "file:" address, anything else gets "http://" in front. Web
+// addresses on the clock page's host get the referral parameter in their query, before
+// any fragment; files and other hosts get none.
 std::wstring NormaliseWebAddress(const std::wstring& address);
 
 // Whether a folder name reads as a runtime version: four integers joined by dots.

@@ -15,6 +15,14 @@ SchedulePosition LocateInSchedule(const ScheduleTimes& times, int now) {
         morningEnd -= kMinutesPerDay;
 
     SchedulePosition position = {};
+    // When the night and its two phases fill the day (start = end among them), the
+    // window never closes: no transition runs and the night is warm all day.
+    const int night = ((to - from) % kMinutesPerDay + kMinutesPerDay) % kMinutesPerDay;
+    if (from == to || night + 2 * phase >= kMinutesPerDay) {
+        position.active = true;
+        return position;
+    }
+
     if (phase > 0) {
         bool warming = false, cooling = false;
         int warmingLeft = 0, coolingLeft = 0;
@@ -36,18 +44,13 @@ SchedulePosition LocateInSchedule(const ScheduleTimes& times, int now) {
             cooling = true;
             coolingLeft = morningEnd - now;
         }
-        // Where the phases overlap the morning's minutes count, still warming.
         position.inTransition = warming || cooling;
         position.warming = warming;
         position.remaining = cooling ? coolingLeft : warmingLeft;
     }
 
-    // The window runs from the evening start to the morning end. When the night and its
-    // two phases fill the day (start = end among them), it never closes.
-    const int night = ((to - from) % kMinutesPerDay + kMinutesPerDay) % kMinutesPerDay;
-    if (from == to || night + 2 * phase >= kMinutesPerDay)
-        position.active = true;
-    else if (eveningStartOfDay <= morningEnd)
+    // The window runs from the evening start to the morning end.
+    if (eveningStartOfDay <= morningEnd)
         position.active = eveningStartOfDay <= now && now < morningEnd;
     else
         position.active = now >= eveningStartOfDay || now < morningEnd;

@@ -92,9 +92,12 @@ void CNightShift::ScheduleTick(int now) {
         }
         ++m_tickCounter;
     } else {
+        // A transition that ends inside the window leaves the display at its last step:
+        // the night temperature takes over from it.
         if (m_inTransition) {
             m_inTransition = false;
             m_tickCounter = kTicksPerStep;
+            m_applied = false;
         }
         if (!m_applied) {
             m_applied = true;

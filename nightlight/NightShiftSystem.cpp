@@ -24,7 +24,7 @@ int LocalMinuteOfDay() {
 }
 
 CNightShiftSystem::CNightShiftSystem(const COptions& options, GammaRampFunction setRamp)
-    : m_setRamp(setRamp), m_controller(options, *this) {
+    : m_setRamp(setRamp), m_controller(options, *this), m_clock(LocalMinuteOfDay) {
     CreateNotificationWindow();
 }
 
@@ -117,7 +117,7 @@ void CALLBACK CNightShiftSystem::TimerProc(HWND, UINT, UINT_PTR, DWORD) {
     // An exception must not unwind through the system's code that called us.
     try {
         if (g_scheduled)
-            g_scheduled->m_controller.ScheduleTick(LocalMinuteOfDay());
+            g_scheduled->m_controller.ScheduleTick(g_scheduled->m_clock());
     } catch (...) {
     }
 }

@@ -32,6 +32,9 @@ public:
     }
     // The hidden window that hears of display, power and session changes.
     HWND NotificationWindow() const { return m_window; }
+    // For tests: the time of day the schedule's ticks see, in minutes after midnight
+    // (the local time by default).
+    void SetClock(std::function<int()> clock) { m_clock = std::move(clock); }
 
     // Loads the warm ramp the displays should show again, if any. One entry is moved by
     // a unit first, so that a driver that skips a ramp equal to its last one takes it.
@@ -52,6 +55,7 @@ private:
     GammaRampFunction m_setRamp;
     CNightShift m_controller;
     std::function<void()> m_activeChanged;
+    std::function<int()> m_clock;
     std::optional<GammaRamp> m_warmRamp; // the last ramp loaded, unless it was the identity
     UINT_PTR m_timer = 0;
     HWND m_window = nullptr;

@@ -2,9 +2,9 @@
 
 #include "app/HelpLinks.h"
 #include "app/OrvaneApp.h"
+#include "framework/FitGeometry.h"
 #include "framework/Gdiplus.h"
 #include "framework/IconButtons.h"
-#include "personalize/FitRules.h"
 #include "personalize/OpenAddress.h"
 #include "resources/ids_personalize.h"
 

@@ -1,7 +1,7 @@
 #include "personalize/DlgTabScreensaver.h"
 
 #include "app/OrvaneApp.h"
-#include "background/CoverFit.h"
+#include "framework/FitGeometry.h"
 #include "personalize/ScreensaverCatalogue.h"
 #include "resources/ids_pages.h"
 #include "resources/ids_screensaver.h"
@@ -82,9 +82,8 @@ void CDlgTabScreensaver::InitPage() {
     SendMessageW(Item(IDC_SAVER_SHUFFLE), BM_SETCHECK,
                  options.GetBool(L"fScreenSaverAutoChangeShuffle") ? BST_CHECKED : BST_UNCHECKED,
                  0);
-    BOOL secure = FALSE;
-    SystemParametersInfoW(SPI_GETSCREENSAVESECURE, 0, &secure, 0);
-    SendMessageW(Item(IDC_SAVER_SECURE), BM_SETCHECK, secure ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(Item(IDC_SAVER_SECURE), BM_SETCHECK,
+                 m_catalogue.SecureResume() ? BST_CHECKED : BST_UNCHECKED, 0);
     m_initialised = true;
 }
 
@@ -282,7 +281,7 @@ bool CDlgTabScreensaver::OnCommand(WORD id, WORD notifyCode, HWND control) {
         RunNow();
         return true;
     case IDC_SAVER_SECURE:
-        SystemParametersInfoW(SPI_SETSCREENSAVESECURE, Checked(IDC_SAVER_SECURE), nullptr, 0);
+        m_catalogue.SetSecureResume(Checked(IDC_SAVER_SECURE));
         return true;
     case IDC_SAVER_AUTO:
         SetAutoChange(Checked(IDC_SAVER_AUTO));

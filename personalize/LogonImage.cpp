@@ -1,9 +1,9 @@
 #include "personalize/LogonImage.h"
 
 #include "app/SystemAccess.h"
+#include "framework/FitGeometry.h"
 #include "framework/Gdiplus.h"
 #include "framework/Handle.h"
-#include "personalize/FitRules.h"
 
 #include <shlobj.h>
 

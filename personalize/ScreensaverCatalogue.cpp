@@ -171,6 +171,16 @@ void CScreensaverCatalogue::SetTimeout(int minutes) {
     WriteDesktopText(kTimeoutValue, std::to_wstring(seconds));
 }
 
+bool CScreensaverCatalogue::SecureResume() const {
+    BOOL secure = FALSE;
+    return m_systemParameters(SPI_GETSCREENSAVESECURE, 0, &secure, 0) && secure;
+}
+
+void CScreensaverCatalogue::SetSecureResume(bool on) {
+    m_systemParameters(SPI_SETSCREENSAVESECURE, on ? TRUE : FALSE, nullptr,
+                       SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+}
+
 void CScreensaverCatalogue::StartPreview(HWND window, const std::wstring& path) {
     if (m_previewProcess) {
         TerminateProcess(m_previewProcess.get(), 0);

@@ -35,6 +35,10 @@ public:
     void SetCurrent(const std::wstring& path);
     // The waiting time, for the system and in "ScreenSaveTimeOut".
     static void SetTimeout(int minutes);
+    // "On resume, display logon screen": read from the system, and written to the
+    // user's profile so that it outlasts the session.
+    bool SecureResume() const;
+    void SetSecureResume(bool on);
 
     // Ends the running preview; then, given a window, runs path (the current screen
     // saver when empty) in preview mode inside it. At most one preview runs.
@@ -61,6 +65,10 @@ public:
     // saver runs (the system by default).
     void SetSystemRoot(const std::wstring& root) { m_systemRoot = root; }
     void SetRunningQuery(std::function<bool()> query) { m_isRunning = std::move(query); }
+    // For tests: the system-parameters call (SystemParametersInfoW by default).
+    using SystemParametersCall = BOOL(WINAPI*)(UINT action, UINT uiParam, PVOID pvParam,
+                                               UINT winIni);
+    void SetSystemParametersCall(SystemParametersCall call) { m_systemParameters = call; }
 
 private:
     static void CALLBACK ChangeTimerProc(HWND, UINT, UINT_PTR id, DWORD);
@@ -68,6 +76,7 @@ private:
     COptions& m_options;
     std::function<void()> m_changed;
     std::function<bool()> m_isRunning;
+    SystemParametersCall m_systemParameters = SystemParametersInfoW;
     std::wstring m_systemRoot;
     ScreensaverRunWatch m_runWatch;
     int m_currentIndex = -1;

@@ -13,3 +13,4 @@ set_tests_properties(tools.checker_tests tools.sprite_checker_tests PROPERTIES T
 add_test(NAME tools.check_page_art COMMAND ${src}/tools/check-page-art.sh)
 add_test(NAME tools.check_doc_links
          COMMAND python3 ${src}/tools/check-doc-links.py ${src}/README.md ${src}/docs/reliability.md)
+add_test(NAME tools.check_type_names COMMAND python3 ${src}/tools/check-type-names.py ${src})

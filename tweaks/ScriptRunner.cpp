@@ -92,8 +92,14 @@ bool ReadWholeFile(const std::wstring& path, std::string& bytes, std::wstring& e
 
 } // namespace
 
-const wchar_t CScriptRunner::kPowerShellPath[] =
-    L"C:/Windows/System32/WindowsPowerShell/v1.0/powershell.exe";
+std::wstring PowerShellPath() {
+    // Windows need not live in C:\Windows; the system folder says where it is.
+    wchar_t folder[MAX_PATH] = L"";
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return {};
+    return std::wstring(folder, length) + L"\\WindowsPowerShell\\v1.0\\powershell.exe";
+}
 
 CScriptRunner::CScriptRunner(DWORD timeoutMs) : m_timeoutMs(timeoutMs) {}
 
@@ -136,7 +142,9 @@ bool CScriptRunner::Run(const std::wstring& script) {
     // CreateProcessW may write into the command line.
     std::vector<wchar_t> commandLine(command.begin(), command.end());
     commandLine.push_back(L'\0');
-    if (!CreateProcessW(kPowerShellPath, commandLine.data(), nullptr, nullptr, FALSE,
+    const std::wstring program = PowerShellPath();
+    if (program.empty() ||
+        !CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
                         CREATE_NO_WINDOW, nullptr, nullptr, &m_startup, &m_process))
         return Fail(L"CreateProcess failed.");
 

@@ -15,7 +15,6 @@ namespace orvane {
 class CScriptRunner {
 public:
     static constexpr DWORD kDefaultTimeoutMs = 300000;
-    static const wchar_t kPowerShellPath[];
 
     explicit CScriptRunner(DWORD timeoutMs = kDefaultTimeoutMs);
     ~CScriptRunner();
@@ -44,6 +43,10 @@ private:
 // The startup record the system expects is 68 bytes in a 32-bit process.
 static_assert(sizeof(void*) != 4 || sizeof(STARTUPINFOW) == 68, "STARTUPINFOW layout");
 static_assert(sizeof(void*) != 8 || sizeof(STARTUPINFOW) == 104, "STARTUPINFOW layout");
+
+// PowerShell in the system folder (System32, or SysWOW64 for a 32-bit process on 64-bit
+// Windows through the file-system redirection); empty when the folder is unknown.
+std::wstring PowerShellPath();
 
 // Stops every Explorer process through PowerShell; Windows starts the shell again by
 // itself. The result of the script is not shown. While one restart runs (its wait lets

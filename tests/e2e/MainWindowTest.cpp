@@ -1,3 +1,4 @@
+#include "BitmapFile.h"
 #include "OrvaneProcess.h"
 #include "RemoteControls.h"
 
@@ -74,6 +75,43 @@ TEST(MainWindow, SavesTheSettingsWhenTheUserSignsOut) {
     EXPECT_TRUE(orvane.WaitForExit());
 }
 
+TEST(MainWindow, ASignOutThatAnotherProgramCancelsLeavesEverythingRunning) {
+    TempFolder pictures;
+    const std::wstring picture = pictures / L"object.bmp";
+    ASSERT_TRUE(WriteBitmapFile(picture, 40, 30, 200, 60, 40));
+    OrvaneProcess orvane;
+    orvane.WriteSettings(L"[Settings]\r\nfAutoRun=0\r\n[CEffectsCustomObjects]\r\n0Path=" +
+                         picture + L"\r\n0Enable=1\r\n0Top=0\r\n0X=50\r\n0Y=60\r\n");
+    ASSERT_TRUE(orvane.Start(L"-auto"));
+    HWND main = orvane.MainWindow();
+    ASSERT_NE(nullptr, main);
+    ASSERT_TRUE(WaitFor([&] { return orvane.Overlays().size() == 1; })) << "the custom object";
+    const std::string before = ReadBytes(orvane.SettingsPath());
+
+    // Windows asks; another program refuses, so the session goes on.
+    DWORD_PTR mayEnd = 0;
+    ASSERT_TRUE(SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL,
+                                    5000, &mayEnd));
+    EXPECT_TRUE(mayEnd) << "Orvane does not hold a sign-out up";
+    SendMessageW(main, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
+    Sleep(1500);
+    EXPECT_EQ(1u, orvane.Overlays().size()) << "the custom object is still on the desktop";
+    EXPECT_EQ(before, ReadBytes(orvane.SettingsPath()))
+        << "nothing to save for a session that goes on";
+
+    // The real sign-out stores the object and takes it away.
+    SendMessageW(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_TRUE(WaitFor([&] { return orvane.Overlays().empty(); }, 3000));
+    bool placeStored = false;
+    for (const auto& [key, value] :
+         ReadSection(ReadUtf16File(orvane.SettingsPath()), L"CEffectsCustomObjects"))
+        placeStored |= key == L"0X" && value == L"50";
+    EXPECT_TRUE(placeStored);
+    EXPECT_EQ(107u, orvane.StoredSettings().size()) << "and the settings are saved";
+    orvane.Exit();
+    EXPECT_TRUE(orvane.WaitForExit());
+}
+
 TEST(MainWindow, ShowsTheTabsOfTheSystem) {
     // Wine pretends to be the Windows version its settings name for a program.
     const wchar_t kAppDefaults[] = L"Software\\Wine\\AppDefaults\\Orvane.exe";
@@ -144,6 +182,24 @@ TEST(MainWindow, AboutBoxOpensAndClosesCleanly) {
     EXPECT_TRUE(orvane.Running());
     orvane.Exit();
     EXPECT_TRUE(orvane.WaitForExit());
+}
+
+TEST(MainWindow, ExitFromTheTrayEndsOrvaneWhileTheAboutBoxIsOpen) {
+    OrvaneProcess orvane;
+    ASSERT_TRUE(orvane.Start());
+    HWND main = orvane.MainWindow();
+    ASSERT_NE(nullptr, main);
+    PostMessageW(main, WM_COMMAND, ID_MENU_ABOUT, 0);
+    ASSERT_TRUE(WaitFor([&] {
+        for (HWND dialog : orvane.Dialogs())
+            if (dialog != main && WindowText(dialog) == L"About")
+                return true;
+        return false;
+    }));
+    ASSERT_TRUE(orvane.ExitThroughTheTrayMenu());
+    ASSERT_TRUE(orvane.WaitForExit(5000)) << "the About box held the program";
+    EXPECT_EQ(0u, orvane.ExitCode());
+    EXPECT_FALSE(TrayIconPresent(main));
 }
 
 TEST(MainWindow, TrayMenuOpensOnRightClickAndCloses) {

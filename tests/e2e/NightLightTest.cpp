@@ -23,8 +23,9 @@ std::wstring StoredValue(const OrvaneProcess& orvane, const std::wstring& key) {
 }
 
 // Signing out saves the settings: the way to read the keys as they are in memory.
+// (A sign-out that another program cancels, WM_ENDSESSION with FALSE, saves nothing.)
 std::wstring KeyNow(const OrvaneProcess& orvane, HWND main, const std::wstring& key) {
-    SendMessageW(main, WM_ENDSESSION, FALSE, 0);
+    SendMessageW(main, WM_ENDSESSION, TRUE, 0);
     return StoredValue(orvane, key);
 }
 

@@ -129,6 +129,36 @@ void OrvaneProcess::Exit() {
         PostMessageW(main, WM_COMMAND, ID_TRAY_EXIT, 0);
 }
 
+bool OrvaneProcess::ExitThroughTheTrayMenu() {
+    constexpr UINT kTrayCallback = 0x465;
+    HWND main = MainWindow(5000);
+    if (!main)
+        return false;
+    // As the taskbar does it: the window is disabled under the open dialog, so its own
+    // minimise command would not be taken.
+    ShowWindowAsync(main, SW_MINIMIZE);
+    if (!WaitFor([&] { return !IsWindowVisible(main); }))
+        return false;
+    PostMessageW(main, kTrayCallback, 128, WM_RBUTTONUP);
+    HWND menu = nullptr;
+    if (!WaitFor([&] {
+            menu = FindWindowW(L"#32768", nullptr);
+            return menu && IsWindowVisible(menu);
+        }))
+        return false;
+    RECT box;
+    GetWindowRect(menu, &box);
+    // Exit is the bottom item; a few pixels above the frame hit it in any theme.
+    SetCursorPos((box.left + box.right) / 2, box.bottom - 6);
+    Sleep(200);
+    INPUT click[2] = {};
+    click[0].type = click[1].type = INPUT_MOUSE;
+    click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, click, sizeof click[0]);
+    return true;
+}
+
 bool OrvaneProcess::RunOnce(const std::wstring& arguments) {
     if (!Start(arguments) || !MainWindow())
         return false;

@@ -50,6 +50,10 @@ public:
     HWND MainWindow(DWORD timeoutMs = 15000) const;
     // Exit command of the tray menu; the program saves and ends.
     void Exit();
+    // The way a user gets there while a dialog is open over the main window: minimise
+    // the window into the tray (as its taskbar button does), right-click the icon and
+    // click Exit, the menu's last item, with the mouse. False when the menu never shows.
+    bool ExitThroughTheTrayMenu();
     // Starts, waits for the main window, exits; true when all of it happened.
     bool RunOnce(const std::wstring& arguments = L"");
     // The settings dialog, opened by the main window's Settings command; null when it

@@ -78,6 +78,22 @@ TEST(SettingsDialog, ALanguageRelabelsTheMainWindowAndTheOpenDialogAndEnglishCom
     EXPECT_TRUE(orvane.WaitForExit());
 }
 
+TEST(SettingsDialog, ExitFromTheTrayWhileItIsOpenEndsOrvaneAndKeepsTheLanguageChosen) {
+    OrvaneProcess orvane;
+    orvane.WriteSettings(L"[Settings]\r\nfAutoRun=0\r\n");
+    ASSERT_TRUE(orvane.Start());
+    HWND settings = orvane.OpenSettings();
+    ASSERT_NE(nullptr, settings);
+    ChooseLanguage(settings, L"Deutsch");
+    ASSERT_EQ(L"Einstellungen", WindowText(settings));
+
+    ASSERT_TRUE(orvane.ExitThroughTheTrayMenu());
+    // Within a second or two on Windows; Wine on a loaded machine gets some more.
+    ASSERT_TRUE(orvane.WaitForExit(5000)) << "the open dialog held the program";
+    EXPECT_EQ(0u, orvane.ExitCode());
+    EXPECT_EQ(L"German", AsMap(orvane.StoredSettings())[L"strLanguage"]);
+}
+
 TEST(SettingsDialog, TheBoxesShowAndSetTheirFlagsAndTheFileHoldsThemAfterClosing) {
     OrvaneProcess orvane;
     orvane.WriteSettings(L"[Settings]\r\nfAutoRun=0\r\nfCreateSystemRestorePoint=1\r\n"

@@ -93,6 +93,24 @@ TEST(Startup, ASecondInstanceSaysSoAndLeavesTheFirstAlone) {
     EXPECT_TRUE(first.WaitForExit());
 }
 
+TEST(Startup, ASecondSignInStartEndsSilently) {
+    // The Run value and the restart after a Windows update both start "-auto"; the one
+    // that comes second has nothing to tell the user.
+    OrvaneProcess first;
+    ASSERT_TRUE(first.Start(L"-auto"));
+    ASSERT_NE(nullptr, first.MainWindow());
+
+    OrvaneProcess second;
+    second.ShareAppDataWith(first);
+    ASSERT_TRUE(second.Start(L"-auto"));
+    EXPECT_TRUE(second.WaitForExit()) << "still running";
+    EXPECT_EQ(0u, second.ExitCode());
+    EXPECT_TRUE(first.Running());
+
+    first.Exit();
+    EXPECT_TRUE(first.WaitForExit());
+}
+
 TEST(Startup, ASecondInstanceLeavesTheSettingsFileByteForByteAlone) {
     OrvaneProcess first;
     ASSERT_TRUE(first.Start());

@@ -1,5 +1,4 @@
 #include "background/AnimationMask.h"
-#include "background/CoverFit.h"
 #include "background/HostPlacement.h"
 #include "background/MciCommands.h"
 #include "background/WebAddress.h"
@@ -8,33 +7,6 @@
 
 namespace orvane {
 namespace {
-
-TEST(CoverFit, WiderWindowsCropTopAndBottomNarrowerOnesLeftAndRight) {
-    // 4:3 on a 1920 x 1040 work area: full width, 200 pixels cut off top and bottom each.
-    const FitRect fourThree = CoverFit(1920, 1040, 640, 480);
-    EXPECT_EQ(0, fourThree.x);
-    EXPECT_EQ(1920, fourThree.width);
-    EXPECT_EQ(1440, fourThree.height);
-    EXPECT_EQ(-200, fourThree.y);
-
-    // 21:9: full height, the width overflows and is split between both sides.
-    const FitRect wide = CoverFit(1920, 1040, 2560, 1080);
-    EXPECT_EQ(0, wide.y);
-    EXPECT_EQ(1040, wide.height);
-    EXPECT_EQ(2465, wide.width); // 2465.18 truncated
-    EXPECT_EQ(-272, wide.x);     // -272.59 truncated toward zero
-    EXPECT_NEAR(-wide.x, (wide.width - 1920) / 2, 1);
-
-    // Equal ratios fill exactly; a source without a size gives nothing to place.
-    const FitRect same = CoverFit(1920, 1080, 1280, 720);
-    EXPECT_EQ(0, same.x);
-    EXPECT_EQ(0, same.y);
-    EXPECT_EQ(1920, same.width);
-    EXPECT_EQ(1080, same.height);
-    const FitRect unknown = CoverFit(1920, 1040, 0, 0);
-    EXPECT_EQ(0, unknown.width);
-    EXPECT_EQ(0, unknown.height);
-}
 
 TEST(BackgroundPlacement, OnePixelShortOfTheWorkAreaTwoWithAnAutoHidingTaskbar) {
     const WorkArea work{0, 0, 1920, 1040};
@@ -83,19 +55,45 @@ TEST(MciCommands, TheSourceSizeReplyGivesUpToFourNumbers) {
     EXPECT_EQ(4, mci::ParseSourceRect(L"1 2 3 4 5").height);
 }
 
-TEST(WebAddress, AddsTheSchemeCaseSensitivelyAndTheReferralOnTheClockHostOnly) {
+TEST(WebAddress, KeepsAnySchemeAndPutsTheReferralInTheClockHostsQueryOnly) {
     EXPECT_EQ(L"time.is", DefaultClockHost());
-    EXPECT_EQ(L"http://example.org/page", NormaliseWebAddress(L"example.org/page"));
-    EXPECT_EQ(L"http://HTTP://example.org", NormaliseWebAddress(L"HTTP://example.org"));
-    EXPECT_EQ(L"https://example.org", NormaliseWebAddress(L"https://example.org"));
-    EXPECT_EQ(L"http://example.org/?a=1", NormaliseWebAddress(L"http://example.org/?a=1"));
-    // The default page, the clock host with a query, and without a scheme.
-    EXPECT_EQ(L"https://time.is/clock/?from=ov_win",
-              NormaliseWebAddress(L"https://time.is/clock/"));
-    EXPECT_EQ(L"https://time.is/London?lang=en&from=ov_win",
-              NormaliseWebAddress(L"https://time.is/London?lang=en"));
-    EXPECT_EQ(L"http://time.is/?from=ov_win", NormaliseWebAddress(L"time.is/"));
-    EXPECT_EQ(L"http://", NormaliseWebAddress(L""));
+    const struct {
+        const wchar_t* typed;
+        const wchar_t* sent;
+    } cases[] = {
+        // Without a scheme, the web is meant.
+        {L"example.org/page", L"http://example.org/page"},
+        {L"localhost:8080/clock", L"http://localhost:8080/clock"},
+        {L"", L"http://"},
+        // Schemes in any case are kept as typed.
+        {L"HTTP://example.org", L"HTTP://example.org"},
+        {L"https://example.org", L"https://example.org"},
+        {L"http://example.org/?a=1", L"http://example.org/?a=1"},
+        {L"about:blank", L"about:blank"},
+        // Files get no referral, whatever their path says.
+        {L"file:///C:/clock.html", L"file:///C:/clock.html"},
+        {L"file:///C:/time.is/clock.html", L"file:///C:/time.is/clock.html"},
+        {L"C:\\Clocks\\clock.html", L"file:///C:/Clocks/clock.html"},
+        {L"\\\\server\\share\\clock.html", L"file://server/share/clock.html"},
+        // The clock's host: the default page, with a query, without a scheme, in capitals.
+        {L"https://time.is/clock/", L"https://time.is/clock/?from=ov_win"},
+        {L"https://time.is/London?lang=en", L"https://time.is/London?lang=en&from=ov_win"},
+        {L"time.is/", L"http://time.is/?from=ov_win"},
+        {L"HTTPS://time.is/clock/", L"HTTPS://time.is/clock/?from=ov_win"},
+        {L"https://TIME.IS:443/", L"https://TIME.IS:443/?from=ov_win"},
+        {L"https://www.time.is/", L"https://www.time.is/?from=ov_win"},
+        // The referral goes before the fragment, into the query it belongs to.
+        {L"https://time.is/clock/#x", L"https://time.is/clock/?from=ov_win#x"},
+        {L"https://time.is/?a=1#x?y", L"https://time.is/?a=1&from=ov_win#x?y"},
+        {L"https://time.is/#x?y", L"https://time.is/?from=ov_win#x?y"},
+        // Other hosts that merely name it.
+        {L"https://example.org/?u=time.is", L"https://example.org/?u=time.is"},
+        {L"https://nottime.is/", L"https://nottime.is/"},
+        {L"http://time.is.example.org/", L"http://time.is.example.org/"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(std::wstring(c.sent), NormaliseWebAddress(c.typed))
+            << testing::PrintToString(std::wstring(c.typed));
 }
 
 TEST(WebAddress, RuntimeCandidatesComeInOrderAndOnlyVersionFoldersCount) {

@@ -42,18 +42,14 @@ TEST(BusyState, WhatEachAnswerOfTheShellPauses) {
     EXPECT_EQ(PauseScope::None, WantedPause(failed, true));
 }
 
-TEST(BusyState, OurOwnSignalsCountOnlyWithPauseAtHighLoad) {
-    BusySignals fullScreen = Shell(kUserAcceptsNotifications);
-    fullScreen.fullScreenForeground = true;
-    BusySignals battery = Shell(kUserAcceptsNotifications);
-    battery.batterySaver = true;
-    for (BusySignals signals : {fullScreen, battery}) {
-        EXPECT_EQ(PauseScope::Everything, WantedPause(signals, true));
-        EXPECT_EQ(PauseScope::None, WantedPause(signals, false));
-        // They hold even when the shell could not be asked.
-        signals.stateKnown = false;
-        EXPECT_EQ(PauseScope::Everything, WantedPause(signals, true));
-    }
+TEST(BusyState, AFullScreenForegroundCountsOnlyWithPauseAtHighLoad) {
+    BusySignals signals = Shell(kUserAcceptsNotifications);
+    signals.fullScreenForeground = true;
+    EXPECT_EQ(PauseScope::Everything, WantedPause(signals, true));
+    EXPECT_EQ(PauseScope::None, WantedPause(signals, false));
+    // It holds even when the shell could not be asked.
+    signals.stateKnown = false;
+    EXPECT_EQ(PauseScope::Everything, WantedPause(signals, true));
 }
 
 // Ticks through a sequence of wanted scopes, collecting what is stopped and started.

@@ -148,35 +148,21 @@ TEST_F(NightShiftTest, WithoutTransitionTheWindowSnapsOnAndOff) {
     EXPECT_FALSE(light.Active());
 }
 
-TEST_F(NightShiftTest, StartEqualToEndCoversTheDayAndKeepsItsTransitions) {
-    Schedule(8, 0, 8, 0, 0);
-    for (int minute = 0; minute < 24 * 60; minute += 7)
-        EXPECT_TRUE(LocateInSchedule(light.Times(), minute).active) << Clock(minute);
-    light.ScheduleTick(Minute(15, 0));
-    EXPECT_TRUE(light.Applied());
-    EXPECT_EQ(4100, light.ShownTemperature());
-
-    light.SetTransition(30);
-    const SchedulePosition evening = LocateInSchedule(light.Times(), Minute(7, 45));
-    EXPECT_TRUE(evening.active && evening.inTransition && evening.warming);
-    EXPECT_EQ(15, evening.remaining);
-    const SchedulePosition morning = LocateInSchedule(light.Times(), Minute(8, 10));
-    EXPECT_TRUE(morning.active && morning.inTransition && !morning.warming);
-    EXPECT_EQ(20, morning.remaining);
-    EXPECT_FALSE(LocateInSchedule(light.Times(), Minute(12, 0)).inTransition);
-}
-
-TEST_F(NightShiftTest, ANightLongerThanTheDayLeavesTheWindowOpenAllDay) {
-    // 22:00 to 21:00 with an hour on each side, and 00:30 to 23:00: the window with its
-    // transitions covers the whole day, though its ends lie close together.
-    const ScheduleTimes cases[] = {{Minute(22, 0), Minute(21, 0), 60},
-                                   {Minute(0, 30), Minute(23, 0), 60},
-                                   {Minute(1, 0), Minute(23, 30), 60},
-                                   {Minute(12, 0), Minute(10, 30), 45}};
+TEST_F(NightShiftTest, AWindowThatNeverClosesHasNoTransitionsAndStaysWarmAllDay) {
+    // Start = end, and nights whose window with both phases fills the day, among them
+    // ones whose phases would overlap (22:00 to 21:30 with an hour on each side).
+    const ScheduleTimes cases[] = {
+        {Minute(8, 0), Minute(8, 0), 0},     {Minute(0, 0), Minute(0, 0), 60},
+        {Minute(8, 0), Minute(8, 0), 30},    {Minute(22, 0), Minute(21, 0), 60},
+        {Minute(22, 0), Minute(21, 30), 60}, {Minute(0, 30), Minute(23, 0), 60},
+        {Minute(1, 0), Minute(23, 30), 60},  {Minute(12, 0), Minute(10, 30), 45}};
     for (const ScheduleTimes& times : cases)
-        for (int minute = 0; minute < 24 * 60; ++minute)
-            ASSERT_TRUE(LocateInSchedule(times, minute).active)
-                << Clock(times.start) << "-" << Clock(times.end) << " at " << Clock(minute);
+        for (int minute = 0; minute < 24 * 60; ++minute) {
+            const SchedulePosition position = LocateInSchedule(times, minute);
+            ASSERT_TRUE(position.active && !position.inTransition)
+                << Clock(times.start) << "-" << Clock(times.end) << " (" << times.transition
+                << ") at " << Clock(minute);
+        }
 
     // One minute short of the whole day, the gap shows: the morning ends at 10:59 and
     // the evening starts at 11:00.
@@ -184,12 +170,52 @@ TEST_F(NightShiftTest, ANightLongerThanTheDayLeavesTheWindowOpenAllDay) {
     EXPECT_FALSE(LocateInSchedule(shortNight, Minute(10, 59)).active);
     EXPECT_TRUE(LocateInSchedule(shortNight, Minute(11, 0)).active);
     EXPECT_TRUE(LocateInSchedule(shortNight, Minute(10, 58)).active);
+    EXPECT_TRUE(LocateInSchedule(shortNight, Minute(11, 30)).inTransition);
+}
 
-    // Where the phases overlap, the morning's minutes count and the light warms.
-    const SchedulePosition overlap =
-        LocateInSchedule({Minute(22, 0), Minute(21, 0), 60}, Minute(21, 20));
-    EXPECT_TRUE(overlap.inTransition && overlap.warming);
-    EXPECT_EQ(40, overlap.remaining);
+TEST_F(NightShiftTest, AWholeDayScheduleHoldsTheNightTemperatureDayAfterDay) {
+    struct Case {
+        int fromHour, fromMinute, toHour, toMinute, transition;
+    } cases[] = {{0, 0, 0, 0, 60}, {22, 0, 21, 30, 60}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << Clock(Minute(c.fromHour, c.fromMinute)) << "-"
+                                        << Clock(Minute(c.toHour, c.toMinute)));
+        FakeHost dayHost;
+        CNightShift wholeDay(options, dayHost);
+        wholeDay.SetStartTime(c.fromHour, c.fromMinute);
+        wholeDay.SetEndTime(c.toHour, c.toMinute);
+        wholeDay.SetTransition(c.transition);
+        wholeDay.SetTemperature(4100);
+        wholeDay.UpdateSchedule();
+        // Running since noon, for two days and a half.
+        for (int minute = Minute(12, 0); minute < Minute(12, 0) + 5 * 12 * 60; ++minute) {
+            for (int second = 0; second < 60; ++second)
+                wholeDay.ScheduleTick(minute % (24 * 60));
+            ASSERT_EQ(4100, wholeDay.ShownTemperature()) << Clock(minute);
+        }
+        EXPECT_EQ(1u, dayHost.loads.size()) << "applied once, then left alone";
+        EXPECT_EQ(1, dayHost.activeChanges);
+    }
+}
+
+TEST_F(NightShiftTest, ATransitionEndingInsideTheWindowBringsTheNightTemperatureBack) {
+    Schedule(22, 0, 6, 0, 60);
+    RunMinute(Minute(23, 0));
+    ASSERT_TRUE(light.Applied());
+    // The user moves the start later: now lies in the new evening phase, which glides
+    // from neutral and, at its end, must hand over to the night temperature again.
+    light.SetStartTime(23, 30);
+    RunMinute(Minute(23, 1));
+    EXPECT_TRUE(light.InTransition());
+    EXPECT_EQ(4100 + 41 * 29, light.ShownTemperature());
+    Run(Minute(23, 2), Minute(23, 30));
+    RunMinute(Minute(23, 30));
+    EXPECT_FALSE(light.InTransition());
+    EXPECT_TRUE(light.Applied());
+    EXPECT_EQ(4100, light.ShownTemperature());
+    EXPECT_EQ(TemperatureRamp(4100), host.loads.back());
+    for (int shown : Run(Minute(23, 31), Minute(6, 0)))
+        EXPECT_EQ(4100, shown);
 }
 
 TEST_F(NightShiftTest, ALongTransitionAtNeutralStaysNeutral) {

@@ -1,4 +1,3 @@
-#include "personalize/FitRules.h"
 #include "personalize/LogonPictures.h"
 
 #include <gtest/gtest.h>
@@ -7,37 +6,6 @@
 
 namespace orvane {
 namespace {
-
-void ExpectRect(const FitRect& expected, const FitRect& actual) {
-    EXPECT_EQ(expected.x, actual.x);
-    EXPECT_EQ(expected.y, actual.y);
-    EXPECT_EQ(expected.width, actual.width);
-    EXPECT_EQ(expected.height, actual.height);
-}
-
-TEST(FitRules, CoverFillsTheFrameAndCropsEquallyOnBothSides) {
-    // A square on a wide screen: full width, 420 rows cut off at the top and the bottom.
-    ExpectRect({0, -420, 1920, 1920}, CoverRect(1920, 1080, 1000, 1000));
-    // A panorama: full height, cut at the left and the right.
-    ExpectRect({-1200, 0, 4320, 1080}, CoverRect(1920, 1080, 4000, 1000));
-    // The same shape only scales; a portrait on a wide preview frame keeps its middle.
-    ExpectRect({0, 0, 1920, 1080}, CoverRect(1920, 1080, 1280, 720));
-    ExpectRect({0, -427, 480, 1124}, CoverRect(480, 270, 1000, 2342));
-    // Nothing to fit.
-    ExpectRect({0, 0, 0, 0}, CoverRect(1920, 1080, 0, 100));
-    ExpectRect({0, 0, 0, 0}, CoverRect(0, 1080, 100, 100));
-}
-
-TEST(FitRules, PreviewsFitTheSquareWholeAndCentred) {
-    ExpectRect({0, 24, 96, 48}, FitInSquare(200, 100, 96));
-    ExpectRect({24, 0, 48, 96}, FitInSquare(100, 200, 96));
-    ExpectRect({0, 0, 96, 96}, FitInSquare(512, 512, 96));
-    // A sliver still gets a pixel of height to draw into.
-    const FitRect sliver = FitInSquare(10000, 1, 96);
-    EXPECT_EQ(96, sliver.width);
-    EXPECT_EQ(1, sliver.height);
-    ExpectRect({0, 0, 0, 0}, FitInSquare(0, 10, 96));
-}
 
 TEST(LogonPictures, RowsKeepTheirOrderAndStoredNames) {
     ASSERT_EQ(20u, kLogonRowCount);

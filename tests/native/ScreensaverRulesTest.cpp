@@ -1,4 +1,3 @@
-#include "background/CoverFit.h"
 #include "personalize/ScreensaverRules.h"
 
 #include <gtest/gtest.h>
@@ -187,31 +186,6 @@ TEST(ScreensaverPage, CommandLinesFollowTheConventionAndQuoteAPathWithBlanks) {
 
     EXPECT_EQ(L"https://orvane.teskan.com/screensavers/", ScreensaversAddress(L"English"));
     EXPECT_EQ(L"https://orvane.teskan.com/screensavers/?lng=ru", ScreensaversAddress(L"Russian"));
-}
-
-TEST(ContainFit, TheBackdropFitsWholeAndCentred) {
-    // 4:3 on 1920 x 1079: full height, centred across.
-    const FitRectF fourThree = ContainFit(1920, 1079, 1600, 1200);
-    EXPECT_NEAR(1438.67f, fourThree.width, 0.01f);
-    EXPECT_FLOAT_EQ(1079.0f, fourThree.height);
-    EXPECT_NEAR(240.67f, fourThree.x, 0.01f);
-    EXPECT_FLOAT_EQ(0.0f, fourThree.y);
-
-    // 21:9: full width, centred from top to bottom.
-    const FitRectF wide = ContainFit(1920, 1079, 2520, 1080);
-    EXPECT_FLOAT_EQ(1920.0f, wide.width);
-    EXPECT_FLOAT_EQ(0.0f, wide.x);
-    EXPECT_NEAR(1920.0f * 9 / 21, wide.height, 0.01f);
-    EXPECT_GT(wide.y, 0.0f);
-    EXPECT_NEAR(1079.0f, wide.y * 2 + wide.height, 0.01f);
-
-    // The same shape fills the window; no size, no rectangle.
-    const FitRectF same = ContainFit(1920, 1080, 1280, 720);
-    EXPECT_FLOAT_EQ(0.0f, same.x);
-    EXPECT_FLOAT_EQ(0.0f, same.y);
-    EXPECT_FLOAT_EQ(1920.0f, same.width);
-    EXPECT_FLOAT_EQ(0.0f, ContainFit(1920, 1080, 0, 720).width);
-    EXPECT_FLOAT_EQ(0.0f, ContainFit(0, 0, 640, 480).height);
 }
 
 } // namespace

@@ -15,7 +15,7 @@ namespace {
 TEST(ThumbnailLayout, FitsThePictureWholeAndCentredInTheCell) {
     const struct {
         unsigned width, height;
-        ThumbnailPlace place;
+        FitRect place;
     } cases[] = {
         {1920, 1080, {0, 0, 120, 67}},  {1024, 768, {14, 0, 90, 68}},
         {1080, 1920, {40, 0, 38, 68}},  {120, 68, {0, 0, 120, 68}},
@@ -24,7 +24,7 @@ TEST(ThumbnailLayout, FitsThePictureWholeAndCentredInTheCell) {
         {0, 100, {0, 0, 0, 0}},         {100, 0, {0, 0, 0, 0}},
     };
     for (const auto& c : cases) {
-        const ThumbnailPlace got = FitThumbnail(c.width, c.height);
+        const FitRect got = FitThumbnail(c.width, c.height);
         EXPECT_EQ(c.place.x, got.x) << c.width << "x" << c.height;
         EXPECT_EQ(c.place.y, got.y) << c.width << "x" << c.height;
         EXPECT_EQ(c.place.width, got.width) << c.width << "x" << c.height;

@@ -67,7 +67,11 @@ public:
         onStart();
         return startSucceeds;
     }
-    void EndProcess(UINT exitCode) override { exitCodes.push_back(exitCode); }
+    void EndProcess(UINT exitCode) override {
+        exitCodes.push_back(exitCode);
+        onEnd();
+    }
+    std::function<void()> onEnd = [] {};
 };
 
 class ElevationTest : public ::testing::Test {
@@ -89,7 +93,10 @@ protected:
     CTranslate m_texts;
     UniqueHandleKernel m_mutex;
     FakeElevationSystem m_system;
-    CElevation m_elevation{m_options, m_texts, m_mutex, kMutexName, m_system};
+    // What happened before the process ended: "leaving" and "end", in order.
+    std::vector<std::string> m_steps;
+    CElevation m_elevation{m_options,  m_texts,  m_mutex,
+                           kMutexName, m_system, [this] { m_steps.push_back("leaving"); }};
 };
 
 TEST_F(ElevationTest, RestartSavesFreesTheMutexStartsElevatedAndEnds) {
@@ -103,8 +110,11 @@ TEST_F(ElevationTest, RestartSavesFreesTheMutexStartsElevatedAndEnds) {
             GetPrivateProfileIntW(L"Settings", L"fEffectsLeafFall", -1, m_options.Path().c_str());
     };
 
+    m_system.onEnd = [&] { m_steps.push_back("end"); };
     m_elevation.RestartAsAdmin();
 
+    EXPECT_EQ((std::vector<std::string>{"leaving", "end"}), m_steps)
+        << "what the new copy cannot undo is undone before this one ends";
     EXPECT_TRUE(mutexFree) << "the new instance would take itself for a second copy";
     EXPECT_EQ(1, savedFlag) << "settings are saved before the restart";
     ASSERT_EQ(1, m_system.starts);
@@ -125,6 +135,7 @@ TEST_F(ElevationTest, ADeclinedRestartKeepsThisCopyRunningWithItsMutex) {
     EXPECT_FALSE(m_elevation.RestartAsAdmin());
     EXPECT_TRUE(mutexFree);
     EXPECT_TRUE(m_system.exitCodes.empty());
+    EXPECT_TRUE(m_steps.empty()) << "this copy goes on with its night light";
     EXPECT_TRUE(m_mutex);
     EXPECT_TRUE(MutexExists()) << "a further start would run a second copy";
 }

@@ -193,20 +193,29 @@ TEST_F(NightShiftSystemTest, WindowsResettingTheRampGetsTheWarmRampBack) {
 TEST_F(NightShiftSystemTest, FailingGammaCallsChangeNoFlagAndBreakNothing) {
     g_displaysAnswer = FALSE;
     options.SetBool(L"fNightShiftSchedule", true);
-    CNightShiftSystem system(options, RecordRamp);
-    CNightShift& light = system.Controller();
-    light.SetStartTime(0, 0);
-    light.SetEndTime(0, 0); // the whole day
-    light.SetTransition(0); // no fading near midnight, whatever the hour of the run
-    light.UpdateSchedule();
-    ASSERT_TRUE(PumpUntil([&] { return light.Applied(); }, 2000));
-    EXPECT_TRUE(light.Active());
-    light.SetManual(true);
-    EXPECT_TRUE(light.Manual());
-    SendMessageW(system.NotificationWindow(), WM_DISPLAYCHANGE, 32, 0);
-    light.SwitchOff();
-    EXPECT_FALSE(light.LightOn());
-    EXPECT_EQ(IdentityRamp(), light.Ramp());
+    // A whole-day window with its transition, at any hour of the day: it never closes,
+    // so the light is on all day, the last hour before midnight included.
+    for (int now : {12 * 60, 23 * 60 + 30, 30}) {
+        SCOPED_TRACE(testing::Message() << "at minute " << now);
+        CNightShiftSystem system(options, RecordRamp);
+        system.SetClock([now] { return now; });
+        CNightShift& light = system.Controller();
+        light.SetStartTime(0, 0);
+        light.SetEndTime(0, 0);
+        light.SetTransition(60);
+        light.UpdateSchedule();
+        ASSERT_TRUE(PumpUntil([&] { return light.Applied(); }, 2500));
+        EXPECT_TRUE(light.Active());
+        EXPECT_FALSE(light.InTransition());
+        EXPECT_EQ(light.Temperature(), light.ShownTemperature());
+
+        light.SetManual(true);
+        EXPECT_TRUE(light.Manual());
+        SendMessageW(system.NotificationWindow(), WM_DISPLAYCHANGE, 32, 0);
+        light.SwitchOff();
+        EXPECT_FALSE(light.LightOn());
+        EXPECT_EQ(IdentityRamp(), light.Ramp());
+    }
 
     // And the platform's own call, whatever it answers here.
     CNightShiftSystem real(options);

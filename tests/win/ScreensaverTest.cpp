@@ -519,6 +519,45 @@ TEST_F(ScreensaverPage, AutoChangeRunsTheTimerAndOffersShuffle) {
     EXPECT_FALSE(Enabled(IDC_SAVER_SHUFFLE));
 }
 
+// The system's "On resume, display logon screen", kept here: Wine ignores the call.
+struct SecureCall {
+    UINT action, uiParam, winIni;
+};
+std::vector<SecureCall> g_secureCalls;
+BOOL g_secure = FALSE;
+
+BOOL WINAPI RecordSecure(UINT action, UINT uiParam, PVOID pvParam, UINT winIni) {
+    g_secureCalls.push_back({action, uiParam, winIni});
+    if (action == SPI_GETSCREENSAVESECURE)
+        *static_cast<BOOL*>(pvParam) = g_secure;
+    else if (action == SPI_SETSCREENSAVESECURE)
+        g_secure = uiParam;
+    return TRUE;
+}
+
+TEST_F(ScreensaverPage, TheLogonScreenOnResumeIsShownFromAndWrittenToTheUsersProfile) {
+    g_secureCalls.clear();
+    g_secure = TRUE;
+    App().Screensavers().SetSystemParametersCall(RecordSecure);
+    struct Restore {
+        ~Restore() { App().Screensavers().SetSystemParametersCall(SystemParametersInfoW); }
+    } restore;
+    dialog.DestroyWindow();
+    hwnd = dialog.Create(window);
+    ASSERT_NE(nullptr, hwnd);
+    EXPECT_EQ(BST_CHECKED, SendDlgItemMessageW(hwnd, IDC_SAVER_SECURE, BM_GETCHECK, 0, 0));
+
+    for (BOOL expected : {FALSE, TRUE}) {
+        g_secureCalls.clear();
+        Click(IDC_SAVER_SECURE);
+        ASSERT_EQ(1u, g_secureCalls.size());
+        EXPECT_EQ(static_cast<UINT>(SPI_SETSCREENSAVESECURE), g_secureCalls[0].action);
+        EXPECT_EQ(static_cast<UINT>(expected), g_secureCalls[0].uiParam);
+        // Without the profile flag the choice would be gone at the next sign-in.
+        EXPECT_EQ(static_cast<UINT>(SPIF_UPDATEINIFILE | SPIF_SENDCHANGE), g_secureCalls[0].winIni);
+    }
+}
+
 TEST_F(ScreensaverPage, SettingsStartTheScreenSaverWithSlashCAndTheUiThreadDoesNotWait) {
     Click(IDC_SAVER_SETTINGS);
     // The settings box of the screen saver comes up while the page goes on.

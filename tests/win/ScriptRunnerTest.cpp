@@ -13,8 +13,11 @@ namespace {
 
 using test::TempFolder;
 
-const wchar_t kPowerShellFolder[] = L"C:\\Windows\\System32\\WindowsPowerShell\\v1.0";
-const wchar_t kPowerShell[] = L"C:\\Windows\\System32\\WindowsPowerShell\\v1.0\\powershell.exe";
+std::wstring SystemFolder() {
+    wchar_t folder[MAX_PATH] = L"";
+    GetSystemDirectoryW(folder, MAX_PATH);
+    return folder;
+}
 
 std::wstring TestProgramFolder() {
     wchar_t path[MAX_PATH];
@@ -61,10 +64,10 @@ bool FileExists(const std::wstring& path) {
 class ScriptRunnerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        CreateDirectoryW(L"C:\\Windows\\System32\\WindowsPowerShell", nullptr);
-        CreateDirectoryW(kPowerShellFolder, nullptr);
-        ASSERT_TRUE(
-            CopyFileW((TestProgramFolder() + L"\\fake_powershell.exe").c_str(), kPowerShell, FALSE))
+        CreateDirectoryW((SystemFolder() + L"\\WindowsPowerShell").c_str(), nullptr);
+        CreateDirectoryW((SystemFolder() + L"\\WindowsPowerShell\\v1.0").c_str(), nullptr);
+        ASSERT_TRUE(CopyFileW((TestProgramFolder() + L"\\fake_powershell.exe").c_str(),
+                              PowerShellPath().c_str(), FALSE))
             << "the stand-in PowerShell is built beside the tests";
         SetEnvironmentVariableW(L"ORVANE_FAKE_PS_LOG", Log().c_str());
         m_filesBefore = RunnerFiles();
@@ -93,6 +96,12 @@ protected:
     TempFolder m_folder;
     std::vector<std::wstring> m_filesBefore;
 };
+
+TEST(PowerShellPath, LiesInTheSystemFolderWhereverWindowsIs) {
+    // Not a fixed drive and folder: Windows may be installed in D:\\WINNT as well.
+    const std::wstring expected = SystemFolder() + L"\\WindowsPowerShell\\v1.0\\powershell.exe";
+    EXPECT_EQ(expected, PowerShellPath());
+}
 
 TEST_F(ScriptRunnerTest, ABlankScriptFailsAndStartsNothing) {
     CScriptRunner runner;
@@ -145,7 +154,7 @@ TEST_F(ScriptRunnerTest, AMissingOutputFileFailsWithTheSystemsReason) {
 }
 
 TEST_F(ScriptRunnerTest, WithoutPowerShellNothingStarts) {
-    ASSERT_TRUE(DeleteFileW(kPowerShell));
+    ASSERT_TRUE(DeleteFileW(PowerShellPath().c_str()));
     CScriptRunner runner;
     EXPECT_FALSE(runner.Run(L"Get-Date"));
     EXPECT_EQ(L"CreateProcess failed.", runner.ErrorText());
