@@ -1,8 +1,9 @@
 #include "app/AboutDlg.h"
 
-#include "app/HelpLinks.h"
+#include "core/HelpLinks.h"
 #include "app/OrvaneApp.h"
-#include "effects/PngResource.h"
+#include "core/SettingsKeys.h"
+#include "framework/PngResource.h"
 #include "framework/ActiveX.h"
 #include "resources/ids_app.h"
 
@@ -24,7 +25,7 @@ std::wstring FileUrl(std::wstring path) {
 
 } // namespace
 
-CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUTBOX) {}
+CAboutDlg::CAboutDlg() : CPictureDialog(IDD_ABOUTBOX) {}
 
 BOOL CAboutDlg::OnInitDialog() {
     SetWindowTextW(m_hWnd, App().Text(kTextAbout).c_str());
@@ -45,7 +46,7 @@ BOOL CAboutDlg::OnInitDialog() {
 }
 
 void CAboutDlg::ShowCreditsPage() {
-    const bool russian = App().Options().GetString(L"strLanguage") == L"Russian";
+    const bool russian = App().Options().GetString(key::strLanguage) == L"Russian";
     const std::wstring page =
         App().ProgramFolder() + (russian ? L"\\credits_ru.html" : L"\\credits_en.html");
     if (GetFileAttributesW(page.c_str()) == INVALID_FILE_ATTRIBUTES || !RegisterActiveXHost())
@@ -75,19 +76,13 @@ bool CAboutDlg::OnNotify(NMHDR* header, LRESULT&) {
     return true;
 }
 
-bool CAboutDlg::OnPaint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(m_hWnd, &paint);
-    {
-        Gdiplus::Graphics graphics(dc);
-        if (m_backdrop)
-            graphics.DrawImage(m_backdrop.get(), 0, 0, m_backdrop->GetWidth(),
-                               m_backdrop->GetHeight());
-        if (m_mark)
-            graphics.DrawImage(m_mark.get(), 191, 11, m_mark->GetWidth(), m_mark->GetHeight());
-    }
-    EndPaint(m_hWnd, &paint);
-    return true;
+void CAboutDlg::PaintPicture(HDC dc) {
+    Gdiplus::Graphics graphics(dc);
+    if (m_backdrop)
+        graphics.DrawImage(m_backdrop.get(), 0, 0, m_backdrop->GetWidth(),
+                           m_backdrop->GetHeight());
+    if (m_mark)
+        graphics.DrawImage(m_mark.get(), 191, 11, m_mark->GetWidth(), m_mark->GetHeight());
 }
 
 void CAboutDlg::OnDestroy() {
@@ -96,16 +91,13 @@ void CAboutDlg::OnDestroy() {
     m_creditsPage = nullptr;
 }
 
-INT_PTR CAboutDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
-    if (message != WM_CTLCOLORSTATIC)
-        return FALSE;
+CPictureDialog::LabelStyle CAboutDlg::StyleOfLabel(HWND control, UINT message) const {
     // Statics show the backdrop through; the product name is green.
-    HDC dc = reinterpret_cast<HDC>(wParam);
-    SetBkMode(dc, TRANSPARENT);
-    if (GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == IDC_ABOUT_NAME)
-        SetTextColor(dc, RGB(0, 210, 0));
-    handled = true;
-    return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
+    if (message != WM_CTLCOLORSTATIC)
+        return {};
+    if (GetDlgCtrlID(control) == IDC_ABOUT_NAME)
+        return {true, RGB(0, 210, 0)};
+    return {true, std::nullopt};
 }
 
 } // namespace orvane

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "framework/Dialog.h"
 #include "framework/Gdiplus.h"
 #include "framework/Handle.h"
+#include "framework/PictureDialog.h"
 
 #include <memory>
 
 namespace orvane {
 
 // The About box: product name, version, the credits page beside the program.
-class CAboutDlg : public CDialog {
+class CAboutDlg : public CPictureDialog {
 public:
     CAboutDlg();
 
@@ -20,9 +20,9 @@ public:
 protected:
     BOOL OnInitDialog() override;
     bool OnNotify(NMHDR* header, LRESULT& result) override;
-    bool OnPaint() override;
+    void PaintPicture(HDC dc) override;
+    LabelStyle StyleOfLabel(HWND control, UINT message) const override;
     void OnDestroy() override;
-    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
 private:
     void ShowCreditsPage();

@@ -3,7 +3,8 @@
 #include "app/AutoRun.h"
 #include "app/OrvaneApp.h"
 #include "app/OrvaneDlg.h"
-#include "effects/PngResource.h"
+#include "core/SettingsKeys.h"
+#include "framework/PngResource.h"
 #include "framework/Paths.h"
 #include "resources/ids_app.h"
 
@@ -19,10 +20,10 @@ struct FlagBox {
     const wchar_t* key;
 };
 constexpr FlagBox kFlagBoxes[] = {
-    {IDC_SETTINGS_AUTORUN, L"fAutoRun"},
-    {IDC_SETTINGS_RESTORE_POINT, L"fCreateSystemRestorePoint"},
-    {IDC_SETTINGS_HIGH_LOAD, L"fDisableAtHighLoad"},
-    {IDC_SETTINGS_MULTIPLE_EFFECTS, L"fAllowMultipleEffects"},
+    {IDC_SETTINGS_AUTORUN, key::fAutoRun},
+    {IDC_SETTINGS_RESTORE_POINT, key::fCreateSystemRestorePoint},
+    {IDC_SETTINGS_HIGH_LOAD, key::fDisableAtHighLoad},
+    {IDC_SETTINGS_MULTIPLE_EFFECTS, key::fAllowMultipleEffects},
 };
 
 const wchar_t* KeyOfBox(int id) {
@@ -34,20 +35,20 @@ const wchar_t* KeyOfBox(int id) {
 
 } // namespace
 
-CDlgSettings::CDlgSettings() : CDialog(IDD_SETTINGS) {}
+CDlgSettings::CDlgSettings() : CPictureDialog(IDD_SETTINGS) {}
 
 BOOL CDlgSettings::OnInitDialog() {
     COptions& options = App().Options();
     m_backdrop = LoadPngResource(IDB_SETTINGS_BACKDROP);
     App().Translator().FillLanguageList(Item(IDC_SETTINGS_LANGUAGE),
-                                        options.GetString(L"strLanguage"));
+                                        options.GetString(key::strLanguage));
     for (const FlagBox& box : kFlagBoxes)
         CheckDlgButton(m_hWnd, box.id, options.GetBool(box.key) ? BST_CHECKED : BST_UNCHECKED);
     // The restore point is made once; after that the choice is history.
-    if (options.GetBool(L"fSystemRestorePointCreated"))
+    if (options.GetBool(key::fSystemRestorePointCreated))
         EnableWindow(Item(IDC_SETTINGS_RESTORE_POINT), FALSE);
     CheckDlgButton(m_hWnd,
-                   options.GetInt(L"iWallaperVideoEngine") == kEngineMci ? IDC_SETTINGS_ENGINE_MCI
+                   options.GetInt(key::iWallaperVideoEngine) == kEngineMci ? IDC_SETTINGS_ENGINE_MCI
                                                                          : IDC_SETTINGS_ENGINE_WMP,
                    BST_CHECKED);
     ApplyTexts();
@@ -69,10 +70,10 @@ bool CDlgSettings::Checked(int id) const {
 
 void CDlgSettings::ChangeLanguage() {
     COptions& options = App().Options();
-    std::wstring name = options.GetString(L"strLanguage");
+    std::wstring name = options.GetString(key::strLanguage);
     App().Translator().LanguageAt(Item(IDC_SETTINGS_LANGUAGE), name);
-    options.SetString(L"strLanguage", name);
-    App().Translator().LoadLanguage(options.GetString(L"strLanguage"));
+    options.SetString(key::strLanguage, name);
+    App().Translator().LoadLanguage(options.GetString(key::strLanguage));
     if (COrvaneDlg* main = App().MainWindow(); main && main->GetSafeHwnd())
         main->RetranslateWindow();
     ApplyTexts();
@@ -117,7 +118,7 @@ bool CDlgSettings::OnCommand(WORD id, WORD notifyCode, HWND control) {
     }
 }
 
-void CDlgSettings::PaintBackdrop(HDC dc) {
+void CDlgSettings::PaintPicture(HDC dc) {
     if (!m_backdrop)
         return;
     // From one pixel down to the foot of the client area. Measured from the client
@@ -130,47 +131,14 @@ void CDlgSettings::PaintBackdrop(HDC dc) {
     graphics.DrawImage(m_backdrop.get(), 0, 1, client.right, client.bottom - 1);
 }
 
-bool CDlgSettings::OnPaint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(m_hWnd, &paint);
-    PaintBackdrop(dc);
-    EndPaint(m_hWnd, &paint);
-    return true;
-}
-
 void CDlgSettings::OnDestroy() {
     m_backdrop.reset();
 }
 
-INT_PTR CDlgSettings::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
-    switch (message) {
-    case WM_PRINTCLIENT: {
-        // Themed check boxes and radio buttons ask for what lies behind them.
-        HDC dc = reinterpret_cast<HDC>(wParam);
-        if (lParam & PRF_ERASEBKGND) {
-            RECT client;
-            GetClientRect(m_hWnd, &client);
-            FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-        }
-        PaintBackdrop(dc);
-        handled = true;
-        return TRUE;
-    }
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: {
-        // The label, the boxes and the group show the picture through; the language
-        // list keeps its own background.
-        wchar_t className[16] = L"";
-        GetClassNameW(reinterpret_cast<HWND>(lParam), className, 16);
-        if (lstrcmpiW(className, L"Static") != 0 && lstrcmpiW(className, L"Button") != 0)
-            return FALSE;
-        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-        handled = true;
-        return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
-    }
-    default:
-        return FALSE;
-    }
+CPictureDialog::LabelStyle CDlgSettings::StyleOfLabel(HWND control, UINT) const {
+    // The label, the boxes and the group show the picture through; the language list
+    // keeps its own background.
+    return {IsOfClass(control, L"Static") || IsOfClass(control, L"Button"), std::nullopt};
 }
 
 } // namespace orvane

@@ -1,6 +1,7 @@
 #include "app/Elevation.h"
 
 #include "app/DlgSRPCreation.h"
+#include "core/SettingsKeys.h"
 #include "framework/MessageBox.h"
 #include "framework/Paths.h"
 
@@ -31,14 +32,14 @@ bool IsUserAdmin() {
     return IsTokenAdmin(nullptr);
 }
 
-CElevation::CElevation(COptions& options, const CTranslate& texts,
-                       UniqueHandleKernel& instanceMutex, const wchar_t* instanceMutexName,
+CElevation::CElevation(COptions& options, const CSettingsFile& settingsFile,
+                       const CTranslate& texts, UniqueHandleKernel& instanceMutex, const wchar_t* instanceMutexName,
                        CElevationSystem& system, std::function<void()> leaving)
-    : m_options(options), m_texts(texts), m_instanceMutex(instanceMutex),
+    : m_options(options), m_settingsFile(settingsFile), m_texts(texts), m_instanceMutex(instanceMutex),
       m_instanceMutexName(instanceMutexName), m_system(system), m_leaving(std::move(leaving)) {}
 
 bool CElevation::RestartAsAdmin() {
-    m_options.Save();
+    m_settingsFile.Save(m_options);
     // The new instance must not find the mutex, or it would take itself for a second copy.
     if (m_instanceMutex) {
         ReleaseMutex(m_instanceMutex.get());
@@ -67,14 +68,14 @@ bool CElevation::RestartAsAdmin() {
 }
 
 void CElevation::EnsureRestorePoint(HWND owner) {
-    if (!m_options.GetBool(L"fCreateSystemRestorePoint") ||
-        m_options.GetBool(L"fSystemRestorePointCreated"))
+    if (!m_options.GetBool(key::fCreateSystemRestorePoint) ||
+        m_options.GetBool(key::fSystemRestorePointCreated))
         return;
     if (m_system.IsUserAdmin()) {
         CDlgSRPCreation dialog(m_texts.Text(kTextCreatingRestorePoint), kRestorePointDescription);
         dialog.DoModal(owner);
         // Made or not, the question is never asked again.
-        m_options.SetBool(L"fSystemRestorePointCreated", true);
+        m_options.SetBool(key::fSystemRestorePointCreated, true);
         return;
     }
     // On No the tweak goes ahead without a restore point, and the next one asks again.

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/Options.h"
-#include "app/Translate.h"
+#include "core/Options.h"
+#include "core/SettingsFile.h"
+#include "core/Translate.h"
 #include "framework/Handle.h"
 
 #include <windows.h>
@@ -37,7 +38,8 @@ public:
     // instanceMutex holds the named mutex that keeps a second copy from running.
     // leaving undoes, just before this process ends for the elevated copy, what that
     // copy cannot undo (the night light's ramp on the displays).
-    CElevation(COptions& options, const CTranslate& texts, UniqueHandleKernel& instanceMutex,
+    CElevation(COptions& options, const CSettingsFile& settingsFile, const CTranslate& texts,
+               UniqueHandleKernel& instanceMutex,
                const wchar_t* instanceMutexName, CElevationSystem& system,
                std::function<void()> leaving = {});
 
@@ -56,6 +58,7 @@ public:
 
 private:
     COptions& m_options;
+    const CSettingsFile& m_settingsFile;
     const CTranslate& m_texts;
     UniqueHandleKernel& m_instanceMutex;
     const wchar_t* m_instanceMutexName;

@@ -6,6 +6,7 @@
 #include "background/WallpaperScreensaver.h"
 #include "background/WallpaperVideo.h"
 #include "background/WallpaperWeb.h"
+#include "core/SettingsKeys.h"
 #include "effects/EffectFactory.h"
 #include "framework/Gdiplus.h"
 #include "framework/MessageBox.h"
@@ -48,7 +49,7 @@ COrvaneApp::COrvaneApp()
                              MB_OK | MB_ICONEXCLAMATION);
           }),
       m_screensavers(m_options, [this] { RefreshPages(); }),
-      m_elevation(m_options, m_translator, m_instanceMutex, kInstanceMutexName, m_elevationSystem,
+      m_elevation(m_options, m_settingsFile, m_translator, m_instanceMutex, kInstanceMutexName, m_elevationSystem,
                   [this] {
                       if (CNightShift* light = NightShift())
                           light->SwitchOff();
@@ -69,8 +70,7 @@ BOOL COrvaneApp::InitInstance(const std::wstring& arguments) {
     const bool oleReady = SUCCEEDED(OleInitialize(nullptr));
 
     PrepareFolders();
-    m_options.SetPath(m_settingsPath);
-    m_customObjects.SetSettingsPath(m_settingsPath);
+    m_customObjects.SetSettingsFile(m_settingsFile);
     if (!ClaimSingleInstance()) {
         // Started at sign-in while one runs already (the Run value and the restart after
         // an update both start "-auto"): nobody asked for a window, so say nothing.
@@ -78,14 +78,14 @@ BOOL COrvaneApp::InitInstance(const std::wstring& arguments) {
             return FALSE;
         // The running Orvane owns the settings file: read the language for the message
         // and change nothing.
-        m_options.LoadReadOnly();
-        m_translator.LoadLanguage(m_options.GetString(L"strLanguage"));
+        m_settingsFile.LoadReadOnly(m_options);
+        m_translator.LoadLanguage(m_options.GetString(key::strLanguage));
         ShowMessageBox(nullptr, Text(kTextAlreadyRunning), MB_OK | MB_ICONINFORMATION);
         return FALSE;
     }
-    m_options.Load();
-    m_translator.LoadLanguage(m_options.GetString(L"strLanguage"));
-    if (m_options.GetBool(L"fAutoRun"))
+    m_settingsFile.Load(m_options);
+    m_translator.LoadLanguage(m_options.GetString(key::strLanguage));
+    if (m_options.GetBool(key::fAutoRun))
         RegisterAutoRun(ProgramPath());
     // Restarted by the restart manager (after an update or a reboot) the program comes
     // back as at sign-in, in the tray; it keeps no state that would need recovering.
@@ -131,7 +131,7 @@ void COrvaneApp::PrepareFolders() {
     CreateDirectoryW(m_dataFolder.c_str(), nullptr);
     m_dataFolder += L"\\Orvane";
     CreateDirectoryW(m_dataFolder.c_str(), nullptr);
-    m_settingsPath = m_dataFolder + L"\\settings.ini";
+    m_settingsFile.SetPath(m_dataFolder + L"\\settings.ini");
 }
 
 bool COrvaneApp::ClaimSingleInstance() {
@@ -142,7 +142,7 @@ bool COrvaneApp::ClaimSingleInstance() {
 // The features below join start-up as they are built; each starts only what its
 // settings ask for.
 void COrvaneApp::StartSlideshow(bool autoStart) {
-    m_slideshowSettings = std::make_unique<SlideshowSettingsFile>(m_settingsPath);
+    m_slideshowSettings = std::make_unique<SlideshowSettingsFile>(m_settingsFile);
     m_slideshow.Load(*m_slideshowSettings);
     m_slideshow.ChangeAtSignIn(autoStart);
 }
@@ -163,12 +163,12 @@ void COrvaneApp::StartNightLight() {
             m_mainWindow->RefreshBackgroundPages();
     });
     CNightShift& light = m_nightShift->Controller();
-    light.SetTemperature(m_options.GetInt(L"iNightShiftColourTemperature"));
-    light.SetStartTime(m_options.GetInt(L"iNightShiftTimeFromHour"),
-                       m_options.GetInt(L"iNightShiftTimeFromMinute"));
-    light.SetEndTime(m_options.GetInt(L"iNightShiftTimeToHour"),
-                     m_options.GetInt(L"iNightShiftTimeToMinute"));
-    light.SetTransition(m_options.GetInt(L"iNightShiftTransitionPhase"));
+    light.SetTemperature(m_options.GetInt(key::iNightShiftColourTemperature));
+    light.SetStartTime(m_options.GetInt(key::iNightShiftTimeFromHour),
+                       m_options.GetInt(key::iNightShiftTimeFromMinute));
+    light.SetEndTime(m_options.GetInt(key::iNightShiftTimeToHour),
+                     m_options.GetInt(key::iNightShiftTimeToMinute));
+    light.SetTransition(m_options.GetInt(key::iNightShiftTransitionPhase));
     light.UpdateSchedule();
 }
 
@@ -192,7 +192,7 @@ void COrvaneApp::StartBackgrounds() {
 }
 
 void COrvaneApp::ApplyCursorTheme() {
-    const std::wstring theme = m_options.GetString(L"strCursorPath");
+    const std::wstring theme = m_options.GetString(key::strCursorPath);
     if (!theme.empty())
         orvane::ApplyCursorTheme(theme);
 }
@@ -200,7 +200,7 @@ void COrvaneApp::ApplyCursorTheme() {
 void COrvaneApp::StartScreenSaverChange() {
     m_screensavers.ReadCurrent();
     m_screensavers.Build();
-    if (m_options.GetInt(L"iScreenSaverAutoChange") != 0)
+    if (m_options.GetInt(key::iScreenSaverAutoChange) != 0)
         m_screensavers.StartChangeTimer();
     else
         m_screensavers.StopChangeTimer();
@@ -219,14 +219,18 @@ void COrvaneApp::StartEffects() {
 
 void COrvaneApp::StartBusyMonitor() {
     m_monitorTimer = SetTimer(nullptr, 0, 1000, BusyStateTimer);
-    if (m_options.GetBool(L"fDisableAtHighLoad"))
+    if (m_options.GetBool(key::fDisableAtHighLoad))
         m_pauseAtHighLoad = true;
 }
 
+bool COrvaneApp::SaveSettings() {
+    return m_settingsFile.Save(m_options);
+}
+
 void COrvaneApp::ShutDown() {
-    m_options.Save();
+    SaveSettings();
     // The theme's cursors go with the program: the system reloads its own.
-    if (!m_options.GetString(L"strCursorPath").empty())
+    if (!m_options.GetString(key::strCursorPath).empty())
         orvane::ApplyCursorTheme(std::wstring());
     StopCustomObjects();
     m_videoBackground = nullptr;

@@ -2,8 +2,9 @@
 
 #include "app/BusyState.h"
 #include "app/Elevation.h"
-#include "app/Options.h"
-#include "app/Translate.h"
+#include "core/Options.h"
+#include "core/SettingsFile.h"
+#include "core/Translate.h"
 #include "background/Backgrounds.h"
 #include "background/SlideshowSystem.h"
 #include "background/WallpaperSlideshow.h"
@@ -48,7 +49,10 @@ public:
 
     const std::wstring& ProgramFolder() const { return m_programFolder; }
     const std::wstring& DataFolder() const { return m_dataFolder; }
-    const std::wstring& SettingsPath() const { return m_settingsPath; }
+    // settings.ini, through which every part of the program reads and writes it.
+    const CSettingsFile& SettingsFile() const { return m_settingsFile; }
+    // Writes the settings store's keys to the file (the save points).
+    bool SaveSettings();
     COrvaneDlg* MainWindow() { return m_mainWindow.get(); }
     CWallpaperSlideshow& Slideshow() { return m_slideshow; }
     // The night-light controller; null only before start-up has built it.
@@ -119,7 +123,7 @@ private:
 
     std::wstring m_programFolder;
     std::wstring m_dataFolder;
-    std::wstring m_settingsPath;
+    CSettingsFile m_settingsFile;
     COptions m_options;
     CTranslate m_translator;
     SlideshowSystem m_slideshowSystem;

@@ -2,15 +2,17 @@
 
 #include "app/AboutDlg.h"
 #include "app/DlgSettings.h"
-#include "app/HelpLinks.h"
+#include "core/HelpLinks.h"
 #include "app/OrvaneApp.h"
-#include "app/SystemVersion.h"
+#include "core/SettingsKeys.h"
+#include "core/SystemVersion.h"
 #include "background/DlgTabWallpaper.h"
 #include "background/DlgTabWallpaperScreensaver.h"
 #include "background/DlgTabWallpaperVideo.h"
 #include "background/DlgTabWallpaperWeb.h"
 #include "effectpages/DlgTabEffects.h"
-#include "effects/PngResource.h"
+#include "framework/Browser.h"
+#include "framework/PngResource.h"
 #include "nightlight/DlgTabNightShift.h"
 #include "nightlight/NightShift.h"
 #include "personalize/DlgTabCursor.h"
@@ -35,43 +37,7 @@ UINT TaskbarCreatedMessage() {
     return message;
 }
 
-bool VersionAtLeast(DWORD major, DWORD minor) {
-    OSVERSIONINFOEXW info = {};
-    info.dwOSVersionInfoSize = sizeof info;
-    info.dwMajorVersion = major;
-    info.dwMinorVersion = minor;
-    info.wServicePackMajor = 0;
-    DWORDLONG condition = 0;
-    VER_SET_CONDITION(condition, VER_MAJORVERSION, VER_GREATER_EQUAL);
-    VER_SET_CONDITION(condition, VER_MINORVERSION, VER_GREATER_EQUAL);
-    VER_SET_CONDITION(condition, VER_SERVICEPACKMAJOR, VER_GREATER_EQUAL);
-    return VerifyVersionInfoW(&info, VER_MAJORVERSION | VER_MINORVERSION | VER_SERVICEPACKMAJOR,
-                              condition) != FALSE;
-}
-
-unsigned CurrentBuildNumber() {
-    wchar_t text[32] = L"";
-    DWORD size = sizeof text - sizeof(wchar_t);
-    UniqueKey key;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", 0,
-                      KEY_QUERY_VALUE | KEY_WOW64_64KEY, key.receive()) != ERROR_SUCCESS ||
-        RegQueryValueExW(key.get(), L"CurrentBuildNumber", nullptr, nullptr,
-                         reinterpret_cast<BYTE*>(text), &size) != ERROR_SUCCESS)
-        return 0;
-    return static_cast<unsigned>(wcstoul(text, nullptr, 10));
-}
-
 } // namespace
-
-SystemVersion CurrentSystemVersion() {
-    static const SystemVersion kKnown[] = {{10, 0, 0}, {6, 3, 0}, {6, 2, 0}, {6, 1, 0}, {6, 0, 0}};
-    for (SystemVersion version : kKnown)
-        if (VersionAtLeast(version.major, version.minor)) {
-            version.build = CurrentBuildNumber();
-            return version;
-        }
-    return {5, 1, 0};
-}
 
 COrvaneDlg::COrvaneDlg()
     : CDialog(IDD_MAIN), m_logonTab(HasLogonScreenTab(CurrentSystemVersion())),
@@ -219,7 +185,7 @@ bool COrvaneDlg::OnNotify(NMHDR* header, LRESULT& result) {
 }
 
 bool COrvaneDlg::OnCommand(WORD id, WORD, HWND) {
-    const std::wstring language = App().Options().GetString(L"strLanguage");
+    const std::wstring language = App().Options().GetString(key::strLanguage);
     switch (id) {
     case ID_TRAY_OPEN: Open(); return true;
     case ID_TRAY_HELP:
@@ -236,13 +202,13 @@ bool COrvaneDlg::OnCommand(WORD id, WORD, HWND) {
 }
 
 void COrvaneDlg::OpenAddress(const std::wstring& address) {
-    ShellExecuteW(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+    OpenInBrowser(address);
 }
 
 void COrvaneDlg::ShowSettings() {
     CDlgSettings settings;
     settings.DoModal(m_hWnd);
-    App().Options().Save();
+    App().SaveSettings();
 }
 
 void COrvaneDlg::ShowAbout() {
@@ -371,7 +337,7 @@ INT_PTR COrvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& 
         if (!wParam)
             return FALSE;
         // Signing out ends the process without the shut-down steps: keep the settings.
-        App().Options().Save();
+        App().SaveSettings();
         App().StopCustomObjects();
         if (CNightShift* light = App().NightShift())
             light->SwitchOff();

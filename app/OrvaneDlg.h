@@ -101,8 +101,4 @@ private:
     std::vector<Tab> m_tabs; // in tab order; without the Logon Screen tab where it has none
 };
 
-// The running system's version, as the version checks see it.
-struct SystemVersion;
-SystemVersion CurrentSystemVersion();
-
 } // namespace orvane

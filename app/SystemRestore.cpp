@@ -1,6 +1,6 @@
 #include "app/SystemRestore.h"
 
-#include "app/SystemAccess.h"
+#include "core/SystemAccess.h"
 #include "framework/MessageBox.h"
 
 #include <aclapi.h>

@@ -1,6 +1,7 @@
 #include "background/Backgrounds.h"
 
-#include "app/Options.h"
+#include "core/Options.h"
+#include "core/SettingsKeys.h"
 
 namespace orvane {
 namespace {
@@ -22,11 +23,11 @@ CBackgrounds::CBackgrounds(COptions& options, std::function<void()> refreshPages
 const wchar_t* CBackgrounds::EnableKey(BackgroundKind kind) {
     switch (kind) {
     case BackgroundKind::Video:
-        return L"fWallaperVideoEnable";
+        return key::fWallaperVideoEnable;
     case BackgroundKind::Web:
-        return L"fWallaperWebEnable";
+        return key::fWallaperWebEnable;
     case BackgroundKind::Screensaver:
-        return L"fWallaperScreensaverEnable";
+        return key::fWallaperScreensaverEnable;
     }
     return L"";
 }
@@ -91,7 +92,7 @@ void CBackgrounds::ChangeVideoEngine(int engine) {
         m_options.SetBool(EnableKey(BackgroundKind::Video), false);
         StopOne(BackgroundKind::Video);
     }
-    m_options.SetInt(L"iWallaperVideoEngine", engine);
+    m_options.SetInt(key::iWallaperVideoEngine, engine);
     if (running)
         Set(BackgroundKind::Video, true);
 }

@@ -1,14 +1,15 @@
 #include "background/DlgTabWallpaper.h"
 
-#include "app/HelpLinks.h"
-#include "app/Options.h"
+#include "core/HelpLinks.h"
+#include "core/Options.h"
 #include "app/OrvaneApp.h"
-#include "app/OrvaneDlg.h"
-#include "app/SystemVersion.h"
-#include "app/Translate.h"
+#include "core/SettingsKeys.h"
+#include "core/SystemVersion.h"
+#include "core/Translate.h"
 #include "background/SlideshowSystem.h"
 #include "background/ThumbnailDecoder.h"
 #include "background/WallpaperSlideshow.h"
+#include "framework/Browser.h"
 #include "framework/FileDialog.h"
 #include "framework/IconButtons.h"
 #include "resources/ids_slideshow.h"
@@ -22,8 +23,6 @@
 namespace orvane {
 namespace {
 
-const wchar_t kIntervalKey[] = L"iWallaperAutoChange";
-const wchar_t kShuffleKey[] = L"fWallaperAutoChangeShuffle";
 constexpr int kButtonIconSize = 14;
 // While thumbnails are outstanding, the page looks this often at what is in view so
 // that the pictures the user scrolled to are made next.
@@ -100,12 +99,12 @@ BOOL CDlgTabWallpaper::OnInitDialog() {
     RefreshPictures();
     EnableWindow(Item(IDC_WALLPAPER_REMOVE), FALSE);
     CheckDlgButton(m_hWnd, IDC_WALLPAPER_SHUFFLE,
-                   m_options.GetBool(kShuffleKey) ? BST_CHECKED : BST_UNCHECKED);
+                   m_options.GetBool(key::fWallaperAutoChangeShuffle) ? BST_CHECKED : BST_UNCHECKED);
     RefreshTexts();
     // A stored row the list lacks leaves nothing selected and is stored as -1, off.
-    m_options.SetInt(kIntervalKey, static_cast<int>(SendMessageW(Item(IDC_WALLPAPER_INTERVAL),
+    m_options.SetInt(key::iWallaperAutoChange, static_cast<int>(SendMessageW(Item(IDC_WALLPAPER_INTERVAL),
                                                                  CB_GETCURSEL, 0, 0)));
-    EnableWindow(Item(IDC_WALLPAPER_SHUFFLE), m_options.GetInt(kIntervalKey) != 0);
+    EnableWindow(Item(IDC_WALLPAPER_SHUFFLE), m_options.GetInt(key::iWallaperAutoChange) != 0);
     m_slideshow.RestartTimer();
     m_initialised = true;
     return TRUE;
@@ -137,7 +136,7 @@ void CDlgTabWallpaper::RefreshTexts() {
     for (int row = 0; row < kIntervalCount; ++row)
         SendMessageW(interval, CB_ADDSTRING, 0,
                      reinterpret_cast<LPARAM>(IntervalText(row, text).c_str()));
-    SendMessageW(interval, CB_SETCURSEL, static_cast<WPARAM>(m_options.GetInt(kIntervalKey)), 0);
+    SendMessageW(interval, CB_SETCURSEL, static_cast<WPARAM>(m_options.GetInt(key::iWallaperAutoChange)), 0);
 }
 
 void CDlgTabWallpaper::RefreshFolders() {
@@ -420,19 +419,19 @@ bool CDlgTabWallpaper::OnCommand(WORD id, WORD notifyCode, HWND) {
     case IDC_WALLPAPER_INTERVAL:
         if (notifyCode == CBN_SELCHANGE) {
             const int row = static_cast<int>(SendMessageW(Item(id), CB_GETCURSEL, 0, 0));
-            m_options.SetInt(kIntervalKey, row);
+            m_options.SetInt(key::iWallaperAutoChange, row);
             EnableWindow(Item(IDC_WALLPAPER_SHUFFLE), row != 0);
             m_slideshow.RestartTimer();
         }
         return true;
     case IDC_WALLPAPER_SHUFFLE:
-        m_options.SetBool(kShuffleKey, IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED);
+        m_options.SetBool(key::fWallaperAutoChangeShuffle, IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED);
         return true;
     case IDC_WALLPAPER_FIND_PICTURES:
-        OpenAddress(HomeAddress(m_options.GetString(L"strLanguage")));
+        OpenAddress(HomeAddress(m_options.GetString(key::strLanguage)));
         return true;
     case IDC_WALLPAPER_HELP:
-        OpenAddress(HelpAddress(L"background-picture", m_options.GetString(L"strLanguage")));
+        OpenAddress(HelpAddress(L"background-picture", m_options.GetString(key::strLanguage)));
         return true;
     default:
         return false;
@@ -483,7 +482,7 @@ void CDlgTabWallpaper::Remove() {
 }
 
 void CDlgTabWallpaper::OpenAddress(const std::wstring& address) const {
-    ShellExecuteW(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+    OpenInBrowser(address);
 }
 
 INT_PTR CDlgTabWallpaper::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {

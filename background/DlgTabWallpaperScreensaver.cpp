@@ -1,6 +1,7 @@
 #include "background/DlgTabWallpaperScreensaver.h"
 
 #include "app/OrvaneApp.h"
+#include "core/SettingsKeys.h"
 #include "framework/IconButtons.h"
 #include "resources/ids_pages.h"
 #include "resources/ids_screensaver.h"
@@ -9,8 +10,6 @@
 namespace orvane {
 namespace {
 
-const wchar_t kEnableKey[] = L"fWallaperScreensaverEnable";
-const wchar_t kPathKey[] = L"strWallaperScreensaverPath";
 
 } // namespace
 
@@ -32,23 +31,23 @@ void CDlgTabWallpaperScreensaver::Refresh() {
     if (!m_hWnd)
         return;
     SendMessageW(Item(IDC_LIVE_ENABLE), BM_SETCHECK,
-                 App().Options().GetBool(kEnableKey) ? BST_CHECKED : BST_UNCHECKED, 0);
+                 App().Options().GetBool(key::fWallaperScreensaverEnable) ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void CDlgTabWallpaperScreensaver::RefreshList() {
     if (!m_hWnd)
         return;
     FillList(App().Screensavers().Build());
-    const int row = RowOfPath(App().Options().GetString(kPathKey));
+    const int row = RowOfPath(App().Options().GetString(key::strWallaperScreensaverPath));
     SelectRow(row);
-    Enable({IDC_LIVE_ENABLE}, row > 0 || App().Options().GetBool(kEnableKey));
+    Enable({IDC_LIVE_ENABLE}, row > 0 || App().Options().GetBool(key::fWallaperScreensaverEnable));
 }
 
 void CDlgTabWallpaperScreensaver::Choose(int row) {
     COptions& options = App().Options();
-    options.SetString(kPathKey, PathOfRow(row));
+    options.SetString(key::strWallaperScreensaverPath, PathOfRow(row));
     Enable({IDC_LIVE_ENABLE}, row > 0);
-    if (!options.GetBool(kEnableKey))
+    if (!options.GetBool(key::fWallaperScreensaverEnable))
         return;
     // A running background starts again with the new screen saver; "None" ends it.
     App().SetScreensaverBackground(false);

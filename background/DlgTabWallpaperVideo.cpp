@@ -3,6 +3,7 @@
 #include "app/OrvaneApp.h"
 #include "background/WallpaperVideo.h"
 #include "background/WebAddress.h"
+#include "core/SettingsKeys.h"
 #include "framework/FileDialog.h"
 #include "framework/IconButtons.h"
 #include "resources/ids_videoweb.h"
@@ -34,9 +35,9 @@ void CDlgTabWallpaperVideo::InitPage() {
     m_linkIcon.reset(static_cast<HICON>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kLinkIcon), IMAGE_ICON, 14, 14, 0)));
     COptions& options = App().Options();
-    const bool checked = options.GetBool(L"fWallaperVideoEnable");
+    const bool checked = options.GetBool(key::fWallaperVideoEnable);
     SendMessageW(Item(IDC_LIVE_ENABLE), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-    const std::wstring path = options.GetString(L"strWallaperVideoPath");
+    const std::wstring path = options.GetString(key::strWallaperVideoPath);
     SetDlgItemTextW(m_hWnd, IDC_VIDEO_PATH, path.c_str());
 
     Show({IDC_VIDEO_STATUS}, false);
@@ -70,11 +71,11 @@ void CDlgTabWallpaperVideo::Refresh() {
     if (!m_hWnd)
         return;
     SendMessageW(Item(IDC_LIVE_ENABLE), BM_SETCHECK,
-                 App().Options().GetBool(L"fWallaperVideoEnable") ? BST_CHECKED : BST_UNCHECKED, 0);
+                 App().Options().GetBool(key::fWallaperVideoEnable) ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 bool CDlgTabWallpaperVideo::Playable(const std::wstring& path) const {
-    if (App().Options().GetInt(L"iWallaperVideoEngine") != CWallpaperVideo::kEngineMci)
+    if (App().Options().GetInt(key::iWallaperVideoEngine) != CWallpaperVideo::kEngineMci)
         return true;
     CWallpaperVideo* video = App().VideoBackground();
     return video && video->Video().CanOpen(path);
@@ -93,7 +94,7 @@ void CDlgTabWallpaperVideo::Browse() {
 
 void CDlgTabWallpaperVideo::UseFile(const std::wstring& path) {
     SetDlgItemTextW(m_hWnd, IDC_VIDEO_PATH, path.c_str());
-    App().Options().SetString(L"strWallaperVideoPath", path);
+    App().Options().SetString(key::strWallaperVideoPath, path);
     const bool playable = Playable(path);
     Enable({IDC_LIVE_ENABLE}, playable);
     if (playable) {
@@ -124,7 +125,7 @@ bool CDlgTabWallpaperVideo::OnCommand(WORD id, WORD notifyCode, HWND) {
         EnableAnimations();
         return true;
     case IDC_VIDEO_FIND:
-        OpenAddress(VideosAddress(App().Options().GetString(L"strLanguage")));
+        OpenAddress(VideosAddress(App().Options().GetString(key::strLanguage)));
         return true;
     case IDC_LIVE_HELP:
         OpenHelp();

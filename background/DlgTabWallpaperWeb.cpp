@@ -1,7 +1,8 @@
 #include "background/DlgTabWallpaperWeb.h"
 
 #include "app/OrvaneApp.h"
-#include "app/SettingsTable.h"
+#include "core/SettingsKeys.h"
+#include "core/SettingsTable.h"
 #include "background/WallpaperWeb.h"
 #include "framework/IconButtons.h"
 #include "resources/ids_videoweb.h"
@@ -29,16 +30,16 @@ void CDlgTabWallpaperWeb::InitPage() {
     AddTooltip();
 
     COptions& options = App().Options();
-    m_enabled = options.GetBool(L"fWallaperWebEnable");
+    m_enabled = options.GetBool(key::fWallaperWebEnable);
     SendMessageW(Item(IDC_LIVE_ENABLE), BM_SETCHECK, m_enabled ? BST_CHECKED : BST_UNCHECKED, 0);
     if (m_enabled) {
         Enable({IDC_WEB_URL}, false);
         Enable({IDC_WEB_REFRESH, IDC_WEB_INTERACTIVE, IDC_WEB_INTERACTIVE_LABEL}, true);
     }
-    std::wstring address = options.GetString(L"strWallaperWebURL");
+    std::wstring address = options.GetString(key::strWallaperWebURL);
     if (address.empty()) {
         address = kDefaultWebBackgroundUrl;
-        options.SetString(L"strWallaperWebURL", address);
+        options.SetString(key::strWallaperWebURL, address);
     }
     SetDlgItemTextW(m_hWnd, IDC_WEB_URL, address.c_str());
 
@@ -114,7 +115,7 @@ void CDlgTabWallpaperWeb::PushEnabled() {
 void CDlgTabWallpaperWeb::Refresh() {
     if (!m_hWnd)
         return;
-    m_enabled = App().Options().GetBool(L"fWallaperWebEnable");
+    m_enabled = App().Options().GetBool(key::fWallaperWebEnable);
     PushEnabled();
 }
 
@@ -124,7 +125,7 @@ bool CDlgTabWallpaperWeb::OnCommand(WORD id, WORD notifyCode, HWND) {
             return true;
         wchar_t text[COptions::kStringCapacity] = L"";
         GetDlgItemTextW(m_hWnd, IDC_WEB_URL, text, COptions::kStringCapacity);
-        App().Options().SetString(L"strWallaperWebURL", text);
+        App().Options().SetString(key::strWallaperWebURL, text);
         return true;
     }
     if (notifyCode != BN_CLICKED)

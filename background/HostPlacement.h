@@ -1,6 +1,6 @@
 #pragma once
 
-#include "effects/OverlayPlacement.h"
+#include "framework/ScreenBoxes.h"
 
 namespace orvane {
 

@@ -1,9 +1,11 @@
 #include "background/LivePage.h"
 
-#include "app/HelpLinks.h"
+#include "core/HelpLinks.h"
 #include "app/OrvaneApp.h"
-#include "app/SystemAccess.h"
-#include "effects/PngResource.h"
+#include "core/SettingsKeys.h"
+#include "core/SystemAccess.h"
+#include "framework/Browser.h"
+#include "framework/PngResource.h"
 #include "framework/IconButtons.h"
 #include "resources/ids_videoweb.h"
 
@@ -67,11 +69,11 @@ void CLivePage::EnableAnimations() {
 }
 
 void CLivePage::OpenAddress(const std::wstring& address) {
-    ShellExecuteW(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+    OpenInBrowser(address);
 }
 
 void CLivePage::OpenHelp() const {
-    OpenAddress(HelpAddress(m_helpKey, App().Options().GetString(L"strLanguage")));
+    OpenAddress(HelpAddress(m_helpKey, App().Options().GetString(key::strLanguage)));
 }
 
 void CLivePage::SetLabel(int controlId, const std::wstring& text) {

@@ -96,20 +96,20 @@ std::wstring SlideshowSettingsFile::ReadString(const std::wstring& section, cons
                                               const std::wstring& fallback, std::size_t capacity) {
     if (m_pending)
         return m_pending->ReadString(section, key, fallback, capacity);
-    return ProfileFile(m_path).ReadString(section, key, fallback, capacity);
+    return m_file.Read().ReadString(section, key, fallback, capacity);
 }
 
 int SlideshowSettingsFile::ReadInt(const std::wstring& section, const std::wstring& key,
                                    int fallback) {
     if (m_pending)
         return m_pending->ReadInt(section, key, fallback);
-    return ProfileFile(m_path).ReadInt(section, key, fallback);
+    return m_file.Read().ReadInt(section, key, fallback);
 }
 
 bool SlideshowSettingsFile::WriteString(const std::wstring& section, const std::wstring& key,
                                         const std::wstring& value) {
     if (!m_pending)
-        m_pending = std::make_unique<ProfileFileEdit>(m_path);
+        m_pending = std::make_unique<ProfileFileEdit>(m_file.Edit());
     return m_pending->WriteString(section, key, value);
 }
 

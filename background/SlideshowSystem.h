@@ -1,6 +1,7 @@
 #pragma once
 
 #include "background/WallpaperSlideshow.h"
+#include "core/SettingsFile.h"
 #include "framework/ProfileFile.h"
 
 #include <memory>
@@ -32,7 +33,7 @@ bool SamePathIgnoringCase(const std::wstring& a, const std::wstring& b);
 // full disk never leaves half a list (or half a file) behind.
 class SlideshowSettingsFile : public IProfileStore {
 public:
-    explicit SlideshowSettingsFile(std::wstring path) : m_path(std::move(path)) {}
+    explicit SlideshowSettingsFile(const CSettingsFile& file) : m_file(file) {}
 
     std::wstring ReadString(const std::wstring& section, const std::wstring& key,
                             const std::wstring& fallback, std::size_t capacity) override;
@@ -42,7 +43,7 @@ public:
     bool Flush() override;
 
 private:
-    std::wstring m_path;
+    const CSettingsFile& m_file;
     std::unique_ptr<ProfileFileEdit> m_pending;
 };
 

@@ -1,6 +1,7 @@
 #include "background/WallpaperScreensaver.h"
 
-#include "app/Options.h"
+#include "core/Options.h"
+#include "core/SettingsKeys.h"
 #include "resources/ids_screensaver.h"
 
 #include <shlwapi.h>
@@ -39,7 +40,7 @@ void CWallpaperScreensaver::LoadBackdrop() {
 
 void CWallpaperScreensaver::StartContent() {
     LoadBackdrop();
-    m_catalogue.StartPreview(m_hWnd, m_options.GetString(L"strWallaperScreensaverPath"));
+    m_catalogue.StartPreview(m_hWnd, m_options.GetString(key::strWallaperScreensaverPath));
 }
 
 void CWallpaperScreensaver::StopContent() {

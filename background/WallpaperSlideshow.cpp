@@ -1,6 +1,7 @@
 #include "background/WallpaperSlideshow.h"
 
-#include "app/Options.h"
+#include "core/Options.h"
+#include "core/SettingsKeys.h"
 #include "framework/Random.h"
 
 #include <algorithm>
@@ -13,8 +14,6 @@ namespace {
 const wchar_t kFilesSection[] = L"WallpapersFiles";
 const wchar_t kFoldersSection[] = L"WallpapersFolders";
 const wchar_t kExceptionsSection[] = L"WallpapersFoldersExceptions";
-const wchar_t kIntervalKey[] = L"iWallaperAutoChange";
-const wchar_t kShuffleKey[] = L"fWallaperAutoChangeShuffle";
 
 // Attributes that keep a folder's entry out of the slideshow: hidden, system,
 // directory, temporary (0x116).
@@ -61,7 +60,7 @@ void CWallpaperSlideshow::Load(IProfileStore& settings) {
 }
 
 void CWallpaperSlideshow::ChangeAtSignIn(bool autoStart) {
-    if (autoStart && m_options.GetInt(kIntervalKey) == kIntervalAtStartup)
+    if (autoStart && m_options.GetInt(key::iWallaperAutoChange) == kIntervalAtStartup)
         ShowNext();
 }
 
@@ -155,7 +154,7 @@ void CWallpaperSlideshow::ShowNext() {
     int position =
         found == m_playlist.end() ? count - 1 : static_cast<int>(found - m_playlist.begin());
     if (count >= 2) {
-        if (m_options.GetBool(kShuffleKey)) {
+        if (m_options.GetBool(key::fWallaperAutoChangeShuffle)) {
             int next;
             do
                 next = Rand() % count;
@@ -187,7 +186,7 @@ int CWallpaperSlideshow::ReadStyle() {
 }
 
 void CWallpaperSlideshow::RestartTimer() {
-    const unsigned seconds = IntervalSeconds(m_options.GetInt(kIntervalKey));
+    const unsigned seconds = IntervalSeconds(m_options.GetInt(key::iWallaperAutoChange));
     if (seconds == 0) {
         if (m_timerId != 0) {
             m_system.StopTimer(m_timerId);

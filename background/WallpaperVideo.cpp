@@ -1,6 +1,7 @@
 #include "background/WallpaperVideo.h"
 
-#include "app/Options.h"
+#include "core/Options.h"
+#include "core/SettingsKeys.h"
 #include "framework/ActiveX.h"
 #include "framework/Bstr.h"
 #include "framework/FitGeometry.h"
@@ -110,9 +111,9 @@ CWallpaperVideo::~CWallpaperVideo() {
 }
 
 void CWallpaperVideo::StartContent() {
-    const std::wstring path = m_options.GetString(L"strWallaperVideoPath");
+    const std::wstring path = m_options.GetString(key::strWallaperVideoPath);
     m_engine =
-        m_options.GetInt(L"iWallaperVideoEngine") == kEngineMci ? kEngineMci : kEngineMediaPlayer;
+        m_options.GetInt(key::iWallaperVideoEngine) == kEngineMci ? kEngineMci : kEngineMediaPlayer;
     if (m_engine == kEngineMci)
         StartMci(path);
     else

@@ -1,7 +1,8 @@
 #include "background/WallpaperWeb.h"
 
-#include "app/Options.h"
+#include "core/Options.h"
 #include "background/WebAddress.h"
+#include "core/SettingsKeys.h"
 #include "framework/ActiveX.h"
 #include "framework/Bstr.h"
 #include "framework/Handle.h"
@@ -157,7 +158,7 @@ public:
         GetClientRect(m_window, &client);
         state->controller->put_Bounds(client);
         const std::wstring address =
-            NormaliseWebAddress(state->options.GetString(L"strWallaperWebURL"));
+            NormaliseWebAddress(state->options.GetString(key::strWallaperWebURL));
         state->webView->Navigate(address.c_str());
         return S_OK;
     }
@@ -271,7 +272,7 @@ void CWallpaperWeb::ShowInBrowserControl() {
                window.bottom - window.top, TRUE);
     // The stored address as it is: the WebBrowser control needs no scheme added.
     if (const ComPtr<IDispatch> dispatch = BrowserDispatch(browser)) {
-        const Bstr address(m_options.GetString(L"strWallaperWebURL"));
+        const Bstr address(m_options.GetString(key::strWallaperWebURL));
         VARIANT arguments[5]; // in reverse order: Headers, PostData, TargetFrameName, Flags, URL
         for (VARIANT& argument : arguments)
             VariantInit(&argument);

@@ -1,7 +1,7 @@
 #include "background/WebAddress.h"
 
-#include "app/HelpLinks.h"
-#include "app/SettingsTable.h"
+#include "core/HelpLinks.h"
+#include "core/SettingsTable.h"
 
 #include <cwchar>
 

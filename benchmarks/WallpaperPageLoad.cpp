@@ -9,8 +9,8 @@
 // The wallpaper itself is not changed: the page runs on a slideshow whose wallpaper call
 // only records. "decode" times the making of one thumbnail cell as the page's worker
 // makes it, TIMES times (5 unless given).
-#include "app/Options.h"
-#include "app/Translate.h"
+#include "core/Options.h"
+#include "core/Translate.h"
 #include "background/DlgTabWallpaper.h"
 #include "background/SlideshowSystem.h"
 #include "background/ThumbnailDecoder.h"
@@ -119,7 +119,8 @@ int wmain(int argc, wchar_t** argv) {
     CTranslate texts;
     texts.LoadLanguage(L"English");
     CWallpaperSlideshow slideshow(system, options);
-    SlideshowSettingsFile settings(settingsPath);
+    const CSettingsFile settingsFile(settingsPath);
+    SlideshowSettingsFile settings(settingsFile);
     slideshow.Load(settings);
     const std::size_t pictures = slideshow.Playlist().size();
     if (pictures < 2) {

@@ -14,9 +14,9 @@
 // Lightning, Garland:Lights, Garland:Icicles or Empty (a frame that draws nothing).
 #include "FrameRun.h"
 #include "ParticleRun.h"
-#include "app/Options.h"
+#include "core/Options.h"
 #include "effects/EffectFactory.h"
-#include "effects/PngResource.h"
+#include "effects/SpriteResource.h"
 #include "framework/Gdiplus.h"
 
 #include <windows.h>

@@ -1,7 +1,7 @@
 #include "effectpages/DlgEffectCtrls.h"
 
-#include "app/Options.h"
-#include "app/Translate.h"
+#include "core/Options.h"
+#include "core/Translate.h"
 #include "effects/EffectOverlay.h"
 #include "resources/ids_effectpages.h"
 

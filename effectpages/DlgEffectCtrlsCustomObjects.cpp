@@ -1,7 +1,8 @@
 #include "effectpages/DlgEffectCtrlsCustomObjects.h"
 
-#include "app/Options.h"
-#include "app/Translate.h"
+#include "core/Options.h"
+#include "core/SettingsKeys.h"
+#include "core/Translate.h"
 #include "effects/CustomObjects.h"
 #include "framework/FileDialog.h"
 #include "resources/ids_effectpages.h"
@@ -178,7 +179,7 @@ void CDlgEffectCtrlsCustomObjects::OnRemove() {
 void CDlgEffectCtrlsCustomObjects::OnEnable() {
     const bool on = IsDlgButtonChecked(m_hWnd, IDC_PAGE_ENABLE) == BST_CHECKED;
     // The other objects keep running: only the other effects go.
-    if (on && !Options().GetBool(L"fAllowMultipleEffects"))
+    if (on && !Options().GetBool(key::fAllowMultipleEffects))
         Owner().TurnOffOtherEffects(true);
     EnableWindow(Item(IDC_ON_DESKTOP), on);
     EnableWindow(Item(IDC_ON_TOP), on);

@@ -1,8 +1,8 @@
 #include "effectpages/DlgTabEffects.h"
 
-#include "app/Translate.h"
+#include "core/Translate.h"
 #include "effectpages/ControlPages.h"
-#include "effects/PngResource.h"
+#include "framework/PngResource.h"
 #include "resources/ids_effectpages.h"
 #include "resources/ids_pages.h"
 

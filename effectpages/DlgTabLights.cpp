@@ -1,7 +1,8 @@
 #include "effectpages/DlgTabLights.h"
 
-#include "app/Options.h"
-#include "app/Translate.h"
+#include "core/Options.h"
+#include "core/SettingsKeys.h"
+#include "core/Translate.h"
 #include "effects/EffectOverlay.h"
 #include "resources/ids_effectpages.h"
 
@@ -32,19 +33,19 @@ CDlgTabLights::CDlgTabLights(IEffectPageOwner& owner)
 
 void CDlgTabLights::InitControls() {
     COptions& options = Options();
-    const bool on = options.GetBool(L"fGarland");
+    const bool on = options.GetBool(key::fGarland);
     CheckDlgButton(m_hWnd, IDC_PAGE_ENABLE, on);
-    CheckDlgButton(m_hWnd, IDC_GARLAND_RANDOM, options.GetBool(L"fGarlandRandom"));
-    CheckDlgButton(m_hWnd, IDC_FLASH_RANDOM, options.GetBool(L"fFlashRandom"));
+    CheckDlgButton(m_hWnd, IDC_GARLAND_RANDOM, options.GetBool(key::fGarlandRandom));
+    CheckDlgButton(m_hWnd, IDC_FLASH_RANDOM, options.GetBool(key::fFlashRandom));
     HWND speed = Item(IDC_FLASH_SPEED);
     SendMessageW(speed, TBM_SETRANGE, FALSE, MAKELPARAM(kSpeedMin, kSpeedMax));
-    SendMessageW(speed, TBM_SETPOS, TRUE, options.GetInt(L"iFlashSpeed"));
+    SendMessageW(speed, TBM_SETPOS, TRUE, options.GetInt(key::iFlashSpeed));
     CheckRadioButton(m_hWnd, IDC_GARLAND_ON_DESKTOP, IDC_GARLAND_ON_TOP,
-                     options.GetBool(L"fGarlandTop") ? IDC_GARLAND_ON_TOP : IDC_GARLAND_ON_DESKTOP);
+                     options.GetBool(key::fGarlandTop) ? IDC_GARLAND_ON_TOP : IDC_GARLAND_ON_DESKTOP);
     EnableSettingControls(on);
     SetTexts(kTexts, std::size(kTexts) / 2);
-    FillList(IDC_GARLAND_KIND, kGarlandTexts, std::size(kGarlandTexts), L"iGarland");
-    FillList(IDC_FLASH_MODE, kFlashTexts, std::size(kFlashTexts), L"iFlash");
+    FillList(IDC_GARLAND_KIND, kGarlandTexts, std::size(kGarlandTexts), key::iGarland);
+    FillList(IDC_FLASH_MODE, kFlashTexts, std::size(kFlashTexts), key::iFlash);
 }
 
 // Unsorted: an item's index is its value. A stored value outside the list selects nothing.
@@ -77,11 +78,11 @@ bool CDlgTabLights::OnControl(WORD id, WORD notifyCode) {
         if (id == IDC_GARLAND_KIND) {
             if (garland)
                 garland->SetGarlandKind(index);
-            Options().SetInt(L"iGarland", index);
+            Options().SetInt(key::iGarland, index);
         } else {
             if (garland)
                 garland->SetFlashMode(index);
-            Options().SetInt(L"iFlash", index);
+            Options().SetInt(key::iFlash, index);
         }
         return true;
     }
@@ -89,7 +90,7 @@ bool CDlgTabLights::OnControl(WORD id, WORD notifyCode) {
     case IDC_FLASH_RANDOM:
         // Read by the settings store at the next start; nothing changes now.
         if (notifyCode == BN_CLICKED)
-            Options().SetBool(id == IDC_GARLAND_RANDOM ? L"fGarlandRandom" : L"fFlashRandom",
+            Options().SetBool(id == IDC_GARLAND_RANDOM ? key::fGarlandRandom : key::fFlashRandom,
                               IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED);
         return true;
     case IDC_GARLAND_ON_DESKTOP:
@@ -105,7 +106,7 @@ bool CDlgTabLights::OnControl(WORD id, WORD notifyCode) {
 void CDlgTabLights::OnPlacementClicked(bool onTop) {
     if (CDlgEffectOverlay* garland = Effect())
         garland->SetPlacement(onTop);
-    Options().SetBool(L"fGarlandTop", onTop);
+    Options().SetBool(key::fGarlandTop, onTop);
 }
 
 bool CDlgTabLights::OnNotify(NMHDR* header, LRESULT&) {
@@ -115,7 +116,7 @@ bool CDlgTabLights::OnNotify(NMHDR* header, LRESULT&) {
     const int speed = static_cast<int>(SendMessageW(Item(IDC_FLASH_SPEED), TBM_GETPOS, 0, 0));
     if (CDlgEffectOverlay* garland = Effect())
         garland->SetFlashSpeed(speed);
-    Options().SetInt(L"iFlashSpeed", speed);
+    Options().SetInt(key::iFlashSpeed, speed);
     return true;
 }
 

@@ -1,9 +1,10 @@
 #include "effectpages/EffectControlPage.h"
 
-#include "app/Options.h"
-#include "app/Translate.h"
+#include "core/Options.h"
+#include "core/SettingsKeys.h"
+#include "core/Translate.h"
 #include "effects/EffectOverlay.h"
-#include "effects/PngResource.h"
+#include "framework/PngResource.h"
 #include "resources/ids_effectpages.h"
 
 namespace orvane {
@@ -100,7 +101,7 @@ void CEffectControlPage::OnEnableClicked(bool keepCustomObjects) {
     if (on) {
         // The rule runs before this effect starts and before its key is set, so it leaves
         // this effect alone.
-        if (!Options().GetBool(L"fAllowMultipleEffects"))
+        if (!Options().GetBool(key::fAllowMultipleEffects))
             m_owner.TurnOffOtherEffects(keepCustomObjects);
         if (effect)
             effect->StartEffect();

@@ -1,5 +1,6 @@
 #include "effectpages/EffectPageTable.h"
 
+#include "core/SettingsKeys.h"
 #include "resources/ids_effectpages.h"
 
 #include <iterator>
@@ -22,11 +23,11 @@ const ListChoice kCursorModes[] = {
 
 const ChoiceList kPetalColourList = {
     ListKind::PetalColour,          IDC_PETAL_COLOR, IDC_PETAL_COLOR_LABEL,   190,
-    L"strEffectFallingPetalsColor", kPetalColours,   std::size(kPetalColours)};
+    key::strEffectFallingPetalsColor, kPetalColours,   std::size(kPetalColours)};
 
 const ChoiceList kCursorModeList = {
     ListKind::CursorMode,     IDC_CURSOR_EFFECT, IDC_CURSOR_EFFECT_LABEL, 224,
-    L"strEffectCursorEffect", kCursorModes,      std::size(kCursorModes)};
+    key::strEffectCursorEffect, kCursorModes,      std::size(kCursorModes)};
 
 } // namespace
 
@@ -97,42 +98,42 @@ const ListChoice* FindChoice(const ChoiceList& list, const std::wstring& value) 
 }
 
 const EffectPageLayout kEffectPageLayouts[15] = {
-    {EffectPage::Balloons, IDD_EFFECT_CTRLS_BALLOONS, L"iEffectsBalloonsDensity",
-     L"fEffectsBalloonsDensityRandom", nullptr, nullptr, nullptr, nullptr, 521, 370, 250},
-    {EffectPage::Confetti, IDD_EFFECT_CTRLS_CONFETTI, L"iEffectConfettiDensity",
-     L"fEffectConfettiDensityRandom", nullptr, nullptr, nullptr, nullptr, 523, 0, 240},
+    {EffectPage::Balloons, IDD_EFFECT_CTRLS_BALLOONS, key::iEffectsBalloonsDensity,
+     key::fEffectsBalloonsDensityRandom, nullptr, nullptr, nullptr, nullptr, 521, 370, 250},
+    {EffectPage::Confetti, IDD_EFFECT_CTRLS_CONFETTI, key::iEffectConfettiDensity,
+     key::fEffectConfettiDensityRandom, nullptr, nullptr, nullptr, nullptr, 523, 0, 240},
     {EffectPage::Cursor, IDD_EFFECT_CTRLS_CURSOR, nullptr, nullptr, nullptr, nullptr,
      &kCursorModeList, nullptr, 659, 390, 243},
-    {EffectPage::Dandelions, IDD_EFFECT_CTRLS_DANDELIONS, L"iEffectDandelionsDensity",
-     L"fEffectDandelionsDensityRandom", L"iEffectDandelionsWind", L"fEffectDandelionsWindRandom",
+    {EffectPage::Dandelions, IDD_EFFECT_CTRLS_DANDELIONS, key::iEffectDandelionsDensity,
+     key::fEffectDandelionsDensityRandom, key::iEffectDandelionsWind, key::fEffectDandelionsWindRandom,
      nullptr, nullptr, 524, 380, 304},
-    {EffectPage::FallingPetals, IDD_EFFECT_CTRLS_FALLING_PETALS, L"iEffectFallingPetalsDensity",
-     L"fEffectFallingPetalsDensityRandom", L"iEffectFallingPetalsWind",
-     L"fEffectFallingPetalsWindRandom", &kPetalColourList, nullptr, 527, 240, 290},
-    {EffectPage::Fireflies, IDD_EFFECT_CTRLS_FIREFLIES, L"iEffectFirefliesDensity",
-     L"fEffectFirefliesDensityRandom", nullptr, nullptr, nullptr, L"fEffectFirefliesColorful", 680,
+    {EffectPage::FallingPetals, IDD_EFFECT_CTRLS_FALLING_PETALS, key::iEffectFallingPetalsDensity,
+     key::fEffectFallingPetalsDensityRandom, key::iEffectFallingPetalsWind,
+     key::fEffectFallingPetalsWindRandom, &kPetalColourList, nullptr, 527, 240, 290},
+    {EffectPage::Fireflies, IDD_EFFECT_CTRLS_FIREFLIES, key::iEffectFirefliesDensity,
+     key::fEffectFirefliesDensityRandom, nullptr, nullptr, nullptr, key::fEffectFirefliesColorful, 680,
      375, 275},
-    {EffectPage::Hearts, IDD_EFFECT_CTRLS_HEARTS, L"iEffectHeartsDensity",
-     L"fEffectHeartsDensityRandom", nullptr, nullptr, nullptr, nullptr, 518, 109, 0},
-    {EffectPage::LeafFall, IDD_EFFECT_CTRLS_LEAF_FALL, L"iEffectsLeafFallDensity",
-     L"fEffectsLeafFallDensityRandom", L"iEffectsLeafFallWind", L"fEffectsLeafFallWindRandom",
+    {EffectPage::Hearts, IDD_EFFECT_CTRLS_HEARTS, key::iEffectHeartsDensity,
+     key::fEffectHeartsDensityRandom, nullptr, nullptr, nullptr, nullptr, 518, 109, 0},
+    {EffectPage::LeafFall, IDD_EFFECT_CTRLS_LEAF_FALL, key::iEffectsLeafFallDensity,
+     key::fEffectsLeafFallDensityRandom, key::iEffectsLeafFallWind, key::fEffectsLeafFallWindRandom,
      nullptr, nullptr, 520, 390, 285},
     {EffectPage::LeavesInTheWind, IDD_EFFECT_CTRLS_LEAVES_IN_THE_WIND,
-     L"iEffectLeavesInTheWindDensity", L"fEffectLeavesInTheWindDensityRandom",
-     L"iEffectLeavesInTheWindWind", L"fEffectLeavesInTheWindWindRandom", nullptr, nullptr, 519, 380,
+     key::iEffectLeavesInTheWindDensity, key::fEffectLeavesInTheWindDensityRandom,
+     key::iEffectLeavesInTheWindWind, key::fEffectLeavesInTheWindWindRandom, nullptr, nullptr, 519, 380,
      291},
     {EffectPage::Lightning, IDD_EFFECT_CTRLS_LIGHTNING, nullptr, nullptr, nullptr, nullptr, nullptr,
      nullptr, 675, 190, 210},
-    {EffectPage::Rain, IDD_EFFECT_CTRLS_RAIN, L"iEffectRainDensity", L"fEffectRainDensityRandom",
+    {EffectPage::Rain, IDD_EFFECT_CTRLS_RAIN, key::iEffectRainDensity, key::fEffectRainDensityRandom,
      nullptr, nullptr, nullptr, nullptr, 529, 0, 240},
-    {EffectPage::RainFlowers, IDD_EFFECT_CTRLS_RAIN_FLOWERS, L"iEffectRainFlowersDensity",
-     L"fEffectRainFlowersDensityRandom", nullptr, nullptr, nullptr, nullptr, 528, 390, 246},
-    {EffectPage::Smoke, IDD_EFFECT_CTRLS_SMOKE, L"iEffectSmokeDensity",
-     L"fEffectSmokeDensityRandom", nullptr, nullptr, nullptr, nullptr, 543, 0, 170},
-    {EffectPage::SpaceFlight, IDD_EFFECT_CTRLS_SPACE_FLIGHT, L"iEffectSpaceFlightDensity", nullptr,
+    {EffectPage::RainFlowers, IDD_EFFECT_CTRLS_RAIN_FLOWERS, key::iEffectRainFlowersDensity,
+     key::fEffectRainFlowersDensityRandom, nullptr, nullptr, nullptr, nullptr, 528, 390, 246},
+    {EffectPage::Smoke, IDD_EFFECT_CTRLS_SMOKE, key::iEffectSmokeDensity,
+     key::fEffectSmokeDensityRandom, nullptr, nullptr, nullptr, nullptr, 543, 0, 170},
+    {EffectPage::SpaceFlight, IDD_EFFECT_CTRLS_SPACE_FLIGHT, key::iEffectSpaceFlightDensity, nullptr,
      nullptr, nullptr, nullptr, nullptr, 677, 285, 239},
-    {EffectPage::Sweets, IDD_EFFECT_CTRLS_SWEETS, L"iEffectSweetsDensity",
-     L"fEffectSweetsDensityRandom", nullptr, nullptr, nullptr, nullptr, 526, 150, 233},
+    {EffectPage::Sweets, IDD_EFFECT_CTRLS_SWEETS, key::iEffectSweetsDensity,
+     key::fEffectSweetsDensityRandom, nullptr, nullptr, nullptr, nullptr, 526, 150, 233},
 };
 
 const EffectPageLayout* LayoutOf(EffectPage page) {

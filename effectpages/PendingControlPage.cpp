@@ -1,6 +1,6 @@
 #include "effectpages/PendingControlPage.h"
 
-#include "app/Options.h"
+#include "core/Options.h"
 #include "effects/EffectOverlay.h"
 
 namespace orvane {

@@ -1,7 +1,9 @@
+#include "core/SettingsKeys.h"
 #include "effectpages/EffectPageHost.h"
 
-#include "app/HelpLinks.h"
+#include "core/HelpLinks.h"
 #include "app/OrvaneApp.h"
+#include "framework/Browser.h"
 
 #include <shellapi.h>
 
@@ -15,8 +17,7 @@ public:
     CDlgEffectOverlay* Effect(EffectId id) override { return App().Effect(id); }
     CCustomObjects* CustomObjects() override { return &App().CustomObjects(); }
     void OpenHelp(const wchar_t* pageKey) override {
-        const std::wstring address = HelpAddress(pageKey, Options().GetString(L"strLanguage"));
-        ShellExecuteW(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+        OpenInBrowser(HelpAddress(pageKey, Options().GetString(key::strLanguage)));
     }
 };
 

@@ -1,7 +1,8 @@
 #include "effects/CursorEffectWindow.h"
 
-#include "app/Options.h"
-#include "effects/PngResource.h"
+#include "core/Options.h"
+#include "core/SettingsKeys.h"
+#include "effects/SpriteResource.h"
 #include "resources/ids_effects.h"
 
 namespace orvane {
@@ -30,7 +31,7 @@ void CDlgEffectCursor::SetMode(const std::wstring& mode) {
 }
 
 void CDlgEffectCursor::ReadSettings() {
-    SetMode(Options().GetString(L"strEffectCursorEffect").substr(0, kLongestModeName));
+    SetMode(Options().GetString(key::strEffectCursorEffect).substr(0, kLongestModeName));
 }
 
 void CDlgEffectCursor::DrawFrame(ICanvas& canvas) {

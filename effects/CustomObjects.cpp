@@ -1,5 +1,6 @@
 #include "effects/CustomObjects.h"
 
+#include "core/SettingsFile.h"
 #include "effects/DlgEffectCustomObjects.h"
 #include "framework/ProfileFile.h"
 
@@ -19,7 +20,7 @@ CCustomObjects::Object CCustomObjects::MakeObject(CustomObjectEntry data) {
 
 void CCustomObjects::LoadCustomObjects() {
     m_entries.clear();
-    ProfileFile file(m_settingsPath);
+    ProfileFile file = m_settingsFile->Read();
     for (CustomObjectEntry& entry : LoadCustomObjectEntries(
              file, [](const std::wstring& path) { return PathFileExistsW(path.c_str()) != FALSE; }))
         m_entries.push_back(MakeObject(std::move(entry)));
@@ -30,7 +31,7 @@ void CCustomObjects::SaveCustomObjects() {
     entries.reserve(m_entries.size());
     for (const Object& object : m_entries)
         entries.push_back(object.data);
-    ProfileFileEdit file(m_settingsPath);
+    ProfileFileEdit file = m_settingsFile->Edit();
     SaveCustomObjectEntries(file, entries);
     file.Commit();
 }
@@ -99,7 +100,7 @@ void CCustomObjects::SetPosition(std::size_t index, int x, int y) {
         return;
     m_entries[index].data.x = x;
     m_entries[index].data.y = y;
-    ProfileFileEdit file(m_settingsPath);
+    ProfileFileEdit file = m_settingsFile->Edit();
     SaveCustomObjectPosition(file, index, x, y);
     file.Commit();
 }

@@ -9,6 +9,7 @@
 namespace orvane {
 
 class CDlgEffectCustomObjects;
+class CSettingsFile;
 
 // Every custom object of the user, with its window object, kept in the section
 // "CEffectsCustomObjects" of the settings file. Each change of the list is saved at once;
@@ -20,7 +21,8 @@ public:
     CCustomObjects(const CCustomObjects&) = delete;
     CCustomObjects& operator=(const CCustomObjects&) = delete;
 
-    void SetSettingsPath(std::wstring path) { m_settingsPath = std::move(path); }
+    // The settings file the list lives in; set before the first load.
+    void SetSettingsFile(const CSettingsFile& file) { m_settingsFile = &file; }
 
     // Reads the list anew; running windows must have been stopped.
     void LoadCustomObjects();
@@ -57,7 +59,7 @@ private:
     Object MakeObject(CustomObjectEntry data);
     void StartWindow(std::size_t index);
 
-    std::wstring m_settingsPath;
+    const CSettingsFile* m_settingsFile = nullptr;
     std::vector<Object> m_entries;
 };
 

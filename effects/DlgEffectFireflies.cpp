@@ -1,6 +1,7 @@
 #include "effects/DlgEffectFireflies.h"
 
-#include "app/Options.h"
+#include "core/Options.h"
+#include "core/SettingsKeys.h"
 #include "resources/ids_effects.h"
 
 namespace orvane {
@@ -10,8 +11,8 @@ CDlgEffectFireflies::CDlgEffectFireflies(COptions& options)
 
 void CDlgEffectFireflies::ReadSettings() {
     m_fireflies.Begin(Width(), Height());
-    SetDensity(Options().GetInt(L"iEffectFirefliesDensity"));
-    m_fireflies.SetColourful(Options().GetBool(L"fEffectFirefliesColorful"));
+    SetDensity(Options().GetInt(key::iEffectFirefliesDensity));
+    m_fireflies.SetColourful(Options().GetBool(key::fEffectFirefliesColorful));
 }
 
 void CDlgEffectFireflies::DrawFrame(ICanvas& canvas) {

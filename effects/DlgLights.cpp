@@ -1,14 +1,15 @@
 #include "effects/DlgLights.h"
 
-#include "app/Options.h"
-#include "effects/PngResource.h"
+#include "core/Options.h"
+#include "core/SettingsKeys.h"
+#include "effects/SpriteResource.h"
 #include "resources/ids_effects.h"
 
 namespace orvane {
 
 CDlgLights::CDlgLights(COptions& options)
     : CDlgEffectOverlay(options, EffectId::Garland, IDD_EFFECT_OVERLAY),
-      m_garland(options.GetInt(L"iGarland"), options.GetInt(L"iFlash")) {}
+      m_garland(options.GetInt(key::iGarland), options.GetInt(key::iFlash)) {}
 
 OverlayBox CDlgLights::Placement(unsigned taskbarState, const WorkArea& workArea, int, int) const {
     return GarlandPlacement(taskbarState, workArea);
@@ -22,7 +23,7 @@ void CDlgLights::LoadSprites() {
 }
 
 void CDlgLights::StartOwnTimers() {
-    SetFlashSpeed(Options().GetInt(L"iFlashSpeed"));
+    SetFlashSpeed(Options().GetInt(key::iFlashSpeed));
 }
 
 void CDlgLights::SetFlashSpeed(int speed) {

@@ -1,5 +1,7 @@
 #include "effects/EffectCatalog.h"
 
+#include "core/SettingsKeys.h"
+
 #include <algorithm>
 
 namespace orvane {
@@ -15,22 +17,22 @@ std::vector<int> Range(int first, int last) {
 } // namespace
 
 const EffectKeys kEffectKeys[kEffectCount] = {
-    {EffectId::Balloons, L"fEffectsBalloons", L"fEffectsBalloonsTop"},
-    {EffectId::Confetti, L"fEffectConfetti", L"fEffectConfettiTop"},
-    {EffectId::Cursor, L"fEffectCursor", L"fEffectCursorTop"},
-    {EffectId::Dandelions, L"fEffectDandelions", L"fEffectDandelionsTop"},
-    {EffectId::FallingPetals, L"fEffectFallingPetals", L"fEffectFallingPetalsTop"},
-    {EffectId::Fireflies, L"fEffectFireflies", L"fEffectFirefliesTop"},
-    {EffectId::Hearts, L"fEffectHearts", L"fEffectHeartsTop"},
-    {EffectId::Garland, L"fGarland", L"fGarlandTop"},
-    {EffectId::LeafFall, L"fEffectsLeafFall", L"fEffectsLeafFallTop"},
-    {EffectId::LeavesInTheWind, L"fEffectLeavesInTheWind", L"fEffectLeavesInTheWindTop"},
-    {EffectId::Lightning, L"fEffectLightning", L"fEffectLightningTop"},
-    {EffectId::Rain, L"fEffectRain", L"fEffectRainTop"},
-    {EffectId::RainFlowers, L"fEffectRainFlowers", L"fEffectRainFlowersTop"},
-    {EffectId::Smoke, L"fEffectSmoke", L"fEffectSmokeTop"},
-    {EffectId::SpaceFlight, L"fEffectSpaceFlight", L"fEffectSpaceFlightTop"},
-    {EffectId::Sweets, L"fEffectSweets", L"fEffectSweetsTop"},
+    {EffectId::Balloons, key::fEffectsBalloons, key::fEffectsBalloonsTop},
+    {EffectId::Confetti, key::fEffectConfetti, key::fEffectConfettiTop},
+    {EffectId::Cursor, key::fEffectCursor, key::fEffectCursorTop},
+    {EffectId::Dandelions, key::fEffectDandelions, key::fEffectDandelionsTop},
+    {EffectId::FallingPetals, key::fEffectFallingPetals, key::fEffectFallingPetalsTop},
+    {EffectId::Fireflies, key::fEffectFireflies, key::fEffectFirefliesTop},
+    {EffectId::Hearts, key::fEffectHearts, key::fEffectHeartsTop},
+    {EffectId::Garland, key::fGarland, key::fGarlandTop},
+    {EffectId::LeafFall, key::fEffectsLeafFall, key::fEffectsLeafFallTop},
+    {EffectId::LeavesInTheWind, key::fEffectLeavesInTheWind, key::fEffectLeavesInTheWindTop},
+    {EffectId::Lightning, key::fEffectLightning, key::fEffectLightningTop},
+    {EffectId::Rain, key::fEffectRain, key::fEffectRainTop},
+    {EffectId::RainFlowers, key::fEffectRainFlowers, key::fEffectRainFlowersTop},
+    {EffectId::Smoke, key::fEffectSmoke, key::fEffectSmokeTop},
+    {EffectId::SpaceFlight, key::fEffectSpaceFlight, key::fEffectSpaceFlightTop},
+    {EffectId::Sweets, key::fEffectSweets, key::fEffectSweetsTop},
 };
 
 const EffectKeys& KeysOf(EffectId id) {
@@ -41,8 +43,8 @@ const SpriteEffectKind& LeafFallKind() {
     static const SpriteEffectKind kind{EffectId::LeafFall,
                                        {Motion::Fall, 5, 2, true, Spin::Turn, WindKind::Steady},
                                        Range(251, 257),
-                                       L"iEffectsLeafFallDensity",
-                                       L"iEffectsLeafFallWind"};
+                                       key::iEffectsLeafFallDensity,
+                                       key::iEffectsLeafFallWind};
     return kind;
 }
 
@@ -50,8 +52,8 @@ const SpriteEffectKind& FallingPetalsKind() {
     static const SpriteEffectKind kind{EffectId::FallingPetals,
                                        {Motion::Fall, 10, 5, true, Spin::Turn, WindKind::Steady},
                                        {},
-                                       L"iEffectFallingPetalsDensity",
-                                       L"iEffectFallingPetalsWind"};
+                                       key::iEffectFallingPetalsDensity,
+                                       key::iEffectFallingPetalsWind};
     return kind;
 }
 
@@ -59,7 +61,7 @@ const SpriteEffectKind& RainFlowersKind() {
     static const SpriteEffectKind kind{EffectId::RainFlowers,
                                        {Motion::Fall, 10, 5, false, Spin::Turn, WindKind::None},
                                        Range(481, 510),
-                                       L"iEffectRainFlowersDensity",
+                                       key::iEffectRainFlowersDensity,
                                        nullptr};
     return kind;
 }
@@ -69,7 +71,7 @@ const SpriteEffectKind& SweetsKind() {
         EffectId::Sweets,
         {Motion::Fall, 5, 2, false, Spin::Turn, WindKind::None},
         {385, 386, 397, 398, 399, 387, 388, 389, 390, 391, 392, 393, 394, 395, 396, 400, 401, 402},
-        L"iEffectSweetsDensity",
+        key::iEffectSweetsDensity,
         nullptr};
     return kind;
 }
@@ -78,7 +80,7 @@ const SpriteEffectKind& HeartsKind() {
     static const SpriteEffectKind kind{EffectId::Hearts,
                                        {Motion::Rise, 3, 2, true, Spin::None, WindKind::None},
                                        {379},
-                                       L"iEffectHeartsDensity",
+                                       key::iEffectHeartsDensity,
                                        nullptr};
     return kind;
 }
@@ -87,7 +89,7 @@ const SpriteEffectKind& BalloonsKind() {
     static const SpriteEffectKind kind{EffectId::Balloons,
                                        {Motion::Rise, 5, 2, true, Spin::Rock, WindKind::None},
                                        Range(361, 365),
-                                       L"iEffectsBalloonsDensity",
+                                       key::iEffectsBalloonsDensity,
                                        nullptr};
     return kind;
 }
@@ -96,8 +98,8 @@ const SpriteEffectKind& DandelionsKind() {
     static const SpriteEffectKind kind{EffectId::Dandelions,
                                        {Motion::Drift, 5, 2, true, Spin::Still, WindKind::Gusty},
                                        Range(409, 414),
-                                       L"iEffectDandelionsDensity",
-                                       L"iEffectDandelionsWind"};
+                                       key::iEffectDandelionsDensity,
+                                       key::iEffectDandelionsWind};
     return kind;
 }
 
@@ -105,8 +107,8 @@ const SpriteEffectKind& LeavesInTheWindKind() {
     static const SpriteEffectKind kind{EffectId::LeavesInTheWind,
                                        {Motion::Drift, 5, 2, true, Spin::Turn, WindKind::Gusty},
                                        Range(418, 424),
-                                       L"iEffectLeavesInTheWindDensity",
-                                       L"iEffectLeavesInTheWindWind"};
+                                       key::iEffectLeavesInTheWindDensity,
+                                       key::iEffectLeavesInTheWindWind};
     return kind;
 }
 

@@ -1,6 +1,6 @@
 #include "effects/EffectOverlay.h"
 
-#include "app/Options.h"
+#include "core/Options.h"
 #include "effects/FrameBuffer.h"
 #include "effects/OverlayPlacement.h"
 

@@ -1,6 +1,6 @@
 #include "effects/ParticleEffectWindows.h"
 
-#include "effects/PngResource.h"
+#include "effects/SpriteResource.h"
 
 namespace orvane {
 

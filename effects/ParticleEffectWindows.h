@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/Options.h"
+#include "core/Options.h"
+#include "core/SettingsKeys.h"
 #include "effects/EffectOverlay.h"
 #include "effects/Confetti.h"
 #include "effects/Rain.h"
@@ -36,19 +37,19 @@ private:
 class CDlgEffectSpaceFlight : public CDlgDensityEffect<SpaceFlight> {
 public:
     explicit CDlgEffectSpaceFlight(COptions& options)
-        : CDlgDensityEffect(options, EffectId::SpaceFlight, L"iEffectSpaceFlightDensity") {}
+        : CDlgDensityEffect(options, EffectId::SpaceFlight, key::iEffectSpaceFlightDensity) {}
 };
 
 class CDlgEffectConfetti : public CDlgDensityEffect<Confetti> {
 public:
     explicit CDlgEffectConfetti(COptions& options)
-        : CDlgDensityEffect(options, EffectId::Confetti, L"iEffectConfettiDensity") {}
+        : CDlgDensityEffect(options, EffectId::Confetti, key::iEffectConfettiDensity) {}
 };
 
 class CDlgEffectRain : public CDlgDensityEffect<Rain> {
 public:
     explicit CDlgEffectRain(COptions& options)
-        : CDlgDensityEffect(options, EffectId::Rain, L"iEffectRainDensity") {}
+        : CDlgDensityEffect(options, EffectId::Rain, key::iEffectRainDensity) {}
 };
 
 class CDlgEffectSmoke : public CDlgDensityEffect<Smoke> {
@@ -56,7 +57,7 @@ public:
     static constexpr int kPuffPicture = 542;
 
     explicit CDlgEffectSmoke(COptions& options)
-        : CDlgDensityEffect(options, EffectId::Smoke, L"iEffectSmokeDensity") {}
+        : CDlgDensityEffect(options, EffectId::Smoke, key::iEffectSmokeDensity) {}
 
 protected:
     void LoadSprites() override;

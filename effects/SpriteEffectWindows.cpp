@@ -1,7 +1,8 @@
 #include "effects/SpriteEffectWindows.h"
 
-#include "app/Options.h"
-#include "effects/PngResource.h"
+#include "core/Options.h"
+#include "core/SettingsKeys.h"
+#include "effects/SpriteResource.h"
 #include "resources/ids_effects.h"
 
 namespace orvane {
@@ -59,7 +60,7 @@ void CDlgEffectFallingPetals::SetPetalColour(const std::wstring& colour) {
 }
 
 void CDlgEffectFallingPetals::LoadSprites() {
-    SetPetalColour(Options().GetString(L"strEffectFallingPetalsColor"));
+    SetPetalColour(Options().GetString(key::strEffectFallingPetalsColor));
 }
 
 } // namespace orvane

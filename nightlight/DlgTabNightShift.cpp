@@ -1,8 +1,10 @@
 #include "nightlight/DlgTabNightShift.h"
 
-#include "app/HelpLinks.h"
+#include "core/HelpLinks.h"
 #include "app/OrvaneApp.h"
-#include "effects/PngResource.h"
+#include "core/SettingsKeys.h"
+#include "framework/Browser.h"
+#include "framework/PngResource.h"
 #include "framework/MessageBox.h"
 #include "nightlight/ColourTemperature.h"
 #include "nightlight/GammaLimit.h"
@@ -27,8 +29,6 @@ constexpr unsigned kTextBelowLimit = 205;
 constexpr unsigned kTextRestartAsAdmin = 207;
 constexpr unsigned kTextRebootNeeded = 208;
 
-const wchar_t kTemperatureKey[] = L"iNightShiftColourTemperature";
-const wchar_t kScheduleKey[] = L"fNightShiftSchedule";
 
 // (control, text) pairs.
 // clang-format off
@@ -94,17 +94,17 @@ BOOL CDlgTabNightShift::OnInitDialog() {
     SendMessageW(slider, TBM_SETRANGEMIN, FALSE, kMinTemperature);
     SendMessageW(slider, TBM_SETRANGEMAX, FALSE, kNeutralTemperature);
     SendMessageW(slider, TBM_SETTICFREQ, kSliderTickStep, 0);
-    const int temperature = options.GetInt(kTemperatureKey);
+    const int temperature = options.GetInt(key::iNightShiftColourTemperature);
     SendMessageW(slider, TBM_SETPOS, TRUE, temperature);
     EnableWindow(Item(IDC_NIGHT_DEFAULT), temperature != m_defaultTemperature);
 
-    SetChecked(IDC_NIGHT_SCHEDULE, options.GetBool(kScheduleKey));
-    InitTimePicker(IDC_NIGHT_FROM, L"iNightShiftTimeFromHour", L"iNightShiftTimeFromMinute");
-    InitTimePicker(IDC_NIGHT_TO, L"iNightShiftTimeToHour", L"iNightShiftTimeToMinute");
+    SetChecked(IDC_NIGHT_SCHEDULE, options.GetBool(key::fNightShiftSchedule));
+    InitTimePicker(IDC_NIGHT_FROM, key::iNightShiftTimeFromHour, key::iNightShiftTimeFromMinute);
+    InitTimePicker(IDC_NIGHT_TO, key::iNightShiftTimeToHour, key::iNightShiftTimeToMinute);
 
     HWND spin = Item(IDC_NIGHT_TRANSITION_SPIN);
     SendMessageW(spin, UDM_SETRANGE32, 0, kMaxTransition);
-    SendMessageW(spin, UDM_SETPOS32, 0, options.GetInt(L"iNightShiftTransitionPhase"));
+    SendMessageW(spin, UDM_SETPOS32, 0, options.GetInt(key::iNightShiftTransitionPhase));
 
     if (GammaLimitLifted()) {
         m_limitInForce = false;
@@ -157,7 +157,7 @@ void CDlgTabNightShift::ChooseTemperature(int kelvin) {
     EnableWindow(Item(IDC_NIGHT_DEFAULT), kelvin != m_defaultTemperature);
     if (CNightShift* light = Controller())
         light->SetTemperature(kelvin);
-    App().Options().SetInt(kTemperatureKey, kelvin);
+    App().Options().SetInt(key::iNightShiftColourTemperature, kelvin);
 }
 
 bool CDlgTabNightShift::RefusedByLimit(int kelvin) const {
@@ -206,10 +206,7 @@ bool CDlgTabNightShift::OnCommand(WORD id, WORD notifyCode, HWND) {
         return true;
     case IDC_NIGHT_HELP:
         if (notifyCode == BN_CLICKED)
-            ShellExecuteW(
-                nullptr, L"open",
-                HelpAddress(L"night-light", App().Options().GetString(L"strLanguage")).c_str(),
-                nullptr, nullptr, SW_SHOWMAXIMIZED);
+            OpenInBrowser(HelpAddress(L"night-light", App().Options().GetString(key::strLanguage)));
         return true;
     case IDOK:
     case IDCANCEL:
@@ -276,8 +273,8 @@ void CDlgTabNightShift::OnSliderMoved() {
         return;
     m_dragging = true;
     COptions& options = App().Options();
-    if (options.GetBool(kScheduleKey)) {
-        options.SetBool(kScheduleKey, false);
+    if (options.GetBool(key::fNightShiftSchedule)) {
+        options.SetBool(key::fNightShiftSchedule, false);
         m_scheduleSuspended = true;
         light->UpdateSchedule();
     }
@@ -298,13 +295,13 @@ void CDlgTabNightShift::OnSliderReleased() {
     COptions& options = App().Options();
     if (m_scheduleSuspended) {
         m_scheduleSuspended = false;
-        options.SetBool(kScheduleKey, true);
+        options.SetBool(key::fNightShiftSchedule, true);
         light->UpdateSchedule();
     }
     const int chosen = SliderPosition();
     if (RefusedByLimit(chosen)) {
         ShowLimitMessage();
-        const int stored = options.GetInt(kTemperatureKey);
+        const int stored = options.GetInt(key::iNightShiftColourTemperature);
         light->SetTemperature(stored);
         MoveSlider(stored);
         return;
@@ -342,7 +339,7 @@ void CDlgTabNightShift::OnManualClicked() {
 }
 
 void CDlgTabNightShift::OnScheduleClicked() {
-    App().Options().SetBool(kScheduleKey, Checked(IDC_NIGHT_SCHEDULE));
+    App().Options().SetBool(key::fNightShiftSchedule, Checked(IDC_NIGHT_SCHEDULE));
     if (CNightShift* light = Controller())
         light->UpdateSchedule();
 }
@@ -359,15 +356,15 @@ void CDlgTabNightShift::OnTimeChanged(int id) {
             light->SetEndTime(time.wHour, time.wMinute);
     }
     COptions& options = App().Options();
-    options.SetInt(start ? L"iNightShiftTimeFromHour" : L"iNightShiftTimeToHour", time.wHour);
-    options.SetInt(start ? L"iNightShiftTimeFromMinute" : L"iNightShiftTimeToMinute", time.wMinute);
+    options.SetInt(start ? key::iNightShiftTimeFromHour : key::iNightShiftTimeToHour, time.wHour);
+    options.SetInt(start ? key::iNightShiftTimeFromMinute : key::iNightShiftTimeToMinute, time.wMinute);
 }
 
 void CDlgTabNightShift::OnTransitionSpun(const NMUPDOWN& change) {
     const int minutes = std::clamp(change.iPos + change.iDelta, 0, kMaxTransition);
     if (CNightShift* light = Controller())
         light->SetTransition(minutes);
-    App().Options().SetInt(L"iNightShiftTransitionPhase", minutes);
+    App().Options().SetInt(key::iNightShiftTransitionPhase, minutes);
 }
 
 void CDlgTabNightShift::SetLimitLifted(bool lift) {
@@ -392,12 +389,12 @@ void CDlgTabNightShift::SetLimitLifted(bool lift) {
             return;
         }
         COptions& options = App().Options();
-        if (options.GetInt(kTemperatureKey) < kLimitedMinimumTemperature) {
+        if (options.GetInt(key::iNightShiftColourTemperature) < kLimitedMinimumTemperature) {
             MoveSlider(kLimitedMinimumTemperature);
             SelectPresetOf(kLimitedMinimumTemperature);
             if (CNightShift* light = Controller())
                 light->SetTemperature(kLimitedMinimumTemperature);
-            options.SetInt(kTemperatureKey, kLimitedMinimumTemperature);
+            options.SetInt(key::iNightShiftColourTemperature, kLimitedMinimumTemperature);
         }
         m_limitInForce = true;
     }

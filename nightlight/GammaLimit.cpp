@@ -1,6 +1,6 @@
 #include "nightlight/GammaLimit.h"
 
-#include "app/SystemAccess.h"
+#include "core/SystemAccess.h"
 
 namespace orvane {
 namespace {

@@ -1,6 +1,7 @@
 #include "nightlight/NightShift.h"
 
-#include "app/Options.h"
+#include "core/Options.h"
+#include "core/SettingsKeys.h"
 
 #include <algorithm>
 
@@ -52,7 +53,7 @@ void CNightShift::SetManual(bool on) {
 }
 
 void CNightShift::UpdateSchedule() {
-    if (m_options.GetBool(L"fNightShiftSchedule")) {
+    if (m_options.GetBool(key::fNightShiftSchedule)) {
         m_timer = m_host.StartTimer(m_timer);
         return;
     }

@@ -1,11 +1,12 @@
 #include "personalize/DlgTabCursor.h"
 
-#include "app/HelpLinks.h"
+#include "core/HelpLinks.h"
 #include "app/OrvaneApp.h"
+#include "core/SettingsKeys.h"
 #include "framework/FitGeometry.h"
 #include "framework/Gdiplus.h"
 #include "framework/IconButtons.h"
-#include "personalize/OpenAddress.h"
+#include "framework/Browser.h"
 #include "resources/ids_personalize.h"
 
 #include <memory>
@@ -14,7 +15,6 @@ namespace orvane {
 namespace {
 
 const WORD kTexts[] = {IDC_CURSOR_DEFAULT, 77, IDC_CURSOR_HELP, 14};
-const wchar_t kCursorPathKey[] = L"strCursorPath";
 // Room around each preview in the grid.
 constexpr int kIconSpacing = 116;
 
@@ -30,7 +30,7 @@ BOOL CDlgTabCursor::OnInitDialog() {
         m_programFolder = App().ProgramFolder();
     m_helpIcon = SetButtonIcon(Item(IDC_CURSOR_HELP), IDI_BUTTON_HELP, 14);
     ApplyTexts();
-    EnableWindow(Item(IDC_CURSOR_DEFAULT), !App().Options().GetString(kCursorPathKey).empty());
+    EnableWindow(Item(IDC_CURSOR_DEFAULT), !App().Options().GetString(key::strCursorPath).empty());
 
     HWND list = Item(IDC_CURSOR_THEMES);
     m_images = ImageList_Create(kPreviewSize, kPreviewSize, ILC_COLOR24 | ILC_MASK, 0, 8);
@@ -84,7 +84,7 @@ void CDlgTabCursor::FillThemeList() {
         SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
         ImageList_SetImageCount(m_images, static_cast<UINT>(m_themes.size()));
 
-        const std::wstring current = App().Options().GetString(kCursorPathKey);
+        const std::wstring current = App().Options().GetString(key::strCursorPath);
         const COLORREF background = static_cast<COLORREF>(SendMessageW(list, LVM_GETBKCOLOR, 0, 0));
         WindowDC dc(m_hWnd);
         // Every preview is opaque: the mask shows all of it.
@@ -126,7 +126,7 @@ void CDlgTabCursor::ThemeSelected(int index) {
     const std::wstring& theme = m_themes[static_cast<std::size_t>(index)];
     ApplyCursorTheme(theme, m_cursors);
     EnableWindow(Item(IDC_CURSOR_DEFAULT), TRUE);
-    App().Options().SetString(kCursorPathKey, theme);
+    App().Options().SetString(key::strCursorPath, theme);
 }
 
 void CDlgTabCursor::RestoreDefault() {
@@ -137,7 +137,7 @@ void CDlgTabCursor::RestoreDefault() {
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
     SendMessageW(list, LVM_SETSELECTIONMARK, 0, -1);
-    App().Options().SetString(kCursorPathKey, std::wstring());
+    App().Options().SetString(key::strCursorPath, std::wstring());
 }
 
 bool CDlgTabCursor::OnCommand(WORD id, WORD, HWND) {
@@ -146,7 +146,7 @@ bool CDlgTabCursor::OnCommand(WORD id, WORD, HWND) {
         RestoreDefault();
         return true;
     case IDC_CURSOR_HELP:
-        OpenInBrowser(HelpAddress(L"cursor", App().Options().GetString(L"strLanguage")));
+        OpenInBrowser(HelpAddress(L"cursor", App().Options().GetString(key::strLanguage)));
         return true;
     case IDOK:
     case IDCANCEL:

@@ -1,16 +1,16 @@
 #include "personalize/DlgTabLogon.h"
 
-#include "app/HelpLinks.h"
+#include "core/HelpLinks.h"
 #include "app/OrvaneApp.h"
-#include "app/OrvaneDlg.h"
-#include "app/SystemVersion.h"
-#include "effects/PngResource.h"
+#include "core/SettingsKeys.h"
+#include "core/SystemVersion.h"
+#include "framework/PngResource.h"
 #include "framework/FileDialog.h"
 #include "framework/FitGeometry.h"
 #include "framework/IconButtons.h"
 #include "framework/Paths.h"
 #include "personalize/LogonPictures.h"
-#include "personalize/OpenAddress.h"
+#include "framework/Browser.h"
 #include "resources/ids_personalize.h"
 
 
@@ -33,7 +33,7 @@ const COLORREF kNoticeColour = RGB(255, 92, 92);
 const COLORREF kLinkOnDark = RGB(122, 190, 255);
 
 std::wstring Language() {
-    return App().Options().GetString(L"strLanguage");
+    return App().Options().GetString(key::strLanguage);
 }
 
 std::wstring GalleryAddress() {
@@ -121,7 +121,7 @@ void CDlgTabLogon::RefreshPage() {
     std::size_t row = kLogonDefaultRow;
     {
         FsRedirectionOff redirection;
-        row = LogonRowToShow(App().Options().GetString(L"strLogonScreenImage"),
+        row = LogonRowToShow(App().Options().GetString(key::strLogonScreenImage),
                              FileExists(m_paths.customImage), OemBackgroundMayBeSet());
         ShowPreview(row == kLogonDefaultRow ? m_paths.defaultImage : m_paths.customImage);
     }
@@ -193,7 +193,7 @@ void CDlgTabLogon::PictureChosen() {
         Apply(picture, true);
         ShowChoose(false);
     }
-    App().Options().SetString(L"strLogonScreenImage", name);
+    App().Options().SetString(key::strLogonScreenImage, name);
 }
 
 void CDlgTabLogon::ChooseFile() {

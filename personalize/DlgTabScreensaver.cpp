@@ -1,6 +1,7 @@
 #include "personalize/DlgTabScreensaver.h"
 
 #include "app/OrvaneApp.h"
+#include "core/SettingsKeys.h"
 #include "framework/FitGeometry.h"
 #include "personalize/ScreensaverCatalogue.h"
 #include "resources/ids_pages.h"
@@ -78,9 +79,9 @@ void CDlgTabScreensaver::InitPage() {
 
     const COptions& options = App().Options();
     SendMessageW(Item(IDC_SAVER_AUTO), BM_SETCHECK,
-                 options.GetInt(L"iScreenSaverAutoChange") ? BST_CHECKED : BST_UNCHECKED, 0);
+                 options.GetInt(key::iScreenSaverAutoChange) ? BST_CHECKED : BST_UNCHECKED, 0);
     SendMessageW(Item(IDC_SAVER_SHUFFLE), BM_SETCHECK,
-                 options.GetBool(L"fScreenSaverAutoChangeShuffle") ? BST_CHECKED : BST_UNCHECKED,
+                 options.GetBool(key::fScreenSaverAutoChangeShuffle) ? BST_CHECKED : BST_UNCHECKED,
                  0);
     SendMessageW(Item(IDC_SAVER_SECURE), BM_SETCHECK,
                  m_catalogue.SecureResume() ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -200,7 +201,7 @@ void CDlgTabScreensaver::WaitTyped() {
 }
 
 void CDlgTabScreensaver::SetAutoChange(bool on) {
-    App().Options().SetInt(L"iScreenSaverAutoChange", on ? 1 : 0);
+    App().Options().SetInt(key::iScreenSaverAutoChange, on ? 1 : 0);
     Enable({IDC_SAVER_SHUFFLE}, on);
     if (on)
         m_catalogue.StartChangeTimer();
@@ -287,7 +288,7 @@ bool CDlgTabScreensaver::OnCommand(WORD id, WORD notifyCode, HWND control) {
         SetAutoChange(Checked(IDC_SAVER_AUTO));
         return true;
     case IDC_SAVER_SHUFFLE:
-        App().Options().SetBool(L"fScreenSaverAutoChangeShuffle", Checked(IDC_SAVER_SHUFFLE));
+        App().Options().SetBool(key::fScreenSaverAutoChangeShuffle, Checked(IDC_SAVER_SHUFFLE));
         return true;
     default:
         return false;

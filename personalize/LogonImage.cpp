@@ -1,6 +1,6 @@
 #include "personalize/LogonImage.h"
 
-#include "app/SystemAccess.h"
+#include "core/SystemAccess.h"
 #include "framework/FitGeometry.h"
 #include "framework/Gdiplus.h"
 #include "framework/Handle.h"

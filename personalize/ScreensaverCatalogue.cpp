@@ -1,8 +1,9 @@
 #include "personalize/ScreensaverCatalogue.h"
 
-#include "app/Options.h"
+#include "core/Options.h"
 #include "app/OrvaneApp.h"
-#include "app/SystemAccess.h"
+#include "core/SettingsKeys.h"
+#include "core/SystemAccess.h"
 #include "framework/Paths.h"
 #include "framework/Random.h"
 
@@ -243,7 +244,7 @@ void CScreensaverCatalogue::ChangeTick() {
         return;
     const int index =
         NextScreensaverIndex(static_cast<int>(m_entries.size()), m_currentIndex,
-                             m_options.GetBool(L"fScreenSaverAutoChangeShuffle"), Rand);
+                             m_options.GetBool(key::fScreenSaverAutoChangeShuffle), Rand);
     if (index < 0)
         return;
     SetCurrent(m_entries[static_cast<std::size_t>(index)].path);

@@ -1,6 +1,7 @@
 #include "personalize/ScreensaverListPage.h"
 
 #include "app/OrvaneApp.h"
+#include "core/SettingsKeys.h"
 #include "framework/IconButtons.h"
 #include "resources/ids_screensaver.h"
 #include "resources/ids_videoweb.h"
@@ -66,7 +67,7 @@ bool CScreensaverListPage::OnCommand(WORD id, WORD notifyCode, HWND) {
         return true;
     case IDC_SAVER_FIND:
         if (notifyCode == BN_CLICKED)
-            OpenAddress(ScreensaversAddress(App().Options().GetString(L"strLanguage")));
+            OpenAddress(ScreensaversAddress(App().Options().GetString(key::strLanguage)));
         return true;
     case IDC_LIVE_HELP:
         if (notifyCode == BN_CLICKED)

@@ -1,6 +1,6 @@
 #include "personalize/ScreensaverRules.h"
 
-#include "app/HelpLinks.h"
+#include "core/HelpLinks.h"
 
 #include <algorithm>
 #include <cwctype>

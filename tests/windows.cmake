@@ -33,6 +33,7 @@ endfunction()
 add_library(orvane_test_support STATIC support/DesktopShellFixture.cpp support/MjpegAvi.cpp
             support/ProcessCounters.cpp support/TempFolder.cpp support/Screenshot.cpp
             support/TreeView.cpp support/RemoteControls.cpp support/ShellWindowsFixture.cpp
+            support/DialogControls.cpp support/MessagePump.cpp
             support/FixtureProcess.cpp)
 target_sources(orvane_test_support PRIVATE support/FixtureSavers.cpp)
 target_include_directories(orvane_test_support PUBLIC support ${CMAKE_SOURCE_DIR})

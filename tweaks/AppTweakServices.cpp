@@ -1,8 +1,10 @@
-#include "app/HelpLinks.h"
+#include "core/HelpLinks.h"
 #include "app/OrvaneApp.h"
-#include "app/SystemAccess.h"
+#include "core/SettingsKeys.h"
+#include "core/SystemAccess.h"
 #include "tweaks/ScriptRunner.h"
 #include "tweaks/TweakServices.h"
+#include "framework/Browser.h"
 
 #include <shellapi.h>
 #include <shlobj.h>
@@ -22,9 +24,7 @@ public:
     CTransparency& Transparency() override { return App().Transparency(); }
 
     void OpenHelp(const std::wstring& pageKey) override {
-        const std::wstring address =
-            HelpAddress(pageKey, App().Options().GetString(L"strLanguage"));
-        ShellExecuteW(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+        OpenInBrowser(HelpAddress(pageKey, App().Options().GetString(key::strLanguage)));
     }
 
     std::optional<std::wstring> BrowseForFolder(HWND owner) override {

@@ -1,6 +1,6 @@
 #include "tweaks/DlgTabTweaks.h"
 
-#include "effects/PngResource.h"
+#include "framework/PngResource.h"
 #include "resources/ids_tweaks.h"
 #include "tweaks/TweakCatalog.h"
 

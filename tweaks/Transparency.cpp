@@ -1,8 +1,8 @@
 #include "tweaks/Transparency.h"
 
-#include "app/Options.h"
-#include "app/OrvaneDlg.h"
-#include "app/SystemVersion.h"
+#include "core/Options.h"
+#include "core/SettingsKeys.h"
+#include "core/SystemVersion.h"
 #include "framework/Procedure.h"
 #include "tweaks/TransparencyRules.h"
 
@@ -17,10 +17,10 @@ struct EffectKeys {
 };
 
 constexpr EffectKeys kKeys[kShellEffectCount] = {
-    {L"fTweaksTransparencyTaskbar", L"iTweaksTransparencyTaskbarValue"},
-    {L"fTweaksTransparencyStartMenu", L"iTweaksTransparencyStartMenuValue"},
-    {L"fTweaksTransparencyVisibleWindows", L"iTweaksTransparencyVisibleWindowsValue"},
-    {L"fTweaksGlassEffectTaskbar", nullptr},
+    {key::fTweaksTransparencyTaskbar, key::iTweaksTransparencyTaskbarValue},
+    {key::fTweaksTransparencyStartMenu, key::iTweaksTransparencyStartMenuValue},
+    {key::fTweaksTransparencyVisibleWindows, key::iTweaksTransparencyVisibleWindowsValue},
+    {key::fTweaksGlassEffectTaskbar, nullptr},
 };
 
 const EffectKeys& KeysOf(ShellEffect effect) {

@@ -1,6 +1,6 @@
 #include "tweaks/TweakSwitch.h"
 
-#include "app/SystemAccess.h"
+#include "core/SystemAccess.h"
 
 #include <shlwapi.h>
 

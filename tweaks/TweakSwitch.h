@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Translate.h"
+#include "core/Translate.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #include "OrvaneProcess.h"
 
-#include "app/SettingsTable.h"
+#include "core/SettingsTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Language files: a profile file whose texts keep line breaks as \r and \n.
 #include "FuzzInput.h"
 
-#include "app/TextEscapes.h"
+#include "core/TextEscapes.h"
 #include "framework/ProfileText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

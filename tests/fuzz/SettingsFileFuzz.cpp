@@ -2,7 +2,7 @@
 // profile store and the settings table.
 #include "FuzzInput.h"
 
-#include "app/Options.h"
+#include "core/Options.h"
 #include "framework/ProfileText.h"
 
 namespace orvane::fuzz {

@@ -2,7 +2,7 @@
 // as the settings file holds them, with folders whose listings come from their names.
 #include "FuzzInput.h"
 
-#include "app/Options.h"
+#include "core/Options.h"
 #include "background/WallpaperSlideshow.h"
 #include "framework/ProfileText.h"
 

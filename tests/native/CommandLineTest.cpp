@@ -1,5 +1,5 @@
 #include "app/CommandLine.h"
-#include "app/TextEscapes.h"
+#include "core/TextEscapes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/SettingsTable.h"
+#include "core/SettingsTable.h"
 #include "effectpages/EffectPageTable.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "app/HelpLinks.h"
-#include "app/SystemVersion.h"
+#include "core/HelpLinks.h"
+#include "core/SystemVersion.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/Options.h"
+#include "core/Options.h"
 #include "nightlight/NightShift.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "app/HelpLinks.h"
-#include "app/Options.h"
+#include "core/HelpLinks.h"
+#include "core/Options.h"
 #include "background/WallpaperSlideshow.h"
 #include "framework/Random.h"
 #include "MemoryProfile.h"

@@ -25,18 +25,6 @@ const wchar_t* LayoutArgument(ShellLayout layout) {
     return L"classic";
 }
 
-void PumpMessages(DWORD ms) {
-    const DWORD start = GetTickCount();
-    do {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        Sleep(5);
-    } while (GetTickCount() - start < ms);
-}
-
 DesktopShellFixture::DesktopShellFixture(ShellLayout layout) : m_layout(layout) {
     Launch();
 }

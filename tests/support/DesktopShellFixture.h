@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FixtureProcess.h"
+#include "MessagePump.h"
 
 #include <windows.h>
 
@@ -63,8 +64,5 @@ private:
     ShellLayout m_layout;
     FixtureProcess m_process;
 };
-
-// Runs this thread's messages for a while (other processes' windows send to ours).
-void PumpMessages(DWORD ms);
 
 } // namespace orvane::test

@@ -1,6 +1,6 @@
 #include "FixtureProcess.h"
 
-#include "DesktopShellFixture.h"
+#include "MessagePump.h"
 
 namespace orvane::test {
 namespace {
@@ -10,12 +10,6 @@ std::wstring BesideTheTestProgram(const wchar_t* program) {
     const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring folder(path, n);
     return folder.substr(0, folder.rfind(L'\\')) + L"\\" + program;
-}
-
-void PumpUntil(const std::function<bool()>& condition, DWORD limit) {
-    const DWORD start = GetTickCount();
-    while (!condition() && GetTickCount() - start < limit)
-        PumpMessages(20);
 }
 
 } // namespace

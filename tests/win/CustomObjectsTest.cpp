@@ -1,3 +1,4 @@
+#include "core/SettingsFile.h"
 #include "effects/CustomObjects.h"
 #include "effects/DlgEffectCustomObjects.h"
 #include "framework/Gdiplus.h"
@@ -19,7 +20,8 @@ protected:
         ASSERT_TRUE(gdiplus.Ok());
         settings = folder / L"settings.ini";
         ASSERT_TRUE(EnsureUnicodeProfile(settings));
-        objects.SetSettingsPath(settings);
+        settingsFile.SetPath(settings);
+        objects.SetSettingsFile(settingsFile);
         png = folder / L"ring.png";
         ASSERT_TRUE(test::WritePicture(png, 64, 48, [](Gdiplus::Graphics& g) {
             Gdiplus::SolidBrush red(Gdiplus::Color(200, 220, 40, 40));
@@ -57,6 +59,7 @@ protected:
     GdiplusSession gdiplus;
     test::TempFolder folder;
     std::wstring settings;
+    CSettingsFile settingsFile;
     std::wstring png;
     CCustomObjects objects;
 };
@@ -88,7 +91,7 @@ TEST_F(CustomObjects, TheSameFileTwiceGivesTwoIndependentObjects) {
     EXPECT_EQ(L"0", Stored(L"1Enable"));
 
     CCustomObjects again;
-    again.SetSettingsPath(settings);
+    again.SetSettingsFile(settingsFile);
     again.LoadCustomObjects();
     ASSERT_EQ(2u, again.Count());
     EXPECT_EQ(shown.left, again.Entry(0).x);

@@ -1,6 +1,6 @@
 #include "DesktopShellFixture.h"
 #include "DialogWatcher.h"
-#include "app/Options.h"
+#include "core/Options.h"
 #include "background/Backgrounds.h"
 #include "background/DesktopHost.h"
 #include "framework/ActiveX.h"

@@ -1,5 +1,6 @@
-#include "app/Options.h"
-#include "app/Translate.h"
+#include "core/Options.h"
+#include "core/SettingsFile.h"
+#include "core/Translate.h"
 #include "effectpages/DlgTabEffects.h"
 #include "effects/CustomObjects.h"
 #include "effects/DlgEffectCustomObjects.h"
@@ -7,7 +8,7 @@
 #include "effects/DlgLights.h"
 #include "effects/EffectFactory.h"
 #include "effects/CursorEffectWindow.h"
-#include "effects/PngResource.h"
+#include "effects/SpriteResource.h"
 #include "effects/SpriteEffectWindows.h"
 #include "framework/Gdiplus.h"
 #include "resources/ids_effectpages.h"
@@ -56,7 +57,8 @@ public:
             effects[static_cast<std::size_t>(keys.id)] =
                 keys.id == EffectId::Balloons ? std::make_unique<WatchedBalloons>(options)
                                               : CreateEffect(keys.id, options);
-        customObjects.SetSettingsPath(objectFolder / L"settings.ini");
+        objectSettings.SetPath(objectFolder / L"settings.ini");
+        customObjects.SetSettingsFile(objectSettings);
     }
     ~TestHost() override {
         for (auto& effect : effects)
@@ -74,6 +76,7 @@ public:
 
     test::TempFolder noLanguages;
     test::TempFolder objectFolder;
+    CSettingsFile objectSettings;
     CCustomObjects customObjects;
     COptions options;
     CTranslate texts;

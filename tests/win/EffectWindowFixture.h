@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Options.h"
+#include "core/Options.h"
 #include "effects/EffectOverlay.h"
 #include "framework/Gdiplus.h"
 

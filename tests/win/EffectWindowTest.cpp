@@ -1,5 +1,5 @@
-#include "app/Options.h"
-#include "effects/PngResource.h"
+#include "core/Options.h"
+#include "effects/SpriteResource.h"
 #include "effects/SpriteEffectWindows.h"
 #include "framework/Gdiplus.h"
 #include "EffectWindowFixture.h"

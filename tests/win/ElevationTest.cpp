@@ -79,7 +79,6 @@ protected:
     void SetUp() override {
         INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_PROGRESS_CLASS};
         InitCommonControlsEx(&controls);
-        m_options.SetPath(m_folder / L"settings.ini");
         m_texts.SetFolder(m_folder.Path()); // no language files: the built-in English
         m_texts.LoadLanguage(L"English");
         m_mutex.reset(CreateMutexW(nullptr, FALSE, kMutexName));
@@ -90,13 +89,14 @@ protected:
 
     test::TempFolder m_folder;
     COptions m_options;
+    const CSettingsFile m_settingsFile{m_folder / L"settings.ini"};
     CTranslate m_texts;
     UniqueHandleKernel m_mutex;
     FakeElevationSystem m_system;
     // What happened before the process ended: "leaving" and "end", in order.
     std::vector<std::string> m_steps;
-    CElevation m_elevation{m_options,  m_texts,  m_mutex,
-                           kMutexName, m_system, [this] { m_steps.push_back("leaving"); }};
+    CElevation m_elevation{m_options, m_settingsFile, m_texts, m_mutex, kMutexName, m_system,
+                           [this] { m_steps.push_back("leaving"); }};
 };
 
 TEST_F(ElevationTest, RestartSavesFreesTheMutexStartsElevatedAndEnds) {
@@ -107,7 +107,7 @@ TEST_F(ElevationTest, RestartSavesFreesTheMutexStartsElevatedAndEnds) {
     m_system.onStart = [&] {
         mutexFree = !MutexExists();
         savedFlag =
-            GetPrivateProfileIntW(L"Settings", L"fEffectsLeafFall", -1, m_options.Path().c_str());
+            GetPrivateProfileIntW(L"Settings", L"fEffectsLeafFall", -1, m_settingsFile.Path().c_str());
     };
 
     m_system.onEnd = [&] { m_steps.push_back("end"); };

@@ -1,6 +1,6 @@
 // The garland, fireflies and lightning windows under Wine: placement, timers, the live
 // setters of their pages and start-stop cycles.
-#include "app/Options.h"
+#include "core/Options.h"
 #include "effects/DlgEffectFireflies.h"
 #include "effects/DlgEffectLightning.h"
 #include "effects/DlgLights.h"

@@ -1,5 +1,6 @@
-#include "app/Options.h"
-#include "app/SystemAccess.h"
+#include "MessagePump.h"
+#include "core/Options.h"
+#include "core/SystemAccess.h"
 #include "nightlight/GammaLimit.h"
 #include "nightlight/NightShiftSystem.h"
 
@@ -12,6 +13,9 @@
 
 namespace orvane {
 namespace {
+
+using test::PumpMessages;
+using test::PumpUntil;
 
 // Under Wine on Xvfb the real gamma calls fail (no X extension for them), so the ramps
 // are taken where they would reach a display.
@@ -36,23 +40,6 @@ std::size_t AttachedDisplays() {
         if (device.StateFlags & DISPLAY_DEVICE_ATTACHED_TO_DESKTOP)
             ++count;
     return count ? count : 1; // without a list the screen's DC stands for them
-}
-
-// Runs the thread's messages, timers included, until the condition holds or time is up.
-bool PumpUntil(const std::function<bool()>& condition, DWORD ms) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        if (condition && condition())
-            return true;
-        if (GetTickCount() - start >= ms)
-            return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
 }
 
 class NightShiftSystemTest : public ::testing::Test {
@@ -94,14 +81,14 @@ TEST_F(NightShiftSystemTest, AScheduleOverTheCurrentTimeWarmsTheDisplayWithinTwo
     const DWORD start = GetTickCount();
     ASSERT_TRUE(PumpUntil([] { return !g_calls.empty(); }, 2000)) << "no ramp within 2 s";
     EXPECT_LE(GetTickCount() - start, 2000u);
-    PumpUntil(nullptr, 50);
+    PumpMessages(50);
     ExpectEveryDisplayGot(TemperatureRamp(3400), 0);
     EXPECT_TRUE(light.Active());
     EXPECT_TRUE(light.Applied());
     EXPECT_EQ(1, activeChanges);
 
     // Further ticks hold the display as it is.
-    PumpUntil(nullptr, 1500);
+    PumpMessages(1500);
     EXPECT_EQ(displays, g_calls.size());
 
     options.SetBool(L"fNightShiftSchedule", false);
@@ -109,7 +96,7 @@ TEST_F(NightShiftSystemTest, AScheduleOverTheCurrentTimeWarmsTheDisplayWithinTwo
     ExpectEveryDisplayGot(IdentityRamp(), displays);
     EXPECT_EQ(2, activeChanges);
     const std::size_t afterStop = g_calls.size();
-    PumpUntil(nullptr, 1500);
+    PumpMessages(1500);
     EXPECT_EQ(afterStop, g_calls.size()) << "the timer is gone";
 }
 
@@ -181,7 +168,7 @@ TEST_F(NightShiftSystemTest, WindowsResettingTheRampGetsTheWarmRampBack) {
     SendMessageW(window, WM_DISPLAYCHANGE, 32, 0);
     g_calls.clear();
     EXPECT_TRUE(PumpUntil([&] { return g_calls.size() == 2 * displays; }, 3000));
-    PumpUntil(nullptr, 2500);
+    PumpMessages(2500);
     EXPECT_EQ(2 * displays, g_calls.size()) << "once, not again and again";
 
     light.SetManual(false);

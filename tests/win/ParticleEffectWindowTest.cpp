@@ -1,4 +1,4 @@
-#include "app/Options.h"
+#include "core/Options.h"
 #include "effects/CursorEffectWindow.h"
 #include "effects/EffectFactory.h"
 #include "effects/ParticleEffectWindows.h"

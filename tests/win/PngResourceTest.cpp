@@ -1,5 +1,6 @@
 #include "effects/EffectCatalog.h"
-#include "effects/PngResource.h"
+#include "effects/SpriteResource.h"
+#include "framework/PngResource.h"
 #include "framework/Gdiplus.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
-#include "app/Options.h"
+#include "core/Options.h"
+#include "core/SettingsFile.h"
 #include "framework/ProfileFile.h"
 #include "TempFolder.h"
 
@@ -28,15 +29,15 @@ TEST(ProfileFile, Keeps259CharactersAndCutsLongerTexts) {
     ASSERT_TRUE(WriteUtf16File(path, L"[Settings]\r\nstrCursorPath=" + exact +
                                          L"\r\nstrLogonScreenImage=" + exact + L"Z\r\n"));
     COptions options;
-    options.SetPath(path);
-    options.Load();
+    const CSettingsFile optionsFile(path);
+    optionsFile.Load(options);
     EXPECT_EQ(exact, options.GetString(L"strCursorPath"));
     EXPECT_EQ(exact, options.GetString(L"strLogonScreenImage"));
-    options.Save();
+    optionsFile.Save(options);
 
     COptions reloaded;
-    reloaded.SetPath(path);
-    reloaded.Load();
+    const CSettingsFile reloadedFile(path);
+    reloadedFile.Load(reloaded);
     EXPECT_EQ(exact, reloaded.GetString(L"strCursorPath"));
 }
 
@@ -46,14 +47,14 @@ TEST(ProfileFile, SavesAsUnicodeSoAnyCharacterOfAPathSurvives) {
     const std::wstring video =
         L"D:\\\u0412\u0438\u0434\u0435\u043E\\\u6D77\u6D6A \u00E9t\u00E9.mp4";
     COptions options;
-    options.SetPath(path);
+    const CSettingsFile optionsFile(path);
     options.SetString(L"strWallaperVideoPath", video);
-    options.Save();
+    optionsFile.Save(options);
     EXPECT_EQ(0u, ReadBytes(path).rfind("\xFF\xFE", 0)) << "UTF-16LE byte-order mark";
 
     COptions reloaded;
-    reloaded.SetPath(path);
-    reloaded.Load();
+    const CSettingsFile reloadedFile(path);
+    reloadedFile.Load(reloaded);
     EXPECT_EQ(Narrow(video), Narrow(reloaded.GetString(L"strWallaperVideoPath")));
 }
 
@@ -73,8 +74,8 @@ TEST(ProfileFile, ConvertsFilesSavedInOtherEncodingsBeforeReading) {
         const std::wstring path = folder / L"settings.ini";
         ASSERT_TRUE(WriteBytes(path, c.bytes));
         COptions options;
-        options.SetPath(path);
-        options.Load();
+        const CSettingsFile optionsFile(path);
+        optionsFile.Load(options);
         EXPECT_EQ(Narrow(L"C:\\\u041A\u0443\u0440\u0441\u5149"),
                   Narrow(options.GetString(L"strCursorPath")));
         EXPECT_EQ(0u, ReadBytes(path).rfind("\xFF\xFE", 0));
@@ -83,8 +84,8 @@ TEST(ProfileFile, ConvertsFilesSavedInOtherEncodingsBeforeReading) {
     const std::wstring path = folder / L"ansi.ini";
     ASSERT_TRUE(WriteBytes(path, "[Settings]\r\niGarland=3\r\n"));
     COptions options;
-    options.SetPath(path);
-    options.Load();
+    const CSettingsFile optionsFile(path);
+    optionsFile.Load(options);
     EXPECT_EQ(3, options.GetInt(L"iGarland"));
 }
 
@@ -116,10 +117,10 @@ TEST(ProfileFile, SaveRewritesOnlyItsOwnKeysAndKeepsTheListsAndNotes) {
     const std::wstring path = folder / L"settings.ini";
     ASSERT_TRUE(WriteUtf16File(path, kFullSettings));
     COptions options;
-    options.SetPath(path);
-    options.Load();
+    const CSettingsFile optionsFile(path);
+    optionsFile.Load(options);
     options.SetInt(L"iGarland", 5);
-    ASSERT_TRUE(options.Save());
+    ASSERT_TRUE(optionsFile.Save(options));
 
     const std::wstring text = ReadUtf16File(path);
     EXPECT_EQ(0u, text.find(L"; my notes\r\n[Settings]\r\niGarland=5\r\nstrLanguage=Russian\r\n"));
@@ -162,9 +163,9 @@ TEST(ProfileFile, AWriteThatFailsLeavesTheFileAsItWas) {
             auto held = c.prepare();
             ASSERT_TRUE(!held || held->Held());
             COptions options;
-            options.SetPath(path);
+            const CSettingsFile optionsFile(path);
             options.SetInt(L"iGarland", 9);
-            EXPECT_FALSE(options.Save());
+            EXPECT_FALSE(optionsFile.Save(options));
             EXPECT_FALSE(ProfileFile(path).WriteString(L"Settings", L"iGarland", L"9"));
         }
         EXPECT_EQ(before, ReadBytes(path));
@@ -193,9 +194,9 @@ TEST(ProfileFile, AConversionThatCannotBeWrittenKeepsTheOriginal) {
 TEST(ProfileFile, AFailingWriteKeepsTheValuesInMemory) {
     TempFolder folder;
     COptions options;
-    options.SetPath(folder / L"no such folder\\settings.ini");
+    const CSettingsFile optionsFile(folder / L"no such folder\\settings.ini");
     options.SetInt(L"iGarland", 4);
-    options.Save();
+    optionsFile.Save(options);
     EXPECT_EQ(4, options.GetInt(L"iGarland"));
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((folder / L"no such folder").c_str()));
 }

@@ -2,7 +2,7 @@
 #include "DialogWatcher.h"
 #include "FixtureSavers.h"
 #include "TempFolder.h"
-#include "app/Options.h"
+#include "core/Options.h"
 #include "app/OrvaneApp.h"
 #include "background/DlgTabWallpaperScreensaver.h"
 #include "background/WallpaperScreensaver.h"

@@ -50,23 +50,6 @@ std::unique_ptr<CDlgTweakPage> MakeTweakPage(WORD itemText, CTweakServices& serv
     throw std::runtime_error("no tweak has this name");
 }
 
-void Click(HWND page, int id) {
-    HWND control = GetDlgItem(page, id);
-    const auto style = GetWindowLongPtrW(control, GWL_STYLE) & BS_TYPEMASK;
-    if (style == BS_AUTOCHECKBOX)
-        SendMessageW(control, BM_SETCHECK,
-                     SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? BST_UNCHECKED
-                                                                             : BST_CHECKED,
-                     0);
-    else if (style == BS_AUTORADIOBUTTON)
-        for (HWND sibling = GetWindow(page, GW_CHILD); sibling;
-             sibling = GetWindow(sibling, GW_HWNDNEXT))
-            if ((GetWindowLongPtrW(sibling, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON)
-                SendMessageW(sibling, BM_SETCHECK, sibling == control ? BST_CHECKED : BST_UNCHECKED,
-                             0);
-    SendMessageW(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control));
-}
-
 void Type(HWND page, int id, const std::wstring& text) {
     // The edit tells its parent with EN_CHANGE, as for typing.
     SetDlgItemTextW(page, id, text.c_str());
@@ -78,12 +61,6 @@ std::wstring ControlText(HWND page, int id) {
     return text;
 }
 
-bool Checked(HWND page, int id) {
-    return IsDlgButtonChecked(page, id) == BST_CHECKED;
-}
-bool Enabled(HWND page, int id) {
-    return IsWindowEnabled(GetDlgItem(page, id)) != FALSE;
-}
 bool Visible(HWND page, int id) {
     return (GetWindowLongPtrW(GetDlgItem(page, id), GWL_STYLE) & WS_VISIBLE) != 0;
 }

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "app/Options.h"
+#include "core/Options.h"
 #include "tweaks/DlgTweakPage.h"
 #include "tweaks/Transparency.h"
 #include "tweaks/TweakServices.h"
+#include "DialogControls.h"
 #include "TempFolder.h"
 
 #include <windows.h>
@@ -70,11 +71,8 @@ private:
 std::unique_ptr<CDlgTweakPage> MakeTweakPage(WORD itemText, CTweakServices& services, HWND parent);
 
 // Control helpers that act as the user does: the control changes, then its parent hears.
-void Click(HWND page, int id); // a push button, a check box (toggled) or a radio button
 void Type(HWND page, int id, const std::wstring& text);
 std::wstring ControlText(HWND page, int id);
-bool Checked(HWND page, int id);
-bool Enabled(HWND page, int id);
 bool Visible(HWND page, int id);
 
 // Registry access to the 64-bit view, independent of the code under test.

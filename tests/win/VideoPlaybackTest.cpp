@@ -2,7 +2,7 @@
 #include "DialogWatcher.h"
 #include "MjpegAvi.h"
 #include "TempFolder.h"
-#include "app/Options.h"
+#include "core/Options.h"
 #include "background/WallpaperVideo.h"
 #include "resources/ids_videoweb.h"
 

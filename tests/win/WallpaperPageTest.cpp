@@ -1,11 +1,12 @@
-#include "app/Options.h"
-#include "app/Translate.h"
+#include "core/Options.h"
+#include "core/Translate.h"
 #include "background/DlgTabWallpaper.h"
 #include "background/SlideshowSystem.h"
 #include "background/WallpaperSlideshow.h"
 #include "framework/Gdiplus.h"
 #include "resources/ids_slideshow.h"
 #include "DesktopValues.h"
+#include "MessagePump.h"
 #include "DialogWatcher.h"
 #include "BitmapFile.h"
 
@@ -39,23 +40,6 @@ public:
     DesktopValues desktop;
     unsigned timerMs = 0;
 };
-
-// Runs this thread's messages until the condition holds.
-bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 20000) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        if (condition())
-            return true;
-        if (GetTickCount() - start > timeoutMs)
-            return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
-}
 
 struct Colour {
     int red, green, blue;
@@ -91,7 +75,7 @@ protected:
     }
 
     void Open(bool spanAvailable = true, bool shown = true) {
-        settings = std::make_unique<SlideshowSettingsFile>(SettingsPath());
+        settings = std::make_unique<SlideshowSettingsFile>(settingsFile);
         slideshow.Load(*settings);
         page = std::make_unique<CDlgTabWallpaper>(slideshow, options, texts, spanAvailable);
         ASSERT_TRUE(page->Create(host));
@@ -99,7 +83,7 @@ protected:
                      SWP_NOZORDER | (shown ? SWP_SHOWWINDOW : 0));
     }
     bool ThumbnailsDone() {
-        return PumpUntil([&] { return page->ThumbnailsPending() == 0; });
+        return PumpUntil([&] { return page->ThumbnailsPending() == 0; }, 20000);
     }
 
     HWND Control(int id) const { return GetDlgItem(page->GetSafeHwnd(), id); }
@@ -178,6 +162,7 @@ protected:
     GdiplusSession gdiplus;
     TempFolder pictures;
     TempFolder data;
+    const CSettingsFile settingsFile{SettingsPath()};
     RecordingSystem system;
     COptions options;
     CTranslate texts;
@@ -237,7 +222,7 @@ TEST_F(WallpaperPage, SelectingAPictureOrAFolderClearsTheOtherListAndRemoveTakes
     TempFolder others;
     const std::wstring single = others / L"single.bmp";
     ASSERT_TRUE(WriteBitmapFile(single, 64, 36, 1, 2, 3));
-    slideshow.Load(*(settings = std::make_unique<SlideshowSettingsFile>(SettingsPath())));
+    slideshow.Load(*(settings = std::make_unique<SlideshowSettingsFile>(settingsFile)));
     slideshow.AddFolder(pictures.Path());
     slideshow.AddFile(single);
     system.desktop.applied.clear();
@@ -315,7 +300,7 @@ TEST_F(WallpaperPage, DecodesNothingUntilTheThumbnailsComeIntoView) {
     WritePrivateProfileStringW(L"WallpapersFolders", L"0", pictures.Path().c_str(),
                                SettingsPath().c_str());
     Open(true, false);
-    PumpUntil([] { return false; }, 1000);
+    PumpMessages(1000);
     EXPECT_EQ(2u, page->ThumbnailsPending()) << "a page out of view decodes nothing";
     EXPECT_TRUE(PlacedAt(Thumbnail(0), {0, 0, 0, 0}, 0));
 

@@ -1,4 +1,4 @@
-#include "app/HelpLinks.h"
+#include "core/HelpLinks.h"
 
 namespace orvane {
 

@@ -1,12 +1,10 @@
 #pragma once
 
-#include "effects/Sprite.h"
 #include "framework/Gdiplus.h"
 
 #include <windows.h>
 
 #include <memory>
-#include <optional>
 
 namespace orvane {
 
@@ -14,8 +12,5 @@ namespace orvane {
 // program). The picture is fully decoded and owns its pixels: it outlives the resource
 // copy it was read from. Null on any failure. Needs GDI+ started.
 std::unique_ptr<Gdiplus::Bitmap> LoadPngResource(int id, HMODULE module = nullptr);
-
-// The same picture converted once into the rasterizer's premultiplied form.
-std::optional<Sprite> LoadSprite(int id, HMODULE module = nullptr);
 
 } // namespace orvane

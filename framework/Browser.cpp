@@ -1,4 +1,4 @@
-#include "personalize/OpenAddress.h"
+#include "framework/Browser.h"
 
 #include <windows.h>
 

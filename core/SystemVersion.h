@@ -17,4 +17,7 @@ std::wstring SystemName(const SystemVersion& version);
 // The logon-screen background can be changed this way only on Windows Vista and 7.
 bool HasLogonScreenTab(const SystemVersion& version);
 
+// The running system's version, as the version checks see it (Windows only).
+SystemVersion CurrentSystemVersion();
+
 } // namespace orvane

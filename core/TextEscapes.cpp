@@ -1,4 +1,4 @@
-#include "app/TextEscapes.h"
+#include "core/TextEscapes.h"
 
 namespace orvane {
 namespace {

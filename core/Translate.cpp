@@ -1,6 +1,6 @@
-#include "app/Translate.h"
+#include "core/Translate.h"
 
-#include "app/TextEscapes.h"
+#include "core/TextEscapes.h"
 #include "framework/Handle.h"
 #include "framework/Paths.h"
 

@@ -1,4 +1,4 @@
-#include "app/SystemVersion.h"
+#include "core/SystemVersion.h"
 
 namespace orvane {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SettingsTable.h"
+#include "core/SettingsTable.h"
 #include "framework/ProfileStore.h"
 
 #include <cstddef>
@@ -26,18 +26,10 @@ public:
 
     COptions();
 
-    void SetPath(const std::wstring& path) { m_path = path; }
-    const std::wstring& Path() const { return m_path; }
     const std::wstring& Section() const { return m_section; }
 
-    // Through the Windows profile functions on the settings file (program only). Load
-    // may rewrite the file in UTF-16 (see EnsureUnicodeProfile); LoadReadOnly never
-    // touches it. Save writes the file in one piece and keeps the old one when that
-    // fails.
-    void Load();
-    void LoadReadOnly();
-    bool Save();
-
+    // From and to a store of the settings file's sections (CSettingsFile in the
+    // program, an in-memory file in native tests).
     void Load(IProfileStore& store);
     void Save(IProfileStore& store) const;
 
@@ -62,7 +54,6 @@ private:
     void ApplyRandomChoices();
 
     std::vector<SettingEntry> m_entries;
-    std::wstring m_path;
     std::wstring m_section = L"Settings";
 };
 

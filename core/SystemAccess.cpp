@@ -1,4 +1,4 @@
-#include "app/SystemAccess.h"
+#include "core/SystemAccess.h"
 
 #include "framework/Handle.h"
 

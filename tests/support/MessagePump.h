@@ -1,0 +1,16 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+namespace orvane::test {
+
+// Runs this thread's messages, timers included, for that long.
+void PumpMessages(DWORD ms);
+
+// Runs this thread's messages until the condition holds (true) or the time is up
+// (false); the condition is looked at after each round of messages.
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs);
+
+} // namespace orvane::test
