@@ -127,6 +127,9 @@ std::wstring CScreensaverCatalogue::ReadCurrent() {
         path[0] = L'\0';
     m_currentPath = path;
     wchar_t longPath[260];
+    // A System32 path means the real System32, which a 32-bit process sees only with
+    // redirection off; elsewhere it changes nothing.
+    RedirectionOff off;
     const DWORD length = GetLongPathNameW(path, longPath, 260);
     if (length > 0 && length < 260)
         m_currentPath = longPath;

@@ -48,6 +48,9 @@ add_library(orvane_webview2_fixture SHARED fixtures/WebView2Loader.cpp)
 target_include_directories(orvane_webview2_fixture PRIVATE ${CMAKE_SOURCE_DIR})
 set_target_properties(orvane_webview2_fixture PROPERTIES OUTPUT_NAME WebView2Loader PREFIX ""
                       RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+# Microsoft's x86 loader exports its functions undecorated ("...WithOptions", not
+# "...WithOptions@16"), as GetProcAddress asks for them.
+target_link_options(orvane_webview2_fixture PRIVATE -Wl,--kill-at)
 # And screen savers, which Wine ships none of: three named by their string 1 and one
 # without a name. Copies of them go into the prefix's Windows folders.
 set(ORVANE_FIXTURE_SAVERS OrvaneAurora:1 OrvaneTwin:2 OrvaneNight:3 OrvanePlain:0)

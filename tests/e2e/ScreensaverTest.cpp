@@ -90,7 +90,14 @@ TEST(Screensaver, ThePagePreviewRunsWhileItShowsStopsWhenMinimisedAndComesBackOn
     ASSERT_TRUE(log.WaitForStart(preview, commandLine));
     // Start-up reads the system's choice in its long form, as the disk spells it.
     wchar_t longForm[MAX_PATH] = L"";
-    GetLongPathNameW(ribbons.c_str(), longForm, MAX_PATH);
+    {
+        // The real System32, which a 32-bit process sees only with redirection off.
+        PVOID previous = nullptr;
+        const bool off = Wow64DisableWow64FsRedirection(&previous) != FALSE;
+        GetLongPathNameW(ribbons.c_str(), longForm, MAX_PATH);
+        if (off)
+            Wow64RevertWow64FsRedirection(previous);
+    }
     EXPECT_EQ(longForm + std::wstring(L" /p ") +
                   std::to_wstring(static_cast<int>(reinterpret_cast<INT_PTR>(search.area))),
               commandLine);

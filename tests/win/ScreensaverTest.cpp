@@ -46,6 +46,17 @@ class Screensavers : public ::testing::Test {
 protected:
     void SetUp() override { App().Translator().LoadLanguage(L"English"); }
 
+    // A copy of one of the real System32's screen savers: a 32-bit test sees SysWOW64
+    // there unless redirection is off.
+    static bool CopyFromSystem32(const std::wstring& from, const std::wstring& to) {
+        PVOID previous = nullptr;
+        const bool off = DisableFsRedirection(&previous);
+        const bool copied = CopyFileW(from.c_str(), to.c_str(), FALSE) != FALSE;
+        if (off)
+            RevertFsRedirection(previous);
+        return copied;
+    }
+
     test::DesktopValuesGuard desktop;
     COptions options;
     const std::wstring root = test::SystemRootFolder();
@@ -113,7 +124,7 @@ TEST_F(Screensavers, TheSystemsChoiceIsWrittenReadInItsLongFormAndNoneTurnsItOff
     // A short 8.3 form in the registry is read back long.
     test::TempFolder folder;
     const std::wstring longPath = folder / L"A Screen Saver With A Long Name.scr";
-    ASSERT_TRUE(CopyFileW(ribbons.c_str(), longPath.c_str(), FALSE));
+    ASSERT_TRUE(CopyFromSystem32(ribbons, longPath));
     wchar_t shortPath[MAX_PATH] = L"";
     ASSERT_NE(0u, GetShortPathNameW(longPath.c_str(), shortPath, MAX_PATH));
     ASSERT_NE(longPath, shortPath) << "the file system gives short names";
@@ -150,8 +161,7 @@ protected:
     void SetUp() override {
         Screensavers::SetUp();
         for (const wchar_t* name : {L"C.scr", L"A.scr", L"B.scr"})
-            ASSERT_TRUE(
-                CopyFileW((system32 + L"\\Ribbons.scr").c_str(), (folder / name).c_str(), FALSE));
+            ASSERT_TRUE(CopyFromSystem32(system32 + L"\\Ribbons.scr", folder / name));
         CreateDirectoryW((folder / L"System32").c_str(), nullptr);
         catalogue.SetSystemRoot(folder.Path());
         catalogue.SetRunningQuery([this] { return running; });
@@ -300,10 +310,9 @@ TEST_F(Preview, AScreenSaverInAFolderWithBlanksStartsQuoted) {
     const std::wstring spaced = folder / L"Program Files";
     ASSERT_TRUE(CreateDirectoryW(spaced.c_str(), nullptr));
     const std::wstring path = spaced + L"\\Sea Waves.scr";
-    ASSERT_TRUE(CopyFileW((system32 + L"\\Ribbons.scr").c_str(), path.c_str(), FALSE));
+    ASSERT_TRUE(CopyFromSystem32(system32 + L"\\Ribbons.scr", path));
     // Unquoted, the system would run this program for the first word of the path.
-    ASSERT_TRUE(
-        CopyFileW((system32 + L"\\Ribbons.scr").c_str(), (folder / L"Program.exe").c_str(), FALSE));
+    ASSERT_TRUE(CopyFromSystem32(system32 + L"\\Ribbons.scr", folder / L"Program.exe"));
     CScreensaverCatalogue catalogue(options);
     catalogue.StartPreview(window, path);
     ExpectPreview(catalogue, L"\"" + path + L"\"", window);
