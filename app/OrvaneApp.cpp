@@ -227,6 +227,22 @@ bool COrvaneApp::SaveSettings() {
     return m_settingsFile.Save(m_options);
 }
 
+// The ways out, all in this one place.
+
+void COrvaneApp::BeginExit() {
+    m_backgrounds.StopForExit();
+    if (CNightShift* light = NightShift())
+        light->SwitchOff();
+}
+
+void COrvaneApp::SignOut() {
+    // The session ends the process without the shut-down steps: keep the settings.
+    SaveSettings();
+    StopCustomObjects();
+    if (CNightShift* light = NightShift())
+        light->SwitchOff();
+}
+
 void COrvaneApp::ShutDown() {
     SaveSettings();
     // The theme's cursors go with the program: the system reloads its own.

@@ -53,6 +53,13 @@ public:
     const CSettingsFile& SettingsFile() const { return m_settingsFile; }
     // Writes the settings store's keys to the file (the save points).
     bool SaveSettings();
+
+    // The ways out. Exit from the tray menu: the living backgrounds give way to the
+    // wallpaper and the displays get their ramp back at once, while the main window
+    // ends its loop; start-up's ShutDown does the rest. Signing out ends the process
+    // without that: the settings and the custom objects are stored, the ramp restored.
+    void BeginExit();
+    void SignOut();
     COrvaneDlg* MainWindow() { return m_mainWindow.get(); }
     CWallpaperSlideshow& Slideshow() { return m_slideshow; }
     // The night-light controller; null only before start-up has built it.

@@ -14,7 +14,6 @@
 #include "framework/Browser.h"
 #include "framework/PngResource.h"
 #include "nightlight/DlgTabNightShift.h"
-#include "nightlight/NightShift.h"
 #include "personalize/DlgTabCursor.h"
 #include "personalize/DlgTabLogon.h"
 #include "personalize/DlgTabScreensaver.h"
@@ -232,9 +231,7 @@ bool COrvaneDlg::ScreensaverPageCurrent() const {
 }
 
 void COrvaneDlg::Exit() {
-    App().Backgrounds().StopForExit();
-    if (CNightShift* light = App().NightShift())
-        light->SwitchOff();
+    App().BeginExit();
     KillTimer(m_hWnd, kTrayTimer);
     m_tray.Remove();
     EndDialog(0);
@@ -336,11 +333,7 @@ INT_PTR COrvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& 
         // FALSE: another program cancelled the sign-out and the session goes on.
         if (!wParam)
             return FALSE;
-        // Signing out ends the process without the shut-down steps: keep the settings.
-        App().SaveSettings();
-        App().StopCustomObjects();
-        if (CNightShift* light = App().NightShift())
-            light->SwitchOff();
+        App().SignOut();
         return FALSE;
     case WM_QUERYDRAGICON:
         handled = true;
