@@ -119,6 +119,11 @@ endif()
 # The program must run on a bare Windows: no runtime DLLs beside it.
 add_test(NAME program_imports_only_system_dlls
          COMMAND ${CMAKE_SOURCE_DIR}/tools/check-imports ${CMAKE_OBJDUMP} $<TARGET_FILE:Orvane>)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  add_test(NAME program_is_large_address_aware
+           COMMAND sh -c "\"$0\" -p \"$1\" | grep -q 'large address aware'" ${CMAKE_OBJDUMP}
+                   $<TARGET_FILE:Orvane>)
+endif()
 
 # Shows a page of the Effects tab in a running Orvane, for the page screenshots.
 add_executable(orvane_show_page ${CMAKE_SOURCE_DIR}/tools/show-page/ShowPage.cpp)
