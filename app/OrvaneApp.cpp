@@ -48,7 +48,7 @@ COrvaneApp::COrvaneApp()
               ShowMessageBox(m_mainWindow ? m_mainWindow->GetSafeHwnd() : nullptr, Text(kTextError),
                              MB_OK | MB_ICONEXCLAMATION);
           }),
-      m_screensavers(m_options, [this] { RefreshPages(); }),
+      m_screensavers(m_options, m_translator, [this] { RefreshPages(); }),
       m_elevation(m_options, m_settingsFile, m_translator, m_instanceMutex, kInstanceMutexName, m_elevationSystem,
                   [this] {
                       if (CNightShift* light = NightShift())
@@ -59,6 +59,7 @@ COrvaneApp::COrvaneApp()
 COrvaneApp::~COrvaneApp() = default;
 
 void COrvaneApp::RefreshPages() {
+    m_pageChanges.Raise();
     if (m_mainWindow && m_mainWindow->GetSafeHwnd())
         m_mainWindow->RefreshBackgroundPages();
 }
@@ -158,10 +159,7 @@ CNightShift* COrvaneApp::NightShift() {
 // the Night Light page does that.
 void COrvaneApp::StartNightLight() {
     m_nightShift = std::make_unique<CNightShiftSystem>(m_options);
-    m_nightShift->SetActiveChangedHandler([this] {
-        if (m_mainWindow && m_mainWindow->GetSafeHwnd())
-            m_mainWindow->RefreshBackgroundPages();
-    });
+    m_nightShift->SetActiveChangedHandler([this] { RefreshPages(); });
     CNightShift& light = m_nightShift->Controller();
     light.SetTemperature(m_options.GetInt(key::iNightShiftColourTemperature));
     light.SetStartTime(m_options.GetInt(key::iNightShiftTimeFromHour),

@@ -2,6 +2,7 @@
 
 #include "app/BusyState.h"
 #include "app/Elevation.h"
+#include "core/ChangeNotice.h"
 #include "core/Options.h"
 #include "core/SettingsFile.h"
 #include "core/Translate.h"
@@ -61,6 +62,9 @@ public:
     void BeginExit();
     void SignOut();
     COrvaneDlg* MainWindow() { return m_mainWindow.get(); }
+    // Raised when what the pages show has changed behind them; pages listen while their
+    // window exists.
+    CChangeNotice& PageChanges() { return m_pageChanges; }
     CWallpaperSlideshow& Slideshow() { return m_slideshow; }
     // The night-light controller; null only before start-up has built it.
     CNightShift* NightShift();
@@ -133,6 +137,7 @@ private:
     CSettingsFile m_settingsFile;
     COptions m_options;
     CTranslate m_translator;
+    CChangeNotice m_pageChanges;
     SlideshowSystem m_slideshowSystem;
     CWallpaperSlideshow m_slideshow;
     std::unique_ptr<SlideshowSettingsFile> m_slideshowSettings;

@@ -1,7 +1,11 @@
 #include "app/OrvaneDlg.h"
 
 #include "app/AboutDlg.h"
+#include "app/CursorPageHost.h"
 #include "app/DlgSettings.h"
+#include "app/LogonPageHost.h"
+#include "app/NightLightPageHost.h"
+#include "app/ScreensaverPageHost.h"
 #include "core/HelpLinks.h"
 #include "app/OrvaneApp.h"
 #include "core/SettingsKeys.h"
@@ -40,15 +44,20 @@ UINT TaskbarCreatedMessage() {
 
 COrvaneDlg::COrvaneDlg()
     : CDialog(IDD_MAIN), m_logonTab(HasLogonScreenTab(CurrentSystemVersion())),
+      m_screensaverHost(std::make_unique<CProgramScreensaverPageHost>(App())),
+      m_logonHost(std::make_unique<CProgramLogonPageHost>(App())),
+      m_cursorHost(std::make_unique<CProgramCursorPageHost>(App())),
+      m_nightLightHost(std::make_unique<CProgramNightLightPageHost>(App())),
       m_wallpaper(std::make_unique<CDlgTabWallpaper>()),
       m_video(std::make_unique<CDlgTabWallpaperVideo>()),
       m_web(std::make_unique<CDlgTabWallpaperWeb>()),
       m_screensaverBackground(std::make_unique<CDlgTabWallpaperScreensaver>()),
-      m_screensaver(std::make_unique<CDlgTabScreensaver>(App().Screensavers())),
-      m_logon(std::make_unique<CDlgTabLogon>()), m_cursor(std::make_unique<CDlgTabCursor>()),
+      m_screensaver(std::make_unique<CDlgTabScreensaver>(*m_screensaverHost)),
+      m_logon(std::make_unique<CDlgTabLogon>(*m_logonHost)),
+      m_cursor(std::make_unique<CDlgTabCursor>(*m_cursorHost)),
       m_effects(std::make_unique<CDlgTabEffects>()),
       m_tweaks(std::make_unique<CDlgTabTweaks>(SystemName(CurrentSystemVersion()))),
-      m_nightShift(std::make_unique<CDlgTabNightShift>()) {
+      m_nightShift(std::make_unique<CDlgTabNightShift>(*m_nightLightHost)) {
     const Tab all[] = {{m_wallpaper.get(), 6, 0},  {m_video.get(), 7, 1},
                        {m_web.get(), 8, 2},        {m_screensaverBackground.get(), 203, 3},
                        {m_screensaver.get(), 164, 4}, {m_logon.get(), 9, 5},
@@ -156,13 +165,10 @@ void COrvaneDlg::RetranslateWindow() {
 }
 
 void COrvaneDlg::RefreshBackgroundPages() {
-    // The background, screen-saver and night-light pages refresh themselves here as
-    // they are built.
+    // The background pages refresh themselves here as they are built.
     m_screensaverBackground->Refresh();
     m_video->Refresh();
     m_web->Refresh();
-    m_screensaver->RefreshList();
-    m_nightShift->RefreshManualBox();
     m_wallpaper->RefreshPictures();
 }
 

@@ -24,6 +24,10 @@ class CDlgTabCursor;
 class CDlgTabEffects;
 class CDlgTabTweaks;
 class CDlgTabNightShift;
+class CProgramScreensaverPageHost;
+class CProgramLogonPageHost;
+class CProgramCursorPageHost;
+class CProgramNightLightPageHost;
 
 // The program's main window: the tabs with the feature pages, the menu bar and the
 // tray icon. It runs modally for the whole life of the program and hides into the tray
@@ -88,6 +92,11 @@ private:
     std::unique_ptr<Gdiplus::Image> m_background;
     HIMAGELIST m_tabImages = nullptr;
 
+    // Before the pages, which hold on to them.
+    std::unique_ptr<CProgramScreensaverPageHost> m_screensaverHost;
+    std::unique_ptr<CProgramLogonPageHost> m_logonHost;
+    std::unique_ptr<CProgramCursorPageHost> m_cursorHost;
+    std::unique_ptr<CProgramNightLightPageHost> m_nightLightHost;
     std::unique_ptr<CDlgTabWallpaper> m_wallpaper;
     std::unique_ptr<CDlgTabWallpaperVideo> m_video;
     std::unique_ptr<CDlgTabWallpaperWeb> m_web;

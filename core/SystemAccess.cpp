@@ -194,6 +194,13 @@ bool RevertFsRedirection(PVOID previous) {
     return revert && revert(previous);
 }
 
+FsRedirectionOff::FsRedirectionOff() : m_off(DisableFsRedirection(&m_previous)) {}
+
+FsRedirectionOff::~FsRedirectionOff() {
+    if (m_off)
+        RevertFsRedirection(m_previous);
+}
+
 bool SignOut(ExitWindowsFunction exitWindows) {
     EnableShutdownPrivilege();
     return exitWindows(EWX_LOGOFF, 0) != FALSE;

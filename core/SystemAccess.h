@@ -45,6 +45,21 @@ bool ReadRegValue(HKEY root, const wchar_t* subkey, const wchar_t* name, DWORD t
 bool DisableFsRedirection(PVOID* previous);
 bool RevertFsRedirection(PVOID previous);
 
+// File-system redirection off while this object lives: a 32-bit process on 64-bit
+// Windows sees the real System32 (screen savers, the logon screen's folder); elsewhere
+// it does nothing.
+class FsRedirectionOff {
+public:
+    FsRedirectionOff();
+    ~FsRedirectionOff();
+    FsRedirectionOff(const FsRedirectionOff&) = delete;
+    FsRedirectionOff& operator=(const FsRedirectionOff&) = delete;
+
+private:
+    PVOID m_previous = nullptr;
+    bool m_off;
+};
+
 // ExitWindowsEx by default; tests pass their own so that nothing really ends.
 using ExitWindowsFunction = BOOL(WINAPI*)(UINT flags, DWORD reason);
 

@@ -1,19 +1,18 @@
 #include "nightlight/DlgTabNightShift.h"
 
-#include "core/HelpLinks.h"
-#include "app/OrvaneApp.h"
+#include "core/Options.h"
 #include "core/SettingsKeys.h"
-#include "framework/Browser.h"
+#include "core/Translate.h"
 #include "framework/PngResource.h"
 #include "framework/MessageBox.h"
 #include "nightlight/ColourTemperature.h"
 #include "nightlight/GammaLimit.h"
+#include "nightlight/NightLightPageHost.h"
 #include "nightlight/NightShift.h"
 #include "nightlight/TemperaturePresets.h"
 #include "resources/ids_nightlight.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <algorithm>
 
@@ -64,13 +63,13 @@ const wchar_t* TimeFormat() {
 
 } // namespace
 
-CDlgTabNightShift::CDlgTabNightShift()
-    : CPage(IDD_TAB_NIGHTSHIFT), m_defaultTemperature(kDefaultTemperature) {}
+CDlgTabNightShift::CDlgTabNightShift(INightLightPageHost& host)
+    : CPictureDialog(IDD_TAB_NIGHTSHIFT), m_host(host), m_defaultTemperature(kDefaultTemperature) {}
 
 CDlgTabNightShift::~CDlgTabNightShift() = default;
 
 CNightShift* CDlgTabNightShift::Controller() const {
-    return App().NightShift();
+    return m_host.NightLight();
 }
 
 bool CDlgTabNightShift::Checked(int id) const {
@@ -82,7 +81,7 @@ void CDlgTabNightShift::SetChecked(int id, bool checked) {
 }
 
 BOOL CDlgTabNightShift::OnInitDialog() {
-    COptions& options = App().Options();
+    COptions& options = m_host.Options();
     m_background = LoadPngResource(IDB_NIGHT_BACKGROUND);
     m_helpIcon.reset(
         static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kHelpIcon),
@@ -111,21 +110,26 @@ BOOL CDlgTabNightShift::OnInitDialog() {
         SetChecked(IDC_NIGHT_LIMIT, true);
     }
     RefreshManualBox();
+    m_changes = m_host.PageChanges().Listen([this] { RefreshManualBox(); });
     return TRUE;
+}
+
+void CDlgTabNightShift::OnDestroy() {
+    m_changes.Reset();
 }
 
 void CDlgTabNightShift::InitTimePicker(int id, const wchar_t* hourKey, const wchar_t* minuteKey) {
     HWND picker = Item(id);
     SYSTEMTIME time = {};
     SendMessageW(picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
-    time.wHour = static_cast<WORD>(std::clamp(App().Options().GetInt(hourKey), 0, 23));
-    time.wMinute = static_cast<WORD>(std::clamp(App().Options().GetInt(minuteKey), 0, 59));
+    time.wHour = static_cast<WORD>(std::clamp(m_host.Options().GetInt(hourKey), 0, 23));
+    time.wMinute = static_cast<WORD>(std::clamp(m_host.Options().GetInt(minuteKey), 0, 59));
     SendMessageW(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
     SendMessageW(picker, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(TimeFormat()));
 }
 
 void CDlgTabNightShift::ApplyTexts() {
-    App().Translator().SetDlgItemTexts(m_hWnd, kTexts, sizeof kTexts);
+    m_host.Texts().SetDlgItemTexts(m_hWnd, kTexts, sizeof kTexts);
     FillPresets();
     SelectPresetOf(SliderPosition());
 }
@@ -134,7 +138,7 @@ void CDlgTabNightShift::FillPresets() {
     HWND list = Item(IDC_NIGHT_PRESETS);
     SendMessageW(list, CB_RESETCONTENT, 0, 0);
     for (const TemperaturePreset& preset : kTemperaturePresets) {
-        const std::wstring label = PresetLabel(preset, App().Text(preset.textId));
+        const std::wstring label = PresetLabel(preset, m_host.Texts().Text(preset.textId));
         const LRESULT index =
             SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label.c_str()));
         SendMessageW(list, CB_SETITEMDATA, index, preset.kelvin);
@@ -157,7 +161,7 @@ void CDlgTabNightShift::ChooseTemperature(int kelvin) {
     EnableWindow(Item(IDC_NIGHT_DEFAULT), kelvin != m_defaultTemperature);
     if (CNightShift* light = Controller())
         light->SetTemperature(kelvin);
-    App().Options().SetInt(key::iNightShiftColourTemperature, kelvin);
+    m_host.Options().SetInt(key::iNightShiftColourTemperature, kelvin);
 }
 
 bool CDlgTabNightShift::RefusedByLimit(int kelvin) const {
@@ -165,7 +169,7 @@ bool CDlgTabNightShift::RefusedByLimit(int kelvin) const {
 }
 
 void CDlgTabNightShift::ShowLimitMessage() {
-    ShowMessageBox(m_hWnd, App().Text(kTextBelowLimit), MB_OK | MB_ICONWARNING);
+    ShowMessageBox(m_hWnd, m_host.Texts().Text(kTextBelowLimit), MB_OK | MB_ICONWARNING);
 }
 
 void CDlgTabNightShift::RefreshManualBox() {
@@ -206,7 +210,7 @@ bool CDlgTabNightShift::OnCommand(WORD id, WORD notifyCode, HWND) {
         return true;
     case IDC_NIGHT_HELP:
         if (notifyCode == BN_CLICKED)
-            OpenInBrowser(HelpAddress(L"night-light", App().Options().GetString(key::strLanguage)));
+            m_host.OpenHelp(L"night-light");
         return true;
     case IDOK:
     case IDCANCEL:
@@ -272,7 +276,7 @@ void CDlgTabNightShift::OnSliderMoved() {
     if (m_dragging)
         return;
     m_dragging = true;
-    COptions& options = App().Options();
+    COptions& options = m_host.Options();
     if (options.GetBool(key::fNightShiftSchedule)) {
         options.SetBool(key::fNightShiftSchedule, false);
         m_scheduleSuspended = true;
@@ -292,7 +296,7 @@ void CDlgTabNightShift::OnSliderReleased() {
         return;
     if (!Checked(IDC_NIGHT_MANUAL) && light->LightOn())
         light->SetManual(false);
-    COptions& options = App().Options();
+    COptions& options = m_host.Options();
     if (m_scheduleSuspended) {
         m_scheduleSuspended = false;
         options.SetBool(key::fNightShiftSchedule, true);
@@ -339,7 +343,7 @@ void CDlgTabNightShift::OnManualClicked() {
 }
 
 void CDlgTabNightShift::OnScheduleClicked() {
-    App().Options().SetBool(key::fNightShiftSchedule, Checked(IDC_NIGHT_SCHEDULE));
+    m_host.Options().SetBool(key::fNightShiftSchedule, Checked(IDC_NIGHT_SCHEDULE));
     if (CNightShift* light = Controller())
         light->UpdateSchedule();
 }
@@ -355,7 +359,7 @@ void CDlgTabNightShift::OnTimeChanged(int id) {
         else
             light->SetEndTime(time.wHour, time.wMinute);
     }
-    COptions& options = App().Options();
+    COptions& options = m_host.Options();
     options.SetInt(start ? key::iNightShiftTimeFromHour : key::iNightShiftTimeToHour, time.wHour);
     options.SetInt(start ? key::iNightShiftTimeFromMinute : key::iNightShiftTimeToMinute, time.wMinute);
 }
@@ -364,14 +368,14 @@ void CDlgTabNightShift::OnTransitionSpun(const NMUPDOWN& change) {
     const int minutes = std::clamp(change.iPos + change.iDelta, 0, kMaxTransition);
     if (CNightShift* light = Controller())
         light->SetTransition(minutes);
-    App().Options().SetInt(key::iNightShiftTransitionPhase, minutes);
+    m_host.Options().SetInt(key::iNightShiftTransitionPhase, minutes);
 }
 
 void CDlgTabNightShift::SetLimitLifted(bool lift) {
-    if (!App().IsUserAdmin()) {
-        if (ShowMessageBox(m_hWnd, App().Text(kTextRestartAsAdmin),
+    if (!m_host.IsUserAdmin()) {
+        if (ShowMessageBox(m_hWnd, m_host.Texts().Text(kTextRestartAsAdmin),
                            MB_OKCANCEL | MB_ICONQUESTION) == IDOK &&
-            App().RestartAsAdmin())
+            m_host.RestartAsAdmin())
             return; // this process is ending
         SetChecked(IDC_NIGHT_LIMIT, !lift);
         return;
@@ -388,7 +392,7 @@ void CDlgTabNightShift::SetLimitLifted(bool lift) {
             SetChecked(IDC_NIGHT_LIMIT, true);
             return;
         }
-        COptions& options = App().Options();
+        COptions& options = m_host.Options();
         if (options.GetInt(key::iNightShiftColourTemperature) < kLimitedMinimumTemperature) {
             MoveSlider(kLimitedMinimumTemperature);
             SelectPresetOf(kLimitedMinimumTemperature);
@@ -398,42 +402,30 @@ void CDlgTabNightShift::SetLimitLifted(bool lift) {
         }
         m_limitInForce = true;
     }
-    ShowMessageBox(m_hWnd, App().Text(kTextRebootNeeded), MB_OK | MB_ICONINFORMATION);
+    ShowMessageBox(m_hWnd, m_host.Texts().Text(kTextRebootNeeded), MB_OK | MB_ICONINFORMATION);
 }
 
-bool CDlgTabNightShift::OnPaint() {
+void CDlgTabNightShift::PaintPicture(HDC dc) {
     if (!m_background)
-        return false;
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(m_hWnd, &paint);
-    {
-        Gdiplus::Graphics graphics(dc);
-        graphics.DrawImage(m_background.get(), 0, kBackgroundTop, m_background->GetWidth(),
-                           m_background->GetHeight());
-    }
-    EndPaint(m_hWnd, &paint);
-    return true;
+        return;
+    Gdiplus::Graphics graphics(dc);
+    graphics.DrawImage(m_background.get(), 0, kBackgroundTop, m_background->GetWidth(),
+                       m_background->GetHeight());
 }
 
-INT_PTR CDlgTabNightShift::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
-    switch (message) {
-    case WM_HSCROLL:
-        if (reinterpret_cast<HWND>(lParam) != Item(IDC_NIGHT_SLIDER))
-            return FALSE;
-        OnSliderScrolled(LOWORD(wParam));
-        handled = true;
-        return TRUE;
-    case WM_CTLCOLORSTATIC: {
-        HWND control = reinterpret_cast<HWND>(lParam);
-        if (!HasClearBackground(GetDlgCtrlID(control)))
-            return FALSE;
-        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-        handled = true;
-        return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
-    }
-    default:
+CPictureDialog::LabelStyle CDlgTabNightShift::StyleOfLabel(HWND control, UINT message) const {
+    LabelStyle style;
+    style.clear = message == WM_CTLCOLORSTATIC && HasClearBackground(GetDlgCtrlID(control));
+    return style;
+}
+
+INT_PTR CDlgTabNightShift::OnDialogMessage(UINT message, WPARAM wParam, LPARAM lParam,
+                                           bool& handled) {
+    if (message != WM_HSCROLL || reinterpret_cast<HWND>(lParam) != Item(IDC_NIGHT_SLIDER))
         return FALSE;
-    }
+    OnSliderScrolled(LOWORD(wParam));
+    handled = true;
+    return TRUE;
 }
 
 } // namespace orvane

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "core/ChangeNotice.h"
 #include "framework/Gdiplus.h"
 #include "framework/Handle.h"
-#include "framework/Page.h"
+#include "framework/PictureDialog.h"
 #include "resources/ids_pages.h"
 
 #include <commctrl.h>
@@ -12,28 +13,31 @@
 namespace orvane {
 
 class CNightShift;
+class INightLightPageHost;
 
 // The "Night Light" tab: the night temperature by slider or preset, the manual switch
 // until shutdown, the daily schedule and the system's lower limit on temperatures.
 // Every change acts on the controller at once and is stored in the settings.
-class CDlgTabNightShift : public CPage {
+class CDlgTabNightShift : public CPictureDialog {
 public:
-    CDlgTabNightShift();
+    explicit CDlgTabNightShift(INightLightPageHost& host);
     ~CDlgTabNightShift() override;
 
     void ApplyTexts() override;
-    // The main window's page refresh: the manual box is off limits while the schedule
-    // window is open, and shows the manual mode again once it closes.
-    void RefreshManualBox();
 
 protected:
     BOOL OnInitDialog() override;
+    void OnDestroy() override;
     bool OnCommand(WORD id, WORD notifyCode, HWND control) override;
     bool OnNotify(NMHDR* header, LRESULT& result) override;
-    bool OnPaint() override;
-    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
+    void PaintPicture(HDC dc) override;
+    LabelStyle StyleOfLabel(HWND control, UINT message) const override;
+    INT_PTR OnDialogMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
 private:
+    // On the program's change notice: the manual box is off limits while the schedule
+    // window is open, and shows the manual mode again once it closes.
+    void RefreshManualBox();
     void InitTimePicker(int id, const wchar_t* hourKey, const wchar_t* minuteKey);
     void OnSliderScrolled(WORD code);
     void OnSliderMoved();
@@ -58,6 +62,8 @@ private:
     bool Checked(int id) const;
     void SetChecked(int id, bool checked);
 
+    INightLightPageHost& m_host;
+    CChangeNotice::Subscription m_changes;
     std::unique_ptr<Gdiplus::Bitmap> m_background;
     UniqueIcon m_helpIcon;
     int m_defaultTemperature;

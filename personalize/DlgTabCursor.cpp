@@ -1,12 +1,12 @@
 #include "personalize/DlgTabCursor.h"
 
-#include "core/HelpLinks.h"
-#include "app/OrvaneApp.h"
+#include "core/Options.h"
 #include "core/SettingsKeys.h"
+#include "core/Translate.h"
 #include "framework/FitGeometry.h"
 #include "framework/Gdiplus.h"
 #include "framework/IconButtons.h"
-#include "framework/Browser.h"
+#include "personalize/CursorPageHost.h"
 #include "resources/ids_personalize.h"
 
 #include <memory>
@@ -20,17 +20,12 @@ constexpr int kIconSpacing = 116;
 
 } // namespace
 
-CDlgTabCursor::CDlgTabCursor() : CDlgTabCursor(SystemCursors(), std::wstring()) {}
-
-CDlgTabCursor::CDlgTabCursor(CCursorSystem& cursors, const std::wstring& programFolder)
-    : CPage(IDD_TAB_CURSOR), m_cursors(cursors), m_programFolder(programFolder) {}
+CDlgTabCursor::CDlgTabCursor(ICursorPageHost& host) : CPage(IDD_TAB_CURSOR), m_host(host) {}
 
 BOOL CDlgTabCursor::OnInitDialog() {
-    if (m_programFolder.empty())
-        m_programFolder = App().ProgramFolder();
     m_helpIcon = SetButtonIcon(Item(IDC_CURSOR_HELP), IDI_BUTTON_HELP, 14);
     ApplyTexts();
-    EnableWindow(Item(IDC_CURSOR_DEFAULT), !App().Options().GetString(key::strCursorPath).empty());
+    EnableWindow(Item(IDC_CURSOR_DEFAULT), !m_host.Options().GetString(key::strCursorPath).empty());
 
     HWND list = Item(IDC_CURSOR_THEMES);
     m_images = ImageList_Create(kPreviewSize, kPreviewSize, ILC_COLOR24 | ILC_MASK, 0, 8);
@@ -42,11 +37,11 @@ BOOL CDlgTabCursor::OnInitDialog() {
 }
 
 void CDlgTabCursor::ApplyTexts() {
-    App().Translator().SetDlgItemTexts(m_hWnd, kTexts, sizeof kTexts);
+    m_host.Texts().SetDlgItemTexts(m_hWnd, kTexts, sizeof kTexts);
 }
 
 void CDlgTabCursor::ScanThemes() {
-    m_themes = orvane::ScanThemes(m_programFolder);
+    m_themes = orvane::ScanThemes(m_host.ProgramFolder());
 }
 
 HBITMAP CDlgTabCursor::PreviewBitmap(HDC dc, const std::wstring& theme, COLORREF background) const {
@@ -84,7 +79,7 @@ void CDlgTabCursor::FillThemeList() {
         SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
         ImageList_SetImageCount(m_images, static_cast<UINT>(m_themes.size()));
 
-        const std::wstring current = App().Options().GetString(key::strCursorPath);
+        const std::wstring current = m_host.Options().GetString(key::strCursorPath);
         const COLORREF background = static_cast<COLORREF>(SendMessageW(list, LVM_GETBKCOLOR, 0, 0));
         WindowDC dc(m_hWnd);
         // Every preview is opaque: the mask shows all of it.
@@ -124,20 +119,20 @@ void CDlgTabCursor::ThemeSelected(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= m_themes.size())
         return;
     const std::wstring& theme = m_themes[static_cast<std::size_t>(index)];
-    ApplyCursorTheme(theme, m_cursors);
+    ApplyCursorTheme(theme, m_host.Cursors());
     EnableWindow(Item(IDC_CURSOR_DEFAULT), TRUE);
-    App().Options().SetString(key::strCursorPath, theme);
+    m_host.Options().SetString(key::strCursorPath, theme);
 }
 
 void CDlgTabCursor::RestoreDefault() {
-    ApplyCursorTheme(std::wstring(), m_cursors);
+    ApplyCursorTheme(std::wstring(), m_host.Cursors());
     EnableWindow(Item(IDC_CURSOR_DEFAULT), FALSE);
     HWND list = Item(IDC_CURSOR_THEMES);
     LVITEMW state = {};
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
     SendMessageW(list, LVM_SETSELECTIONMARK, 0, -1);
-    App().Options().SetString(key::strCursorPath, std::wstring());
+    m_host.Options().SetString(key::strCursorPath, std::wstring());
 }
 
 bool CDlgTabCursor::OnCommand(WORD id, WORD, HWND) {
@@ -146,7 +141,7 @@ bool CDlgTabCursor::OnCommand(WORD id, WORD, HWND) {
         RestoreDefault();
         return true;
     case IDC_CURSOR_HELP:
-        OpenInBrowser(HelpAddress(L"cursor", App().Options().GetString(key::strLanguage)));
+        m_host.OpenHelp(L"cursor");
         return true;
     case IDOK:
     case IDCANCEL:

@@ -12,13 +12,13 @@
 
 namespace orvane {
 
+class ICursorPageHost;
+
 // The Cursor tab: the cursor themes beside the program as a grid of previews. Picking
 // one replaces the system's normal, hand and busy cursors; "Default" restores them.
 class CDlgTabCursor : public CPage {
 public:
-    CDlgTabCursor();
-    // Tests pass their own system calls and a program folder with their own themes.
-    CDlgTabCursor(CCursorSystem& cursors, const std::wstring& programFolder);
+    explicit CDlgTabCursor(ICursorPageHost& host);
 
     void ApplyTexts() override;
     // The theme folders and the list view of their previews.
@@ -39,8 +39,7 @@ private:
     HBITMAP PreviewBitmap(HDC dc, const std::wstring& theme, COLORREF background) const;
     LRESULT DrawItem(const NMLVCUSTOMDRAW& draw) const;
 
-    CCursorSystem& m_cursors;
-    std::wstring m_programFolder;
+    ICursorPageHost& m_host;
     std::vector<std::wstring> m_themes;
     HIMAGELIST m_images = nullptr; // owned by the list view once attached
     UniqueIcon m_helpIcon;

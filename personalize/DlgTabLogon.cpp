@@ -1,18 +1,16 @@
 #include "personalize/DlgTabLogon.h"
 
 #include "core/HelpLinks.h"
-#include "app/OrvaneApp.h"
+#include "core/Options.h"
 #include "core/SettingsKeys.h"
-#include "core/SystemVersion.h"
+#include "core/SystemAccess.h"
+#include "core/Translate.h"
 #include "framework/PngResource.h"
-#include "framework/FileDialog.h"
 #include "framework/FitGeometry.h"
 #include "framework/IconButtons.h"
-#include "framework/Paths.h"
+#include "personalize/LogonPageHost.h"
 #include "personalize/LogonPictures.h"
-#include "framework/Browser.h"
 #include "resources/ids_personalize.h"
-
 
 #include <optional>
 #include <vector>
@@ -32,13 +30,9 @@ const COLORREF kNoticeColour = RGB(255, 92, 92);
 // The pages' link blue, lightened to read on the night sky.
 const COLORREF kLinkOnDark = RGB(122, 190, 255);
 
-std::wstring Language() {
-    return App().Options().GetString(key::strLanguage);
-}
-
-std::wstring GalleryAddress() {
+std::wstring GalleryAddress(const std::wstring& language) {
     std::wstring address = std::wstring(kProductSite) + L"/?category=abstract";
-    if (Language() == L"Russian")
+    if (language == L"Russian")
         address += L"&lng=ru";
     return address;
 }
@@ -50,48 +44,18 @@ bool FileExists(const std::wstring& path) {
 
 } // namespace
 
-std::wstring CLogonPageSystem::ProgramFolder() {
-    return App().ProgramFolder();
-}
-std::wstring CLogonPageSystem::WindowsFolder() {
-    return ExpandEnvironment(L"%windir%");
-}
-SIZE CLogonPageSystem::ScreenSize() {
-    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-}
-bool CLogonPageSystem::IsUserAdmin() {
-    return App().IsUserAdmin();
-}
-bool CLogonPageSystem::CanChangeLogonImage() {
-    return HasLogonScreenTab(CurrentSystemVersion());
-}
-void CLogonPageSystem::RestartAsAdmin() {
-    App().RestartAsAdmin();
-}
-void CLogonPageSystem::OpenAddress(const std::wstring& address) {
-    OpenInBrowser(address);
-}
-
-bool CLogonPageSystem::ChoosePicture(HWND owner, const std::wstring& title, std::wstring& path) {
-    return AskForFile(owner, title, kWallpaperPictureFilter, path);
-}
-
-CDlgTabLogon::CDlgTabLogon()
-    : CPage(IDD_TAB_LOGON), m_ownSystem(std::make_unique<CLogonPageSystem>()),
-      m_system(*m_ownSystem) {}
-
-CDlgTabLogon::CDlgTabLogon(CLogonPageSystem& system) : CPage(IDD_TAB_LOGON), m_system(system) {}
+CDlgTabLogon::CDlgTabLogon(ILogonPageHost& host) : CPictureDialog(IDD_TAB_LOGON), m_host(host) {}
 
 CDlgTabLogon::~CDlgTabLogon() = default;
 
 BOOL CDlgTabLogon::OnInitDialog() {
-    m_paths = LogonPathsFor(m_system.WindowsFolder());
+    m_paths = LogonPathsFor(m_host.WindowsFolder());
     m_backdrop = LoadPngResource(IDB_LOGON_BACKDROP);
     m_helpIcon = SetButtonIcon(Item(IDC_LOGON_HELP), IDI_BUTTON_HELP, 14);
     m_linkIcon.reset(static_cast<HICON>(LoadImageW(
         GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_BUTTON_LINK), IMAGE_ICON, 14, 14, 0)));
 
-    if (m_system.IsUserAdmin()) {
+    if (m_host.IsUserAdmin()) {
         for (int id : {IDC_LOGON_ADMIN_FRAME, IDC_LOGON_ADMIN_NOTICE, IDC_LOGON_RESTART})
             ShowWindow(Item(id), SW_HIDE);
     } else {
@@ -105,7 +69,7 @@ BOOL CDlgTabLogon::OnInitDialog() {
 }
 
 void CDlgTabLogon::RefreshPage() {
-    const CTranslate& texts = App().Translator();
+    const CTranslate& texts = m_host.Texts();
     texts.SetDlgItemTexts(m_hWnd, kTexts, sizeof kTexts);
 
     HWND list = Item(IDC_LOGON_PICTURES);
@@ -121,7 +85,7 @@ void CDlgTabLogon::RefreshPage() {
     std::size_t row = kLogonDefaultRow;
     {
         FsRedirectionOff redirection;
-        row = LogonRowToShow(App().Options().GetString(key::strLogonScreenImage),
+        row = LogonRowToShow(m_host.Options().GetString(key::strLogonScreenImage),
                              FileExists(m_paths.customImage), OemBackgroundMayBeSet());
         ShowPreview(row == kLogonDefaultRow ? m_paths.defaultImage : m_paths.customImage);
     }
@@ -164,11 +128,11 @@ void CDlgTabLogon::ShowChoose(bool show) {
 }
 
 void CDlgTabLogon::Apply(const std::wstring& picture, bool apply) {
-    if (!m_system.CanChangeLogonImage())
+    if (!m_host.CanChangeLogonImage())
         return;
     // Scaling and shrinking a large picture takes a moment.
     HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-    ApplyLogonImage(m_paths, picture, apply, m_system.ScreenSize(), m_system.Encoder());
+    ApplyLogonImage(m_paths, picture, apply, m_host.ScreenSize(), m_host.Encoder());
     SetCursor(previous);
 }
 
@@ -188,17 +152,17 @@ void CDlgTabLogon::PictureChosen() {
     } else if (row == kLogonCustomRow) {
         ShowChoose(true);
     } else {
-        const std::wstring picture = BuiltInLogonPicture(m_system.ProgramFolder(), name);
+        const std::wstring picture = BuiltInLogonPicture(m_host.ProgramFolder(), name);
         ShowPreview(picture);
         Apply(picture, true);
         ShowChoose(false);
     }
-    App().Options().SetString(key::strLogonScreenImage, name);
+    m_host.Options().SetString(key::strLogonScreenImage, name);
 }
 
 void CDlgTabLogon::ChooseFile() {
     std::wstring picture;
-    if (!m_system.ChoosePicture(m_hWnd, App().Text(kTextChoose), picture))
+    if (!m_host.ChoosePicture(m_hWnd, m_host.Texts().Text(kTextChoose), picture))
         return;
     ShowPreview(picture);
     Apply(picture, true);
@@ -214,13 +178,13 @@ bool CDlgTabLogon::OnCommand(WORD id, WORD notifyCode, HWND) {
         ChooseFile();
         return true;
     case IDC_LOGON_RESTART:
-        m_system.RestartAsAdmin();
+        m_host.RestartAsAdmin();
         return true;
     case IDC_LOGON_FIND:
-        m_system.OpenAddress(GalleryAddress());
+        m_host.OpenAddress(GalleryAddress(Language()));
         return true;
     case IDC_LOGON_HELP:
-        m_system.OpenAddress(HelpAddress(L"logon-screen", Language()));
+        m_host.OpenAddress(HelpAddress(L"logon-screen", Language()));
         return true;
     case IDOK:
     case IDCANCEL:
@@ -230,7 +194,13 @@ bool CDlgTabLogon::OnCommand(WORD id, WORD notifyCode, HWND) {
     }
 }
 
-void CDlgTabLogon::PaintBackdrop(HDC dc) const {
+std::wstring CDlgTabLogon::Language() const {
+    return m_host.Options().GetString(key::strLanguage);
+}
+
+void CDlgTabLogon::PaintPicture(HDC dc) {
+    if (!m_backdrop)
+        return;
     const INT width = static_cast<INT>(m_backdrop->GetWidth());
     const INT height = static_cast<INT>(m_backdrop->GetHeight());
     Gdiplus::Graphics graphics(dc);
@@ -250,34 +220,30 @@ void CDlgTabLogon::PaintBackdrop(HDC dc) const {
         graphics.FillRectangle(&edge, 0, height, client.right, client.bottom - height);
 }
 
-bool CDlgTabLogon::OnPaint() {
-    if (!m_backdrop)
-        return false;
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(m_hWnd, &paint);
-    PaintBackdrop(dc);
-    EndPaint(m_hWnd, &paint);
-    return true;
-}
-
 void CDlgTabLogon::OnDestroy() {
     SendMessageW(Item(IDC_LOGON_PREVIEW), STM_SETIMAGE, IMAGE_BITMAP, 0);
     m_preview.reset();
     m_backdrop.reset();
 }
 
-INT_PTR CDlgTabLogon::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
+CPictureDialog::LabelStyle CDlgTabLogon::StyleOfLabel(HWND control, UINT message) const {
+    LabelStyle style;
+    const int id = GetDlgCtrlID(control);
+    // The preview frame keeps its black (OnDialogMessage); every other label is drawn
+    // straight onto the backdrop.
+    if (message != WM_CTLCOLORSTATIC || id == IDC_LOGON_PREVIEW)
+        return style;
+    style.clear = true;
+    style.colour = id == IDC_LOGON_ADMIN_NOTICE ? kNoticeColour : kNoteColour;
+    return style;
+}
+
+INT_PTR CDlgTabLogon::OnDialogMessage(UINT message, WPARAM, LPARAM lParam, bool& handled) {
     switch (message) {
     case WM_ERASEBKGND:
         // The backdrop covers the whole page.
         handled = m_backdrop != nullptr;
         return handled;
-    case WM_PRINTCLIENT: // the link button draws the page behind itself
-        if (!m_backdrop)
-            return FALSE;
-        PaintBackdrop(reinterpret_cast<HDC>(wParam));
-        handled = true;
-        return TRUE;
     case WM_DRAWITEM: {
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         if (item->CtlID != IDC_LOGON_FIND)
@@ -286,16 +252,10 @@ INT_PTR CDlgTabLogon::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool
         handled = true;
         return TRUE;
     }
-    case WM_CTLCOLORSTATIC: {
-        HDC dc = reinterpret_cast<HDC>(wParam);
-        const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
+    case WM_CTLCOLORSTATIC:
+        // Only the preview frame comes here (StyleOfLabel).
         handled = true;
-        if (id == IDC_LOGON_PREVIEW)
-            return reinterpret_cast<INT_PTR>(GetStockObject(BLACK_BRUSH));
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, id == IDC_LOGON_ADMIN_NOTICE ? kNoticeColour : kNoteColour);
-        return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
-    }
+        return reinterpret_cast<INT_PTR>(GetStockObject(BLACK_BRUSH));
     default:
         return FALSE;
     }

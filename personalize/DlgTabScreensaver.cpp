@@ -1,9 +1,10 @@
 #include "personalize/DlgTabScreensaver.h"
 
-#include "app/OrvaneApp.h"
+#include "core/Options.h"
 #include "core/SettingsKeys.h"
 #include "framework/FitGeometry.h"
 #include "personalize/ScreensaverCatalogue.h"
+#include "personalize/ScreensaverPageHost.h"
 #include "resources/ids_pages.h"
 #include "resources/ids_screensaver.h"
 #include "resources/ids_videoweb.h"
@@ -62,9 +63,9 @@ void DrawWallpaper(HDC target, int width, int height) {
 
 } // namespace
 
-CDlgTabScreensaver::CDlgTabScreensaver(CScreensaverCatalogue& catalogue)
+CDlgTabScreensaver::CDlgTabScreensaver(IScreensaverPageHost& host)
     : CScreensaverListPage(IDD_TAB_SCREENSAVER, IDP_SAVER_PAGE, L"screen-saver", kPageLink),
-      m_catalogue(catalogue) {}
+      m_host(host), m_catalogue(host.Screensavers()) {}
 
 bool CDlgTabScreensaver::Checked(int controlId) const {
     return SendMessageW(Item(controlId), BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -77,7 +78,7 @@ void CDlgTabScreensaver::InitPage() {
     SystemParametersInfoW(SPI_GETSCREENSAVETIMEOUT, 0, &seconds, 0);
     SendMessageW(Item(IDC_SAVER_WAIT_SPIN), UDM_SETPOS32, 0, static_cast<LPARAM>(seconds / 60));
 
-    const COptions& options = App().Options();
+    const COptions& options = m_host.Options();
     SendMessageW(Item(IDC_SAVER_AUTO), BM_SETCHECK,
                  options.GetInt(key::iScreenSaverAutoChange) ? BST_CHECKED : BST_UNCHECKED, 0);
     SendMessageW(Item(IDC_SAVER_SHUFFLE), BM_SETCHECK,
@@ -86,9 +87,11 @@ void CDlgTabScreensaver::InitPage() {
     SendMessageW(Item(IDC_SAVER_SECURE), BM_SETCHECK,
                  m_catalogue.SecureResume() ? BST_CHECKED : BST_UNCHECKED, 0);
     m_initialised = true;
+    m_changes = m_host.PageChanges().Listen([this] { RefreshList(); });
 }
 
 void CDlgTabScreensaver::OnDestroy() {
+    m_changes.Reset();
     KillTimer(m_hWnd, kLaunchTimer);
     KillTimer(m_hWnd, kReturnTimer);
     m_catalogue.StopPreview();
@@ -201,7 +204,7 @@ void CDlgTabScreensaver::WaitTyped() {
 }
 
 void CDlgTabScreensaver::SetAutoChange(bool on) {
-    App().Options().SetInt(key::iScreenSaverAutoChange, on ? 1 : 0);
+    m_host.Options().SetInt(key::iScreenSaverAutoChange, on ? 1 : 0);
     Enable({IDC_SAVER_SHUFFLE}, on);
     if (on)
         m_catalogue.StartChangeTimer();
@@ -288,7 +291,7 @@ bool CDlgTabScreensaver::OnCommand(WORD id, WORD notifyCode, HWND control) {
         SetAutoChange(Checked(IDC_SAVER_AUTO));
         return true;
     case IDC_SAVER_SHUFFLE:
-        App().Options().SetBool(key::fScreenSaverAutoChangeShuffle, Checked(IDC_SAVER_SHUFFLE));
+        m_host.Options().SetBool(key::fScreenSaverAutoChangeShuffle, Checked(IDC_SAVER_SHUFFLE));
         return true;
     default:
         return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ChangeNotice.h"
 #include "framework/Handle.h"
 #include "personalize/ScreensaverListPage.h"
 
@@ -8,18 +9,17 @@
 namespace orvane {
 
 class CScreensaverCatalogue;
+class IScreensaverPageHost;
 
 // The Screen Saver page: the system's screen saver with a live preview over the current
 // wallpaper, its settings and waiting time, locking on resume, and the automatic change
 // after each run.
 class CDlgTabScreensaver : public CScreensaverListPage {
 public:
-    explicit CDlgTabScreensaver(CScreensaverCatalogue& catalogue);
+    explicit CDlgTabScreensaver(IScreensaverPageHost& host);
 
     // The texts, then the list again.
     void ApplyTexts() override;
-    // Fills the list from a fresh catalogue and selects the system's screen saver.
-    void RefreshList();
 
     // Whether a screen saver (not "None") is selected.
     bool ScreensaverChosen() const;
@@ -41,6 +41,9 @@ protected:
     void Choose(int row) override;
 
 private:
+    // Fills the list from a fresh catalogue and selects the system's screen saver; also
+    // on the program's change notice.
+    void RefreshList();
     void StartAreaPreview();
     // The preview area's picture: the wallpaper covering it, or black for the blank
     // screen saver; the preview draws over it.
@@ -52,7 +55,9 @@ private:
     void RunNow();
     bool Checked(int controlId) const;
 
+    IScreensaverPageHost& m_host;
     CScreensaverCatalogue& m_catalogue;
+    CChangeNotice::Subscription m_changes;
     bool m_initialised = false;
     bool m_settingWait = false;
     int m_returnTicks = 0;

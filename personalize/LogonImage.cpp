@@ -28,12 +28,6 @@ SIZE Half(SIZE size) {
 
 } // namespace
 
-FsRedirectionOff::FsRedirectionOff() : m_off(DisableFsRedirection(&m_previous)) {}
-FsRedirectionOff::~FsRedirectionOff() {
-    if (m_off)
-        RevertFsRedirection(m_previous);
-}
-
 LogonPaths LogonPathsFor(const std::wstring& windowsFolder) {
     LogonPaths paths;
     paths.defaultImage = windowsFolder + L"\\System32\\oobe\\background.bmp";

@@ -12,20 +12,6 @@ constexpr unsigned long long kLogonImageLimit = 256000;
 extern const wchar_t kLogonBackgroundKey[]; // under HKEY_LOCAL_MACHINE
 extern const wchar_t kOemBackgroundValue[];
 
-// Lets a 32-bit process on 64-bit Windows see the real System32 for one scope, where
-// the logon screen's folder is; elsewhere it does nothing.
-class FsRedirectionOff {
-public:
-    FsRedirectionOff();
-    ~FsRedirectionOff();
-    FsRedirectionOff(const FsRedirectionOff&) = delete;
-    FsRedirectionOff& operator=(const FsRedirectionOff&) = delete;
-
-private:
-    PVOID m_previous = nullptr;
-    bool m_off;
-};
-
 struct LogonPaths {
     std::wstring defaultImage;      // the Windows picture, for the preview of "Default"
     std::wstring backgroundsFolder; // created when a picture is applied

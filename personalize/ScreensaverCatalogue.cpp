@@ -1,9 +1,9 @@
 #include "personalize/ScreensaverCatalogue.h"
 
 #include "core/Options.h"
-#include "app/OrvaneApp.h"
 #include "core/SettingsKeys.h"
 #include "core/SystemAccess.h"
+#include "core/Translate.h"
 #include "framework/Paths.h"
 #include "framework/Random.h"
 
@@ -21,22 +21,6 @@ const wchar_t kActiveValue[] = L"ScreenSaveActive";
 const wchar_t kTimeoutValue[] = L"ScreenSaveTimeOut";
 constexpr unsigned kTextBlank = 172;
 constexpr DWORD kPreviewEndMs = 3000;
-
-// File-system redirection off for one scope (nothing outside WOW64).
-class RedirectionOff {
-public:
-    RedirectionOff() : m_off(DisableFsRedirection(&m_previous)) {}
-    ~RedirectionOff() {
-        if (m_off)
-            RevertFsRedirection(m_previous);
-    }
-    RedirectionOff(const RedirectionOff&) = delete;
-    RedirectionOff& operator=(const RedirectionOff&) = delete;
-
-private:
-    PVOID m_previous = nullptr;
-    bool m_off;
-};
 
 // The catalogues whose change timer runs, by timer id: a thread timer carries no data
 // of its own.
@@ -105,14 +89,18 @@ bool StartUnredirected(const std::wstring& commandLine, PROCESS_INFORMATION& sta
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     started = {};
-    RedirectionOff off;
+    FsRedirectionOff off;
     return CreateProcessW(nullptr, &writable[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                           &startup, &started) != FALSE;
 }
 
-CScreensaverCatalogue::CScreensaverCatalogue(COptions& options, std::function<void()> changed)
-    : m_options(options), m_changed(std::move(changed)),
+CScreensaverCatalogue::CScreensaverCatalogue(COptions& options, const CTranslate& texts,
+                                             std::function<void()> changed)
+    : m_options(options), m_texts(&texts), m_changed(std::move(changed)),
       m_systemRoot(ExpandEnvironment(L"%SystemRoot%")) {}
+
+CScreensaverCatalogue::CScreensaverCatalogue(COptions& options)
+    : m_options(options), m_systemRoot(ExpandEnvironment(L"%SystemRoot%")) {}
 
 CScreensaverCatalogue::~CScreensaverCatalogue() {
     StopChangeTimer();
@@ -129,7 +117,7 @@ std::wstring CScreensaverCatalogue::ReadCurrent() {
     wchar_t longPath[260];
     // A System32 path means the real System32, which a 32-bit process sees only with
     // redirection off; elsewhere it changes nothing.
-    RedirectionOff off;
+    FsRedirectionOff off;
     const DWORD length = GetLongPathNameW(path, longPath, 260);
     if (length > 0 && length < 260)
         m_currentPath = longPath;
@@ -138,19 +126,19 @@ std::wstring CScreensaverCatalogue::ReadCurrent() {
 
 const std::vector<ScreensaverEntry>& CScreensaverCatalogue::Build() {
     std::vector<ScreensaverFolder> folders;
-    std::wstring blank;
+    const std::wstring blank = m_texts ? m_texts->Text(kTextBlank) : std::wstring();
     {
         // With redirection off a 32-bit process sees the real System32, both when it
         // lists the folder and when it reads the names; the other folders are the same
         // either way.
-        RedirectionOff off;
+        FsRedirectionOff off;
         folders.push_back({m_systemRoot, ScreensaverFiles(m_systemRoot)});
         folders.push_back(
             {m_systemRoot + L"\\System32", ScreensaverFiles(m_systemRoot + L"\\System32")});
         if (IsWow64())
             folders.push_back(
                 {m_systemRoot + L"\\SysWOW64", ScreensaverFiles(m_systemRoot + L"\\SysWOW64")});
-        m_entries = BuildScreensaverEntries(folders, OwnName, App().Text(kTextBlank));
+        m_entries = BuildScreensaverEntries(folders, OwnName, blank);
     }
     m_currentIndex = IndexOfScreensaver(m_entries, m_currentPath);
     return m_entries;

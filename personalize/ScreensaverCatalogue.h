@@ -12,6 +12,7 @@
 namespace orvane {
 
 class COptions;
+class CTranslate;
 
 // The screen savers installed in the Windows folders, the system's choice among them and
 // its waiting time, the preview process, and the automatic change after each run. The
@@ -19,9 +20,14 @@ class COptions;
 // timer); the screen-saver background holds another for its own preview.
 class CScreensaverCatalogue {
 public:
-    // changed runs after the change timer has chosen another screen saver (the main
-    // window refreshes its pages).
-    explicit CScreensaverCatalogue(COptions& options, std::function<void()> changed = {});
+    // texts name the blank screen saver in the user's language whenever the list is
+    // built; changed runs after the change timer has chosen another screen saver (the
+    // program refreshes its pages).
+    CScreensaverCatalogue(COptions& options, const CTranslate& texts,
+                          std::function<void()> changed = {});
+    // A catalogue that only runs previews of the paths it is given; its list is never
+    // built, so it needs no texts.
+    explicit CScreensaverCatalogue(COptions& options);
     ~CScreensaverCatalogue();
     CScreensaverCatalogue(const CScreensaverCatalogue&) = delete;
     CScreensaverCatalogue& operator=(const CScreensaverCatalogue&) = delete;
@@ -74,6 +80,7 @@ private:
     static void CALLBACK ChangeTimerProc(HWND, UINT, UINT_PTR id, DWORD);
 
     COptions& m_options;
+    const CTranslate* m_texts = nullptr;
     std::function<void()> m_changed;
     std::function<bool()> m_isRunning;
     SystemParametersCall m_systemParameters = SystemParametersInfoW;

@@ -1,5 +1,7 @@
-#include "app/OrvaneApp.h"
+#include "core/Options.h"
+#include "core/Translate.h"
 #include "framework/Gdiplus.h"
+#include "personalize/CursorPageHost.h"
 #include "personalize/CursorTheme.h"
 #include "personalize/DlgTabCursor.h"
 #include "resources/ids_personalize.h"
@@ -207,15 +209,31 @@ TEST_F(CursorThemes, EveryShippedCursorLoadsAndTheBusyOnesMove) {
     EXPECT_GE(animated, 2);
 }
 
+// The page's program: the test's settings, texts, program folder and cursors.
+class TestCursorHost : public ICursorPageHost {
+public:
+    TestCursorHost(const std::wstring& programFolder, CCursorSystem& cursors)
+        : programFolder(programFolder), cursors(cursors) {}
+    COptions& Options() override { return options; }
+    const CTranslate& Texts() override { return texts; }
+    std::wstring ProgramFolder() override { return programFolder; }
+    CCursorSystem& Cursors() override { return cursors; }
+    void OpenHelp(const wchar_t*) override {}
+
+    COptions options;
+    CTranslate texts;
+    std::wstring programFolder;
+    CCursorSystem& cursors;
+};
+
 // The Cursor page on the test's theme folders.
 class CursorPage : public CursorThemes {
 protected:
     void SetUp() override {
         CursorThemes::SetUp();
         ASSERT_TRUE(gdiplus.Ok());
-        App().Translator().SetFolder(languages.Path());
-        App().Translator().LoadLanguage(L"English");
-        App().Options().SetString(L"strCursorPath", L"");
+        host.texts.SetFolder(languages.Path());
+        host.texts.LoadLanguage(L"English");
         parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 720, 420, nullptr, nullptr,
                                  nullptr, nullptr);
         ASSERT_NE(nullptr, parent);
@@ -223,10 +241,9 @@ protected:
     void TearDown() override {
         page.reset();
         DestroyWindow(parent);
-        App().Options().SetString(L"strCursorPath", L"");
     }
     void Open() {
-        page = std::make_unique<CDlgTabCursor>(system, program.Path());
+        page = std::make_unique<CDlgTabCursor>(host);
         ASSERT_NE(nullptr, page->Create(parent));
         list = GetDlgItem(page->GetSafeHwnd(), IDC_CURSOR_THEMES);
     }
@@ -263,6 +280,7 @@ protected:
     GdiplusSession gdiplus;
     TempFolder languages;
     FakeCursors system;
+    TestCursorHost host{program.Path(), system};
     HWND parent = nullptr;
     HWND list = nullptr;
     std::unique_ptr<CDlgTabCursor> page;
@@ -315,14 +333,14 @@ TEST_F(CursorPage, PickingAThemeAppliesItAndDefaultGivesTheSystemItsCursors) {
 
     Select(1);
     const std::wstring chosen = page->Themes()[1];
-    EXPECT_EQ(chosen, App().Options().GetString(L"strCursorPath"));
+    EXPECT_EQ(chosen, host.options.GetString(L"strCursorPath"));
     EXPECT_EQ(0u, system.current[kNormal].find(chosen));
     EXPECT_TRUE(IsWindowEnabled(Item(IDC_CURSOR_DEFAULT)));
 
     SendMessageW(page->GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(IDC_CURSOR_DEFAULT, BN_CLICKED),
                  reinterpret_cast<LPARAM>(Item(IDC_CURSOR_DEFAULT)));
     EXPECT_EQ(1, system.reloads);
-    EXPECT_EQ(L"", App().Options().GetString(L"strCursorPath"));
+    EXPECT_EQ(L"", host.options.GetString(L"strCursorPath"));
     EXPECT_EQ(-1, Selected());
     EXPECT_EQ(-1, SendMessageW(list, LVM_GETSELECTIONMARK, 0, 0));
     EXPECT_FALSE(IsWindowEnabled(Item(IDC_CURSOR_DEFAULT)));

@@ -1,6 +1,8 @@
-#include "app/OrvaneApp.h"
+#include "core/Options.h"
+#include "core/Translate.h"
 #include "framework/Handle.h"
 #include "personalize/DlgTabLogon.h"
+#include "personalize/LogonPageHost.h"
 #include "personalize/LogonPictures.h"
 #include "resources/ids_personalize.h"
 #include "TempFolder.h"
@@ -48,9 +50,11 @@ void SetOemBackground(bool present) {
 }
 
 // The page on a Windows folder of the test's, with the program's real pictures.
-class TestSystem : public CLogonPageSystem {
+class TestLogonHost : public ILogonPageHost {
 public:
-    explicit TestSystem(const std::wstring& windows) : windows(windows) {}
+    explicit TestLogonHost(const std::wstring& windows) : windows(windows) {}
+    COptions& Options() override { return options; }
+    const CTranslate& Texts() override { return texts; }
     std::wstring ProgramFolder() override { return DistFolder(); }
     std::wstring WindowsFolder() override { return windows; }
     SIZE ScreenSize() override { return {1920, 1080}; }
@@ -61,9 +65,16 @@ public:
         path = chosen;
         return !chosen.empty();
     }
-    void RestartAsAdmin() override { ++restarts; }
+    bool RestartAsAdmin() override {
+        ++restarts;
+        return false;
+    }
     void OpenAddress(const std::wstring& address) override { opened.push_back(address); }
+    CJpegEncoder& Encoder() override { return encoder; }
 
+    COptions options;
+    CTranslate texts;
+    CJpegEncoder encoder;
     std::wstring windows;
     bool admin = true;
     std::wstring chosen;
@@ -76,9 +87,8 @@ class LogonPage : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(gdiplus.Ok());
-        App().Translator().SetFolder(languages.Path()); // the built-in English texts
-        App().Translator().LoadLanguage(L"English");
-        App().Options().SetString(L"strLogonScreenImage", L"");
+        host.texts.SetFolder(languages.Path()); // the built-in English texts
+        host.texts.LoadLanguage(L"English");
         SetOemBackground(false);
         parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 720, 420, nullptr, nullptr,
                                  nullptr, nullptr);
@@ -92,7 +102,7 @@ protected:
     }
 
     CDlgTabLogon& Open() {
-        page = std::make_unique<CDlgTabLogon>(system);
+        page = std::make_unique<CDlgTabLogon>(host);
         EXPECT_NE(nullptr, page->Create(parent));
         return *page;
     }
@@ -129,7 +139,7 @@ protected:
     GdiplusSession gdiplus;
     TempFolder languages;
     TempFolder windows;
-    TestSystem system{windows.Path()};
+    TestLogonHost host{windows.Path()};
     LogonPaths paths;
     HWND parent = nullptr;
     std::unique_ptr<CDlgTabLogon> page;
@@ -161,7 +171,7 @@ TEST_F(LogonPage, SelectsTheRowOfTheImageTheSystemShows) {
     } cases[] = {{L"sea", L"Sea", false}, {L"", L"Custom", true}, {L"custom", L"Custom", true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(test::Narrow(c.stored));
-        App().Options().SetString(L"strLogonScreenImage", c.stored);
+        host.options.SetString(L"strLogonScreenImage", c.stored);
         Open();
         EXPECT_EQ(c.row, SelectedText());
         EXPECT_EQ(c.choose, Shown(IDC_LOGON_CHOOSE));
@@ -176,13 +186,13 @@ TEST_F(LogonPage, SelectsTheRowOfTheImageTheSystemShows) {
     }
     // Once the value is gone the logon screen shows Windows' picture, whatever the name.
     SetOemBackground(false);
-    App().Options().SetString(L"strLogonScreenImage", L"sea");
+    host.options.SetString(L"strLogonScreenImage", L"sea");
     Open();
     EXPECT_EQ(L"Default", SelectedText());
 }
 
 TEST_F(LogonPage, WithoutAdministratorRightsOnlyTheNoticeActs) {
-    system.admin = false;
+    host.admin = false;
     Open();
     EXPECT_FALSE(IsWindowEnabled(Item(IDC_LOGON_PICTURES)));
     EXPECT_FALSE(IsWindowEnabled(Item(IDC_LOGON_CHOOSE)));
@@ -194,9 +204,9 @@ TEST_F(LogonPage, WithoutAdministratorRightsOnlyTheNoticeActs) {
     EXPECT_EQ(11, note.left);
     EXPECT_EQ(290, note.top);
     Press(IDC_LOGON_RESTART);
-    EXPECT_EQ(1, system.restarts);
+    EXPECT_EQ(1, host.restarts);
 
-    system.admin = true;
+    host.admin = true;
     Open();
     EXPECT_TRUE(IsWindowEnabled(Item(IDC_LOGON_PICTURES)));
     for (int id : {IDC_LOGON_ADMIN_FRAME, IDC_LOGON_ADMIN_NOTICE, IDC_LOGON_RESTART})
@@ -212,7 +222,7 @@ TEST_F(LogonPage, ABuiltInPictureBecomesTheLogonImageAndDefaultRemovesIt) {
     ASSERT_TRUE(Exists(DistFolder() + L"\\logon\\sea.jpg"));
     Open();
     Pick(13);
-    EXPECT_EQ(L"sea", App().Options().GetString(L"strLogonScreenImage"));
+    EXPECT_EQ(L"sea", host.options.GetString(L"strLogonScreenImage"));
     {
         Gdiplus::Bitmap written(paths.customImage.c_str()); // holds the file while it lives
         ASSERT_EQ(Gdiplus::Ok, written.GetLastStatus());
@@ -224,14 +234,14 @@ TEST_F(LogonPage, ABuiltInPictureBecomesTheLogonImageAndDefaultRemovesIt) {
 
     Pick(19); // "Custom" waits for a file
     EXPECT_TRUE(Shown(IDC_LOGON_CHOOSE));
-    EXPECT_EQ(L"custom", App().Options().GetString(L"strLogonScreenImage"));
+    EXPECT_EQ(L"custom", host.options.GetString(L"strLogonScreenImage"));
     EXPECT_TRUE(Exists(paths.customImage));
 
     Pick(0);
     EXPECT_FALSE(Exists(paths.customImage));
     EXPECT_FALSE(OemBackgroundExists());
     EXPECT_FALSE(Shown(IDC_LOGON_CHOOSE));
-    EXPECT_EQ(L"", App().Options().GetString(L"strLogonScreenImage"));
+    EXPECT_EQ(L"", host.options.GetString(L"strLogonScreenImage"));
 }
 
 TEST_F(LogonPage, ChooseAppliesThePictureFileOfTheUser) {
@@ -240,12 +250,12 @@ TEST_F(LogonPage, ChooseAppliesThePictureFileOfTheUser) {
         own, 800, 600, [](Gdiplus::Graphics& g) { g.Clear(Gdiplus::Color(255, 20, 160, 90)); }));
     Open();
     Pick(19);
-    system.chosen.clear();
+    host.chosen.clear();
     Press(IDC_LOGON_CHOOSE); // cancelled: nothing happens
     EXPECT_FALSE(Exists(paths.customImage));
-    EXPECT_EQ(L"Choose", system.chooseTitle);
+    EXPECT_EQ(L"Choose", host.chooseTitle);
 
-    system.chosen = own;
+    host.chosen = own;
     Press(IDC_LOGON_CHOOSE);
     {
         Gdiplus::Bitmap written(paths.customImage.c_str());
@@ -264,13 +274,37 @@ TEST_F(LogonPage, LinksOpenTheGalleryAndTheHelpPage) {
     Open();
     Press(IDC_LOGON_FIND);
     Press(IDC_LOGON_HELP);
-    App().Options().SetString(L"strLanguage", L"Russian");
+    host.options.SetString(L"strLanguage", L"Russian");
     Press(IDC_LOGON_FIND);
-    App().Options().SetString(L"strLanguage", L"");
-    ASSERT_EQ(3u, system.opened.size());
-    EXPECT_EQ(L"https://orvane.teskan.com/?category=abstract", system.opened[0]);
-    EXPECT_EQ(L"https://orvane.teskan.com/windows-app/?p=logon-screen", system.opened[1]);
-    EXPECT_EQ(L"https://orvane.teskan.com/?category=abstract&lng=ru", system.opened[2]);
+    host.options.SetString(L"strLanguage", L"");
+    ASSERT_EQ(3u, host.opened.size());
+    EXPECT_EQ(L"https://orvane.teskan.com/?category=abstract", host.opened[0]);
+    EXPECT_EQ(L"https://orvane.teskan.com/windows-app/?p=logon-screen", host.opened[1]);
+    EXPECT_EQ(L"https://orvane.teskan.com/?category=abstract&lng=ru", host.opened[2]);
+}
+
+TEST_F(LogonPage, TheLabelsReadOnTheBackdropAndThePreviewFrameStaysBlack) {
+    host.admin = false; // the notice shows
+    Open();
+    HWND window = page->GetSafeHwnd();
+    HDC dc = GetDC(window);
+    const auto colour = [&](UINT message, int id) {
+        SetBkMode(dc, OPAQUE);
+        SetTextColor(dc, RGB(1, 2, 3));
+        return SendMessageW(window, message, reinterpret_cast<WPARAM>(dc),
+                            reinterpret_cast<LPARAM>(Item(id)));
+    };
+    const auto clearBrush = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+    EXPECT_EQ(clearBrush, colour(WM_CTLCOLORSTATIC, IDC_LOGON_NOTE));
+    EXPECT_EQ(TRANSPARENT, GetBkMode(dc));
+    EXPECT_EQ(RGB(255, 255, 255), GetTextColor(dc));
+    EXPECT_EQ(clearBrush, colour(WM_CTLCOLORSTATIC, IDC_LOGON_ADMIN_NOTICE));
+    EXPECT_EQ(RGB(255, 92, 92), GetTextColor(dc));
+    EXPECT_EQ(reinterpret_cast<LRESULT>(GetStockObject(BLACK_BRUSH)),
+              colour(WM_CTLCOLORSTATIC, IDC_LOGON_PREVIEW));
+    EXPECT_EQ(RGB(1, 2, 3), GetTextColor(dc));
+    EXPECT_NE(clearBrush, colour(WM_CTLCOLORBTN, IDC_LOGON_RESTART)) << "buttons keep their own";
+    ReleaseDC(window, dc);
 }
 
 TEST_F(LogonPage, ThePagePictureCoversThePageAtAnySize) {

@@ -1,12 +1,16 @@
 #include "DesktopShellFixture.h"
-#include "DialogWatcher.h"
+#include "DialogControls.h"
 #include "FixtureSavers.h"
+#include "MessagePump.h"
 #include "TempFolder.h"
-#include "core/Options.h"
 #include "app/OrvaneApp.h"
+#include "core/ChangeNotice.h"
+#include "core/Options.h"
 #include "core/SystemAccess.h"
+#include "core/Translate.h"
 #include "personalize/DlgTabScreensaver.h"
 #include "personalize/ScreensaverCatalogue.h"
+#include "personalize/ScreensaverPageHost.h"
 #include "resources/ids_screensaver.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +27,7 @@ namespace {
 
 using test::DesktopText;
 using test::PumpMessages;
+using test::PumpUntil;
 using test::SaverLog;
 
 const ScreensaverEntry* Named(const std::vector<ScreensaverEntry>& entries,
@@ -44,27 +49,24 @@ DWORD PreviewId(const CScreensaverCatalogue& catalogue) {
 
 class Screensavers : public ::testing::Test {
 protected:
-    void SetUp() override { App().Translator().LoadLanguage(L"English"); }
+    void SetUp() override { texts.LoadLanguage(L"English"); }
 
     // A copy of one of the real System32's screen savers: a 32-bit test sees SysWOW64
     // there unless redirection is off.
     static bool CopyFromSystem32(const std::wstring& from, const std::wstring& to) {
-        PVOID previous = nullptr;
-        const bool off = DisableFsRedirection(&previous);
-        const bool copied = CopyFileW(from.c_str(), to.c_str(), FALSE) != FALSE;
-        if (off)
-            RevertFsRedirection(previous);
-        return copied;
+        FsRedirectionOff off;
+        return CopyFileW(from.c_str(), to.c_str(), FALSE) != FALSE;
     }
 
     test::DesktopValuesGuard desktop;
     COptions options;
+    CTranslate texts;
     const std::wstring root = test::SystemRootFolder();
     const std::wstring system32 = root + L"\\System32";
 };
 
 TEST_F(Screensavers, TheWindowsFoldersAreListedByTheNamesTheFilesGiveThemselves) {
-    CScreensaverCatalogue catalogue(options);
+    CScreensaverCatalogue catalogue(options, texts);
     const auto& entries = catalogue.Build();
     const ScreensaverEntry* aurora = Named(entries, L"Aurora Ribbons");
     ASSERT_NE(nullptr, aurora) << "string 1 of the file in the Windows folder";
@@ -93,7 +95,7 @@ TEST_F(Screensavers, UnderWow64System32IsSearchedItselfAndSysWow64Apart) {
     if (!IsWow64())
         GTEST_SKIP() << "System32 is redirected to SysWOW64 only for a 32-bit process on 64-bit "
                         "Windows";
-    CScreensaverCatalogue catalogue(options);
+    CScreensaverCatalogue catalogue(options, texts);
     const auto& entries = catalogue.Build();
     // In both folders: listed once, with the System32 path.
     EXPECT_EQ(1, CountNamed(entries, L"Twin Lights"));
@@ -109,7 +111,7 @@ TEST_F(Screensavers, UnderWow64System32IsSearchedItselfAndSysWow64Apart) {
 }
 
 TEST_F(Screensavers, TheSystemsChoiceIsWrittenReadInItsLongFormAndNoneTurnsItOff) {
-    CScreensaverCatalogue catalogue(options);
+    CScreensaverCatalogue catalogue(options, texts);
     const auto& entries = catalogue.Build();
     const std::wstring ribbons = system32 + L"\\Ribbons.scr";
     catalogue.SetCurrent(ribbons);
@@ -184,7 +186,7 @@ protected:
     test::TempFolder folder;
     bool running = false;
     int changes = 0;
-    CScreensaverCatalogue catalogue{options, [this] { ++changes; }};
+    CScreensaverCatalogue catalogue{options, texts, [this] { ++changes; }};
 };
 
 TEST_F(AutoChange, InOrderEveryEndOfARunMovesToTheNextAndWraps) {
@@ -234,12 +236,7 @@ TEST_F(AutoChange, TheThreadTimerPollsEverySecondUntilStopped) {
     running = true;
     PumpMessages(1300);
     running = false;
-    ASSERT_TRUE(test::WaitUntil(
-        [&] {
-            PumpMessages(50);
-            return changes == 1;
-        },
-        3000));
+    ASSERT_TRUE(PumpUntil([&] { return changes == 1; }, 3000));
     EXPECT_EQ(L"B", CurrentName());
     catalogue.StopChangeTimer();
     EXPECT_FALSE(catalogue.ChangeTimerRunning());
@@ -332,23 +329,37 @@ TEST_F(Preview, WithoutAProgramNothingStarts) {
     EXPECT_TRUE(log.Starts().empty());
 }
 
+// The page's program: the test's settings, catalogue and page notice.
+class TestScreensaverHost : public IScreensaverPageHost {
+public:
+    TestScreensaverHost(COptions& options, CScreensaverCatalogue& catalogue)
+        : options(options), catalogue(catalogue) {}
+    COptions& Options() override { return options; }
+    CScreensaverCatalogue& Screensavers() override { return catalogue; }
+    CChangeNotice& PageChanges() override { return changes; }
+
+    COptions& options;
+    CScreensaverCatalogue& catalogue;
+    CChangeNotice changes;
+};
+
 // The Screen Saver page on a visible stand-in for the main window's tab.
 class ScreensaverPage : public Preview {
 protected:
     void SetUp() override {
         Preview::SetUp();
-        App().Screensavers().StopChangeTimer();
-        App().Screensavers().SetCurrent(system32 + L"\\Ribbons.scr");
+        // The list's "None" and the labels still come from the program's texts.
+        App().Translator().LoadLanguage(L"English");
+        catalogue.SetCurrent(system32 + L"\\Ribbons.scr");
         options.SetInt(L"iScreenSaverAutoChange", 0);
-        App().Options().SetInt(L"iScreenSaverAutoChange", 0);
-        App().Options().SetBool(L"fScreenSaverAutoChangeShuffle", false);
+        options.SetBool(L"fScreenSaverAutoChangeShuffle", false);
         hwnd = dialog.Create(window);
         ASSERT_NE(nullptr, hwnd);
         dialog.ApplyTexts();
     }
     void TearDown() override {
         dialog.DestroyWindow();
-        App().Screensavers().StopChangeTimer();
+        catalogue.StopChangeTimer();
         Preview::TearDown();
     }
     int RowOf(const std::wstring& name) const {
@@ -370,11 +381,13 @@ protected:
         SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDC_SAVER_LIST, CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(GetDlgItem(hwnd, IDC_SAVER_LIST)));
     }
-    void Click(int id) { SendDlgItemMessageW(hwnd, id, BM_CLICK, 0, 0); }
-    bool Enabled(int id) const { return IsWindowEnabled(GetDlgItem(hwnd, id)) != FALSE; }
+    void Click(int id) { test::Click(hwnd, id); }
+    bool Enabled(int id) const { return test::Enabled(hwnd, id); }
     HWND Area() const { return GetDlgItem(hwnd, IDC_SAVER_AREA); }
 
-    CDlgTabScreensaver dialog{App().Screensavers()};
+    CScreensaverCatalogue catalogue{options, texts};
+    TestScreensaverHost host{options, catalogue};
+    CDlgTabScreensaver dialog{host};
     HWND hwnd = nullptr;
 };
 
@@ -383,7 +396,7 @@ TEST_F(ScreensaverPage, ShowsTheListWithNoneFirstAndSelectsTheSystemsChoice) {
     wchar_t first[64] = L"";
     SendDlgItemMessageW(hwnd, IDC_SAVER_LIST, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(first));
     EXPECT_STREQ(L"None", first);
-    EXPECT_EQ(static_cast<LRESULT>(App().Screensavers().Entries().size() + 1),
+    EXPECT_EQ(static_cast<LRESULT>(catalogue.Entries().size() + 1),
               SendDlgItemMessageW(hwnd, IDC_SAVER_LIST, CB_GETCOUNT, 0, 0));
     for (int id : {IDC_SAVER_SETTINGS, IDC_SAVER_PREVIEW, IDC_SAVER_WAIT, IDC_SAVER_WAIT_SPIN,
                    IDC_SAVER_SECURE, IDC_SAVER_AUTO})
@@ -392,82 +405,77 @@ TEST_F(ScreensaverPage, ShowsTheListWithNoneFirstAndSelectsTheSystemsChoice) {
 
     // Switched off in the system: "None", whatever the path says.
     test::SetDesktopText(L"ScreenSaveActive", L"0");
-    dialog.RefreshList();
+    host.changes.Raise();
     EXPECT_EQ(L"None", SelectedName());
     EXPECT_FALSE(Enabled(IDC_SAVER_SETTINGS));
 }
 
 TEST_F(ScreensaverPage, ChoosingRunsExactlyOnePreviewInTheAreaAnotherEndsItAndHidingStopsIt) {
     ShowWindow(hwnd, SW_SHOW);
-    ExpectPreview(App().Screensavers(), system32 + L"\\Ribbons.scr", Area());
-    const DWORD shown = PreviewId(App().Screensavers());
+    ExpectPreview(catalogue, system32 + L"\\Ribbons.scr", Area());
+    const DWORD shown = PreviewId(catalogue);
 
     Select(L"Twin Lights");
     EXPECT_EQ(system32 + L"\\OrvaneTwin.scr", DesktopText(L"SCRNSAVE.EXE"));
     EXPECT_FALSE(test::ProcessAlive(shown));
-    ExpectPreview(App().Screensavers(), system32 + L"\\OrvaneTwin.scr", Area());
-    const DWORD twin = PreviewId(App().Screensavers());
+    ExpectPreview(catalogue, system32 + L"\\OrvaneTwin.scr", Area());
+    const DWORD twin = PreviewId(catalogue);
     EXPECT_EQ(std::vector<DWORD>{twin}, test::ProcessesNamed(L"OrvaneTwin.scr"));
     EXPECT_TRUE(test::ProcessesNamed(L"Ribbons.scr").empty());
 
     ShowWindow(hwnd, SW_HIDE);
-    EXPECT_EQ(nullptr, App().Screensavers().PreviewProcess());
+    EXPECT_EQ(nullptr, catalogue.PreviewProcess());
     EXPECT_TRUE(test::WaitForProcessEnd(twin));
 
     // Minimised and opened again: the main window pauses and resumes the page.
     ShowWindow(hwnd, SW_SHOW);
-    const DWORD again = PreviewId(App().Screensavers());
+    const DWORD again = PreviewId(catalogue);
     EXPECT_NE(0u, again);
     dialog.PausePreview();
     EXPECT_TRUE(test::WaitForProcessEnd(again));
     dialog.ResumePreview();
-    ExpectPreview(App().Screensavers(), system32 + L"\\OrvaneTwin.scr", Area());
+    ExpectPreview(catalogue, system32 + L"\\OrvaneTwin.scr", Area());
 }
 
 TEST_F(ScreensaverPage, ARefreshAfterAnotherChoiceMovesTheShownPreviewToIt) {
     ShowWindow(hwnd, SW_SHOW);
-    ExpectPreview(App().Screensavers(), system32 + L"\\Ribbons.scr", Area());
-    const DWORD ribbons = PreviewId(App().Screensavers());
+    ExpectPreview(catalogue, system32 + L"\\Ribbons.scr", Area());
+    const DWORD ribbons = PreviewId(catalogue);
     // What the automatic change does at the end of a run, then the pages' refresh.
-    App().Screensavers().SetCurrent(system32 + L"\\OrvaneTwin.scr");
-    dialog.RefreshList();
+    catalogue.SetCurrent(system32 + L"\\OrvaneTwin.scr");
+    host.changes.Raise();
     EXPECT_EQ(L"Twin Lights", SelectedName());
     EXPECT_TRUE(test::WaitForProcessEnd(ribbons));
-    ExpectPreview(App().Screensavers(), system32 + L"\\OrvaneTwin.scr", Area());
-    const DWORD twin = PreviewId(App().Screensavers());
+    ExpectPreview(catalogue, system32 + L"\\OrvaneTwin.scr", Area());
+    const DWORD twin = PreviewId(catalogue);
     // A refresh without a change keeps the running preview.
-    dialog.RefreshList();
-    EXPECT_EQ(twin, PreviewId(App().Screensavers()));
-    App().Screensavers().SetCurrent({});
-    dialog.RefreshList();
-    EXPECT_EQ(nullptr, App().Screensavers().PreviewProcess());
+    host.changes.Raise();
+    EXPECT_EQ(twin, PreviewId(catalogue));
+    catalogue.SetCurrent({});
+    host.changes.Raise();
+    EXPECT_EQ(nullptr, catalogue.PreviewProcess());
     EXPECT_TRUE(test::WaitForProcessEnd(twin));
 }
 
 TEST_F(ScreensaverPage, PreviewEndsTheAreaPreviewKeepsThePageAnsweringAndBringsItBack) {
     ShowWindow(hwnd, SW_SHOW);
-    const DWORD before = PreviewId(App().Screensavers());
+    const DWORD before = PreviewId(catalogue);
     ASSERT_NE(0u, before);
     Click(IDC_SAVER_PREVIEW);
-    EXPECT_EQ(nullptr, App().Screensavers().PreviewProcess()) << "ended before the run";
+    EXPECT_EQ(nullptr, catalogue.PreviewProcess()) << "ended before the run";
     EXPECT_TRUE(test::WaitForProcessEnd(before));
     // The page answers while the run is due and while it is watched for its end.
     DWORD_PTR answer = 0;
     EXPECT_NE(0, SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 200, &answer));
     // No screen saver runs here (the system never reports one), so the preview returns
     // once the watch gives up.
-    ASSERT_TRUE(test::WaitUntil(
-        [&] {
-            PumpMessages(50);
-            return App().Screensavers().PreviewProcess() != nullptr;
-        },
-        12000));
-    ExpectPreview(App().Screensavers(), system32 + L"\\Ribbons.scr", Area());
+    ASSERT_TRUE(PumpUntil([&] { return catalogue.PreviewProcess() != nullptr; }, 12000));
+    ExpectPreview(catalogue, system32 + L"\\Ribbons.scr", Area());
 }
 
 TEST_F(ScreensaverPage, NoneDeletesTheChoiceTurnsTheScreenSaverOffAndDisablesTheControls) {
     ShowWindow(hwnd, SW_SHOW);
-    const DWORD running = PreviewId(App().Screensavers());
+    const DWORD running = PreviewId(catalogue);
     Select(L"None");
     bool present = true;
     DesktopText(L"SCRNSAVE.EXE", &present);
@@ -475,7 +483,7 @@ TEST_F(ScreensaverPage, NoneDeletesTheChoiceTurnsTheScreenSaverOffAndDisablesThe
     BOOL active = TRUE;
     SystemParametersInfoW(SPI_GETSCREENSAVEACTIVE, 0, &active, 0);
     EXPECT_FALSE(active);
-    EXPECT_EQ(nullptr, App().Screensavers().PreviewProcess());
+    EXPECT_EQ(nullptr, catalogue.PreviewProcess());
     EXPECT_TRUE(test::WaitForProcessEnd(running));
     for (int id : {IDC_SAVER_SETTINGS, IDC_SAVER_PREVIEW, IDC_SAVER_WAIT, IDC_SAVER_WAIT_SPIN,
                    IDC_SAVER_SECURE, IDC_SAVER_AUTO, IDC_SAVER_SHUFFLE})
@@ -483,7 +491,7 @@ TEST_F(ScreensaverPage, NoneDeletesTheChoiceTurnsTheScreenSaverOffAndDisablesThe
     // Showing the page again starts nothing.
     ShowWindow(hwnd, SW_HIDE);
     ShowWindow(hwnd, SW_SHOW);
-    EXPECT_EQ(nullptr, App().Screensavers().PreviewProcess());
+    EXPECT_EQ(nullptr, catalogue.PreviewProcess());
 }
 
 TEST_F(ScreensaverPage, TheTypedWaitIsHeldWithinOneToNineThousandNineHundredNinetyNineMinutes) {
@@ -515,16 +523,16 @@ TEST_F(ScreensaverPage, TheTypedWaitIsHeldWithinOneToNineThousandNineHundredNine
 
 TEST_F(ScreensaverPage, AutoChangeRunsTheTimerAndOffersShuffle) {
     Click(IDC_SAVER_AUTO);
-    EXPECT_EQ(1, App().Options().GetInt(L"iScreenSaverAutoChange"));
-    EXPECT_TRUE(App().Screensavers().ChangeTimerRunning());
+    EXPECT_EQ(1, options.GetInt(L"iScreenSaverAutoChange"));
+    EXPECT_TRUE(catalogue.ChangeTimerRunning());
     EXPECT_TRUE(Enabled(IDC_SAVER_SHUFFLE));
     // The label clicks its box.
     SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDC_SAVER_SHUFFLE_LABEL, STN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(hwnd, IDC_SAVER_SHUFFLE_LABEL)));
-    EXPECT_TRUE(App().Options().GetBool(L"fScreenSaverAutoChangeShuffle"));
+    EXPECT_TRUE(options.GetBool(L"fScreenSaverAutoChangeShuffle"));
     Click(IDC_SAVER_AUTO);
-    EXPECT_EQ(0, App().Options().GetInt(L"iScreenSaverAutoChange"));
-    EXPECT_FALSE(App().Screensavers().ChangeTimerRunning());
+    EXPECT_EQ(0, options.GetInt(L"iScreenSaverAutoChange"));
+    EXPECT_FALSE(catalogue.ChangeTimerRunning());
     EXPECT_FALSE(Enabled(IDC_SAVER_SHUFFLE));
 }
 
@@ -547,10 +555,7 @@ BOOL WINAPI RecordSecure(UINT action, UINT uiParam, PVOID pvParam, UINT winIni) 
 TEST_F(ScreensaverPage, TheLogonScreenOnResumeIsShownFromAndWrittenToTheUsersProfile) {
     g_secureCalls.clear();
     g_secure = TRUE;
-    App().Screensavers().SetSystemParametersCall(RecordSecure);
-    struct Restore {
-        ~Restore() { App().Screensavers().SetSystemParametersCall(SystemParametersInfoW); }
-    } restore;
+    catalogue.SetSystemParametersCall(RecordSecure); // the test's own catalogue: no restore
     dialog.DestroyWindow();
     hwnd = dialog.Create(window);
     ASSERT_NE(nullptr, hwnd);
@@ -571,9 +576,8 @@ TEST_F(ScreensaverPage, SettingsStartTheScreenSaverWithSlashCAndTheUiThreadDoesN
     Click(IDC_SAVER_SETTINGS);
     // The settings box of the screen saver comes up while the page goes on.
     HWND box = nullptr;
-    ASSERT_TRUE(test::WaitUntil(
+    ASSERT_TRUE(PumpUntil(
         [&] {
-            PumpMessages(20);
             box = FindWindowW(nullptr, L"Orvane test screen saver");
             return box != nullptr;
         },

@@ -278,6 +278,19 @@ TEST_F(Wow64Test, RedirectionSwitchesChangeWhatSystem32Shows) {
     EXPECT_EQ(IMAGE_FILE_MACHINE_I386, SystemDllMachine());
 }
 
+TEST_F(Wow64Test, RedirectionStaysOffWhileTheGuardLivesAndANestedOneKeepsItOff) {
+    {
+        FsRedirectionOff off;
+        EXPECT_EQ(IMAGE_FILE_MACHINE_AMD64, SystemDllMachine());
+        {
+            FsRedirectionOff nested;
+            EXPECT_EQ(IMAGE_FILE_MACHINE_AMD64, SystemDllMachine());
+        }
+        EXPECT_EQ(IMAGE_FILE_MACHINE_AMD64, SystemDllMachine()) << "the outer scope still needs it";
+    }
+    EXPECT_EQ(IMAGE_FILE_MACHINE_I386, SystemDllMachine());
+}
+
 // What the sign-out and restart operations handed to the system.
 struct ExitCall {
     int calls = 0;
