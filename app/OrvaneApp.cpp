@@ -41,7 +41,12 @@ COrvaneApp& App() {
 }
 
 COrvaneApp::COrvaneApp()
-    : m_slideshow(m_slideshowSystem, m_options),
+    // The change timer: the next picture, then the pages that show it.
+    : m_slideshowSystem([this] {
+          m_slideshow.ShowNext();
+          RefreshPages();
+      }),
+      m_slideshow(m_slideshowSystem, m_options),
       m_backgrounds(
           m_options, [this] { RefreshPages(); },
           [this] {
@@ -59,6 +64,7 @@ COrvaneApp::COrvaneApp()
 COrvaneApp::~COrvaneApp() = default;
 
 void COrvaneApp::RefreshPages() {
+    m_pageChanges.Raise();
     if (m_mainWindow && m_mainWindow->GetSafeHwnd())
         m_mainWindow->RefreshBackgroundPages();
 }
@@ -158,10 +164,7 @@ CNightShift* COrvaneApp::NightShift() {
 // the Night Light page does that.
 void COrvaneApp::StartNightLight() {
     m_nightShift = std::make_unique<CNightShiftSystem>(m_options);
-    m_nightShift->SetActiveChangedHandler([this] {
-        if (m_mainWindow && m_mainWindow->GetSafeHwnd())
-            m_mainWindow->RefreshBackgroundPages();
-    });
+    m_nightShift->SetActiveChangedHandler([this] { RefreshPages(); });
     CNightShift& light = m_nightShift->Controller();
     light.SetTemperature(m_options.GetInt(key::iNightShiftColourTemperature));
     light.SetStartTime(m_options.GetInt(key::iNightShiftTimeFromHour),

@@ -2,6 +2,7 @@
 
 #include "app/BusyState.h"
 #include "app/Elevation.h"
+#include "core/ChangeNotice.h"
 #include "core/Options.h"
 #include "core/SettingsFile.h"
 #include "core/Translate.h"
@@ -54,6 +55,9 @@ public:
     // Writes the settings store's keys to the file (the save points).
     bool SaveSettings();
     COrvaneDlg* MainWindow() { return m_mainWindow.get(); }
+    // Raised when what the pages show changed from outside them: a background switched,
+    // the slideshow or the screen saver changed, the night-light window opened or closed.
+    CChangeNotice& PageChanges() { return m_pageChanges; }
     CWallpaperSlideshow& Slideshow() { return m_slideshow; }
     // The night-light controller; null only before start-up has built it.
     CNightShift* NightShift();
@@ -126,6 +130,7 @@ private:
     CSettingsFile m_settingsFile;
     COptions m_options;
     CTranslate m_translator;
+    CChangeNotice m_pageChanges;
     SlideshowSystem m_slideshowSystem;
     CWallpaperSlideshow m_slideshow;
     std::unique_ptr<SlideshowSettingsFile> m_slideshowSettings;

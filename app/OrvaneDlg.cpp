@@ -41,10 +41,14 @@ UINT TaskbarCreatedMessage() {
 
 COrvaneDlg::COrvaneDlg()
     : CDialog(IDD_MAIN), m_logonTab(HasLogonScreenTab(CurrentSystemVersion())),
-      m_wallpaper(std::make_unique<CDlgTabWallpaper>()),
-      m_video(std::make_unique<CDlgTabWallpaperVideo>()),
-      m_web(std::make_unique<CDlgTabWallpaperWeb>()),
-      m_screensaverBackground(std::make_unique<CDlgTabWallpaperScreensaver>()),
+      m_backgroundPageHost(App()),
+      m_wallpaper(std::make_unique<CDlgTabWallpaper>(App().Slideshow(), App().Options(),
+                                                     App().Translator(),
+                                                     CurrentSystemVersion().major >= 10,
+                                                     App().PageChanges())),
+      m_video(std::make_unique<CDlgTabWallpaperVideo>(m_backgroundPageHost)),
+      m_web(std::make_unique<CDlgTabWallpaperWeb>(m_backgroundPageHost)),
+      m_screensaverBackground(std::make_unique<CDlgTabWallpaperScreensaver>(m_backgroundPageHost)),
       m_screensaver(std::make_unique<CDlgTabScreensaver>(App().Screensavers())),
       m_logon(std::make_unique<CDlgTabLogon>()), m_cursor(std::make_unique<CDlgTabCursor>()),
       m_effects(std::make_unique<CDlgTabEffects>()),
@@ -157,14 +161,10 @@ void COrvaneDlg::RetranslateWindow() {
 }
 
 void COrvaneDlg::RefreshBackgroundPages() {
-    // The background, screen-saver and night-light pages refresh themselves here as
-    // they are built.
-    m_screensaverBackground->Refresh();
-    m_video->Refresh();
-    m_web->Refresh();
+    // The screen-saver and night-light pages refresh themselves here until they listen
+    // to the page changes.
     m_screensaver->RefreshList();
     m_nightShift->RefreshManualBox();
-    m_wallpaper->RefreshPictures();
 }
 
 bool COrvaneDlg::OnNotify(NMHDR* header, LRESULT& result) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/BackgroundPageHost.h"
 #include "app/Tray.h"
 #include "framework/Dialog.h"
 #include "framework/Gdiplus.h"
@@ -88,6 +89,7 @@ private:
     std::unique_ptr<Gdiplus::Image> m_background;
     HIMAGELIST m_tabImages = nullptr;
 
+    CProgramBackgroundPageHost m_backgroundPageHost;
     std::unique_ptr<CDlgTabWallpaper> m_wallpaper;
     std::unique_ptr<CDlgTabWallpaperVideo> m_video;
     std::unique_ptr<CDlgTabWallpaperWeb> m_web;
