@@ -41,7 +41,12 @@ COrvaneApp& App() {
 }
 
 COrvaneApp::COrvaneApp()
-    : m_slideshow(m_slideshowSystem, m_options),
+    // The change timer: the next picture, then the pages that show it.
+    : m_slideshowSystem([this] {
+          m_slideshow.ShowNext();
+          RefreshPages();
+      }),
+      m_slideshow(m_slideshowSystem, m_options),
       m_backgrounds(
           m_options, [this] { RefreshPages(); },
           [this] {
@@ -60,8 +65,6 @@ COrvaneApp::~COrvaneApp() = default;
 
 void COrvaneApp::RefreshPages() {
     m_pageChanges.Raise();
-    if (m_mainWindow && m_mainWindow->GetSafeHwnd())
-        m_mainWindow->RefreshBackgroundPages();
 }
 
 BOOL COrvaneApp::InitInstance(const std::wstring& arguments) {

@@ -62,8 +62,9 @@ public:
     void BeginExit();
     void SignOut();
     COrvaneDlg* MainWindow() { return m_mainWindow.get(); }
-    // Raised when what the pages show has changed behind them; pages listen while their
-    // window exists.
+    // Raised when what the pages show changed from outside them: a background switched,
+    // the slideshow or the screen saver changed, the night-light window opened or closed.
+    // Pages listen while their window exists.
     CChangeNotice& PageChanges() { return m_pageChanges; }
     CWallpaperSlideshow& Slideshow() { return m_slideshow; }
     // The night-light controller; null only before start-up has built it.

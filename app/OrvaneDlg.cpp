@@ -1,13 +1,14 @@
 #include "app/OrvaneDlg.h"
 
 #include "app/AboutDlg.h"
+#include "app/BackgroundPageHost.h"
 #include "app/CursorPageHost.h"
 #include "app/DlgSettings.h"
 #include "app/LogonPageHost.h"
 #include "app/NightLightPageHost.h"
+#include "app/OrvaneApp.h"
 #include "app/ScreensaverPageHost.h"
 #include "core/HelpLinks.h"
-#include "app/OrvaneApp.h"
 #include "core/SettingsKeys.h"
 #include "core/SystemVersion.h"
 #include "background/DlgTabWallpaper.h"
@@ -44,14 +45,18 @@ UINT TaskbarCreatedMessage() {
 
 COrvaneDlg::COrvaneDlg()
     : CDialog(IDD_MAIN), m_logonTab(HasLogonScreenTab(CurrentSystemVersion())),
+      m_backgroundHost(std::make_unique<CProgramBackgroundPageHost>(App())),
       m_screensaverHost(std::make_unique<CProgramScreensaverPageHost>(App())),
       m_logonHost(std::make_unique<CProgramLogonPageHost>(App())),
       m_cursorHost(std::make_unique<CProgramCursorPageHost>(App())),
       m_nightLightHost(std::make_unique<CProgramNightLightPageHost>(App())),
-      m_wallpaper(std::make_unique<CDlgTabWallpaper>()),
-      m_video(std::make_unique<CDlgTabWallpaperVideo>()),
-      m_web(std::make_unique<CDlgTabWallpaperWeb>()),
-      m_screensaverBackground(std::make_unique<CDlgTabWallpaperScreensaver>()),
+      m_wallpaper(std::make_unique<CDlgTabWallpaper>(App().Slideshow(), App().Options(),
+                                                     App().Translator(),
+                                                     CurrentSystemVersion().major >= 10,
+                                                     App().PageChanges())),
+      m_video(std::make_unique<CDlgTabWallpaperVideo>(*m_backgroundHost)),
+      m_web(std::make_unique<CDlgTabWallpaperWeb>(*m_backgroundHost)),
+      m_screensaverBackground(std::make_unique<CDlgTabWallpaperScreensaver>(*m_backgroundHost)),
       m_screensaver(std::make_unique<CDlgTabScreensaver>(*m_screensaverHost)),
       m_logon(std::make_unique<CDlgTabLogon>(*m_logonHost)),
       m_cursor(std::make_unique<CDlgTabCursor>(*m_cursorHost)),
@@ -162,14 +167,6 @@ void COrvaneDlg::RetranslateWindow() {
     static const WORD kBarCommands[] = {ID_MENU_HELP, 14, ID_MENU_CHECK_UPDATES, 15, ID_MENU_ABOUT, 0};
     App().Translator().TranslateMenu(GetMenu(m_hWnd), kBarPositions, 4, kBarCommands, 6);
     DrawMenuBar(m_hWnd);
-}
-
-void COrvaneDlg::RefreshBackgroundPages() {
-    // The background pages refresh themselves here as they are built.
-    m_screensaverBackground->Refresh();
-    m_video->Refresh();
-    m_web->Refresh();
-    m_wallpaper->RefreshPictures();
 }
 
 bool COrvaneDlg::OnNotify(NMHDR* header, LRESULT& result) {

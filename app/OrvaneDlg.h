@@ -24,6 +24,7 @@ class CDlgTabCursor;
 class CDlgTabEffects;
 class CDlgTabTweaks;
 class CDlgTabNightShift;
+class CProgramBackgroundPageHost;
 class CProgramScreensaverPageHost;
 class CProgramLogonPageHost;
 class CProgramCursorPageHost;
@@ -42,7 +43,6 @@ public:
     bool StartHidden() const { return m_startHidden; }
 
     void RetranslateWindow();
-    void RefreshBackgroundPages();
 
     // The pages, for features that update them.
     CDlgTabWallpaper& WallpaperPage() { return *m_wallpaper; }
@@ -93,6 +93,7 @@ private:
     HIMAGELIST m_tabImages = nullptr;
 
     // Before the pages, which hold on to them.
+    std::unique_ptr<CProgramBackgroundPageHost> m_backgroundHost;
     std::unique_ptr<CProgramScreensaverPageHost> m_screensaverHost;
     std::unique_ptr<CProgramLogonPageHost> m_logonHost;
     std::unique_ptr<CProgramCursorPageHost> m_cursorHost;

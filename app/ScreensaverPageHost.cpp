@@ -8,6 +8,10 @@ COptions& CProgramScreensaverPageHost::Options() {
     return m_app.Options();
 }
 
+const CTranslate& CProgramScreensaverPageHost::Texts() {
+    return m_app.Translator();
+}
+
 CScreensaverCatalogue& CProgramScreensaverPageHost::Screensavers() {
     return m_app.Screensavers();
 }

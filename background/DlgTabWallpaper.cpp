@@ -2,9 +2,7 @@
 
 #include "core/HelpLinks.h"
 #include "core/Options.h"
-#include "app/OrvaneApp.h"
 #include "core/SettingsKeys.h"
-#include "core/SystemVersion.h"
 #include "core/Translate.h"
 #include "background/SlideshowSystem.h"
 #include "background/ThumbnailDecoder.h"
@@ -51,20 +49,13 @@ ThumbnailPixels DecodeBelowNormal(const std::wstring& path) {
     return DecodeThumbnail(path);
 }
 
-bool IsWindows10OrLater() {
-    return CurrentSystemVersion().major >= 10;
-}
-
 } // namespace
 
-CDlgTabWallpaper::CDlgTabWallpaper()
-    : CDlgTabWallpaper(App().Slideshow(), App().Options(), App().Translator(),
-                       IsWindows10OrLater()) {}
-
 CDlgTabWallpaper::CDlgTabWallpaper(CWallpaperSlideshow& slideshow, COptions& options,
-                                   const CTranslate& texts, bool spanAvailable)
+                                   const CTranslate& texts, bool spanAvailable,
+                                   CChangeNotice& pageChanges)
     : CPage(IDD_TAB_WALLPAPER), m_slideshow(slideshow), m_options(options), m_texts(texts),
-      m_spanAvailable(spanAvailable) {}
+      m_spanAvailable(spanAvailable), m_pageChanges(pageChanges) {}
 
 CDlgTabWallpaper::~CDlgTabWallpaper() = default;
 
@@ -107,10 +98,12 @@ BOOL CDlgTabWallpaper::OnInitDialog() {
     EnableWindow(Item(IDC_WALLPAPER_SHUFFLE), m_options.GetInt(key::iWallaperAutoChange) != 0);
     m_slideshow.RestartTimer();
     m_initialised = true;
+    m_listening = m_pageChanges.Listen([this] { RefreshPictures(); });
     return TRUE;
 }
 
 void CDlgTabWallpaper::OnDestroy() {
+    m_listening.Reset();
     KillTimer(m_hWnd, kVisibleTimer);
     m_loader.reset();   // waits for a picture in work
     m_images = nullptr; // the list destroys its image list

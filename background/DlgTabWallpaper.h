@@ -1,6 +1,7 @@
 #pragma once
 
 #include "background/ThumbnailLoader.h"
+#include "core/ChangeNotice.h"
 #include "framework/Handle.h"
 #include "framework/Page.h"
 #include "resources/ids_pages.h"
@@ -28,11 +29,10 @@ class CWallpaperSlideshow;
 // that a rebuild decodes only pictures it has not seen.
 class CDlgTabWallpaper : public CPage {
 public:
-    // The program's slideshow, settings and texts.
-    CDlgTabWallpaper();
-    // spanAvailable: the position list offers "Span" (Windows 10 and later).
+    // spanAvailable: the position list offers "Span" (Windows 10 and later). While the
+    // window exists, each raise of pageChanges shows the slideshow's pictures again.
     CDlgTabWallpaper(CWallpaperSlideshow& slideshow, COptions& options, const CTranslate& texts,
-                     bool spanAvailable);
+                     bool spanAvailable, CChangeNotice& pageChanges);
     ~CDlgTabWallpaper() override;
 
     void ApplyTexts() override { RefreshTexts(); }
@@ -75,6 +75,8 @@ private:
     COptions& m_options;
     const CTranslate& m_texts;
     bool m_spanAvailable;
+    CChangeNotice& m_pageChanges;
+    CChangeNotice::Subscription m_listening; // to m_pageChanges while the window exists
     bool m_initialised = false;
     bool m_rebuilding = false;     // the rebuild selects the current picture, not the user
     bool m_ownChange = false;      // the page changes a list itself: no choice of the user's

@@ -1,24 +1,29 @@
 #include "background/DlgTabWallpaperScreensaver.h"
 
-#include "app/OrvaneApp.h"
+#include "background/BackgroundPageHost.h"
+#include "core/Options.h"
 #include "core/SettingsKeys.h"
 #include "framework/IconButtons.h"
+#include "personalize/ScreensaverCatalogue.h"
 #include "resources/ids_pages.h"
 #include "resources/ids_screensaver.h"
 #include "resources/ids_videoweb.h"
 
 namespace orvane {
-namespace {
 
-
-} // namespace
-
-CDlgTabWallpaperScreensaver::CDlgTabWallpaperScreensaver()
+CDlgTabWallpaperScreensaver::CDlgTabWallpaperScreensaver(IBackgroundPageHost& host)
     : CScreensaverListPage(IDD_TAB_WALLPAPER_SCREENSAVER, IDP_SAVERBG_PAGE,
-                           L"background-screen-saver", kLinkColour) {}
+                           L"background-screen-saver", kLinkColour, host.Options(), host.Texts()),
+      m_host(host) {}
 
 void CDlgTabWallpaperScreensaver::InitPage() {
     Refresh();
+    m_listening = m_host.PageChanges().Listen([this] { Refresh(); });
+}
+
+void CDlgTabWallpaperScreensaver::OnDestroy() {
+    m_listening.Reset();
+    CScreensaverListPage::OnDestroy();
 }
 
 void CDlgTabWallpaperScreensaver::ApplyTexts() {
@@ -30,29 +35,31 @@ void CDlgTabWallpaperScreensaver::ApplyTexts() {
 void CDlgTabWallpaperScreensaver::Refresh() {
     if (!m_hWnd)
         return;
-    SendMessageW(Item(IDC_LIVE_ENABLE), BM_SETCHECK,
-                 App().Options().GetBool(key::fWallaperScreensaverEnable) ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(
+        Item(IDC_LIVE_ENABLE), BM_SETCHECK,
+        m_host.Options().GetBool(key::fWallaperScreensaverEnable) ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void CDlgTabWallpaperScreensaver::RefreshList() {
     if (!m_hWnd)
         return;
-    FillList(App().Screensavers().Build());
-    const int row = RowOfPath(App().Options().GetString(key::strWallaperScreensaverPath));
+    COptions& options = m_host.Options();
+    FillList(m_host.Screensavers().Build());
+    const int row = RowOfPath(options.GetString(key::strWallaperScreensaverPath));
     SelectRow(row);
-    Enable({IDC_LIVE_ENABLE}, row > 0 || App().Options().GetBool(key::fWallaperScreensaverEnable));
+    Enable({IDC_LIVE_ENABLE}, row > 0 || options.GetBool(key::fWallaperScreensaverEnable));
 }
 
 void CDlgTabWallpaperScreensaver::Choose(int row) {
-    COptions& options = App().Options();
+    COptions& options = m_host.Options();
     options.SetString(key::strWallaperScreensaverPath, PathOfRow(row));
     Enable({IDC_LIVE_ENABLE}, row > 0);
     if (!options.GetBool(key::fWallaperScreensaverEnable))
         return;
     // A running background starts again with the new screen saver; "None" ends it.
-    App().SetScreensaverBackground(false);
+    m_host.SetBackground(BackgroundKind::Screensaver, false);
     if (row > 0)
-        App().SetScreensaverBackground(true);
+        m_host.SetBackground(BackgroundKind::Screensaver, true);
     else
         SendMessageW(Item(IDC_LIVE_ENABLE), BM_SETCHECK, BST_UNCHECKED, 0);
 }
@@ -62,8 +69,8 @@ bool CDlgTabWallpaperScreensaver::OnCommand(WORD id, WORD notifyCode, HWND contr
         return true;
     if (id != IDC_LIVE_ENABLE || notifyCode != BN_CLICKED)
         return false;
-    App().SetScreensaverBackground(SendMessageW(Item(IDC_LIVE_ENABLE), BM_GETCHECK, 0, 0) ==
-                                   BST_CHECKED);
+    m_host.SetBackground(BackgroundKind::Screensaver,
+                         SendMessageW(Item(IDC_LIVE_ENABLE), BM_GETCHECK, 0, 0) == BST_CHECKED);
     return true;
 }
 

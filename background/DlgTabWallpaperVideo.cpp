@@ -1,9 +1,11 @@
 #include "background/DlgTabWallpaperVideo.h"
 
-#include "app/OrvaneApp.h"
+#include "background/BackgroundPageHost.h"
 #include "background/WallpaperVideo.h"
 #include "background/WebAddress.h"
+#include "core/Options.h"
 #include "core/SettingsKeys.h"
+#include "framework/Browser.h"
 #include "framework/FileDialog.h"
 #include "framework/IconButtons.h"
 #include "resources/ids_videoweb.h"
@@ -20,8 +22,10 @@ constexpr UINT kLinkIcon = 337;
 
 } // namespace
 
-CDlgTabWallpaperVideo::CDlgTabWallpaperVideo()
-    : CLivePage(IDD_TAB_WALLPAPER_VIDEO, IDP_VIDEO_PAGE, 120, L"background-video") {}
+CDlgTabWallpaperVideo::CDlgTabWallpaperVideo(IBackgroundPageHost& host)
+    : CLivePage(host, IDD_TAB_WALLPAPER_VIDEO, IDP_VIDEO_PAGE, 120, L"background-video") {
+    AddLinkButton(IDC_VIDEO_FIND, kLinkIcon, kLinkColour);
+}
 
 bool CDlgTabWallpaperVideo::IsRedLabel(int controlId) const {
     return controlId == IDC_VIDEO_STATUS || controlId == IDC_LIVE_WARNING;
@@ -32,9 +36,7 @@ bool CDlgTabWallpaperVideo::Checked() const {
 }
 
 void CDlgTabWallpaperVideo::InitPage() {
-    m_linkIcon.reset(static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kLinkIcon), IMAGE_ICON, 14, 14, 0)));
-    COptions& options = App().Options();
+    COptions& options = Host().Options();
     const bool checked = options.GetBool(key::fWallaperVideoEnable);
     SendMessageW(Item(IDC_LIVE_ENABLE), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
     const std::wstring path = options.GetString(key::strWallaperVideoPath);
@@ -71,30 +73,31 @@ void CDlgTabWallpaperVideo::Refresh() {
     if (!m_hWnd)
         return;
     SendMessageW(Item(IDC_LIVE_ENABLE), BM_SETCHECK,
-                 App().Options().GetBool(key::fWallaperVideoEnable) ? BST_CHECKED : BST_UNCHECKED, 0);
+                 Host().Options().GetBool(key::fWallaperVideoEnable) ? BST_CHECKED : BST_UNCHECKED,
+                 0);
 }
 
 bool CDlgTabWallpaperVideo::Playable(const std::wstring& path) const {
-    if (App().Options().GetInt(key::iWallaperVideoEngine) != CWallpaperVideo::kEngineMci)
+    if (Host().Options().GetInt(key::iWallaperVideoEngine) != CWallpaperVideo::kEngineMci)
         return true;
-    CWallpaperVideo* video = App().VideoBackground();
+    CWallpaperVideo* video = Host().VideoBackground();
     return video && video->Video().CanOpen(path);
 }
 
 void CDlgTabWallpaperVideo::ShowStatus(unsigned textId) {
-    SetLabel(IDC_VIDEO_STATUS, App().Text(textId));
+    SetLabel(IDC_VIDEO_STATUS, Text(textId));
     Show({IDC_VIDEO_STATUS}, true);
 }
 
 void CDlgTabWallpaperVideo::Browse() {
     std::wstring file;
-    if (AskForFile(m_hWnd, App().Text(kTextBrowse), nullptr, file))
+    if (AskForFile(m_hWnd, Text(kTextBrowse), nullptr, file))
         UseFile(file);
 }
 
 void CDlgTabWallpaperVideo::UseFile(const std::wstring& path) {
     SetDlgItemTextW(m_hWnd, IDC_VIDEO_PATH, path.c_str());
-    App().Options().SetString(key::strWallaperVideoPath, path);
+    Host().Options().SetString(key::strWallaperVideoPath, path);
     const bool playable = Playable(path);
     Enable({IDC_LIVE_ENABLE}, playable);
     if (playable) {
@@ -104,19 +107,21 @@ void CDlgTabWallpaperVideo::UseFile(const std::wstring& path) {
     }
     if (!Checked())
         return;
-    App().SetVideoBackground(false);
+    Host().SetBackground(BackgroundKind::Video, false);
     if (playable)
-        App().SetVideoBackground(true); // the new file plays at once
+        Host().SetBackground(BackgroundKind::Video, true); // the new file plays at once
     else
         SendMessageW(Item(IDC_LIVE_ENABLE), BM_SETCHECK, BST_UNCHECKED, 0);
 }
 
-bool CDlgTabWallpaperVideo::OnCommand(WORD id, WORD notifyCode, HWND) {
+bool CDlgTabWallpaperVideo::OnCommand(WORD id, WORD notifyCode, HWND control) {
     if (notifyCode != BN_CLICKED)
         return false;
+    if (CLivePage::OnCommand(id, notifyCode, control))
+        return true;
     switch (id) {
     case IDC_LIVE_ENABLE:
-        App().SetVideoBackground(Checked());
+        Host().SetBackground(BackgroundKind::Video, Checked());
         return true;
     case IDC_VIDEO_BROWSE:
         Browse();
@@ -125,21 +130,11 @@ bool CDlgTabWallpaperVideo::OnCommand(WORD id, WORD notifyCode, HWND) {
         EnableAnimations();
         return true;
     case IDC_VIDEO_FIND:
-        OpenAddress(VideosAddress(App().Options().GetString(key::strLanguage)));
-        return true;
-    case IDC_LIVE_HELP:
-        OpenHelp();
+        OpenInBrowser(VideosAddress(Host().Options().GetString(key::strLanguage)));
         return true;
     default:
         return false;
     }
-}
-
-bool CDlgTabWallpaperVideo::OnDrawLink(const DRAWITEMSTRUCT& item) {
-    if (item.CtlID != IDC_VIDEO_FIND)
-        return false;
-    DrawLinkButton(item, m_linkIcon.get(), kLinkColour);
-    return true;
 }
 
 } // namespace orvane

@@ -11,27 +11,24 @@ namespace orvane {
 // engine can play it.
 class CDlgTabWallpaperVideo : public CLivePage {
 public:
-    CDlgTabWallpaperVideo();
+    explicit CDlgTabWallpaperVideo(IBackgroundPageHost& host);
 
     void ApplyTexts() override;
-    // The enable box follows "fWallaperVideoEnable" (after a background switch).
-    void Refresh();
     // What "Browse..." does with the file the user chose.
     void UseFile(const std::wstring& path);
 
 protected:
     void InitPage() override;
+    // The enable box follows "fWallaperVideoEnable" (after a background switch).
+    void Refresh() override;
     bool IsRedLabel(int controlId) const override;
     bool OnCommand(WORD id, WORD notifyCode, HWND control) override;
-    bool OnDrawLink(const DRAWITEMSTRUCT& item) override;
 
 private:
     void Browse();
     bool Playable(const std::wstring& path) const;
     void ShowStatus(unsigned textId);
     bool Checked() const;
-
-    UniqueIcon m_linkIcon;
 };
 
 } // namespace orvane

@@ -1,6 +1,7 @@
 #include "background/DlgTabWallpaperWeb.h"
 
-#include "app/OrvaneApp.h"
+#include "background/BackgroundPageHost.h"
+#include "core/Options.h"
 #include "core/SettingsKeys.h"
 #include "core/SettingsTable.h"
 #include "background/WallpaperWeb.h"
@@ -18,8 +19,8 @@ constexpr UINT kRefreshIcon = 236;
 
 } // namespace
 
-CDlgTabWallpaperWeb::CDlgTabWallpaperWeb()
-    : CLivePage(IDD_TAB_WALLPAPER_WEB, IDP_WEB_PAGE, 0, L"background-web") {}
+CDlgTabWallpaperWeb::CDlgTabWallpaperWeb(IBackgroundPageHost& host)
+    : CLivePage(host, IDD_TAB_WALLPAPER_WEB, IDP_WEB_PAGE, 0, L"background-web") {}
 
 bool CDlgTabWallpaperWeb::IsRedLabel(int controlId) const {
     return controlId == IDC_LIVE_WARNING;
@@ -29,7 +30,7 @@ void CDlgTabWallpaperWeb::InitPage() {
     m_refreshIcon = SetButtonIcon(Item(IDC_WEB_REFRESH), kRefreshIcon, 14);
     AddTooltip();
 
-    COptions& options = App().Options();
+    COptions& options = Host().Options();
     m_enabled = options.GetBool(key::fWallaperWebEnable);
     SendMessageW(Item(IDC_LIVE_ENABLE), BM_SETCHECK, m_enabled ? BST_CHECKED : BST_UNCHECKED, 0);
     if (m_enabled) {
@@ -51,13 +52,13 @@ void CDlgTabWallpaperWeb::InitPage() {
 
     Show({IDC_WEB_ENGINE}, false);
     m_initialised = true;
-    if (CWallpaperWeb* web = App().WebBackground())
+    if (CWallpaperWeb* web = Host().WebBackground())
         web->SetEngineNameCallback([this](const std::wstring& name) { ShowEngine(name); });
 }
 
 void CDlgTabWallpaperWeb::OnDestroy() {
     m_initialised = false;
-    if (CWallpaperWeb* web = App().WebBackground())
+    if (CWallpaperWeb* web = Host().WebBackground())
         web->SetEngineNameCallback(nullptr);
     if (m_tooltip)
         ::DestroyWindow(m_tooltip);
@@ -74,7 +75,7 @@ void CDlgTabWallpaperWeb::AddTooltip() {
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = m_hWnd;
     tool.uId = reinterpret_cast<UINT_PTR>(Item(IDC_WEB_REFRESH));
-    tool.lpszText = const_cast<wchar_t*>(App().Text(kTextRefresh).c_str());
+    tool.lpszText = const_cast<wchar_t*>(Text(kTextRefresh).c_str());
     SendMessageW(m_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
@@ -86,10 +87,10 @@ void CDlgTabWallpaperWeb::ApplyTexts() {
         tool.cbSize = sizeof tool;
         tool.hwnd = m_hWnd;
         tool.uId = reinterpret_cast<UINT_PTR>(Item(IDC_WEB_REFRESH));
-        tool.lpszText = const_cast<wchar_t*>(App().Text(kTextRefresh).c_str());
+        tool.lpszText = const_cast<wchar_t*>(Text(kTextRefresh).c_str());
         SendMessageW(m_tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    if (CWallpaperWeb* web = App().WebBackground();
+    if (CWallpaperWeb* web = Host().WebBackground();
         web && !web->EngineName().empty() && IsWindowVisible(Item(IDC_WEB_ENGINE)))
         ShowEngine(web->EngineName());
 }
@@ -97,7 +98,7 @@ void CDlgTabWallpaperWeb::ApplyTexts() {
 void CDlgTabWallpaperWeb::ShowEngine(const std::wstring& name) {
     if (!m_initialised)
         return;
-    SetLabel(IDC_WEB_ENGINE, App().Text(kTextEngine) + L":  " + name);
+    SetLabel(IDC_WEB_ENGINE, Text(kTextEngine) + L":  " + name);
     Show({IDC_WEB_ENGINE}, true);
 }
 
@@ -115,41 +116,40 @@ void CDlgTabWallpaperWeb::PushEnabled() {
 void CDlgTabWallpaperWeb::Refresh() {
     if (!m_hWnd)
         return;
-    m_enabled = App().Options().GetBool(key::fWallaperWebEnable);
+    m_enabled = Host().Options().GetBool(key::fWallaperWebEnable);
     PushEnabled();
 }
 
-bool CDlgTabWallpaperWeb::OnCommand(WORD id, WORD notifyCode, HWND) {
+bool CDlgTabWallpaperWeb::OnCommand(WORD id, WORD notifyCode, HWND control) {
     if (id == IDC_WEB_URL && notifyCode == EN_CHANGE) {
         if (!m_initialised)
             return true;
         wchar_t text[COptions::kStringCapacity] = L"";
         GetDlgItemTextW(m_hWnd, IDC_WEB_URL, text, COptions::kStringCapacity);
-        App().Options().SetString(key::strWallaperWebURL, text);
+        Host().Options().SetString(key::strWallaperWebURL, text);
         return true;
     }
     if (notifyCode != BN_CLICKED)
         return false;
+    if (CLivePage::OnCommand(id, notifyCode, control))
+        return true;
     switch (id) {
     case IDC_LIVE_ENABLE:
         m_enabled = SendMessageW(Item(IDC_LIVE_ENABLE), BM_GETCHECK, 0, 0) == BST_CHECKED;
         PushEnabled();
-        App().SetWebBackground(m_enabled);
+        Host().SetBackground(BackgroundKind::Web, m_enabled);
         return true;
     case IDC_WEB_REFRESH:
-        if (CWallpaperWeb* web = App().WebBackground())
+        if (CWallpaperWeb* web = Host().WebBackground())
             web->Refresh();
         return true;
     case IDC_WEB_ENABLE_SETTING:
         EnableAnimations();
         return true;
     case IDC_WEB_INTERACTIVE:
-        if (CWallpaperWeb* web = App().WebBackground())
+        if (CWallpaperWeb* web = Host().WebBackground())
             web->SetInteractive(SendMessageW(Item(IDC_WEB_INTERACTIVE), BM_GETCHECK, 0, 0) ==
                                 BST_CHECKED);
-        return true;
-    case IDC_LIVE_HELP:
-        OpenHelp();
         return true;
     default:
         return false;

@@ -11,15 +11,15 @@ namespace orvane {
 // the name of the engine that shows the page.
 class CDlgTabWallpaperWeb : public CLivePage {
 public:
-    CDlgTabWallpaperWeb();
+    explicit CDlgTabWallpaperWeb(IBackgroundPageHost& host);
 
     void ApplyTexts() override;
-    // The enable value follows "fWallaperWebEnable" and the controls follow it (after a
-    // background switch).
-    void Refresh();
 
 protected:
     void InitPage() override;
+    // The enable value follows "fWallaperWebEnable" and the controls follow it (after a
+    // background switch).
+    void Refresh() override;
     void OnDestroy() override;
     bool IsRedLabel(int controlId) const override;
     bool OnCommand(WORD id, WORD notifyCode, HWND control) override;

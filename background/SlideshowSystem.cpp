@@ -1,25 +1,21 @@
 #include "background/SlideshowSystem.h"
 
-#include "app/OrvaneApp.h"
-#include "app/OrvaneDlg.h"
 #include "framework/Handle.h"
 
 #include <shlwapi.h>
+
+#include <unordered_map>
 
 namespace orvane {
 namespace {
 
 const wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
 
-// The change timer: the next picture, then the pages that show it.
-void CALLBACK SlideshowTick(HWND, UINT, UINT_PTR, DWORD) {
-    try {
-        App().Slideshow().ShowNext();
-        if (COrvaneDlg* main = App().MainWindow())
-            main->RefreshBackgroundPages();
-    } catch (...) {
-        // Nothing may unwind into the system's timer dispatch.
-    }
+// The systems whose timer runs, by timer id: a thread timer's procedure is told nothing
+// else.
+std::unordered_map<UINT_PTR, SlideshowSystem*>& TimerOwners() {
+    static std::unordered_map<UINT_PTR, SlideshowSystem*> owners;
+    return owners;
 }
 
 LSTATUS SetString(HKEY key, const wchar_t* name, const wchar_t* text) {
@@ -28,6 +24,29 @@ LSTATUS SetString(HKEY key, const wchar_t* name, const wchar_t* text) {
 }
 
 } // namespace
+
+SlideshowSystem::SlideshowSystem(std::function<void()> tick) : m_tick(std::move(tick)) {}
+
+SlideshowSystem::~SlideshowSystem() {
+    auto& owners = TimerOwners();
+    for (auto owner = owners.begin(); owner != owners.end();)
+        if (owner->second == this) {
+            KillTimer(nullptr, owner->first);
+            owner = owners.erase(owner);
+        } else {
+            ++owner;
+        }
+}
+
+void CALLBACK SlideshowSystem::Tick(HWND, UINT, UINT_PTR id, DWORD) {
+    try {
+        const auto owner = TimerOwners().find(id);
+        if (owner != TimerOwners().end() && owner->second->m_tick)
+            owner->second->m_tick();
+    } catch (...) {
+        // Nothing may unwind into the system's timer dispatch.
+    }
+}
 
 std::vector<ISlideshowSystem::FolderEntry> SlideshowSystem::ListFolder(const std::wstring& folder) {
     std::vector<FolderEntry> entries;
@@ -80,11 +99,15 @@ bool SlideshowSystem::SameIgnoringCase(const std::wstring& a, const std::wstring
 }
 
 std::uintptr_t SlideshowSystem::StartTimer(std::uintptr_t id, unsigned milliseconds) {
-    return SetTimer(nullptr, id, milliseconds, SlideshowTick);
+    const UINT_PTR started = SetTimer(nullptr, id, milliseconds, Tick);
+    if (started != 0)
+        TimerOwners()[started] = this;
+    return started;
 }
 
 void SlideshowSystem::StopTimer(std::uintptr_t id) {
     KillTimer(nullptr, id);
+    TimerOwners().erase(id);
 }
 
 bool SamePathIgnoringCase(const std::wstring& a, const std::wstring& b) {

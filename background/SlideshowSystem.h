@@ -4,6 +4,7 @@
 #include "core/SettingsFile.h"
 #include "framework/ProfileFile.h"
 
+#include <functional>
 #include <memory>
 
 #include <windows.h>
@@ -11,10 +12,16 @@
 namespace orvane {
 
 // The slideshow's view of Windows: FindFirstFile, the desktop's values under
-// HKEY_CURRENT_USER\Control Panel\Desktop, SPI_SETDESKWALLPAPER and a thread timer
-// whose ticks change the picture and refresh the main window's background pages.
+// HKEY_CURRENT_USER\Control Panel\Desktop, SPI_SETDESKWALLPAPER and a thread timer.
 class SlideshowSystem : public ISlideshowSystem {
 public:
+    // tick runs at each tick of the timer (the program's shows the next picture and tells
+    // the pages).
+    explicit SlideshowSystem(std::function<void()> tick = {});
+    ~SlideshowSystem() override;
+    SlideshowSystem(const SlideshowSystem&) = delete;
+    SlideshowSystem& operator=(const SlideshowSystem&) = delete;
+
     std::vector<FolderEntry> ListFolder(const std::wstring& folder) override;
     bool FileExists(const std::wstring& path) override;
     bool ReadDesktopValue(const wchar_t* name, std::wstring& value) override;
@@ -22,6 +29,11 @@ public:
     bool SameIgnoringCase(const std::wstring& a, const std::wstring& b) override;
     std::uintptr_t StartTimer(std::uintptr_t id, unsigned milliseconds) override;
     void StopTimer(std::uintptr_t id) override;
+
+private:
+    static void CALLBACK Tick(HWND window, UINT message, UINT_PTR id, DWORD time);
+
+    std::function<void()> m_tick;
 };
 
 // Whether two paths are the same but for letter case, the way the file system

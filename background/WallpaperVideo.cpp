@@ -4,6 +4,7 @@
 #include "core/SettingsKeys.h"
 #include "framework/ActiveX.h"
 #include "framework/Bstr.h"
+#include "framework/ComObject.h"
 #include "framework/FitGeometry.h"
 #include "framework/MessageBox.h"
 #include "resources/ids_videoweb.h"
@@ -52,27 +53,11 @@ template <class Player> ComPtr<IWMPCore> PreparePlayer(ComPtr<Player> player) {
 } // namespace
 
 // The player control's event sink; only OpenStateChange matters.
-class PlayerEvents final : public IDispatch {
+class PlayerEvents final : public ComObject<IDispatch> {
 public:
-    explicit PlayerEvents(CWallpaperVideo* owner) : m_owner(owner) {}
+    explicit PlayerEvents(CWallpaperVideo* owner) : ComObject(IID_IDispatch), m_owner(owner) {}
     void Detach() { m_owner = nullptr; }
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == __uuidof(_WMPOCXEvents)) {
-            *object = static_cast<IDispatch*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&m_references); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const LONG left = InterlockedDecrement(&m_references);
-        if (left == 0)
-            delete this;
-        return left;
-    }
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
         *count = 0;
         return S_OK;
@@ -95,7 +80,10 @@ public:
     }
 
 private:
-    LONG m_references = 1;
+    bool AnswersTo(REFIID iid) const override {
+        return iid == __uuidof(_WMPOCXEvents) || ComObject::AnswersTo(iid);
+    }
+
     CWallpaperVideo* m_owner;
 };
 

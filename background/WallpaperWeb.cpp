@@ -5,6 +5,7 @@
 #include "core/SettingsKeys.h"
 #include "framework/ActiveX.h"
 #include "framework/Bstr.h"
+#include "framework/ComObject.h"
 #include "framework/Handle.h"
 #include "framework/MessageBox.h"
 #include "framework/Paths.h"
@@ -77,40 +78,19 @@ ComPtr<IDispatch> BrowserDispatch(HWND control) {
     return HostedControl(control).Query<IDispatch>(IID_IDispatch);
 }
 
-// A COM object of one interface, counted.
-template <class Interface> class Handler : public Interface {
+// A completion handler of the WebView2 start, which reaches the background through its
+// state and window while they last.
+template <class Interface> class Handler : public ComObject<Interface> {
 public:
     Handler(REFIID iid, std::weak_ptr<CWallpaperWeb::WebViewState> state, HWND window)
-        : m_iid(iid), m_state(std::move(state)), m_window(window) {}
-    virtual ~Handler() = default;
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-        if (iid == IID_IUnknown || iid == m_iid) {
-            *object = static_cast<Interface*>(this);
-            this->AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&m_references); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const LONG left = InterlockedDecrement(&m_references);
-        if (left == 0)
-            delete this;
-        return left;
-    }
+        : ComObject<Interface>(iid), m_state(std::move(state)), m_window(window) {}
 
 protected:
     // The page goes to the WebBrowser control when WebView2 fails after its start.
     void FallBack() const { PostMessageW(m_window, CWallpaperWeb::kFallBackMessage, 0, 0); }
 
-    IID m_iid;
     std::weak_ptr<CWallpaperWeb::WebViewState> m_state;
     HWND m_window;
-
-private:
-    LONG m_references = 1;
 };
 
 } // namespace

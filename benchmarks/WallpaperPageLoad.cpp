@@ -131,7 +131,8 @@ int wmain(int argc, wchar_t** argv) {
     HWND host = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 720, 420, nullptr,
                                 nullptr, nullptr, nullptr);
     const std::size_t before = test::CommittedBytes();
-    CDlgTabWallpaper page(slideshow, options, texts, true);
+    CChangeNotice pageChanges;
+    CDlgTabWallpaper page(slideshow, options, texts, true, pageChanges);
 
     const double start = Now();
     HWND window = page.Create(host);

@@ -64,7 +64,8 @@ void DrawWallpaper(HDC target, int width, int height) {
 } // namespace
 
 CDlgTabScreensaver::CDlgTabScreensaver(IScreensaverPageHost& host)
-    : CScreensaverListPage(IDD_TAB_SCREENSAVER, IDP_SAVER_PAGE, L"screen-saver", kPageLink),
+    : CScreensaverListPage(IDD_TAB_SCREENSAVER, IDP_SAVER_PAGE, L"screen-saver", kPageLink,
+                           host.Options(), host.Texts()),
       m_host(host), m_catalogue(host.Screensavers()) {}
 
 bool CDlgTabScreensaver::Checked(int controlId) const {
@@ -96,7 +97,7 @@ void CDlgTabScreensaver::OnDestroy() {
     KillTimer(m_hWnd, kReturnTimer);
     m_catalogue.StopPreview();
     m_initialised = false;
-    CLivePage::OnDestroy();
+    CScreensaverListPage::OnDestroy();
     m_areaPicture.reset();
 }
 
@@ -310,7 +311,8 @@ bool CDlgTabScreensaver::OnNotify(NMHDR* header, LRESULT& result) {
     return true;
 }
 
-INT_PTR CDlgTabScreensaver::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
+INT_PTR CDlgTabScreensaver::OnDialogMessage(UINT message, WPARAM wParam, LPARAM lParam,
+                                            bool& handled) {
     if (message == WM_SHOWWINDOW && m_initialised) {
         if (wParam) {
             ShowPreviewBackground(ScreensaverChosen() && m_catalogue.CurrentIsBlank());
@@ -321,10 +323,14 @@ INT_PTR CDlgTabScreensaver::OnMessage(UINT message, WPARAM wParam, LPARAM lParam
         }
         return FALSE;
     }
-    const INT_PTR result = CLivePage::OnMessage(message, wParam, lParam, handled);
-    if (message == WM_CTLCOLORSTATIC && handled)
-        SetTextColor(reinterpret_cast<HDC>(wParam), kPageText);
-    return result;
+    return CScreensaverListPage::OnDialogMessage(message, wParam, lParam, handled);
+}
+
+CPictureDialog::LabelStyle CDlgTabScreensaver::StyleOfLabel(HWND control, UINT message) const {
+    LabelStyle style = CScreensaverListPage::StyleOfLabel(control, message);
+    if (style.clear)
+        style.colour = kPageText;
+    return style;
 }
 
 } // namespace orvane

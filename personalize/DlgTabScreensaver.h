@@ -37,7 +37,8 @@ protected:
     bool OnCommand(WORD id, WORD notifyCode, HWND control) override;
     bool OnNotify(NMHDR* header, LRESULT& result) override;
     void OnTimer(UINT_PTR id) override;
-    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
+    INT_PTR OnDialogMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
+    LabelStyle StyleOfLabel(HWND control, UINT message) const override;
     void Choose(int row) override;
 
 private:

@@ -1,8 +1,11 @@
 #include "personalize/ScreensaverListPage.h"
 
-#include "app/OrvaneApp.h"
+#include "core/HelpLinks.h"
+#include "core/Options.h"
 #include "core/SettingsKeys.h"
-#include "framework/IconButtons.h"
+#include "core/Translate.h"
+#include "framework/Browser.h"
+#include "resources/ids_personalize.h"
 #include "resources/ids_screensaver.h"
 #include "resources/ids_videoweb.h"
 
@@ -12,25 +15,30 @@ namespace orvane {
 namespace {
 
 constexpr unsigned kTextNone = 165;
-constexpr UINT kLinkIcon = 337;
 
 } // namespace
 
 CScreensaverListPage::CScreensaverListPage(UINT templateId, UINT pictureId, const wchar_t* helpKey,
-                                           COLORREF linkColour)
-    : CLivePage(templateId, pictureId, 0, helpKey), m_linkColour(linkColour), m_paths(1) {}
+                                           COLORREF linkColour, const COptions& options,
+                                           const CTranslate& texts)
+    : CIllustratedPage(templateId, pictureId, 0, IDC_LIVE_HELP, IDI_BUTTON_HELP),
+      m_options(options), m_texts(texts), m_helpKey(helpKey), m_paths(1) {
+    AddLinkButton(IDC_SAVER_FIND, IDI_BUTTON_LINK, linkColour);
+}
 
-BOOL CScreensaverListPage::OnInitDialog() {
-    m_linkIcon.reset(static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kLinkIcon), IMAGE_ICON, 14, 14, 0)));
-    return CLivePage::OnInitDialog();
+const std::wstring& CScreensaverListPage::Text(unsigned id) const {
+    return m_texts.Text(id);
+}
+
+void CScreensaverListPage::OpenHelp() {
+    OpenInBrowser(HelpAddress(m_helpKey, m_options.GetString(key::strLanguage)));
 }
 
 void CScreensaverListPage::FillList(const std::vector<ScreensaverEntry>& entries) {
     HWND list = Item(IDC_SAVER_LIST);
     SendMessageW(list, CB_RESETCONTENT, 0, 0);
     m_paths.assign(1, std::wstring());
-    SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(App().Text(kTextNone).c_str()));
+    SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Text(kTextNone).c_str()));
     for (const ScreensaverEntry& entry : entries) {
         SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.name.c_str()));
         m_paths.push_back(entry.path);
@@ -59,7 +67,7 @@ int CScreensaverListPage::RowOfPath(const std::wstring& path) const {
     return found == m_paths.end() ? 0 : static_cast<int>(found - m_paths.begin());
 }
 
-bool CScreensaverListPage::OnCommand(WORD id, WORD notifyCode, HWND) {
+bool CScreensaverListPage::OnCommand(WORD id, WORD notifyCode, HWND control) {
     switch (id) {
     case IDC_SAVER_LIST:
         if (notifyCode == CBN_SELCHANGE)
@@ -67,22 +75,11 @@ bool CScreensaverListPage::OnCommand(WORD id, WORD notifyCode, HWND) {
         return true;
     case IDC_SAVER_FIND:
         if (notifyCode == BN_CLICKED)
-            OpenAddress(ScreensaversAddress(App().Options().GetString(key::strLanguage)));
-        return true;
-    case IDC_LIVE_HELP:
-        if (notifyCode == BN_CLICKED)
-            OpenHelp();
+            OpenInBrowser(ScreensaversAddress(m_options.GetString(key::strLanguage)));
         return true;
     default:
-        return false;
+        return CIllustratedPage::OnCommand(id, notifyCode, control);
     }
-}
-
-bool CScreensaverListPage::OnDrawLink(const DRAWITEMSTRUCT& item) {
-    if (item.CtlID != IDC_SAVER_FIND)
-        return false;
-    DrawLinkButton(item, m_linkIcon.get(), m_linkColour);
-    return true;
 }
 
 } // namespace orvane

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "background/LivePage.h"
+#include "framework/IllustratedPage.h"
 #include "personalize/ScreensaverRules.h"
 
 #include <string>
@@ -8,20 +8,23 @@
 
 namespace orvane {
 
+class COptions;
+class CTranslate;
+
 // What the Screen Saver page and the Background Screen Saver page share: the list of
 // screen savers with "None" first, the link to the web site's screen savers and the
 // Help button.
-class CScreensaverListPage : public CLivePage {
+class CScreensaverListPage : public CIllustratedPage {
 public:
+    // The web site's pages and help follow the language of the options.
     CScreensaverListPage(UINT templateId, UINT pictureId, const wchar_t* helpKey,
-                         COLORREF linkColour);
+                         COLORREF linkColour, const COptions& options, const CTranslate& texts);
 
 protected:
-    BOOL OnInitDialog() override;
-    bool IsRedLabel(int /*controlId*/) const override { return false; }
     // The list's choice, the link and Help; false for anything else.
     bool OnCommand(WORD id, WORD notifyCode, HWND control) override;
-    bool OnDrawLink(const DRAWITEMSTRUCT& item) override;
+    const std::wstring& Text(unsigned id) const override;
+    void OpenHelp() override;
 
     // The user chose a row of the list (0 is "None").
     virtual void Choose(int row) = 0;
@@ -36,8 +39,9 @@ protected:
     int RowOfPath(const std::wstring& path) const;
 
 private:
-    COLORREF m_linkColour;
-    UniqueIcon m_linkIcon;
+    const COptions& m_options;
+    const CTranslate& m_texts;
+    const wchar_t* m_helpKey;
     std::vector<std::wstring> m_paths; // of the rows; "" for "None"
 };
 

@@ -180,21 +180,15 @@ TEST_F(DesktopHost, ABackgroundComesBackWhenTheShellReplacesOrRestartsItsHost) {
     shell.DropHost();
     PumpMessages(200);
     EXPECT_FALSE(IsWindow(first)) << "the shell's windows took the background with them";
-    ASSERT_TRUE(test::WaitUntil(
-        [&] {
-            PumpMessages(50);
-            return background.Running();
-        },
-        5000));
+    ASSERT_TRUE(test::PumpUntil([&] { return background.Running(); }, 5000));
     EXPECT_EQ(shell.WallpaperWorker(), GetParent(background.GetSafeHwnd()));
     EXPECT_TRUE(IsWindowVisible(background.GetSafeHwnd()));
     EXPECT_EQ(1, background.contentStops);
     EXPECT_EQ(2, background.contentStarts);
 
     ASSERT_TRUE(shell.Restart());
-    ASSERT_TRUE(test::WaitUntil(
+    ASSERT_TRUE(test::PumpUntil(
         [&] {
-            PumpMessages(50);
             return background.Running() &&
                    GetParent(background.GetSafeHwnd()) == shell.WallpaperWorker();
         },

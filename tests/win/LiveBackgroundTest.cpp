@@ -1,8 +1,9 @@
 #include "DesktopShellFixture.h"
+#include "DialogControls.h"
 #include "DialogWatcher.h"
+#include "FakeBackgroundPageHost.h"
 #include "TempFolder.h"
 #include "core/Options.h"
-#include "app/OrvaneApp.h"
 #include "core/SettingsTable.h"
 #include "background/DlgTabWallpaperVideo.h"
 #include "background/DlgTabWallpaperWeb.h"
@@ -24,7 +25,10 @@
 namespace orvane {
 namespace {
 
+using test::Checked;
+using test::Click;
 using test::DesktopShellFixture;
+using test::Enabled;
 using test::PumpMessages;
 using test::ShellLayout;
 
@@ -163,12 +167,8 @@ TEST_F(WebBackground, WebViewGetsTheNormalisedAddressTheBoundsAndTheSettings) {
     ASSERT_TRUE(web.Start());
     EXPECT_TRUE(web.WebViewInUse());
     EXPECT_EQ(std::vector<std::wstring>{L"Microsoft Edge"}, names);
-    ASSERT_TRUE(test::WaitUntil(
-        [&] {
-            PumpMessages(20);
-            return Logged(L"navigate http://time.is/London?from=ov_win");
-        },
-        5000))
+    ASSERT_TRUE(test::PumpUntil(
+        [&] { return Logged(L"navigate http://time.is/London?from=ov_win"); }, 5000))
         << Lines().size() << " lines";
     EXPECT_EQ(L"environment |C:\\Data\\Orvane", Lines().front()) << "the installed runtime first";
     RECT client;
@@ -277,13 +277,7 @@ TEST_F(WebBackground, AMissingLoaderOrAFailureAfterTheStartFallsBackToTheBrowser
         std::vector<std::wstring> names;
         web.SetEngineNameCallback([&](const std::wstring& name) { names.push_back(name); });
         ASSERT_TRUE(web.Start());
-        ASSERT_TRUE(test::WaitUntil(
-            [&] {
-                PumpMessages(20);
-                return names.size() == 2;
-            },
-            5000))
-            << mode;
+        ASSERT_TRUE(test::PumpUntil([&] { return names.size() == 2; }, 5000)) << mode;
         EXPECT_EQ(std::vector<std::wstring>({L"Microsoft Edge", L"Internet Explorer"}), names)
             << mode;
         EXPECT_FALSE(web.WebViewInUse()) << mode;
@@ -307,22 +301,21 @@ TEST_F(WebBackground, InteractiveModeLiftsTheWindowOutAndPutsItBack) {
     web.Stop();
 }
 
-// The video and web pages, through the application object as in the program.
+// The video and web pages with a program of the test's own.
 class BackgroundPage : public LiveBackground {
 protected:
     void SetUp() override {
         LiveBackground::SetUp();
-        App().Translator().LoadLanguage(L"English");
-        App().InstallBackgrounds();
-        App().VideoBackground()->Video().SetSender(mci.Sender());
+        host = std::make_unique<test::FakeBackgroundPageHost>();
+        host->video->Video().SetSender(mci.Sender());
         parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 700, 400, nullptr, nullptr,
                                  nullptr, nullptr);
     }
     void TearDown() override {
-        App().SetVideoBackground(false);
-        App().SetWebBackground(false);
-        App().VideoBackground()->Video().SetSender(nullptr);
-        App().Options().SetInt(L"iWallaperVideoEngine", 0);
+        host->SetBackground(BackgroundKind::Video, false);
+        host->SetBackground(BackgroundKind::Web, false);
+        // The backgrounds hold COM objects: they go before COM does.
+        host.reset();
         DestroyWindow(parent);
         LiveBackground::TearDown();
     }
@@ -330,20 +323,15 @@ protected:
     static bool Shown(HWND page, int id) {
         return (GetWindowLongPtrW(GetDlgItem(page, id), GWL_STYLE) & WS_VISIBLE) != 0;
     }
-    static bool Enabled(HWND page, int id) {
-        return IsWindowEnabled(GetDlgItem(page, id)) != FALSE;
-    }
-    static bool Checked(HWND page, int id = IDC_LIVE_ENABLE) {
-        return SendDlgItemMessageW(page, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    }
-    static void Click(HWND page, int id) { SendDlgItemMessageW(page, id, BM_CLICK, 0, 0); }
     static std::wstring Text(HWND page, int id) {
         wchar_t text[512] = L"";
         GetDlgItemTextW(page, id, text, 512);
         return text;
     }
+    const std::wstring& Say(unsigned id) const { return host->texts.Text(id); }
 
     MciRecorder mci;
+    std::unique_ptr<test::FakeBackgroundPageHost> host;
     HWND parent = nullptr;
     test::TempFolder folder;
 };
@@ -354,26 +342,26 @@ TEST_F(VideoPage, AFileMciCannotOpenStopsTheRunningVideoUnchecksAndSaysSo) {
     const std::wstring good = folder / L"good.avi", bad = folder / L"bad.mkv";
     ASSERT_TRUE(test::WriteBytes(good, "RIFF"));
     ASSERT_TRUE(test::WriteBytes(bad, "data"));
-    COptions& settings = App().Options();
+    COptions& settings = host->options;
     settings.SetInt(L"iWallaperVideoEngine", CWallpaperVideo::kEngineMci);
     settings.SetString(L"strWallaperVideoPath", good);
-    App().SetVideoBackground(true);
-    ASSERT_TRUE(App().VideoBackground()->Running());
+    host->SetBackground(BackgroundKind::Video, true);
+    ASSERT_TRUE(host->video->Running());
 
-    CDlgTabWallpaperVideo page;
+    CDlgTabWallpaperVideo page(*host);
     HWND window = page.Create(parent);
     ASSERT_NE(nullptr, window);
-    EXPECT_TRUE(Checked(window));
+    EXPECT_TRUE(Checked(window, IDC_LIVE_ENABLE));
     EXPECT_TRUE(Enabled(window, IDC_LIVE_ENABLE));
     EXPECT_FALSE(Shown(window, IDC_VIDEO_STATUS));
 
     mci.testOpenFails = true;
     page.UseFile(bad);
-    EXPECT_FALSE(App().VideoBackground()->Running());
+    EXPECT_FALSE(host->video->Running());
     EXPECT_FALSE(settings.GetBool(L"fWallaperVideoEnable"));
-    EXPECT_FALSE(Checked(window));
+    EXPECT_FALSE(Checked(window, IDC_LIVE_ENABLE));
     EXPECT_FALSE(Enabled(window, IDC_LIVE_ENABLE));
-    EXPECT_EQ(App().Text(159), Text(window, IDC_VIDEO_STATUS));
+    EXPECT_EQ(Say(159), Text(window, IDC_VIDEO_STATUS));
     EXPECT_EQ(bad, settings.GetString(L"strWallaperVideoPath"));
     EXPECT_EQ(bad, Text(window, IDC_VIDEO_PATH));
 
@@ -382,7 +370,7 @@ TEST_F(VideoPage, AFileMciCannotOpenStopsTheRunningVideoUnchecksAndSaysSo) {
     page.DestroyWindow();
     settings.SetString(L"strWallaperVideoPath", folder / L"gone.avi");
     window = page.Create(parent);
-    EXPECT_EQ(App().Text(201), Text(window, IDC_VIDEO_STATUS));
+    EXPECT_EQ(Say(201), Text(window, IDC_VIDEO_STATUS));
     EXPECT_FALSE(Enabled(window, IDC_LIVE_ENABLE));
     page.DestroyWindow();
 }
@@ -432,15 +420,15 @@ TEST_F(BackgroundPage, AnimationsOffBlockBothPagesAndEnableTheSettingFixesOnlyIt
         std::vector<int> disabled;
     };
     const Case cases[] = {{"video",
-                           [] { return std::make_unique<CDlgTabWallpaperVideo>(); },
+                           [this] { return std::make_unique<CDlgTabWallpaperVideo>(*host); },
                            IDC_VIDEO_ENABLE_SETTING,
                            {IDC_LIVE_ENABLE, IDC_VIDEO_BROWSE}},
                           {"web",
-                           [] { return std::make_unique<CDlgTabWallpaperWeb>(); },
+                           [this] { return std::make_unique<CDlgTabWallpaperWeb>(*host); },
                            IDC_WEB_ENABLE_SETTING,
                            {IDC_LIVE_ENABLE, IDC_WEB_URL, IDC_WEB_REFRESH}}};
     PreferencesMaskValue restore;
-    App().Options().SetString(L"strWallaperVideoPath", L"");
+    host->options.SetString(L"strWallaperVideoPath", L"");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const std::vector<BYTE> blocked = {0x9E, 0x1E, 0x07, 0x80, 0x13, 0x00, 0x00, 0x00};
@@ -450,7 +438,7 @@ TEST_F(BackgroundPage, AnimationsOffBlockBothPagesAndEnableTheSettingFixesOnlyIt
         ASSERT_NE(nullptr, window);
         page->ApplyTexts();
         EXPECT_TRUE(Shown(window, IDC_LIVE_WARNING));
-        EXPECT_EQ(App().Text(161), Text(window, IDC_LIVE_WARNING));
+        EXPECT_EQ(Say(161), Text(window, IDC_LIVE_WARNING));
         EXPECT_TRUE(Shown(window, c.enableSetting));
         for (int id : c.disabled)
             EXPECT_FALSE(Enabled(window, id)) << id;
@@ -460,7 +448,7 @@ TEST_F(BackgroundPage, AnimationsOffBlockBothPagesAndEnableTheSettingFixesOnlyIt
             test::PressButton(box.window, box.yesNo ? IDNO : IDOK);
         });
         Click(window, c.enableSetting);
-        EXPECT_EQ(std::vector<std::wstring>{App().Text(163)}, watcher.Messages());
+        EXPECT_EQ(std::vector<std::wstring>{Say(163)}, watcher.Messages());
         const std::vector<BYTE> fixed = {0x9E, 0x1E, 0x07, 0x80, 0x12, 0x00, 0x00, 0x00};
         EXPECT_EQ(fixed, PreferencesMaskValue::Get());
         page->DestroyWindow();
@@ -473,10 +461,45 @@ TEST_F(BackgroundPage, AnimationsOffBlockBothPagesAndEnableTheSettingFixesOnlyIt
     }
 }
 
+TEST_F(BackgroundPage, ASwitchMadeOnOnePageShowsOnTheOtherAndHelpOpensEachPagesOwn) {
+    const std::wstring good = folder / L"good.avi";
+    ASSERT_TRUE(test::WriteBytes(good, "RIFF"));
+    host->options.SetInt(L"iWallaperVideoEngine", CWallpaperVideo::kEngineMci);
+    host->options.SetString(L"strWallaperVideoPath", good);
+    CDlgTabWallpaperVideo videoPage(*host);
+    CDlgTabWallpaperWeb webPage(*host);
+    HWND video = videoPage.Create(parent);
+    HWND web = webPage.Create(parent);
+    ASSERT_TRUE(video && web);
+
+    Click(video, IDC_LIVE_ENABLE);
+    ASSERT_TRUE(host->video->Running());
+    // The web background takes over: the video stops and its page's box clears.
+    Click(web, IDC_LIVE_ENABLE);
+    ASSERT_TRUE(host->web->Running());
+    EXPECT_FALSE(host->video->Running());
+    EXPECT_FALSE(Checked(video, IDC_LIVE_ENABLE));
+    // And back: the web page's controls return to editing the address.
+    Click(video, IDC_LIVE_ENABLE);
+    ASSERT_TRUE(host->video->Running());
+    EXPECT_FALSE(host->web->Running());
+    EXPECT_FALSE(Checked(web, IDC_LIVE_ENABLE));
+    EXPECT_TRUE(Enabled(web, IDC_WEB_URL));
+    EXPECT_FALSE(Enabled(web, IDC_WEB_REFRESH));
+    EXPECT_EQ(0, host->errors);
+
+    Click(video, IDC_LIVE_HELP);
+    Click(web, IDC_LIVE_HELP);
+    EXPECT_EQ((std::vector<std::wstring>{L"background-video", L"background-web"}),
+              host->helpOpened);
+    videoPage.DestroyWindow();
+    webPage.DestroyWindow();
+}
+
 TEST_F(WebPage, EnablingShowsTheEngineAndTheLiveControlsAndDisablingTakesThemBack) {
-    COptions& settings = App().Options();
+    COptions& settings = host->options;
     settings.SetString(L"strWallaperWebURL", L"");
-    CDlgTabWallpaperWeb page;
+    CDlgTabWallpaperWeb page(*host);
     HWND window = page.Create(parent);
     ASSERT_NE(nullptr, window);
     EXPECT_EQ(kDefaultWebBackgroundUrl, Text(window, IDC_WEB_URL));
@@ -493,11 +516,11 @@ TEST_F(WebPage, EnablingShowsTheEngineAndTheLiveControlsAndDisablingTakesThemBac
     EXPECT_EQ(L"example.org/clock", settings.GetString(L"strWallaperWebURL"));
 
     Click(window, IDC_LIVE_ENABLE);
-    CWallpaperWeb* web = App().WebBackground();
+    CWallpaperWeb* web = host->web;
     ASSERT_TRUE(web->Running());
     EXPECT_TRUE(settings.GetBool(L"fWallaperWebEnable"));
     EXPECT_TRUE(Shown(window, IDC_WEB_ENGINE));
-    EXPECT_EQ(App().Text(204) + L":  Microsoft Edge", Text(window, IDC_WEB_ENGINE));
+    EXPECT_EQ(Say(204) + L":  Microsoft Edge", Text(window, IDC_WEB_ENGINE));
     EXPECT_FALSE(Enabled(window, IDC_WEB_URL));
     for (int id : {IDC_WEB_REFRESH, IDC_WEB_INTERACTIVE, IDC_WEB_INTERACTIVE_LABEL})
         EXPECT_TRUE(Enabled(window, id)) << id;

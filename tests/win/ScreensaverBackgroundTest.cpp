@@ -1,9 +1,10 @@
 #include "DesktopShellFixture.h"
+#include "DialogControls.h"
 #include "DialogWatcher.h"
+#include "FakeBackgroundPageHost.h"
 #include "FixtureSavers.h"
 #include "TempFolder.h"
 #include "core/Options.h"
-#include "app/OrvaneApp.h"
 #include "background/DlgTabWallpaperScreensaver.h"
 #include "background/WallpaperScreensaver.h"
 #include "framework/Gdiplus.h"
@@ -36,7 +37,6 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
         ASSERT_TRUE(shell.Ready());
-        App().Translator().LoadLanguage(L"English");
     }
     void TearDown() override { OleUninitialize(); }
 
@@ -79,12 +79,8 @@ TEST_F(ScreensaverBackground, RunsThePreviewInItsWindowBehindTheIconsUntilAnyEnd
     // and a new one runs in the window made in the next host.
     ASSERT_TRUE(shell.Restart());
     EXPECT_TRUE(test::WaitForProcessEnd(first));
-    ASSERT_TRUE(test::WaitUntil(
-        [&] {
-            PumpMessages(20);
-            return background.Running() && PreviewId(background) != 0;
-        },
-        5000));
+    ASSERT_TRUE(
+        test::PumpUntil([&] { return background.Running() && PreviewId(background) != 0; }, 5000));
     ExpectPreviewIn(background, aurora);
     const DWORD second = PreviewId(background);
     EXPECT_NE(first, second);
@@ -137,23 +133,25 @@ TEST_F(ScreensaverBackground, TheWallpaperBackdropFitsWholeAndCentredWhateverIts
     background.Stop();
 }
 
-// The page with the application's background, as in the program.
+// The page with a program of the test's own.
 class ScreensaverBackgroundPage : public ScreensaverBackground {
 protected:
     void SetUp() override {
         ScreensaverBackground::SetUp();
-        App().InstallBackgrounds();
-        App().Options().SetString(L"strWallaperScreensaverPath", L"");
-        App().Options().SetBool(L"fWallaperScreensaverEnable", false);
+        host = std::make_unique<test::FakeBackgroundPageHost>();
+        page = std::make_unique<CDlgTabWallpaperScreensaver>(*host);
         parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 700, 400, nullptr, nullptr,
                                  nullptr, nullptr);
-        window = page.Create(parent);
+        window = page->Create(parent);
         ASSERT_NE(nullptr, window);
-        page.ApplyTexts();
+        page->ApplyTexts();
     }
     void TearDown() override {
-        App().SetScreensaverBackground(false);
-        page.DestroyWindow();
+        host->SetBackground(BackgroundKind::Screensaver, false);
+        page->DestroyWindow();
+        page.reset();
+        // The backgrounds go before COM does.
+        host.reset();
         DestroyWindow(parent);
         ScreensaverBackground::TearDown();
     }
@@ -173,13 +171,13 @@ protected:
                             reinterpret_cast<LPARAM>(text));
         return text;
     }
-    bool Checked() const {
-        return SendDlgItemMessageW(window, IDC_LIVE_ENABLE, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    }
-    bool EnableAvailable() const { return IsWindowEnabled(GetDlgItem(window, IDC_LIVE_ENABLE)); }
-    CWallpaperScreensaver& Background() { return *App().ScreensaverBackground(); }
+    bool Checked() const { return test::Checked(window, IDC_LIVE_ENABLE); }
+    bool EnableAvailable() const { return test::Enabled(window, IDC_LIVE_ENABLE); }
+    CWallpaperScreensaver& Background() { return *host->screensaver; }
+    COptions& Settings() { return host->options; }
 
-    CDlgTabWallpaperScreensaver page;
+    std::unique_ptr<test::FakeBackgroundPageHost> host;
+    std::unique_ptr<CDlgTabWallpaperScreensaver> page;
     HWND parent = nullptr;
     HWND window = nullptr;
 };
@@ -189,13 +187,13 @@ TEST_F(ScreensaverBackgroundPage, EnablingChangingAndNoneDriveTheBackgroundAndIt
     EXPECT_FALSE(EnableAvailable()) << "nothing to run yet";
 
     Select(L"Aurora Ribbons");
-    EXPECT_EQ(aurora, App().Options().GetString(L"strWallaperScreensaverPath"));
+    EXPECT_EQ(aurora, Settings().GetString(L"strWallaperScreensaverPath"));
     EXPECT_TRUE(EnableAvailable());
     EXPECT_FALSE(Background().Running());
 
-    SendDlgItemMessageW(window, IDC_LIVE_ENABLE, BM_CLICK, 0, 0);
+    test::Click(window, IDC_LIVE_ENABLE);
     ASSERT_TRUE(Background().Running());
-    EXPECT_TRUE(App().Options().GetBool(L"fWallaperScreensaverEnable"));
+    EXPECT_TRUE(Settings().GetBool(L"fWallaperScreensaverEnable"));
     EXPECT_EQ(ExpectedHost(), GetParent(Background().GetSafeHwnd()));
     ExpectPreviewIn(Background(), aurora);
     const DWORD first = PreviewId(Background());
@@ -205,7 +203,7 @@ TEST_F(ScreensaverBackgroundPage, EnablingChangingAndNoneDriveTheBackgroundAndIt
     EXPECT_TRUE(test::WaitForProcessEnd(first));
     ASSERT_TRUE(Background().Running());
     EXPECT_TRUE(Checked());
-    EXPECT_TRUE(App().Options().GetBool(L"fWallaperScreensaverEnable"));
+    EXPECT_TRUE(Settings().GetBool(L"fWallaperScreensaverEnable"));
     ExpectPreviewIn(Background(), twin);
     const DWORD second = PreviewId(Background());
     EXPECT_EQ(std::vector<DWORD>{second}, test::ProcessesNamed(L"OrvaneTwin.scr"));
@@ -216,25 +214,25 @@ TEST_F(ScreensaverBackgroundPage, EnablingChangingAndNoneDriveTheBackgroundAndIt
     EXPECT_TRUE(test::WaitForProcessEnd(second));
     EXPECT_FALSE(Checked());
     EXPECT_FALSE(EnableAvailable());
-    EXPECT_FALSE(App().Options().GetBool(L"fWallaperScreensaverEnable"));
-    EXPECT_EQ(L"", App().Options().GetString(L"strWallaperScreensaverPath"));
+    EXPECT_FALSE(Settings().GetBool(L"fWallaperScreensaverEnable"));
+    EXPECT_EQ(L"", Settings().GetString(L"strWallaperScreensaverPath"));
 }
 
 TEST_F(ScreensaverBackgroundPage, TheListShowsTheChosenPathAndTheBoxFollowsTheKey) {
-    App().Options().SetString(L"strWallaperScreensaverPath", twin);
-    page.RefreshList();
+    Settings().SetString(L"strWallaperScreensaverPath", twin);
+    page->RefreshList();
     EXPECT_EQ(L"Twin Lights", SelectedName());
     EXPECT_TRUE(EnableAvailable());
 
     // A path no longer installed: "None", and the box stays usable only to switch off.
-    App().Options().SetString(L"strWallaperScreensaverPath", root + L"\\Gone.scr");
-    page.RefreshList();
+    Settings().SetString(L"strWallaperScreensaverPath", root + L"\\Gone.scr");
+    page->RefreshList();
     EXPECT_EQ(L"None", SelectedName());
     EXPECT_FALSE(EnableAvailable());
-    App().Options().SetBool(L"fWallaperScreensaverEnable", true);
-    page.RefreshList();
+    Settings().SetBool(L"fWallaperScreensaverEnable", true);
+    page->RefreshList();
     EXPECT_TRUE(EnableAvailable());
-    page.Refresh();
+    host->pageChanges.Raise();
     EXPECT_TRUE(Checked());
 }
 

@@ -3,7 +3,6 @@
 #include "FixtureSavers.h"
 #include "MessagePump.h"
 #include "TempFolder.h"
-#include "app/OrvaneApp.h"
 #include "core/ChangeNotice.h"
 #include "core/Options.h"
 #include "core/SystemAccess.h"
@@ -332,13 +331,16 @@ TEST_F(Preview, WithoutAProgramNothingStarts) {
 // The page's program: the test's settings, catalogue and page notice.
 class TestScreensaverHost : public IScreensaverPageHost {
 public:
-    TestScreensaverHost(COptions& options, CScreensaverCatalogue& catalogue)
-        : options(options), catalogue(catalogue) {}
+    TestScreensaverHost(COptions& options, const CTranslate& texts,
+                        CScreensaverCatalogue& catalogue)
+        : options(options), texts(texts), catalogue(catalogue) {}
     COptions& Options() override { return options; }
+    const CTranslate& Texts() override { return texts; }
     CScreensaverCatalogue& Screensavers() override { return catalogue; }
     CChangeNotice& PageChanges() override { return changes; }
 
     COptions& options;
+    const CTranslate& texts;
     CScreensaverCatalogue& catalogue;
     CChangeNotice changes;
 };
@@ -348,8 +350,6 @@ class ScreensaverPage : public Preview {
 protected:
     void SetUp() override {
         Preview::SetUp();
-        // The list's "None" and the labels still come from the program's texts.
-        App().Translator().LoadLanguage(L"English");
         catalogue.SetCurrent(system32 + L"\\Ribbons.scr");
         options.SetInt(L"iScreenSaverAutoChange", 0);
         options.SetBool(L"fScreenSaverAutoChangeShuffle", false);
@@ -386,7 +386,7 @@ protected:
     HWND Area() const { return GetDlgItem(hwnd, IDC_SAVER_AREA); }
 
     CScreensaverCatalogue catalogue{options, texts};
-    TestScreensaverHost host{options, catalogue};
+    TestScreensaverHost host{options, texts, catalogue};
     CDlgTabScreensaver dialog{host};
     HWND hwnd = nullptr;
 };

@@ -241,12 +241,7 @@ TEST_F(VideoPlayback, WhenTheMediaOpensThePlayerControlCoversTheWindowCroppedEqu
         SCOPED_TRACE(std::to_string(c.width) + ":" + std::to_string(c.height));
         SizedPlayer background(options, c.width, c.height);
         ASSERT_TRUE(background.Start());
-        ASSERT_TRUE(test::WaitUntil(
-            [&] {
-                PumpMessages(20);
-                return background.asked > 0;
-            },
-            10000))
+        ASSERT_TRUE(test::PumpUntil([&] { return background.asked > 0; }, 10000))
             << "the player reported the media open";
         const RECT window = WindowRect(background.GetSafeHwnd());
         const RECT control = WindowRect(GetDlgItem(background.GetSafeHwnd(), IDC_WALLPAPER_PLAYER));

@@ -6,6 +6,7 @@
 #include "framework/Gdiplus.h"
 #include "resources/ids_slideshow.h"
 #include "DesktopValues.h"
+#include "DialogControls.h"
 #include "MessagePump.h"
 #include "DialogWatcher.h"
 #include "BitmapFile.h"
@@ -77,7 +78,8 @@ protected:
     void Open(bool spanAvailable = true, bool shown = true) {
         settings = std::make_unique<SlideshowSettingsFile>(settingsFile);
         slideshow.Load(*settings);
-        page = std::make_unique<CDlgTabWallpaper>(slideshow, options, texts, spanAvailable);
+        page = std::make_unique<CDlgTabWallpaper>(slideshow, options, texts, spanAvailable,
+                                                  pageChanges);
         ASSERT_TRUE(page->Create(host));
         SetWindowPos(page->GetSafeHwnd(), nullptr, 0, 0, 699, 396,
                      SWP_NOZORDER | (shown ? SWP_SHOWWINDOW : 0));
@@ -102,10 +104,6 @@ protected:
         state.stateMask = state.state = LVIS_SELECTED;
         SendMessageW(Control(listId), LVM_SETITEMSTATE, static_cast<WPARAM>(row),
                      reinterpret_cast<LPARAM>(&state));
-    }
-    void Click(int id) const {
-        SendMessageW(page->GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(Control(id)));
     }
     void Choose(int comboId, int row) const {
         SendMessageW(Control(comboId), CB_SETCURSEL, static_cast<WPARAM>(row), 0);
@@ -166,6 +164,7 @@ protected:
     RecordingSystem system;
     COptions options;
     CTranslate texts;
+    CChangeNotice pageChanges;
     std::unique_ptr<SlideshowSettingsFile> settings;
     CWallpaperSlideshow slideshow{system, options};
     HWND host = nullptr;
@@ -248,7 +247,7 @@ TEST_F(WallpaperPage, SelectingAPictureOrAFolderClearsTheOtherListAndRemoveTakes
     // Removing a folder's picture and the single file.
     Select(IDC_WALLPAPER_PICTURES, 2);
     ASSERT_EQ((std::vector<int>{0, 2}), Selected(IDC_WALLPAPER_PICTURES));
-    Click(IDC_WALLPAPER_REMOVE);
+    Click(page->GetSafeHwnd(), IDC_WALLPAPER_REMOVE);
     EXPECT_EQ(one, Stored(L"WallpapersFoldersExceptions", L"0"));
     EXPECT_EQ(L"", Stored(L"WallpapersFiles", L"0"));
     ASSERT_EQ(1, Count(IDC_WALLPAPER_PICTURES));
@@ -257,7 +256,7 @@ TEST_F(WallpaperPage, SelectingAPictureOrAFolderClearsTheOtherListAndRemoveTakes
 
     // Removing the folder takes its exception with it.
     Select(IDC_WALLPAPER_FOLDERS, 0);
-    Click(IDC_WALLPAPER_REMOVE);
+    Click(page->GetSafeHwnd(), IDC_WALLPAPER_REMOVE);
     EXPECT_EQ(L"", Stored(L"WallpapersFolders", L"0"));
     EXPECT_EQ(L"", Stored(L"WallpapersFoldersExceptions", L"0"));
     EXPECT_EQ(0, Count(IDC_WALLPAPER_FOLDERS));
@@ -275,7 +274,7 @@ TEST_F(WallpaperPage, ARebuildAfterARemovalReusesTheThumbnailsItMadeBefore) {
     // Were the first picture read again, it would now come out black.
     ASSERT_TRUE(WriteBytes(first, "damaged"));
     Select(IDC_WALLPAPER_PICTURES, 1);
-    Click(IDC_WALLPAPER_REMOVE);
+    Click(page->GetSafeHwnd(), IDC_WALLPAPER_REMOVE);
     ASSERT_EQ(1, Count(IDC_WALLPAPER_PICTURES));
     EXPECT_EQ(0u, page->ThumbnailsPending());
     EXPECT_TRUE(PlacedAt(Thumbnail(0), {0, 0, 120, 67}, 0x0000FA));
@@ -320,14 +319,35 @@ TEST_F(WallpaperPage, AfterATimerChangeTheSelectionFollowsTheNewPicture) {
     ASSERT_TRUE(ThumbnailsDone());
     ASSERT_EQ(std::vector<int>{0}, Selected(IDC_WALLPAPER_PICTURES));
 
+    // The program's timer shows the next picture, then raises the page changes.
     slideshow.ShowNext();
-    page->RefreshPictures();
+    pageChanges.Raise();
     EXPECT_EQ(std::vector<int>{1}, Selected(IDC_WALLPAPER_PICTURES));
     EXPECT_EQ(1, SendMessageW(Control(IDC_WALLPAPER_PICTURES), LVM_GETSELECTIONMARK, 0, 0));
     EXPECT_EQ(std::vector<std::wstring>{second}, system.desktop.applied)
         << "only the timer's change";
     EXPECT_EQ(second, ItemText(IDC_WALLPAPER_PICTURES, 1));
     EXPECT_TRUE(PlacedAt(Thumbnail(1), {0, 0, 120, 67}, 0x040506));
+}
+
+TEST(SlideshowSystem, TheTimerRunsTheTickUntilItIsStopped) {
+    int ticks = 0;
+    SlideshowSystem system([&] { ++ticks; });
+    const std::uintptr_t id = system.StartTimer(0, 10);
+    ASSERT_NE(0u, id);
+    ASSERT_TRUE(PumpUntil([&] { return ticks >= 2; }, 5000));
+    system.StopTimer(id);
+    const int stoppedAt = ticks;
+    PumpMessages(200);
+    EXPECT_EQ(stoppedAt, ticks);
+
+    // A system that goes takes its running timer with it.
+    {
+        SlideshowSystem gone([&] { ++ticks; });
+        ASSERT_NE(0u, gone.StartTimer(0, 10));
+    }
+    PumpMessages(200);
+    EXPECT_EQ(stoppedAt, ticks);
 }
 
 TEST_F(WallpaperPage, OffersTheFivePositionsAndSpanOnlyWhereTheSystemHasIt) {
@@ -382,8 +402,7 @@ TEST_F(WallpaperPage, TheIntervalListRunsTheTimerAndSwitchesShuffle) {
     EXPECT_EQ(3600000u, system.timerMs);
     EXPECT_TRUE(IsWindowEnabled(Control(IDC_WALLPAPER_SHUFFLE)));
 
-    CheckDlgButton(page->GetSafeHwnd(), IDC_WALLPAPER_SHUFFLE, BST_UNCHECKED);
-    Click(IDC_WALLPAPER_SHUFFLE);
+    Click(page->GetSafeHwnd(), IDC_WALLPAPER_SHUFFLE);
     EXPECT_FALSE(options.GetBool(L"fWallaperAutoChangeShuffle"));
 
     // A row the list does not have is shown as none and stored as off.
@@ -408,7 +427,7 @@ TEST_F(WallpaperPage, AddFileTakesThePictureChosenInTheFileDialogAsTheWallpaper)
         SetWindowTextW(name, picture.c_str());
         PressButton(dialog.window, IDOK);
     });
-    Click(IDC_WALLPAPER_ADD_FILE);
+    Click(page->GetSafeHwnd(), IDC_WALLPAPER_ADD_FILE);
     ASSERT_EQ(1u, watcher.Seen().size());
     EXPECT_EQ(L"Add file", watcher.Seen()[0].caption);
     EXPECT_EQ(std::vector<std::wstring>{picture}, system.desktop.applied);
