@@ -4,6 +4,8 @@
 #include "app/DlgSettings.h"
 #include "core/HelpLinks.h"
 #include "app/OrvaneApp.h"
+#include "app/ProgramEffectPageHost.h"
+#include "app/ProgramTweakPageHost.h"
 #include "core/SettingsKeys.h"
 #include "core/SystemVersion.h"
 #include "background/DlgTabWallpaper.h"
@@ -41,14 +43,17 @@ UINT TaskbarCreatedMessage() {
 
 COrvaneDlg::COrvaneDlg()
     : CDialog(IDD_MAIN), m_logonTab(HasLogonScreenTab(CurrentSystemVersion())),
+      m_effectPageHost(std::make_unique<CProgramEffectPageHost>(App())),
+      m_tweakPageHost(std::make_unique<CProgramTweakPageHost>(App())),
       m_wallpaper(std::make_unique<CDlgTabWallpaper>()),
       m_video(std::make_unique<CDlgTabWallpaperVideo>()),
       m_web(std::make_unique<CDlgTabWallpaperWeb>()),
       m_screensaverBackground(std::make_unique<CDlgTabWallpaperScreensaver>()),
       m_screensaver(std::make_unique<CDlgTabScreensaver>(App().Screensavers())),
       m_logon(std::make_unique<CDlgTabLogon>()), m_cursor(std::make_unique<CDlgTabCursor>()),
-      m_effects(std::make_unique<CDlgTabEffects>()),
-      m_tweaks(std::make_unique<CDlgTabTweaks>(SystemName(CurrentSystemVersion()))),
+      m_effects(std::make_unique<CDlgTabEffects>(*m_effectPageHost)),
+      m_tweaks(
+          std::make_unique<CDlgTabTweaks>(SystemName(CurrentSystemVersion()), *m_tweakPageHost)),
       m_nightShift(std::make_unique<CDlgTabNightShift>()) {
     const Tab all[] = {{m_wallpaper.get(), 6, 0},  {m_video.get(), 7, 1},
                        {m_web.get(), 8, 2},        {m_screensaverBackground.get(), 203, 3},

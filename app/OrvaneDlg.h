@@ -24,6 +24,8 @@ class CDlgTabCursor;
 class CDlgTabEffects;
 class CDlgTabTweaks;
 class CDlgTabNightShift;
+class CProgramEffectPageHost;
+class CProgramTweakPageHost;
 
 // The program's main window: the tabs with the feature pages, the menu bar and the
 // tray icon. It runs modally for the whole life of the program and hides into the tray
@@ -48,8 +50,6 @@ public:
     CDlgTabScreensaver& ScreensaverPage() { return *m_screensaver; }
     CDlgTabLogon& LogonPage() { return *m_logon; }
     CDlgTabCursor& CursorPage() { return *m_cursor; }
-    CDlgTabEffects& EffectsPage() { return *m_effects; }
-    CDlgTabTweaks& TweaksPage() { return *m_tweaks; }
     CDlgTabNightShift& NightShiftPage() { return *m_nightShift; }
 
     static constexpr UINT_PTR kTrayTimer = 1;
@@ -88,6 +88,9 @@ private:
     std::unique_ptr<Gdiplus::Image> m_background;
     HIMAGELIST m_tabImages = nullptr;
 
+    // Before the pages that use them.
+    std::unique_ptr<CProgramEffectPageHost> m_effectPageHost;
+    std::unique_ptr<CProgramTweakPageHost> m_tweakPageHost;
     std::unique_ptr<CDlgTabWallpaper> m_wallpaper;
     std::unique_ptr<CDlgTabWallpaperVideo> m_video;
     std::unique_ptr<CDlgTabWallpaperWeb> m_web;
