@@ -4,10 +4,12 @@
 #include "app/BackgroundPageHost.h"
 #include "app/CursorPageHost.h"
 #include "app/DlgSettings.h"
+#include "app/EffectPageHost.h"
 #include "app/LogonPageHost.h"
 #include "app/NightLightPageHost.h"
 #include "app/OrvaneApp.h"
 #include "app/ScreensaverPageHost.h"
+#include "app/TweakPageHost.h"
 #include "core/HelpLinks.h"
 #include "core/SettingsKeys.h"
 #include "core/SystemVersion.h"
@@ -49,6 +51,8 @@ COrvaneDlg::COrvaneDlg()
       m_screensaverHost(std::make_unique<CProgramScreensaverPageHost>(App())),
       m_logonHost(std::make_unique<CProgramLogonPageHost>(App())),
       m_cursorHost(std::make_unique<CProgramCursorPageHost>(App())),
+      m_effectHost(std::make_unique<CProgramEffectPageHost>(App())),
+      m_tweakHost(std::make_unique<CProgramTweakPageHost>(App())),
       m_nightLightHost(std::make_unique<CProgramNightLightPageHost>(App())),
       m_wallpaper(std::make_unique<CDlgTabWallpaper>(App().Slideshow(), App().Options(),
                                                      App().Translator(),
@@ -60,8 +64,8 @@ COrvaneDlg::COrvaneDlg()
       m_screensaver(std::make_unique<CDlgTabScreensaver>(*m_screensaverHost)),
       m_logon(std::make_unique<CDlgTabLogon>(*m_logonHost)),
       m_cursor(std::make_unique<CDlgTabCursor>(*m_cursorHost)),
-      m_effects(std::make_unique<CDlgTabEffects>()),
-      m_tweaks(std::make_unique<CDlgTabTweaks>(SystemName(CurrentSystemVersion()))),
+      m_effects(std::make_unique<CDlgTabEffects>(*m_effectHost)),
+      m_tweaks(std::make_unique<CDlgTabTweaks>(SystemName(CurrentSystemVersion()), *m_tweakHost)),
       m_nightShift(std::make_unique<CDlgTabNightShift>(*m_nightLightHost)) {
     const Tab all[] = {{m_wallpaper.get(), 6, 0},  {m_video.get(), 7, 1},
                        {m_web.get(), 8, 2},        {m_screensaverBackground.get(), 203, 3},

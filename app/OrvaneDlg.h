@@ -28,6 +28,8 @@ class CProgramBackgroundPageHost;
 class CProgramScreensaverPageHost;
 class CProgramLogonPageHost;
 class CProgramCursorPageHost;
+class CProgramEffectPageHost;
+class CProgramTweakPageHost;
 class CProgramNightLightPageHost;
 
 // The program's main window: the tabs with the feature pages, the menu bar and the
@@ -52,8 +54,6 @@ public:
     CDlgTabScreensaver& ScreensaverPage() { return *m_screensaver; }
     CDlgTabLogon& LogonPage() { return *m_logon; }
     CDlgTabCursor& CursorPage() { return *m_cursor; }
-    CDlgTabEffects& EffectsPage() { return *m_effects; }
-    CDlgTabTweaks& TweaksPage() { return *m_tweaks; }
     CDlgTabNightShift& NightShiftPage() { return *m_nightShift; }
 
     static constexpr UINT_PTR kTrayTimer = 1;
@@ -97,6 +97,8 @@ private:
     std::unique_ptr<CProgramScreensaverPageHost> m_screensaverHost;
     std::unique_ptr<CProgramLogonPageHost> m_logonHost;
     std::unique_ptr<CProgramCursorPageHost> m_cursorHost;
+    std::unique_ptr<CProgramEffectPageHost> m_effectHost;
+    std::unique_ptr<CProgramTweakPageHost> m_tweakHost;
     std::unique_ptr<CProgramNightLightPageHost> m_nightLightHost;
     std::unique_ptr<CDlgTabWallpaper> m_wallpaper;
     std::unique_ptr<CDlgTabWallpaperVideo> m_video;

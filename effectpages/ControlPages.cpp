@@ -3,21 +3,16 @@
 #include "effectpages/DlgEffectCtrls.h"
 #include "effectpages/DlgEffectCtrlsCustomObjects.h"
 #include "effectpages/DlgTabLights.h"
-#include "effectpages/PendingControlPage.h"
-#include "resources/ids_effectpages.h"
 
 namespace orvane {
 
-std::unique_ptr<CEffectControlPage> CreateControlPage(EffectPage page, IEffectPageOwner& owner) {
-    switch (page) {
-    case EffectPage::Garland:
-        return std::make_unique<CDlgTabLights>(owner);
-    case EffectPage::CustomObjects:
+std::unique_ptr<CEffectControlPage> CreateControlPage(const EffectTreeEntry& entry,
+                                                      IEffectPageOwner& owner) {
+    if (!entry.effect)
         return std::make_unique<CDlgEffectCtrlsCustomObjects>(owner);
-    default:
-        break;
-    }
-    const EffectPageLayout* layout = LayoutOf(page);
+    if (*entry.effect == EffectId::Garland)
+        return std::make_unique<CDlgTabLights>(owner);
+    const EffectPageLayout* layout = LayoutOf(*entry.effect);
     return layout ? std::make_unique<CDlgEffectCtrls>(owner, *layout) : nullptr;
 }
 

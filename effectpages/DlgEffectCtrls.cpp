@@ -20,7 +20,7 @@ constexpr WORD kTextMulticolored = 245;
 } // namespace
 
 CDlgEffectCtrls::CDlgEffectCtrls(IEffectPageOwner& owner, const EffectPageLayout& layout)
-    : CEffectControlPage(owner, layout.templateId, EffectOfPage(layout.page),
+    : CEffectControlPage(owner, layout.templateId, layout.effect,
                          {layout.previewId, layout.previewX, layout.previewY}),
       m_layout(layout) {}
 
@@ -74,7 +74,7 @@ void CDlgEffectCtrls::FillList() {
 }
 
 void CDlgEffectCtrls::SetPageTexts() {
-    std::vector<WORD> pairs = {IDC_PAGE_TITLE,    static_cast<WORD>(NameTextOf(m_layout.page)),
+    std::vector<WORD> pairs = {IDC_PAGE_TITLE,    static_cast<WORD>(NameTextOf(m_layout.effect)),
                                IDC_PAGE_ENABLE,   kTextEnable,
                                IDC_DISPLAY_GROUP, kTextDisplay,
                                IDC_ON_DESKTOP,    kTextOnDesktop,

@@ -15,8 +15,6 @@ class CDlgEffectCtrls : public CEffectControlPage {
 public:
     CDlgEffectCtrls(IEffectPageOwner& owner, const EffectPageLayout& layout);
 
-    const EffectPageLayout& Layout() const { return m_layout; }
-
 protected:
     void InitControls() override;
     std::vector<int> SettingControls() const override;

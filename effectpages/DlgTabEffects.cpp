@@ -35,16 +35,19 @@ void CDlgTabEffects::BuildEffectsTree() {
     SendMessageW(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
     DestroyPages();
 
-    for (const EffectTreeEntry& effect : kEffectTree) {
+    for (const EffectTreeEntry& row : kEffectTree) {
         Entry entry;
-        entry.name = m_host.Texts().Text(effect.nameTextId);
-        entry.page = CreateControlPage(effect.page, *this);
+        entry.name = m_host.Texts().Text(row.nameTextId);
+        entry.page = CreateControlPage(row, *this);
         if (entry.page && entry.page->Create(m_hWnd)) {
             HWND page = entry.page->GetSafeHwnd();
             SetWindowPos(page, nullptr, kPageLeft, kPageTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
             ShowWindow(page, SW_HIDE);
         }
-        m_pageOf[static_cast<std::size_t>(effect.page)] = entry.page.get();
+        if (row.effect)
+            m_pageOf[static_cast<std::size_t>(*row.effect)] = entry.page.get();
+        else
+            m_customObjectsPage = entry.page.get();
         m_entries.push_back(std::move(entry));
     }
 
@@ -62,6 +65,7 @@ void CDlgTabEffects::BuildEffectsTree() {
 
 void CDlgTabEffects::DestroyPages() {
     m_pageOf.fill(nullptr);
+    m_customObjectsPage = nullptr;
     // Each page object destroys its window with it.
     m_entries.clear();
 }
@@ -100,13 +104,18 @@ void CDlgTabEffects::OnSelectionChanged(HTREEITEM oldItem, HTREEITEM newItem) {
 }
 
 void CDlgTabEffects::TurnOffOtherEffects(bool keepCustomObjects) {
-    // The pages are indexed in the order the effects are visited.
-    for (std::size_t i = 0; i < kEffectPageCount; ++i) {
-        if (static_cast<EffectPage>(i) == EffectPage::CustomObjects && keepCustomObjects)
-            continue;
-        if (CEffectControlPage* page = m_pageOf[i]; page && page->EffectOn())
-            page->SwitchOff();
+    // In the effects' order, with the custom objects where the tree has them: after the
+    // cursor.
+    for (std::size_t i = 0; i < kEffectCount; ++i) {
+        SwitchOffIfOn(m_pageOf[i]);
+        if (static_cast<EffectId>(i) == EffectId::Cursor && !keepCustomObjects)
+            SwitchOffIfOn(m_customObjectsPage);
     }
+}
+
+void CDlgTabEffects::SwitchOffIfOn(CEffectControlPage* page) {
+    if (page && page->EffectOn())
+        page->SwitchOff();
 }
 
 bool CDlgTabEffects::OnPaint() {

@@ -20,8 +20,7 @@ namespace orvane {
 // ("fAllowMultipleEffects"), switching one effect on switches every other one off.
 class CDlgTabEffects : public CPage, public IEffectPageOwner {
 public:
-    // The program's own services unless a test gives others.
-    explicit CDlgTabEffects(IEffectPageHost& host = ProgramEffectPageHost());
+    explicit CDlgTabEffects(IEffectPageHost& host);
     ~CDlgTabEffects() override;
 
     // After a change of language: the tree and every control page are built again.
@@ -36,10 +35,11 @@ public:
     // when its Enable box has just been ticked, before it starts its own effect.
     void TurnOffOtherEffects(bool keepCustomObjects) override;
 
-    // The page of an entry; null before the tree is built.
-    CEffectControlPage* PageOf(EffectPage page) const {
-        return m_pageOf[static_cast<std::size_t>(page)];
+    // The page of an effect, and that of the custom objects; null before the tree is built.
+    CEffectControlPage* PageOf(EffectId effect) const {
+        return m_pageOf[static_cast<std::size_t>(effect)];
     }
+    CEffectControlPage* CustomObjectsPage() const { return m_customObjectsPage; }
     bool PageShown() const { return m_pageShown; }
 
 protected:
@@ -56,12 +56,14 @@ private:
     };
 
     void DestroyPages();
+    static void SwitchOffIfOn(CEffectControlPage* page);
     void OnSelectionChanged(HTREEITEM oldItem, HTREEITEM newItem);
     Entry* EntryOf(HTREEITEM item);
 
     IEffectPageHost& m_host;
     std::vector<Entry> m_entries; // in tree order
-    std::array<CEffectControlPage*, kEffectPageCount> m_pageOf = {};
+    std::array<CEffectControlPage*, kEffectCount> m_pageOf = {};
+    CEffectControlPage* m_customObjectsPage = nullptr;
     bool m_pageShown = false; // the introduction picture shows until the first selection
     bool m_building = false;
     std::unique_ptr<Gdiplus::Bitmap> m_intro;

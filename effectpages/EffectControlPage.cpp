@@ -18,7 +18,7 @@ constexpr unsigned kTextHelp = 14;
 
 CEffectControlPage::CEffectControlPage(IEffectPageOwner& owner, UINT templateId,
                                        std::optional<EffectId> effect, Preview preview)
-    : CDialog(templateId), m_owner(owner), m_effect(effect), m_preview(preview) {}
+    : CPictureDialog(templateId), m_owner(owner), m_effect(effect), m_preview(preview) {}
 
 COptions& CEffectControlPage::Options() const {
     return Host().Options();
@@ -146,34 +146,23 @@ bool CEffectControlPage::OnCommand(WORD id, WORD notifyCode, HWND) {
     }
 }
 
-bool CEffectControlPage::OnPaint() {
+void CEffectControlPage::PaintPicture(HDC dc) {
     if (!m_picture)
-        return false;
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(m_hWnd, &paint);
-    {
-        Gdiplus::Graphics graphics(dc);
-        graphics.DrawImage(m_picture.get(), m_preview.x, m_preview.y, m_picture->GetWidth(),
-                           m_picture->GetHeight());
-    }
-    EndPaint(m_hWnd, &paint);
-    return true;
+        return;
+    Gdiplus::Graphics graphics(dc);
+    graphics.DrawImage(m_picture.get(), m_preview.x, m_preview.y, m_picture->GetWidth(),
+                       m_picture->GetHeight());
+}
+
+CPictureDialog::LabelStyle CEffectControlPage::StyleOfLabel(HWND control, UINT message) const {
+    if (message != WM_CTLCOLORSTATIC || GetDlgCtrlID(control) != IDC_PAGE_TITLE)
+        return {};
+    return {true, kTitleColour};
 }
 
 void CEffectControlPage::OnDestroy() {
     // Pictures go while GDI+ still runs, not with the object.
     m_picture.reset();
-}
-
-INT_PTR CEffectControlPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
-    if (message != WM_CTLCOLORSTATIC ||
-        GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) != IDC_PAGE_TITLE)
-        return FALSE;
-    HDC dc = reinterpret_cast<HDC>(wParam);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, kTitleColour);
-    handled = true;
-    return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
 }
 
 } // namespace orvane

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "effectpages/EffectPageHost.h"
-#include "framework/Dialog.h"
 #include "framework/Gdiplus.h"
 #include "framework/Handle.h"
+#include "framework/PictureDialog.h"
 
 #include <windows.h>
 
@@ -28,7 +28,7 @@ protected:
 // title, the Help button with its icon, the preview picture, and the switches every page
 // shares — the Enable box with the exclusivity rule and the two placement buttons. A page
 // adds its own controls through the virtuals below.
-class CEffectControlPage : public CDialog {
+class CEffectControlPage : public CPictureDialog {
 public:
     struct Preview {
         int pictureId = 0; // PNG resource, 0 for none
@@ -58,7 +58,6 @@ protected:
     IEffectPageHost& Host() const { return m_owner.Host(); }
     IEffectPageOwner& Owner() const { return m_owner; }
     COptions& Options() const;
-    const std::optional<EffectId>& EffectIdOfPage() const { return m_effect; }
     // The page's effect object; null when the page has none or the program not yet.
     CDlgEffectOverlay* Effect() const;
     const EffectKeys* Keys() const;
@@ -77,9 +76,9 @@ protected:
 private:
     BOOL OnInitDialog() final;
     bool OnCommand(WORD id, WORD notifyCode, HWND control) final;
-    bool OnPaint() override;
+    void PaintPicture(HDC dc) override;
+    LabelStyle StyleOfLabel(HWND control, UINT message) const override;
     void OnDestroy() override;
-    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
     void OnPlacementClicked(bool onTop);
 

@@ -10,8 +10,7 @@ class COptions;
 class CTranslate;
 
 // What the Effects tab and its control pages use of the program: the settings store, the
-// interface texts, the effect objects and the help pages. The program hands its
-// application object's (ProgramEffectPageHost); tests hand their own.
+// interface texts, the effect objects and the help pages. Tests hand their own.
 class IEffectPageHost {
 public:
     virtual ~IEffectPageHost() = default;
@@ -24,7 +23,5 @@ public:
     // Opens the product's help page of a page key in the user's browser.
     virtual void OpenHelp(const wchar_t* pageKey) = 0;
 };
-
-IEffectPageHost& ProgramEffectPageHost();
 
 } // namespace orvane

@@ -31,63 +31,23 @@ const ChoiceList kCursorModeList = {
 
 } // namespace
 
-const EffectTreeEntry kEffectTree[kEffectPageCount] = {
-    {EffectPage::Balloons, 175},   {EffectPage::Confetti, 187},
-    {EffectPage::Cursor, 223},     {EffectPage::CustomObjects, 197},
-    {EffectPage::Dandelions, 180}, {EffectPage::FallingPetals, 188},
-    {EffectPage::Fireflies, 244},  {EffectPage::Hearts, 176},
-    {EffectPage::LeafFall, 95},    {EffectPage::LeavesInTheWind, 181},
-    {EffectPage::Lightning, 242},  {EffectPage::Garland, 68},
-    {EffectPage::Rain, 185},       {EffectPage::RainFlowers, 189},
-    {EffectPage::Smoke, 196},      {EffectPage::SpaceFlight, 243},
-    {EffectPage::Sweets, 177},
+const EffectTreeEntry kEffectTree[kEffectTreeSize] = {
+    {EffectId::Balloons, 175},   {EffectId::Confetti, 187},
+    {EffectId::Cursor, 223},     {std::nullopt, 197},
+    {EffectId::Dandelions, 180}, {EffectId::FallingPetals, 188},
+    {EffectId::Fireflies, 244},  {EffectId::Hearts, 176},
+    {EffectId::LeafFall, 95},    {EffectId::LeavesInTheWind, 181},
+    {EffectId::Lightning, 242},  {EffectId::Garland, 68},
+    {EffectId::Rain, 185},       {EffectId::RainFlowers, 189},
+    {EffectId::Smoke, 196},      {EffectId::SpaceFlight, 243},
+    {EffectId::Sweets, 177},
 };
 
-unsigned NameTextOf(EffectPage page) {
+unsigned NameTextOf(EffectId effect) {
     for (const EffectTreeEntry& entry : kEffectTree)
-        if (entry.page == page)
+        if (entry.effect == effect)
             return entry.nameTextId;
     return 0;
-}
-
-std::optional<EffectId> EffectOfPage(EffectPage page) {
-    switch (page) {
-    case EffectPage::Balloons:
-        return EffectId::Balloons;
-    case EffectPage::Confetti:
-        return EffectId::Confetti;
-    case EffectPage::Cursor:
-        return EffectId::Cursor;
-    case EffectPage::CustomObjects:
-        return std::nullopt;
-    case EffectPage::Dandelions:
-        return EffectId::Dandelions;
-    case EffectPage::FallingPetals:
-        return EffectId::FallingPetals;
-    case EffectPage::Fireflies:
-        return EffectId::Fireflies;
-    case EffectPage::Hearts:
-        return EffectId::Hearts;
-    case EffectPage::Garland:
-        return EffectId::Garland;
-    case EffectPage::LeafFall:
-        return EffectId::LeafFall;
-    case EffectPage::LeavesInTheWind:
-        return EffectId::LeavesInTheWind;
-    case EffectPage::Lightning:
-        return EffectId::Lightning;
-    case EffectPage::Rain:
-        return EffectId::Rain;
-    case EffectPage::RainFlowers:
-        return EffectId::RainFlowers;
-    case EffectPage::Smoke:
-        return EffectId::Smoke;
-    case EffectPage::SpaceFlight:
-        return EffectId::SpaceFlight;
-    case EffectPage::Sweets:
-        return EffectId::Sweets;
-    }
-    return std::nullopt;
 }
 
 const ListChoice* FindChoice(const ChoiceList& list, const std::wstring& value) {
@@ -98,47 +58,47 @@ const ListChoice* FindChoice(const ChoiceList& list, const std::wstring& value) 
 }
 
 const EffectPageLayout kEffectPageLayouts[15] = {
-    {EffectPage::Balloons, IDD_EFFECT_CTRLS_BALLOONS, key::iEffectsBalloonsDensity,
+    {EffectId::Balloons, IDD_EFFECT_CTRLS_BALLOONS, key::iEffectsBalloonsDensity,
      key::fEffectsBalloonsDensityRandom, nullptr, nullptr, nullptr, nullptr, 521, 370, 250},
-    {EffectPage::Confetti, IDD_EFFECT_CTRLS_CONFETTI, key::iEffectConfettiDensity,
+    {EffectId::Confetti, IDD_EFFECT_CTRLS_CONFETTI, key::iEffectConfettiDensity,
      key::fEffectConfettiDensityRandom, nullptr, nullptr, nullptr, nullptr, 523, 0, 240},
-    {EffectPage::Cursor, IDD_EFFECT_CTRLS_CURSOR, nullptr, nullptr, nullptr, nullptr,
+    {EffectId::Cursor, IDD_EFFECT_CTRLS_CURSOR, nullptr, nullptr, nullptr, nullptr,
      &kCursorModeList, nullptr, 659, 390, 243},
-    {EffectPage::Dandelions, IDD_EFFECT_CTRLS_DANDELIONS, key::iEffectDandelionsDensity,
-     key::fEffectDandelionsDensityRandom, key::iEffectDandelionsWind, key::fEffectDandelionsWindRandom,
-     nullptr, nullptr, 524, 380, 304},
-    {EffectPage::FallingPetals, IDD_EFFECT_CTRLS_FALLING_PETALS, key::iEffectFallingPetalsDensity,
+    {EffectId::Dandelions, IDD_EFFECT_CTRLS_DANDELIONS, key::iEffectDandelionsDensity,
+     key::fEffectDandelionsDensityRandom, key::iEffectDandelionsWind,
+     key::fEffectDandelionsWindRandom, nullptr, nullptr, 524, 380, 304},
+    {EffectId::FallingPetals, IDD_EFFECT_CTRLS_FALLING_PETALS, key::iEffectFallingPetalsDensity,
      key::fEffectFallingPetalsDensityRandom, key::iEffectFallingPetalsWind,
      key::fEffectFallingPetalsWindRandom, &kPetalColourList, nullptr, 527, 240, 290},
-    {EffectPage::Fireflies, IDD_EFFECT_CTRLS_FIREFLIES, key::iEffectFirefliesDensity,
-     key::fEffectFirefliesDensityRandom, nullptr, nullptr, nullptr, key::fEffectFirefliesColorful, 680,
-     375, 275},
-    {EffectPage::Hearts, IDD_EFFECT_CTRLS_HEARTS, key::iEffectHeartsDensity,
+    {EffectId::Fireflies, IDD_EFFECT_CTRLS_FIREFLIES, key::iEffectFirefliesDensity,
+     key::fEffectFirefliesDensityRandom, nullptr, nullptr, nullptr, key::fEffectFirefliesColorful,
+     680, 375, 275},
+    {EffectId::Hearts, IDD_EFFECT_CTRLS_HEARTS, key::iEffectHeartsDensity,
      key::fEffectHeartsDensityRandom, nullptr, nullptr, nullptr, nullptr, 518, 109, 0},
-    {EffectPage::LeafFall, IDD_EFFECT_CTRLS_LEAF_FALL, key::iEffectsLeafFallDensity,
+    {EffectId::LeafFall, IDD_EFFECT_CTRLS_LEAF_FALL, key::iEffectsLeafFallDensity,
      key::fEffectsLeafFallDensityRandom, key::iEffectsLeafFallWind, key::fEffectsLeafFallWindRandom,
      nullptr, nullptr, 520, 390, 285},
-    {EffectPage::LeavesInTheWind, IDD_EFFECT_CTRLS_LEAVES_IN_THE_WIND,
+    {EffectId::LeavesInTheWind, IDD_EFFECT_CTRLS_LEAVES_IN_THE_WIND,
      key::iEffectLeavesInTheWindDensity, key::fEffectLeavesInTheWindDensityRandom,
-     key::iEffectLeavesInTheWindWind, key::fEffectLeavesInTheWindWindRandom, nullptr, nullptr, 519, 380,
-     291},
-    {EffectPage::Lightning, IDD_EFFECT_CTRLS_LIGHTNING, nullptr, nullptr, nullptr, nullptr, nullptr,
+     key::iEffectLeavesInTheWindWind, key::fEffectLeavesInTheWindWindRandom, nullptr, nullptr, 519,
+     380, 291},
+    {EffectId::Lightning, IDD_EFFECT_CTRLS_LIGHTNING, nullptr, nullptr, nullptr, nullptr, nullptr,
      nullptr, 675, 190, 210},
-    {EffectPage::Rain, IDD_EFFECT_CTRLS_RAIN, key::iEffectRainDensity, key::fEffectRainDensityRandom,
+    {EffectId::Rain, IDD_EFFECT_CTRLS_RAIN, key::iEffectRainDensity, key::fEffectRainDensityRandom,
      nullptr, nullptr, nullptr, nullptr, 529, 0, 240},
-    {EffectPage::RainFlowers, IDD_EFFECT_CTRLS_RAIN_FLOWERS, key::iEffectRainFlowersDensity,
+    {EffectId::RainFlowers, IDD_EFFECT_CTRLS_RAIN_FLOWERS, key::iEffectRainFlowersDensity,
      key::fEffectRainFlowersDensityRandom, nullptr, nullptr, nullptr, nullptr, 528, 390, 246},
-    {EffectPage::Smoke, IDD_EFFECT_CTRLS_SMOKE, key::iEffectSmokeDensity,
+    {EffectId::Smoke, IDD_EFFECT_CTRLS_SMOKE, key::iEffectSmokeDensity,
      key::fEffectSmokeDensityRandom, nullptr, nullptr, nullptr, nullptr, 543, 0, 170},
-    {EffectPage::SpaceFlight, IDD_EFFECT_CTRLS_SPACE_FLIGHT, key::iEffectSpaceFlightDensity, nullptr,
+    {EffectId::SpaceFlight, IDD_EFFECT_CTRLS_SPACE_FLIGHT, key::iEffectSpaceFlightDensity, nullptr,
      nullptr, nullptr, nullptr, nullptr, 677, 285, 239},
-    {EffectPage::Sweets, IDD_EFFECT_CTRLS_SWEETS, key::iEffectSweetsDensity,
+    {EffectId::Sweets, IDD_EFFECT_CTRLS_SWEETS, key::iEffectSweetsDensity,
      key::fEffectSweetsDensityRandom, nullptr, nullptr, nullptr, nullptr, 526, 150, 233},
 };
 
-const EffectPageLayout* LayoutOf(EffectPage page) {
+const EffectPageLayout* LayoutOf(EffectId effect) {
     for (const EffectPageLayout& layout : kEffectPageLayouts)
-        if (layout.page == page)
+        if (layout.effect == effect)
             return &layout;
     return nullptr;
 }

@@ -8,40 +8,16 @@
 
 namespace orvane {
 
-// The seventeen entries of the Effects tree, in the order the exclusivity rule visits
-// them (the effects' own order, with the custom objects after the cursor).
-enum class EffectPage {
-    Balloons,
-    Confetti,
-    Cursor,
-    CustomObjects,
-    Dandelions,
-    FallingPetals,
-    Fireflies,
-    Hearts,
-    Garland,
-    LeafFall,
-    LeavesInTheWind,
-    Lightning,
-    Rain,
-    RainFlowers,
-    Smoke,
-    SpaceFlight,
-    Sweets,
-};
-constexpr std::size_t kEffectPageCount = 17;
-
+// An entry of the Effects tree: one of the effects, or, without one, the custom objects,
+// the user's own pictures, whose page keeps a list of objects of its own.
 struct EffectTreeEntry {
-    EffectPage page;
-    unsigned nameTextId; // the tree item's text and the page's title
+    std::optional<EffectId> effect; // none: the custom objects
+    unsigned nameTextId;            // the tree item's text and the page's title
 };
+constexpr std::size_t kEffectTreeSize = kEffectCount + 1; // the effects and the custom objects
 // In the tree's order, which is not sorted: translated names keep the English order.
-extern const EffectTreeEntry kEffectTree[kEffectPageCount];
-unsigned NameTextOf(EffectPage page);
-
-// The effect object a page switches; none for the custom objects, whose page keeps a list
-// of objects of its own.
-std::optional<EffectId> EffectOfPage(EffectPage page);
+extern const EffectTreeEntry kEffectTree[kEffectTreeSize];
+unsigned NameTextOf(EffectId effect);
 
 // One item of a page's value list: its text, and the value the effect receives and the
 // key stores.
@@ -71,7 +47,7 @@ const ListChoice* FindChoice(const ChoiceList& list, const std::wstring& value);
 // A control page of the common pattern: what it has besides the Enable box and the two
 // placement buttons, which every page has (their keys are the effect's, KeysOf).
 struct EffectPageLayout {
-    EffectPage page;
+    EffectId effect;
     unsigned templateId;
     const wchar_t* densityKey;       // null: no density slider
     const wchar_t* densityRandomKey; // null: no "Select random at startup" for it
@@ -86,7 +62,7 @@ struct EffectPageLayout {
 
 // The pages of the common pattern, fifteen of them; the garland and the custom objects
 // have pages of their own.
-const EffectPageLayout* LayoutOf(EffectPage page);
+const EffectPageLayout* LayoutOf(EffectId effect);
 extern const EffectPageLayout kEffectPageLayouts[15];
 
 } // namespace orvane

@@ -27,7 +27,6 @@ public:
     CDlgEffectOverlay(COptions& options, EffectId id, UINT templateId);
     ~CDlgEffectOverlay() override;
 
-    EffectId Id() const { return m_id; }
     bool Running() const { return GetSafeHwnd() != nullptr; }
 
     // Creates, shows and paints the window; nothing when the effect runs already.
@@ -40,7 +39,6 @@ public:
     void SetPlacement(bool onTop);
 
     // The drawing area, measured at start.
-    const RECT& OverlayRect() const { return m_overlay; }
     int Width() const { return m_overlay.right - m_overlay.left; }
     int Height() const { return m_overlay.bottom - m_overlay.top; }
 

@@ -59,8 +59,6 @@ class SpriteEffect {
 public:
     explicit SpriteEffect(const SpriteRules& rules) : m_rules(rules), m_wind(rules.wind) {}
 
-    const SpriteRules& Rules() const { return m_rules; }
-
     // Replaces the sprite list; the records point into the old one and go with it.
     void SetSprites(std::vector<Sprite> sprites);
     const std::vector<Sprite>& Sprites() const { return m_sprites; }

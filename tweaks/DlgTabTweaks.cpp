@@ -39,8 +39,8 @@ HTREEITEM InsertItem(HWND tree, HTREEITEM parent, HTREEITEM after, const std::ws
 
 } // namespace
 
-CDlgTabTweaks::CDlgTabTweaks(std::wstring systemName, CTweakServices& services)
-    : CPage(IDD_TAB_TWEAKS), m_systemName(std::move(systemName)), m_services(services) {}
+CDlgTabTweaks::CDlgTabTweaks(std::wstring systemName, ITweakPageHost& host)
+    : CPage(IDD_TAB_TWEAKS), m_systemName(std::move(systemName)), m_host(host) {}
 
 CDlgTabTweaks::~CDlgTabTweaks() = default;
 
@@ -58,7 +58,7 @@ BOOL CDlgTabTweaks::OnInitDialog() {
 }
 
 std::vector<std::wstring> CDlgTabTweaks::CurrentTexts() const {
-    const CTranslate& texts = m_services.Texts();
+    const CTranslate& texts = m_host.Texts();
     std::vector<std::wstring> all;
     all.reserve(texts.Count());
     for (unsigned id = 0; id < texts.Count(); ++id)
@@ -76,15 +76,15 @@ void CDlgTabTweaks::BuildTweaksTree() {
     SetPageShown(false);
     ShowWindow(Item(IDC_TWEAKS_HELP), SW_SHOW);
     const WORD texts[] = {IDC_TWEAKS_HELP, kTextHelp};
-    m_services.Texts().SetDlgItemTexts(m_hWnd, texts, sizeof texts);
+    m_host.Texts().SetDlgItemTexts(m_hWnd, texts, sizeof texts);
 
     HWND tree = Item(IDC_TWEAKS_TREE);
     SendMessageW(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
     m_entries.clear(); // destroys the pages' windows
 
     for (const TweakTreeRow& row : TweakTreeRows()) {
-        Entry entry{m_services.Text(row.groupText), m_services.Text(row.itemText), row.systems,
-                    nullptr, row.createPage(m_services)};
+        Entry entry{m_host.Texts().Text(row.groupText), m_host.Texts().Text(row.itemText),
+                    row.systems, nullptr, row.createPage(m_host)};
         if (HWND page = entry.page->Create(m_hWnd)) {
             SetWindowPos(page, nullptr, m_pagePlace.x, m_pagePlace.y, 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -153,7 +153,7 @@ bool CDlgTabTweaks::OnNotify(NMHDR* header, LRESULT&) {
 
 bool CDlgTabTweaks::OnCommand(WORD id, WORD notifyCode, HWND) {
     if (id == IDC_TWEAKS_HELP && notifyCode == BN_CLICKED) {
-        m_services.OpenHelp(L"tweaks");
+        m_host.OpenHelp(L"tweaks");
         return true;
     }
     // Enter and Escape belong to the main window.

@@ -5,7 +5,7 @@
 #include "framework/Page.h"
 #include "resources/ids_pages.h"
 #include "tweaks/DlgTweakPage.h"
-#include "tweaks/TweakServices.h"
+#include "tweaks/TweakPageHost.h"
 
 #include <commctrl.h>
 
@@ -21,10 +21,8 @@ class CDlgTabTweaks : public CPage {
 public:
     // systemName picks the tweaks the tree offers: "Windows11", "Windows10", "Windows8",
     // "Windows7", or empty (nothing) for older systems.
-    explicit CDlgTabTweaks(std::wstring systemName, CTweakServices& services = AppTweakServices());
+    CDlgTabTweaks(std::wstring systemName, ITweakPageHost& host);
     ~CDlgTabTweaks() override;
-
-    const std::wstring& SystemName() const { return m_systemName; }
 
     // Builds the tree and every tweak's page again, in the current language; each page
     // reads its tweak's state anew.
@@ -58,7 +56,7 @@ private:
     std::vector<std::wstring> CurrentTexts() const;
 
     std::wstring m_systemName;
-    CTweakServices& m_services;
+    ITweakPageHost& m_host;
     std::vector<Entry> m_entries;
     std::vector<std::wstring> m_builtWith; // the texts of the last build
     POINT m_pagePlace = {};

@@ -17,8 +17,8 @@ TweakFrame Frame() {
 
 } // namespace
 
-CDlgTweakAllTasksShortcut::CDlgTweakAllTasksShortcut(CTweakServices& services)
-    : CDlgTweakPage(Frame(), services) {}
+CDlgTweakAllTasksShortcut::CDlgTweakAllTasksShortcut(ITweakPageHost& host)
+    : CDlgTweakPage(Frame(), host) {}
 
 bool CDlgTweakAllTasksShortcut::OnPageCommand(WORD id, WORD notifyCode) {
     if (id != IDC_TWEAK_NEW || notifyCode != BN_CLICKED)
@@ -28,7 +28,7 @@ bool CDlgTweakAllTasksShortcut::OnPageCommand(WORD id, WORD notifyCode) {
 }
 
 void CDlgTweakAllTasksShortcut::CreateShortcut() {
-    const std::optional<std::wstring> folder = Services().BrowseForFolder(m_hWnd);
+    const std::optional<std::wstring> folder = Host().BrowseForFolder(m_hWnd);
     if (!folder)
         return;
     BeforeChange();
@@ -38,12 +38,12 @@ void CDlgTweakAllTasksShortcut::CreateShortcut() {
         path += L'\\';
     path += kFolderName;
     if (CreateDirectoryW(path.c_str(), nullptr)) {
-        ShowMessageBox(m_hWnd, Services().Text(kTextCreated) + L" " + *folder,
+        ShowMessageBox(m_hWnd, Host().Texts().Text(kTextCreated) + L" " + *folder,
                        MB_OK | MB_ICONINFORMATION);
         return;
     }
     const DWORD error = GetLastError();
-    ShowMessageBox(m_hWnd, Services().Text(kTextError) + L": " + std::to_wstring(error),
+    ShowMessageBox(m_hWnd, Host().Texts().Text(kTextError) + L": " + std::to_wstring(error),
                    MB_OK | MB_ICONERROR);
 }
 

@@ -8,7 +8,7 @@ namespace orvane {
 // user picks.
 class CDlgTweakAllTasksShortcut : public CDlgTweakPage {
 public:
-    explicit CDlgTweakAllTasksShortcut(CTweakServices& services);
+    explicit CDlgTweakAllTasksShortcut(ITweakPageHost& host);
 
 protected:
     bool OnPageCommand(WORD id, WORD notifyCode) override;

@@ -38,8 +38,8 @@ void WriteText(const wchar_t* key, const wchar_t* name, const std::wstring& text
 
 } // namespace
 
-CDlgTweakNumber::CDlgTweakNumber(const NumberPageInfo& info, CTweakServices& services)
-    : CDlgTweakPage(info.frame, services), m_info(info) {
+CDlgTweakNumber::CDlgTweakNumber(const NumberPageInfo& info, ITweakPageHost& host)
+    : CDlgTweakPage(info.frame, host), m_info(info) {
     for (std::size_t i = 0; i < m_info.fields.size(); ++i)
         m_fields.emplace_back(m_info.fields[i].field, [this, i](int value) { Store(i, value); });
 }

@@ -38,7 +38,7 @@ struct NumberPageInfo {
 // The page of tweaks that are numbers: each edit change is stored at once.
 class CDlgTweakNumber : public CDlgTweakPage {
 public:
-    CDlgTweakNumber(const NumberPageInfo& info, CTweakServices& services);
+    CDlgTweakNumber(const NumberPageInfo& info, ITweakPageHost& host);
 
 protected:
     void ReadState() override;

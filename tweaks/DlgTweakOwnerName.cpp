@@ -24,8 +24,7 @@ TweakFrame Frame() {
 
 } // namespace
 
-CDlgTweakOwnerName::CDlgTweakOwnerName(CTweakServices& services)
-    : CDlgTweakPage(Frame(), services) {}
+CDlgTweakOwnerName::CDlgTweakOwnerName(ITweakPageHost& host) : CDlgTweakPage(Frame(), host) {}
 
 void CDlgTweakOwnerName::ReadState() {
     SendDlgItemMessageW(m_hWnd, IDC_TWEAK_OWNER, EM_SETLIMITTEXT, kLongestName, 0);

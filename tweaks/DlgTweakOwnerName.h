@@ -7,7 +7,7 @@ namespace orvane {
 // The owner name Windows recorded at its installation, edited and saved with Save.
 class CDlgTweakOwnerName : public CDlgTweakPage {
 public:
-    explicit CDlgTweakOwnerName(CTweakServices& services);
+    explicit CDlgTweakOwnerName(ITweakPageHost& host);
 
 protected:
     void ReadState() override;

@@ -10,8 +10,8 @@ constexpr COLORREF kNoticeColour = RGB(255, 0, 0);
 
 } // namespace
 
-CDlgTweakPage::CDlgTweakPage(TweakFrame frame, CTweakServices& services)
-    : CDialog(frame.templateId), m_frame(std::move(frame)), m_services(services) {}
+CDlgTweakPage::CDlgTweakPage(TweakFrame frame, ITweakPageHost& host)
+    : CDialog(frame.templateId), m_frame(std::move(frame)), m_host(host) {}
 
 CDlgTweakPage::~CDlgTweakPage() = default;
 
@@ -24,12 +24,12 @@ BOOL CDlgTweakPage::OnInitDialog() {
     m_titleFont.reset(CreateFontIndirectW(&font));
     SendMessageW(title, WM_SETFONT, reinterpret_cast<WPARAM>(m_titleFont.get()), FALSE);
 
-    m_services.Texts().SetDlgItemTexts(m_hWnd, m_frame.texts.data(),
-                                       static_cast<UINT>(m_frame.texts.size() * sizeof(WORD)));
+    m_host.Texts().SetDlgItemTexts(m_hWnd, m_frame.texts.data(),
+                                   static_cast<UINT>(m_frame.texts.size() * sizeof(WORD)));
     ReadState();
 
     if (m_frame.notice != Notice::None) {
-        if (m_services.IsUserAdmin()) {
+        if (m_host.IsUserAdmin()) {
             for (int id : {IDC_TWEAK_NOTICE_FRAME, IDC_TWEAK_NOTICE, int(m_frame.noticeButton)})
                 ShowWindow(Item(id), SW_HIDE);
         } else {
@@ -53,13 +53,13 @@ void CDlgTweakPage::RunFollowUp() {
     // page is touched afterwards.
     switch (m_frame.followUp) {
     case FollowUp::RestartExplorer:
-        m_services.RestartExplorer();
+        m_host.RestartExplorer();
         break;
     case FollowUp::SignOut:
-        m_services.SignOut();
+        m_host.SignOut();
         break;
     case FollowUp::RestartWindows:
-        m_services.RestartWindows();
+        m_host.RestartWindows();
         break;
     case FollowUp::None:
         break;
@@ -73,7 +73,7 @@ bool CDlgTweakPage::OnCommand(WORD id, WORD notifyCode, HWND) {
         return true;
     }
     if (notifyCode == BN_CLICKED && id == m_frame.noticeButton && m_frame.notice != Notice::None) {
-        m_services.RestartAsAdmin();
+        m_host.RestartAsAdmin();
         return true;
     }
     if (OnPageCommand(id, notifyCode))

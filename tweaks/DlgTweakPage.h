@@ -2,7 +2,7 @@
 
 #include "framework/Dialog.h"
 #include "framework/Handle.h"
-#include "tweaks/TweakServices.h"
+#include "tweaks/TweakPageHost.h"
 
 #include <vector>
 
@@ -37,7 +37,7 @@ struct TweakFrame {
 // the empty page of a tweak that has none yet; the tweaks derive from it.
 class CDlgTweakPage : public CDialog {
 public:
-    CDlgTweakPage(TweakFrame frame, CTweakServices& services);
+    CDlgTweakPage(TweakFrame frame, ITweakPageHost& host);
     ~CDlgTweakPage() override;
 
 protected:
@@ -55,18 +55,18 @@ protected:
     virtual void OnSliderMoved(HWND /*slider*/, WORD /*code*/) {}
 
     // Every change of the system goes between these two.
-    void BeforeChange() { m_services.EnsureRestorePoint(); }
+    void BeforeChange() { m_host.EnsureRestorePoint(); }
     void AfterChange();
 
     // True once initialisation is over: texts set from then on are the user's.
     bool Initialised() const { return m_initialised; }
-    CTweakServices& Services() { return m_services; }
+    ITweakPageHost& Host() { return m_host; }
 
 private:
     void RunFollowUp();
 
     TweakFrame m_frame;
-    CTweakServices& m_services;
+    ITweakPageHost& m_host;
     UniqueGdiObject m_titleFont;
     bool m_initialised = false;
 };

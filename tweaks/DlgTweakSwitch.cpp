@@ -4,9 +4,9 @@
 
 namespace orvane {
 
-CDlgTweakSwitch::CDlgTweakSwitch(const SwitchPageInfo& info, CTweakServices& services)
-    : CDlgTweakPage(info.frame, services), m_control(info.control),
-      m_switch(info.makeSwitch(services.Texts())) {}
+CDlgTweakSwitch::CDlgTweakSwitch(const SwitchPageInfo& info, ITweakPageHost& host)
+    : CDlgTweakPage(info.frame, host), m_control(info.control),
+      m_switch(info.makeSwitch(host.Texts())) {}
 
 int CDlgTweakSwitch::BoxId() const {
     return m_control == SwitchControl::DisableBox ? IDC_TWEAK_DISABLE : IDC_TWEAK_ENABLE;

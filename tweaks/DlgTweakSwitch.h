@@ -27,7 +27,7 @@ struct SwitchPageInfo {
 // each change at once.
 class CDlgTweakSwitch : public CDlgTweakPage {
 public:
-    CDlgTweakSwitch(const SwitchPageInfo& info, CTweakServices& services);
+    CDlgTweakSwitch(const SwitchPageInfo& info, ITweakPageHost& host);
 
 protected:
     void ReadState() override;

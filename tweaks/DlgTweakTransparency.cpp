@@ -9,12 +9,11 @@
 
 namespace orvane {
 
-CDlgTweakTransparency::CDlgTweakTransparency(const TransparencyPageInfo& info,
-                                             CTweakServices& services)
-    : CDlgTweakPage(info.frame, services), m_info(info) {}
+CDlgTweakTransparency::CDlgTweakTransparency(const TransparencyPageInfo& info, ITweakPageHost& host)
+    : CDlgTweakPage(info.frame, host), m_info(info) {}
 
 void CDlgTweakTransparency::ReadState() {
-    CTransparency& transparency = Services().Transparency();
+    CTransparency& transparency = Host().Transparency();
     for (const TransparencyRow& row : m_info.rows) {
         if (!row.slider)
             continue;
@@ -56,7 +55,7 @@ bool CDlgTweakTransparency::OnPageCommand(WORD id, WORD notifyCode) {
         BeforeChange();
         if (row.slider)
             EnableWindow(Item(row.slider), on);
-        Services().Transparency().Switch(row.effect, on);
+        Host().Transparency().Switch(row.effect, on);
         AfterChange();
         return true;
     }
@@ -71,7 +70,7 @@ void CDlgTweakTransparency::OnSliderMoved(HWND slider, WORD code) {
         SetDlgItemTextW(m_hWnd, row.valueLabel, std::to_wstring(position).c_str());
         // The shell's windows change once the user lets go, not at each step of a drag.
         if (IsFinishedSliderMove(code))
-            Services().Transparency().ChangePercent(row.effect, position);
+            Host().Transparency().ChangePercent(row.effect, position);
         return;
     }
 }

@@ -28,7 +28,7 @@ struct TransparencyPageInfo {
 // (the settings and the running effects), not the registry's.
 class CDlgTweakTransparency : public CDlgTweakPage {
 public:
-    CDlgTweakTransparency(const TransparencyPageInfo& info, CTweakServices& services);
+    CDlgTweakTransparency(const TransparencyPageInfo& info, ITweakPageHost& host);
 
 protected:
     void ReadState() override;

@@ -56,7 +56,6 @@ public:
     int Apply();
 
     bool IsDefault(int value) const { return m_info.defaultValue && *m_info.defaultValue == value; }
-    const NumericFieldInfo& Info() const { return m_info; }
 
 private:
     void SetEditText(const std::wstring& text);

@@ -352,25 +352,21 @@ const NumberPageInfo kThumbnails = {
 // clang-format on
 
 TweakPageFactory Switch(const SwitchPageInfo& info) {
-    return [&info](CTweakServices& services) {
-        return std::make_unique<CDlgTweakSwitch>(info, services);
-    };
+    return [&info](ITweakPageHost& host) { return std::make_unique<CDlgTweakSwitch>(info, host); };
 }
 
 TweakPageFactory Number(const NumberPageInfo& info) {
-    return [&info](CTweakServices& services) {
-        return std::make_unique<CDlgTweakNumber>(info, services);
-    };
+    return [&info](ITweakPageHost& host) { return std::make_unique<CDlgTweakNumber>(info, host); };
 }
 
 TweakPageFactory Transparency(const TransparencyPageInfo& info) {
-    return [&info](CTweakServices& services) {
-        return std::make_unique<CDlgTweakTransparency>(info, services);
+    return [&info](ITweakPageHost& host) {
+        return std::make_unique<CDlgTweakTransparency>(info, host);
     };
 }
 
 template <class Page> TweakPageFactory Own() {
-    return [](CTweakServices& services) { return std::make_unique<Page>(services); };
+    return [](ITweakPageHost& host) { return std::make_unique<Page>(host); };
 }
 
 constexpr WORD kExplorer = 80, kTaskbar = 105, kWindow = 235, kOther = 59;

@@ -22,7 +22,7 @@ enum SystemSet : unsigned {
 // exactly); 0 for any other, an empty name included.
 unsigned SystemOfName(const std::wstring& systemName);
 
-using TweakPageFactory = std::function<std::unique_ptr<CDlgTweakPage>(CTweakServices&)>;
+using TweakPageFactory = std::function<std::unique_ptr<CDlgTweakPage>(ITweakPageHost&)>;
 
 // One tweak of the tree: its group and its name (text ids), the systems it is offered
 // on and how its page is made.

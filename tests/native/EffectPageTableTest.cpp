@@ -33,11 +33,10 @@ void ExpectKey(const wchar_t* key, SettingType type) {
 }
 
 TEST(EffectPageTable, EveryPageKeyIsASettingOfItsType) {
-    std::set<EffectPage> pages;
+    std::set<EffectId> effects;
     for (const EffectPageLayout& layout : kEffectPageLayouts) {
-        EXPECT_TRUE(pages.insert(layout.page).second) << "one layout per page";
-        ASSERT_TRUE(EffectOfPage(layout.page));
-        const EffectKeys& keys = KeysOf(*EffectOfPage(layout.page));
+        EXPECT_TRUE(effects.insert(layout.effect).second) << "one layout per effect";
+        const EffectKeys& keys = KeysOf(layout.effect);
         ExpectKey(keys.enableKey, SettingType::Bool);
         ExpectKey(keys.placementKey, SettingType::Bool);
         ExpectKey(layout.densityKey, SettingType::Int);
@@ -51,45 +50,37 @@ TEST(EffectPageTable, EveryPageKeyIsASettingOfItsType) {
         EXPECT_TRUE(!layout.densityRandomKey || layout.densityKey);
         EXPECT_TRUE(!layout.windRandomKey || layout.windKey);
     }
-    EXPECT_EQ(0u, pages.count(EffectPage::Garland));
-    EXPECT_EQ(0u, pages.count(EffectPage::CustomObjects));
+    EXPECT_EQ(0u, effects.count(EffectId::Garland));
 }
 
-TEST(EffectPageTable, TheRuleVisitsTheEffectsInTheirOwnOrderWithTheCustomObjectsAfterTheCursor) {
-    // The rule walks the pages in enumeration order.
-    std::size_t next = 0;
-    for (std::size_t i = 0; i < kEffectPageCount; ++i) {
-        const auto page = static_cast<EffectPage>(i);
-        const std::optional<EffectId> effect = EffectOfPage(page);
-        if (page == EffectPage::CustomObjects) {
-            EXPECT_FALSE(effect);
-            EXPECT_EQ(EffectId::Cursor, kEffectKeys[next - 1].id);
-            continue;
-        }
-        ASSERT_TRUE(effect);
-        EXPECT_EQ(kEffectKeys[next++].id, *effect) << i;
-    }
-    EXPECT_EQ(kEffectCount, next);
+TEST(EffectPageTable, TheTreeHoldsEveryEffectOnceAndTheCustomObjectsAfterTheCursor) {
+    // The keys are looked up by the effect's place in the enumeration (KeysOf), the order
+    // the exclusivity rule visits the pages in.
+    for (std::size_t i = 0; i < kEffectCount; ++i)
+        EXPECT_EQ(static_cast<EffectId>(i), kEffectKeys[i].id) << i;
 
-    // The tree holds each page once; its order is not the rule's (the garland sits
-    // under its name, "Lights and Garlands").
-    std::set<EffectPage> listed;
+    // The tree's order is not the rule's (the garland sits under its name, "Lights and
+    // Garlands").
+    std::set<std::optional<EffectId>> listed;
     for (const EffectTreeEntry& entry : kEffectTree)
-        EXPECT_TRUE(listed.insert(entry.page).second);
-    EXPECT_EQ(kEffectPageCount, listed.size());
-    EXPECT_EQ(EffectPage::Garland, kEffectTree[11].page);
-    EXPECT_EQ(68u, NameTextOf(EffectPage::Garland));
+        EXPECT_TRUE(listed.insert(entry.effect).second);
+    EXPECT_EQ(kEffectTreeSize, listed.size());
+    EXPECT_EQ(1u, listed.count(std::nullopt)) << "the custom objects";
+    EXPECT_EQ(EffectId::Cursor, kEffectTree[2].effect);
+    EXPECT_FALSE(kEffectTree[3].effect);
+    EXPECT_EQ(EffectId::Garland, kEffectTree[11].effect);
+    EXPECT_EQ(68u, NameTextOf(EffectId::Garland));
 }
 
 TEST(EffectPageTable, AStoredValueMatchesAChoiceOnlyExactly) {
-    const ChoiceList& colours = *LayoutOf(EffectPage::FallingPetals)->list;
+    const ChoiceList& colours = *LayoutOf(EffectId::FallingPetals)->list;
     ASSERT_NE(nullptr, FindChoice(colours, L"white"));
     EXPECT_EQ(193u, FindChoice(colours, L"white")->textId);
     EXPECT_EQ(nullptr, FindChoice(colours, L"White"));
     EXPECT_EQ(nullptr, FindChoice(colours, L"purple"));
     EXPECT_EQ(nullptr, FindChoice(colours, L""));
 
-    const ChoiceList& modes = *LayoutOf(EffectPage::Cursor)->list;
+    const ChoiceList& modes = *LayoutOf(EffectId::Cursor)->list;
     EXPECT_EQ(10u, modes.count);
     ASSERT_NE(nullptr, FindChoice(modes, L"CLICK_FLOWERS"));
     EXPECT_EQ(227u, FindChoice(modes, L"CLICK_FLOWERS")->textId);

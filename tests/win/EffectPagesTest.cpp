@@ -12,6 +12,7 @@
 #include "effects/SpriteEffectWindows.h"
 #include "framework/Gdiplus.h"
 #include "resources/ids_effectpages.h"
+#include "DialogControls.h"
 #include "ProcessCounters.h"
 #include "TempFolder.h"
 #include "TestPictures.h"
@@ -27,6 +28,11 @@
 
 namespace orvane {
 namespace {
+
+using test::Checked;
+using test::Click;
+using test::Enabled;
+
 std::wstring TextOf(HWND window) {
     wchar_t text[256] = L"";
     GetWindowTextW(window, text, 256);
@@ -69,10 +75,14 @@ public:
     COptions& Options() override { return options; }
     const CTranslate& Texts() override { return texts; }
     CDlgEffectOverlay* Effect(EffectId id) override {
+        asked.push_back(id);
         return effects[static_cast<std::size_t>(id)].get();
     }
     void OpenHelp(const wchar_t* pageKey) override { helpKeys.push_back(pageKey); }
-    CCustomObjects* CustomObjects() override { return &customObjects; }
+    CCustomObjects* CustomObjects() override {
+        asked.push_back(std::nullopt);
+        return &customObjects;
+    }
 
     test::TempFolder noLanguages;
     test::TempFolder objectFolder;
@@ -82,6 +92,8 @@ public:
     CTranslate texts;
     std::array<std::unique_ptr<CDlgEffectOverlay>, kEffectCount> effects;
     std::vector<std::wstring> helpKeys;
+    // The effects asked for, in order; none for the custom objects.
+    std::vector<std::optional<EffectId>> asked;
 };
 
 class EffectPages : public ::testing::Test {
@@ -125,20 +137,18 @@ protected:
         SendMessageW(Tree(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data));
         return text;
     }
-    HWND Page(EffectPage page) const { return tab->PageOf(page)->GetSafeHwnd(); }
-    HWND Control(EffectPage page, int id) const { return GetDlgItem(Page(page), id); }
-    // Selects the page in the tree, so it is shown as the user would see it.
-    void Show(EffectPage page) {
-        for (std::size_t i = 0; i < kEffectPageCount; ++i)
-            if (kEffectTree[i].page == page)
+    // The page of a tree entry: an effect's, or without one the custom objects'.
+    HWND Page(std::optional<EffectId> entry) const {
+        return (entry ? tab->PageOf(*entry) : tab->CustomObjectsPage())->GetSafeHwnd();
+    }
+    HWND Control(std::optional<EffectId> entry, int id) const {
+        return GetDlgItem(Page(entry), id);
+    }
+    // Selects the entry in the tree, so its page is shown as the user would see it.
+    void Show(std::optional<EffectId> entry) {
+        for (std::size_t i = 0; i < kEffectTreeSize; ++i)
+            if (kEffectTree[i].effect == entry)
                 TreeView_SelectItem(Tree(), Items()[i]);
-    }
-    void Click(EffectPage page, int id) { SendMessageW(Control(page, id), BM_CLICK, 0, 0); }
-    bool Checked(EffectPage page, int id) const {
-        return SendMessageW(Control(page, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    }
-    bool Enabled(EffectPage page, int id) const {
-        return IsWindowEnabled(Control(page, id)) != FALSE;
     }
 
     // The mouse presses and lets go of a slider's thumb where it is.
@@ -173,7 +183,7 @@ protected:
 TEST_F(EffectPages, TheTreeListsEveryEffectAndShowsOnePageAtATime) {
     Build();
     const std::vector<HTREEITEM> items = Items();
-    ASSERT_EQ(kEffectPageCount, items.size());
+    ASSERT_EQ(kEffectTreeSize, items.size());
     const wchar_t* names[] = {
         L"Balloons",   L"Confetti",           L"Cursor",    L"Custom Objects",
         L"Dandelions", L"Falling Petals",     L"Fireflies", L"Hearts",
@@ -186,7 +196,7 @@ TEST_F(EffectPages, TheTreeListsEveryEffectAndShowsOnePageAtATime) {
     EXPECT_FALSE(tab->PageShown()) << "the introduction shows until the first selection";
 
     for (const EffectTreeEntry& entry : kEffectTree) {
-        HWND page = Page(entry.page);
+        HWND page = Page(entry.effect);
         ASSERT_TRUE(page);
         EXPECT_FALSE(IsWindowVisible(page));
         RECT rect;
@@ -196,12 +206,12 @@ TEST_F(EffectPages, TheTreeListsEveryEffectAndShowsOnePageAtATime) {
         EXPECT_EQ(11, rect.top);
     }
 
-    Show(EffectPage::LeafFall);
+    Show(EffectId::LeafFall);
     EXPECT_TRUE(tab->PageShown());
-    EXPECT_TRUE(IsWindowVisible(Page(EffectPage::LeafFall)));
-    Show(EffectPage::Garland);
-    EXPECT_FALSE(IsWindowVisible(Page(EffectPage::LeafFall)));
-    EXPECT_TRUE(IsWindowVisible(Page(EffectPage::Garland)));
+    EXPECT_TRUE(IsWindowVisible(Page(EffectId::LeafFall)));
+    Show(EffectId::Garland);
+    EXPECT_FALSE(IsWindowVisible(Page(EffectId::LeafFall)));
+    EXPECT_TRUE(IsWindowVisible(Page(EffectId::Garland)));
     EXPECT_TRUE(tab->PageShown());
 }
 
@@ -211,22 +221,22 @@ TEST_F(EffectPages, APageShowsTheStoredStateAndItsBoldGreenTitleAndHelp) {
     host.options.SetBool(L"fEffectsLeafFallWindRandom", true);
     host.options.SetBool(L"fEffectsLeafFallTop", true);
     Build();
-    const EffectPage leaf = EffectPage::LeafFall;
+    const EffectId leaf = EffectId::LeafFall;
     EXPECT_EQ(L"Leaf Fall", TextOf(Control(leaf, IDC_PAGE_TITLE)));
     EXPECT_EQ(4, SendMessageW(Control(leaf, IDC_DENSITY_SLIDER), TBM_GETPOS, 0, 0));
     EXPECT_EQ(1, SendMessageW(Control(leaf, IDC_DENSITY_SLIDER), TBM_GETRANGEMIN, 0, 0));
     EXPECT_EQ(9, SendMessageW(Control(leaf, IDC_DENSITY_SLIDER), TBM_GETRANGEMAX, 0, 0));
     EXPECT_EQ(8, SendMessageW(Control(leaf, IDC_WIND_SLIDER), TBM_GETPOS, 0, 0));
-    EXPECT_TRUE(Checked(leaf, IDC_WIND_RANDOM));
-    EXPECT_FALSE(Checked(leaf, IDC_DENSITY_RANDOM));
+    EXPECT_TRUE(Checked(Page(leaf), IDC_WIND_RANDOM));
+    EXPECT_FALSE(Checked(Page(leaf), IDC_DENSITY_RANDOM));
     // Off: the placement reflects the key, but nothing can be changed.
-    EXPECT_TRUE(Checked(leaf, IDC_ON_TOP));
-    EXPECT_FALSE(Checked(leaf, IDC_ON_DESKTOP));
-    EXPECT_FALSE(Checked(leaf, IDC_PAGE_ENABLE));
+    EXPECT_TRUE(Checked(Page(leaf), IDC_ON_TOP));
+    EXPECT_FALSE(Checked(Page(leaf), IDC_ON_DESKTOP));
+    EXPECT_FALSE(Checked(Page(leaf), IDC_PAGE_ENABLE));
     for (int id : {IDC_ON_DESKTOP, IDC_ON_TOP, IDC_WIND_SLIDER, IDC_WIND_RANDOM, IDC_DENSITY_SLIDER,
                    IDC_DENSITY_RANDOM})
-        EXPECT_FALSE(Enabled(leaf, id)) << id;
-    EXPECT_TRUE(Enabled(leaf, IDC_PAGE_ENABLE));
+        EXPECT_FALSE(Enabled(Page(leaf), id)) << id;
+    EXPECT_TRUE(Enabled(Page(leaf), IDC_PAGE_ENABLE));
 
     LOGFONTW font = {};
     GetObjectW(
@@ -252,15 +262,15 @@ TEST_F(EffectPages, APageShowsTheStoredStateAndItsBoldGreenTitleAndHelp) {
     DeleteObject(info.hbmMask);
     DeleteObject(info.hbmColor);
     Show(leaf);
-    Click(leaf, IDC_PAGE_HELP);
+    Click(Page(leaf), IDC_PAGE_HELP);
     EXPECT_EQ(std::vector<std::wstring>{L"effects"}, host.helpKeys);
 
     // Pages without wind or without a density random box have no such controls.
-    EXPECT_EQ(nullptr, Control(EffectPage::Balloons, IDC_WIND_SLIDER));
-    EXPECT_EQ(nullptr, Control(EffectPage::SpaceFlight, IDC_DENSITY_RANDOM));
-    EXPECT_TRUE(Control(EffectPage::SpaceFlight, IDC_DENSITY_SLIDER));
-    EXPECT_EQ(nullptr, Control(EffectPage::Lightning, IDC_DENSITY_SLIDER));
-    EXPECT_EQ(L"Multicolored", TextOf(Control(EffectPage::Fireflies, IDC_MULTICOLORED)));
+    EXPECT_EQ(nullptr, Control(EffectId::Balloons, IDC_WIND_SLIDER));
+    EXPECT_EQ(nullptr, Control(EffectId::SpaceFlight, IDC_DENSITY_RANDOM));
+    EXPECT_TRUE(Control(EffectId::SpaceFlight, IDC_DENSITY_SLIDER));
+    EXPECT_EQ(nullptr, Control(EffectId::Lightning, IDC_DENSITY_SLIDER));
+    EXPECT_EQ(L"Multicolored", TextOf(Control(EffectId::Fireflies, IDC_MULTICOLORED)));
 }
 
 TEST_F(EffectPages, TickingAnEffectSwitchesTheOthersOffFirstUnlessSeveralAreAllowed) {
@@ -269,9 +279,9 @@ TEST_F(EffectPages, TickingAnEffectSwitchesTheOthersOffFirstUnlessSeveralAreAllo
     host.options.SetBool(L"fGarland", true);    // its page is still an empty one
     EffectOf(EffectId::LeafFall).StartEffect();
     Build();
-    const EffectPage leaf = EffectPage::LeafFall;
-    ASSERT_TRUE(Checked(leaf, IDC_PAGE_ENABLE));
-    ASSERT_TRUE(Enabled(leaf, IDC_DENSITY_SLIDER));
+    const EffectId leaf = EffectId::LeafFall;
+    ASSERT_TRUE(Checked(Page(leaf), IDC_PAGE_ENABLE));
+    ASSERT_TRUE(Enabled(Page(leaf), IDC_DENSITY_SLIDER));
 
     struct AtStart {
         bool seen = false, leafRunning = true, leafKey = true, leafBox = true, leafControls = true;
@@ -281,12 +291,12 @@ TEST_F(EffectPages, TickingAnEffectSwitchesTheOthersOffFirstUnlessSeveralAreAllo
         atStart = {true,
                    EffectOf(EffectId::LeafFall).Running(),
                    host.options.GetBool(L"fEffectsLeafFall"),
-                   Checked(leaf, IDC_PAGE_ENABLE),
-                   Enabled(leaf, IDC_DENSITY_SLIDER) || Enabled(leaf, IDC_ON_TOP),
+                   Checked(Page(leaf), IDC_PAGE_ENABLE),
+                   Enabled(Page(leaf), IDC_DENSITY_SLIDER) || Enabled(Page(leaf), IDC_ON_TOP),
                    host.options.GetBool(L"fEffectsBalloons")};
     };
-    Show(EffectPage::Balloons);
-    Click(EffectPage::Balloons, IDC_PAGE_ENABLE);
+    Show(EffectId::Balloons);
+    Click(Page(EffectId::Balloons), IDC_PAGE_ENABLE);
 
     ASSERT_TRUE(atStart.seen);
     EXPECT_FALSE(atStart.leafRunning) << "Leaf fall stops before Balloons starts";
@@ -295,18 +305,18 @@ TEST_F(EffectPages, TickingAnEffectSwitchesTheOthersOffFirstUnlessSeveralAreAllo
     EXPECT_FALSE(atStart.leafControls);
     EXPECT_FALSE(atStart.balloonsKey) << "the key is written after the start";
     EXPECT_FALSE(host.options.GetBool(L"fEffectRain"));
-    EXPECT_FALSE(Checked(EffectPage::Rain, IDC_PAGE_ENABLE));
+    EXPECT_FALSE(Checked(Page(EffectId::Rain), IDC_PAGE_ENABLE));
     EXPECT_FALSE(host.options.GetBool(L"fGarland"));
 
     EXPECT_TRUE(EffectOf(EffectId::Balloons).Running());
     EXPECT_TRUE(host.options.GetBool(L"fEffectsBalloons"));
-    EXPECT_TRUE(Enabled(EffectPage::Balloons, IDC_DENSITY_SLIDER));
-    EXPECT_TRUE(Enabled(EffectPage::Balloons, IDC_ON_DESKTOP));
+    EXPECT_TRUE(Enabled(Page(EffectId::Balloons), IDC_DENSITY_SLIDER));
+    EXPECT_TRUE(Enabled(Page(EffectId::Balloons), IDC_ON_DESKTOP));
 
     // Several allowed: the next one joins.
     host.options.SetBool(L"fAllowMultipleEffects", true);
-    Show(EffectPage::Hearts);
-    Click(EffectPage::Hearts, IDC_PAGE_ENABLE);
+    Show(EffectId::Hearts);
+    Click(Page(EffectId::Hearts), IDC_PAGE_ENABLE);
     EXPECT_TRUE(EffectOf(EffectId::Balloons).Running());
     EXPECT_TRUE(EffectOf(EffectId::Hearts).Running());
 
@@ -315,17 +325,38 @@ TEST_F(EffectPages, TickingAnEffectSwitchesTheOthersOffFirstUnlessSeveralAreAllo
     EXPECT_TRUE(EffectOf(EffectId::Balloons).Running());
     EXPECT_TRUE(EffectOf(EffectId::Hearts).Running());
     // ...until one more is ticked.
-    Show(EffectPage::Sweets);
-    Click(EffectPage::Sweets, IDC_PAGE_ENABLE);
+    Show(EffectId::Sweets);
+    Click(Page(EffectId::Sweets), IDC_PAGE_ENABLE);
     EXPECT_FALSE(EffectOf(EffectId::Balloons).Running());
     EXPECT_FALSE(EffectOf(EffectId::Hearts).Running());
     EXPECT_TRUE(EffectOf(EffectId::Sweets).Running());
 
     // Clearing the box stops the effect and disables the page's settings.
-    Click(EffectPage::Sweets, IDC_PAGE_ENABLE);
+    Click(Page(EffectId::Sweets), IDC_PAGE_ENABLE);
     EXPECT_FALSE(EffectOf(EffectId::Sweets).Running());
     EXPECT_FALSE(host.options.GetBool(L"fEffectSweets"));
-    EXPECT_FALSE(Enabled(EffectPage::Sweets, IDC_DENSITY_RANDOM));
+    EXPECT_FALSE(Enabled(Page(EffectId::Sweets), IDC_DENSITY_RANDOM));
+}
+
+TEST_F(EffectPages, TheRuleVisitsTheEffectsInTheirOwnOrderWithTheCustomObjectsAfterTheCursor) {
+    // Switched on, though not started; listed out of order.
+    for (const wchar_t* key :
+         {L"fEffectSweets", L"fEffectDandelions", L"fEffectCursor", L"fEffectsBalloons"})
+        host.options.SetBool(key, true);
+    Build();
+    Show(EffectId::LeafFall);
+    host.asked.clear();
+    Click(Page(EffectId::LeafFall), IDC_PAGE_ENABLE);
+
+    // The ticked page takes its effect first; then the rule asks the custom objects
+    // whether any is on and switches each effect that is on off through its page.
+    const std::vector<std::optional<EffectId>> expected = {EffectId::LeafFall,   EffectId::Balloons,
+                                                           EffectId::Cursor,     std::nullopt,
+                                                           EffectId::Dandelions, EffectId::Sweets};
+    EXPECT_EQ(expected, host.asked);
+    for (EffectId effect :
+         {EffectId::Balloons, EffectId::Cursor, EffectId::Dandelions, EffectId::Sweets})
+        EXPECT_FALSE(host.options.GetBool(KeysOf(effect).enableKey));
 }
 
 TEST_F(EffectPages, SlidersActWhenTheMouseLetsGoNotWhenTheKeyboardMovesThem) {
@@ -336,8 +367,8 @@ TEST_F(EffectPages, SlidersActWhenTheMouseLetsGoNotWhenTheKeyboardMovesThem) {
     Tick(leaf);
     ASSERT_EQ(50u, leaf.Simulation().Records().size());
     Build();
-    Show(EffectPage::LeafFall);
-    HWND density = Control(EffectPage::LeafFall, IDC_DENSITY_SLIDER);
+    Show(EffectId::LeafFall);
+    HWND density = Control(EffectId::LeafFall, IDC_DENSITY_SLIDER);
 
     SendMessageW(density, TBM_SETPOS, TRUE, 6);
     ReleaseThumb(density);
@@ -354,7 +385,7 @@ TEST_F(EffectPages, SlidersActWhenTheMouseLetsGoNotWhenTheKeyboardMovesThem) {
     EXPECT_EQ(6, host.options.GetInt(L"iEffectsLeafFallDensity"));
 
     // The wind slider applies the start rule: level 9 blows at once.
-    HWND wind = Control(EffectPage::LeafFall, IDC_WIND_SLIDER);
+    HWND wind = Control(EffectId::LeafFall, IDC_WIND_SLIDER);
     SendMessageW(wind, TBM_SETPOS, TRUE, 9);
     ReleaseThumb(wind);
     EXPECT_EQ(9, leaf.Simulation().Wind().level);
@@ -365,8 +396,8 @@ TEST_F(EffectPages, SlidersActWhenTheMouseLetsGoNotWhenTheKeyboardMovesThem) {
     host.options.SetBool(L"fEffectConfetti", true);
     host.options.SetInt(L"iEffectConfettiDensity", 2);
     tab->BuildEffectsTree();
-    Show(EffectPage::Confetti);
-    HWND confetti = Control(EffectPage::Confetti, IDC_DENSITY_SLIDER);
+    Show(EffectId::Confetti);
+    HWND confetti = Control(EffectId::Confetti, IDC_DENSITY_SLIDER);
     SendMessageW(confetti, TBM_SETPOS, TRUE, 7);
     ReleaseThumb(confetti);
     EXPECT_EQ(700, EffectOf(EffectId::Confetti).targetCount);
@@ -378,17 +409,17 @@ TEST_F(EffectPages, PlacementAndRandomBoxesWriteTheirKeys) {
     auto& leaf = EffectOf(EffectId::LeafFall);
     leaf.StartEffect();
     Build();
-    Show(EffectPage::LeafFall);
-    Click(EffectPage::LeafFall, IDC_ON_TOP);
+    Show(EffectId::LeafFall);
+    Click(Page(EffectId::LeafFall), IDC_ON_TOP);
     EXPECT_TRUE(host.options.GetBool(L"fEffectsLeafFallTop"));
     EXPECT_TRUE(GetWindowLongPtrW(leaf.GetSafeHwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    Click(EffectPage::LeafFall, IDC_ON_DESKTOP);
+    Click(Page(EffectId::LeafFall), IDC_ON_DESKTOP);
     EXPECT_FALSE(host.options.GetBool(L"fEffectsLeafFallTop"));
     EXPECT_FALSE(GetWindowLongPtrW(leaf.GetSafeHwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 
     const int targetBefore = leaf.targetCount;
-    Click(EffectPage::LeafFall, IDC_DENSITY_RANDOM);
-    Click(EffectPage::LeafFall, IDC_WIND_RANDOM);
+    Click(Page(EffectId::LeafFall), IDC_DENSITY_RANDOM);
+    Click(Page(EffectId::LeafFall), IDC_WIND_RANDOM);
     EXPECT_TRUE(host.options.GetBool(L"fEffectsLeafFallDensityRandom"));
     EXPECT_TRUE(host.options.GetBool(L"fEffectsLeafFallWindRandom"));
     EXPECT_EQ(targetBefore, leaf.targetCount) << "a random box changes nothing now";
@@ -396,10 +427,10 @@ TEST_F(EffectPages, PlacementAndRandomBoxesWriteTheirKeys) {
     // A stopped effect: the key is written all the same, for the next start.
     host.options.SetBool(L"fEffectFireflies", true);
     tab->BuildEffectsTree();
-    Show(EffectPage::Fireflies);
-    Click(EffectPage::Fireflies, IDC_ON_TOP);
+    Show(EffectId::Fireflies);
+    Click(Page(EffectId::Fireflies), IDC_ON_TOP);
     EXPECT_TRUE(host.options.GetBool(L"fEffectFirefliesTop"));
-    Click(EffectPage::Fireflies, IDC_MULTICOLORED);
+    Click(Page(EffectId::Fireflies), IDC_MULTICOLORED);
     EXPECT_TRUE(host.options.GetBool(L"fEffectFirefliesColorful"));
     EXPECT_TRUE(EffectOf<CDlgEffectFireflies>(EffectId::Fireflies).Simulation().Colourful());
 }
@@ -413,20 +444,20 @@ TEST_F(EffectPages, ListsSelectTheStoredValueOrNothingAndPassTheChoiceOn) {
     petals.StartEffect();
     Build();
 
-    HWND colours = Control(EffectPage::FallingPetals, IDC_PETAL_COLOR);
+    HWND colours = Control(EffectId::FallingPetals, IDC_PETAL_COLOR);
     ASSERT_EQ(3, SendMessageW(colours, CB_GETCOUNT, 0, 0));
     EXPECT_EQ(L"Pink", ListText(colours, 0));
     EXPECT_EQ(L"Red", ListText(colours, 1));
     EXPECT_EQ(L"White", ListText(colours, 2));
     EXPECT_EQ(CB_ERR, SendMessageW(colours, CB_GETCURSEL, 0, 0)) << "no colour is \"purple\"";
-    EXPECT_EQ(L"Color:", TextOf(Control(EffectPage::FallingPetals, IDC_PETAL_COLOR_LABEL)));
+    EXPECT_EQ(L"Color:", TextOf(Control(EffectId::FallingPetals, IDC_PETAL_COLOR_LABEL)));
     // The effect took the stored value itself: any colour but pink and white is red.
     const std::optional<Sprite> red = LoadSprite(448);
     ASSERT_TRUE(red);
     EXPECT_EQ(red->Width(), petals.Simulation().Sprites().front().Width());
     EXPECT_EQ(L"purple", host.options.GetString(L"strEffectFallingPetalsColor"));
 
-    Show(EffectPage::FallingPetals);
+    Show(EffectId::FallingPetals);
     Choose(colours, 0);
     EXPECT_EQ(L"pink", host.options.GetString(L"strEffectFallingPetalsColor"));
     const std::optional<Sprite> pink = LoadSprite(459);
@@ -434,12 +465,12 @@ TEST_F(EffectPages, ListsSelectTheStoredValueOrNothingAndPassTheChoiceOn) {
     EXPECT_EQ(pink->Pixel(pink->Width() / 2, pink->Height() / 2),
               petals.Simulation().Sprites().front().Pixel(pink->Width() / 2, pink->Height() / 2));
 
-    HWND modes = Control(EffectPage::Cursor, IDC_CURSOR_EFFECT);
+    HWND modes = Control(EffectId::Cursor, IDC_CURSOR_EFFECT);
     ASSERT_EQ(10, SendMessageW(modes, CB_GETCOUNT, 0, 0));
     for (LRESULT i = 1; i < 10; ++i)
         EXPECT_LT(ListText(modes, i - 1), ListText(modes, i)) << "sorted by text";
     EXPECT_EQ(L"Dots", ListText(modes, SendMessageW(modes, CB_GETCURSEL, 0, 0)));
-    Show(EffectPage::Cursor);
+    Show(EffectId::Cursor);
     const LRESULT trail =
         SendMessageW(modes, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(L"Trail"));
     ASSERT_NE(CB_ERR, trail);
@@ -451,7 +482,7 @@ TEST_F(EffectPages, ListsSelectTheStoredValueOrNothingAndPassTheChoiceOn) {
     host.options.SetString(L"strEffectCursorEffect", L"trail");
     tab->BuildEffectsTree();
     EXPECT_EQ(CB_ERR,
-              SendMessageW(Control(EffectPage::Cursor, IDC_CURSOR_EFFECT), CB_GETCURSEL, 0, 0));
+              SendMessageW(Control(EffectId::Cursor, IDC_CURSOR_EFFECT), CB_GETCURSEL, 0, 0));
 }
 
 TEST_F(EffectPages, AChangeOfLanguageRebuildsThePagesAndLeavesTheEffectsRunning) {
@@ -460,7 +491,7 @@ TEST_F(EffectPages, AChangeOfLanguageRebuildsThePagesAndLeavesTheEffectsRunning)
     leaf.StartEffect();
     HWND leafWindow = leaf.GetSafeHwnd();
     Build();
-    Show(EffectPage::Hearts);
+    Show(EffectId::Hearts);
 
     const wchar_t* dist = _wgetenv(L"ORVANE_DIST");
     ASSERT_NE(nullptr, dist);
@@ -469,26 +500,26 @@ TEST_F(EffectPages, AChangeOfLanguageRebuildsThePagesAndLeavesTheEffectsRunning)
     tab->ApplyTexts(); // what the main window's RetranslateWindow does for this page
 
     const std::vector<HTREEITEM> items = Items();
-    ASSERT_EQ(kEffectPageCount, items.size());
+    ASSERT_EQ(kEffectTreeSize, items.size());
     for (std::size_t i = 0; i < items.size(); ++i)
         EXPECT_EQ(host.texts.Text(kEffectTree[i].nameTextId), ItemText(items[i]));
     EXPECT_EQ(L"\u041B\u0438\u0441\u0442\u043E\u043F\u0430\u0434", ItemText(items[8]))
         << "Leaf fall";
     EXPECT_EQ(nullptr, TreeView_GetSelection(Tree()));
     for (const EffectTreeEntry& entry : kEffectTree)
-        EXPECT_FALSE(IsWindowVisible(Page(entry.page)));
+        EXPECT_FALSE(IsWindowVisible(Page(entry.effect)));
     EXPECT_TRUE(tab->PageShown()) << "the introduction does not come back";
 
     EXPECT_EQ(leafWindow, leaf.GetSafeHwnd()) << "neither stopped nor started again";
-    EXPECT_TRUE(Checked(EffectPage::LeafFall, IDC_PAGE_ENABLE));
-    EXPECT_EQ(host.texts.Text(95), TextOf(Control(EffectPage::LeafFall, IDC_PAGE_TITLE)));
+    EXPECT_TRUE(Checked(Page(EffectId::LeafFall), IDC_PAGE_ENABLE));
+    EXPECT_EQ(host.texts.Text(95), TextOf(Control(EffectId::LeafFall, IDC_PAGE_TITLE)));
 }
 
 TEST_F(EffectPages, BuildingAndClosingTheTabOverAndOverLeaksNothing) {
     auto cycle = [&] {
         Build();
         for (const EffectTreeEntry& entry : kEffectTree)
-            Show(entry.page);
+            Show(entry.effect);
         tab->BuildEffectsTree();
         tab.reset();
     };
@@ -511,8 +542,8 @@ TEST_F(EffectPages, TheGarlandPageDrivesTheGarlandLive) {
     host.options.SetInt(L"iFlashSpeed", 7);
     host.options.SetBool(L"fFlashRandom", true);
     Build();
-    Show(EffectPage::Garland);
-    const EffectPage page = EffectPage::Garland;
+    Show(EffectId::Garland);
+    const EffectId page = EffectId::Garland;
     HWND kinds = Control(page, IDC_GARLAND_KIND), modes = Control(page, IDC_FLASH_MODE);
     HWND speed = Control(page, IDC_FLASH_SPEED);
     EXPECT_EQ(L"Lights and Garlands", TextOf(Control(page, IDC_PAGE_TITLE)));
@@ -523,18 +554,18 @@ TEST_F(EffectPages, TheGarlandPageDrivesTheGarlandLive) {
     EXPECT_EQ(L"Chasing", ListText(modes, 2));
     EXPECT_EQ(2, SendMessageW(modes, CB_GETCURSEL, 0, 0));
     EXPECT_EQ(7, SendMessageW(speed, TBM_GETPOS, 0, 0));
-    EXPECT_TRUE(Checked(page, IDC_FLASH_RANDOM));
-    EXPECT_FALSE(Checked(page, IDC_GARLAND_RANDOM));
-    EXPECT_TRUE(Checked(page, IDC_GARLAND_ON_DESKTOP));
+    EXPECT_TRUE(Checked(Page(page), IDC_FLASH_RANDOM));
+    EXPECT_FALSE(Checked(Page(page), IDC_GARLAND_RANDOM));
+    EXPECT_TRUE(Checked(Page(page), IDC_GARLAND_ON_DESKTOP));
     for (int id : {IDC_GARLAND_KIND, IDC_FLASH_MODE, IDC_FLASH_SPEED, IDC_FLASH_RANDOM,
                    IDC_GARLAND_RANDOM, IDC_GARLAND_ON_DESKTOP, IDC_GARLAND_ON_TOP})
-        EXPECT_FALSE(Enabled(page, id)) << "usable only while the garland is on: " << id;
+        EXPECT_FALSE(Enabled(Page(page), id)) << "usable only while the garland is on: " << id;
 
     auto& garland = EffectOf<CDlgLights>(EffectId::Garland);
-    Click(page, IDC_PAGE_ENABLE);
+    Click(Page(page), IDC_PAGE_ENABLE);
     ASSERT_TRUE(garland.Running());
     EXPECT_TRUE(host.options.GetBool(L"fGarland"));
-    EXPECT_TRUE(Enabled(page, IDC_FLASH_SPEED));
+    EXPECT_TRUE(Enabled(Page(page), IDC_FLASH_SPEED));
 
     Choose(kinds, 5);
     EXPECT_EQ(kIcicleLights, garland.Lights().Kind());
@@ -551,20 +582,20 @@ TEST_F(EffectPages, TheGarlandPageDrivesTheGarlandLive) {
     ReleaseThumb(speed);
     EXPECT_EQ(9, host.options.GetInt(L"iFlashSpeed"));
 
-    Click(page, IDC_GARLAND_ON_TOP);
+    Click(Page(page), IDC_GARLAND_ON_TOP);
     EXPECT_TRUE(host.options.GetBool(L"fGarlandTop"));
     EXPECT_TRUE(GetWindowLongPtrW(garland.GetSafeHwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    Click(page, IDC_GARLAND_RANDOM);
+    Click(Page(page), IDC_GARLAND_RANDOM);
     EXPECT_TRUE(host.options.GetBool(L"fGarlandRandom"));
 
-    Click(page, IDC_PAGE_HELP);
+    Click(Page(page), IDC_PAGE_HELP);
     ASSERT_EQ(1u, host.helpKeys.size());
     EXPECT_EQ(L"effects", host.helpKeys[0]);
 
-    Click(page, IDC_PAGE_ENABLE);
+    Click(Page(page), IDC_PAGE_ENABLE);
     EXPECT_FALSE(garland.Running());
     EXPECT_FALSE(host.options.GetBool(L"fGarland"));
-    EXPECT_FALSE(Enabled(page, IDC_GARLAND_KIND));
+    EXPECT_FALSE(Enabled(Page(page), IDC_GARLAND_KIND));
 }
 
 TEST_F(EffectPages, TheCustomObjectsPageActsOnTheSelectedObjectAndKeepsTheOthersRunning) {
@@ -582,7 +613,7 @@ TEST_F(EffectPages, TheCustomObjectsPageActsOnTheSelectedObjectAndKeepsTheOthers
     EffectOf(EffectId::LeafFall).StartEffect();
     host.options.SetBool(L"fEffectsLeafFall", true);
     Build();
-    const EffectPage page = EffectPage::CustomObjects;
+    const std::optional<EffectId> page; // the custom objects
     Show(page);
     HWND list = Control(page, IDC_OBJECT_LIST);
     ASSERT_EQ(3, ListView_GetItemCount(list));
@@ -590,42 +621,42 @@ TEST_F(EffectPages, TheCustomObjectsPageActsOnTheSelectedObjectAndKeepsTheOthers
     ListView_GetItemText(list, 0, 0, text, MAX_PATH);
     EXPECT_EQ(paths[1], text) << "sorted by path";
     EXPECT_FALSE(IsWindowVisible(Control(page, IDC_PAGE_ENABLE))) << "nothing selected";
-    EXPECT_FALSE(Enabled(page, IDC_OBJECT_DUPLICATE));
-    EXPECT_FALSE(Enabled(page, IDC_OBJECT_REMOVE));
-    EXPECT_TRUE(Enabled(page, IDC_OBJECT_ADD));
+    EXPECT_FALSE(Enabled(Page(page), IDC_OBJECT_DUPLICATE));
+    EXPECT_FALSE(Enabled(Page(page), IDC_OBJECT_REMOVE));
+    EXPECT_TRUE(Enabled(Page(page), IDC_OBJECT_ADD));
 
     // The first item is entry 1, a.png.
     ListView_SetItemState(list, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     EXPECT_TRUE(IsWindowVisible(Control(page, IDC_PAGE_ENABLE)));
-    EXPECT_TRUE(Enabled(page, IDC_OBJECT_REMOVE));
-    EXPECT_FALSE(Checked(page, IDC_PAGE_ENABLE));
-    EXPECT_FALSE(Enabled(page, IDC_ON_TOP));
-    Click(page, IDC_PAGE_ENABLE);
+    EXPECT_TRUE(Enabled(Page(page), IDC_OBJECT_REMOVE));
+    EXPECT_FALSE(Checked(Page(page), IDC_PAGE_ENABLE));
+    EXPECT_FALSE(Enabled(Page(page), IDC_ON_TOP));
+    Click(Page(page), IDC_PAGE_ENABLE);
     EXPECT_TRUE(objects.Entry(1).enabled);
     EXPECT_TRUE(objects.Window(1).Running());
     EXPECT_TRUE(objects.Window(2).Running()) << "the other object keeps running";
     EXPECT_FALSE(EffectOf(EffectId::LeafFall).Running()) << "every other effect stops";
     EXPECT_FALSE(host.options.GetBool(L"fEffectsLeafFall"));
-    EXPECT_TRUE(Enabled(page, IDC_ON_TOP));
-    Click(page, IDC_ON_TOP);
+    EXPECT_TRUE(Enabled(Page(page), IDC_ON_TOP));
+    Click(Page(page), IDC_ON_TOP);
     EXPECT_TRUE(objects.Entry(1).top);
     EXPECT_TRUE(GetWindowLongPtrW(objects.Window(1).GetSafeHwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_FALSE(objects.Entry(2).top);
 
     // Another effect switches every object off, and the page shows it.
-    Show(EffectPage::Balloons);
-    Click(EffectPage::Balloons, IDC_PAGE_ENABLE);
+    Show(EffectId::Balloons);
+    Click(Page(EffectId::Balloons), IDC_PAGE_ENABLE);
     EXPECT_TRUE(EffectOf(EffectId::Balloons).Running());
     for (std::size_t i = 0; i < objects.Count(); ++i) {
         EXPECT_FALSE(objects.Entry(i).enabled) << i;
         EXPECT_FALSE(objects.Window(i).Running()) << i;
     }
-    EXPECT_FALSE(Checked(page, IDC_PAGE_ENABLE));
-    EXPECT_FALSE(Enabled(page, IDC_ON_TOP));
+    EXPECT_FALSE(Checked(Page(page), IDC_PAGE_ENABLE));
+    EXPECT_FALSE(Enabled(Page(page), IDC_ON_TOP));
 
     // Duplicate and Remove act on the selected object and leave nothing selected.
     Show(page);
-    Click(page, IDC_OBJECT_DUPLICATE);
+    Click(Page(page), IDC_OBJECT_DUPLICATE);
     ASSERT_EQ(4u, objects.Count());
     EXPECT_EQ(paths[1], objects.Entry(3).path);
     EXPECT_FALSE(objects.Entry(3).top) << "a copy starts on the desktop, not placed";
@@ -633,10 +664,10 @@ TEST_F(EffectPages, TheCustomObjectsPageActsOnTheSelectedObjectAndKeepsTheOthers
     EXPECT_EQ(4, ListView_GetItemCount(list));
     EXPECT_FALSE(IsWindowVisible(Control(page, IDC_PAGE_ENABLE)));
     ListView_SetItemState(list, 3, LVIS_SELECTED, LVIS_SELECTED); // the last by path: b.png
-    Click(page, IDC_OBJECT_REMOVE);
+    Click(Page(page), IDC_OBJECT_REMOVE);
     ASSERT_EQ(3u, objects.Count());
     EXPECT_EQ(3, ListView_GetItemCount(list));
-    EXPECT_FALSE(Enabled(page, IDC_OBJECT_REMOVE));
+    EXPECT_FALSE(Enabled(Page(page), IDC_OBJECT_REMOVE));
 }
 
 } // namespace

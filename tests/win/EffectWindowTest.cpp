@@ -3,6 +3,7 @@
 #include "effects/SpriteEffectWindows.h"
 #include "framework/Gdiplus.h"
 #include "EffectWindowFixture.h"
+#include "MessagePump.h"
 #include "OverlayChecks.h"
 #include "ProcessCounters.h"
 
@@ -17,20 +18,6 @@ protected:
         EffectWindowFixture::SetUp();
         ASSERT_EQ(1920, GetSystemMetrics(SM_CXSCREEN));
         ASSERT_EQ(1080, GetSystemMetrics(SM_CYSCREEN));
-    }
-
-    // Runs the thread's messages (the effect's timers) for a while.
-    static void Pump(DWORD ms) {
-        const DWORD start = GetTickCount();
-        do {
-            MSG message;
-            while (GetTickCount() - start < ms &&
-                   PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-                TranslateMessage(&message);
-                DispatchMessageW(&message);
-            }
-            Sleep(5);
-        } while (GetTickCount() - start < ms);
     }
 
     static bool Topmost(HWND window) {
@@ -53,7 +40,7 @@ TEST_F(EffectWindows, AnOverlayIsALayeredClickThroughToolWindowOverTheScreenLess
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_EQ(nullptr, GetWindow(window, GW_OWNER)) << "no owner, so no taskbar button";
 
-    Pump(200);
+    test::PumpMessages(200); // the effect's timers
     EXPECT_EQ(50, effect.targetCount);
     EXPECT_EQ(50u, effect.Simulation().Records().size()) << "the frame timer runs";
     EXPECT_EQ(7u, effect.Simulation().Sprites().size());

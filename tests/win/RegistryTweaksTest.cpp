@@ -25,25 +25,25 @@ struct ValueTweak {
     StoredValue nearMiss;             // stored data that does not count as on
     int onControl;                    // what the user ticks
     int offControl;                   // and clears: the same box, or the "Hide" radio button
-    int FakeTweakServices::*followUp; // the follow-up's counter, or null
+    int FakeTweakPageHost::*followUp; // the follow-up's counter, or null
 };
 
 const ValueTweak kValueTweaks[] = {
     {"Encrypt", 87, HKEY_CURRENT_USER, kAdvanced, L"EncryptionContextMenu", DwordValue(1),
      DwordValue(257), IDC_TWEAK_ENABLE, IDC_TWEAK_ENABLE, nullptr},
     {"LastActiveClick", 106, HKEY_CURRENT_USER, kAdvanced, L"LastActiveClick", DwordValue(1),
-     DwordValue(0), IDC_TWEAK_ENABLE, IDC_TWEAK_ENABLE, &FakeTweakServices::signOuts},
+     DwordValue(0), IDC_TWEAK_ENABLE, IDC_TWEAK_ENABLE, &FakeTweakPageHost::signOuts},
     {"LegacyBalloons", 58, HKEY_CURRENT_USER, L"SOFTWARE\\Policies\\Microsoft\\Windows\\Explorer",
      L"EnableLegacyBalloonNotifications", DwordValue(1), TextValue(L"1"), IDC_TWEAK_ENABLE,
-     IDC_TWEAK_ENABLE, &FakeTweakServices::windowsRestarts},
+     IDC_TWEAK_ENABLE, &FakeTweakPageHost::windowsRestarts},
     {"ShortcutText", 123, HKEY_CURRENT_USER,
      L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer", L"link", Binary({0, 0, 0, 0}),
-     Binary({0x1E, 0, 0, 0}), IDC_TWEAK_ENABLE, IDC_TWEAK_ENABLE, &FakeTweakServices::signOuts},
+     Binary({0x1E, 0, 0, 0}), IDC_TWEAK_ENABLE, IDC_TWEAK_ENABLE, &FakeTweakPageHost::signOuts},
     {"ShortcutArrow", 142, HKEY_LOCAL_MACHINE,
      L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Icons", L"29",
      TextValue(L"%windir%\\System32\\shell32.dll,-50"),
      TextValue(L"%windir%\\System32\\shell32.dll,-51"), IDC_TWEAK_ENABLE, IDC_TWEAK_ENABLE,
-     &FakeTweakServices::signOuts},
+     &FakeTweakPageHost::signOuts},
     {"LoginBlur", 173, HKEY_LOCAL_MACHINE, L"SOFTWARE\\Policies\\Microsoft\\Windows\\System",
      L"DisableAcrylicBackgroundOnLogon", DwordValue(1), DwordValue(2), IDC_TWEAK_DISABLE,
      IDC_TWEAK_DISABLE, nullptr},
@@ -51,7 +51,7 @@ const ValueTweak kValueTweaks[] = {
      L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Policies\\System", L"VerboseStatus",
      DwordValue(1), DwordValue(0), IDC_TWEAK_ENABLE, IDC_TWEAK_ENABLE, nullptr},
     {"ClockSeconds", 52, HKEY_CURRENT_USER, kAdvanced, L"ShowSecondsInSystemClock", DwordValue(1),
-     DwordValue(0), IDC_TWEAK_SHOW, IDC_TWEAK_HIDE, &FakeTweakServices::explorerRestarts},
+     DwordValue(0), IDC_TWEAK_SHOW, IDC_TWEAK_HIDE, &FakeTweakPageHost::explorerRestarts},
 };
 
 class ValueTweakTest : public ::testing::TestWithParam<ValueTweak> {};
@@ -63,10 +63,10 @@ TEST_P(ValueTweakTest, TickingWritesExactlyItsValueAndClearingDeletesOnlyThat) {
         {{tweak.root, tweak.key}});
     DeleteValue(tweak.root, tweak.key, tweak.value);
     WriteValue(tweak.root, tweak.key, kSentinel, DwordValue(5));
-    FakeTweakServices services;
+    FakeTweakPageHost pageHost;
     HostWindow host;
     const auto shownOn = [&] {
-        auto page = MakeTweakPage(tweak.item, services, host.get());
+        auto page = MakeTweakPage(tweak.item, pageHost, host.get());
         return Checked(page->GetSafeHwnd(), tweak.onControl);
     };
 
@@ -75,30 +75,30 @@ TEST_P(ValueTweakTest, TickingWritesExactlyItsValueAndClearingDeletesOnlyThat) {
     EXPECT_FALSE(shownOn()) << "other data";
     DeleteValue(tweak.root, tweak.key, tweak.value);
 
-    auto page = MakeTweakPage(tweak.item, services, host.get());
+    auto page = MakeTweakPage(tweak.item, pageHost, host.get());
     HWND window = page->GetSafeHwnd();
     if (tweak.offControl == IDC_TWEAK_HIDE)
         EXPECT_TRUE(Checked(window, IDC_TWEAK_HIDE));
     bool storedAtRestorePoint = true;
-    services.onRestorePoint = [&] {
+    pageHost.onRestorePoint = [&] {
         storedAtRestorePoint = ReadValue(tweak.root, tweak.key, tweak.value).has_value();
     };
     if (tweak.followUp)
         EXPECT_FALSE(Enabled(window, IDC_TWEAK_FOLLOW_UP));
 
     Click(window, tweak.onControl);
-    EXPECT_EQ(1, services.restorePoints);
+    EXPECT_EQ(1, pageHost.restorePoints);
     EXPECT_FALSE(storedAtRestorePoint) << "the restore point comes before the change";
     EXPECT_EQ(tweak.on, ReadValue(tweak.root, tweak.key, tweak.value));
     EXPECT_TRUE(shownOn());
     if (tweak.followUp) {
         EXPECT_TRUE(Enabled(window, IDC_TWEAK_FOLLOW_UP));
         Click(window, IDC_TWEAK_FOLLOW_UP);
-        EXPECT_EQ(1, services.*tweak.followUp);
+        EXPECT_EQ(1, pageHost.*tweak.followUp);
     }
 
     Click(window, tweak.offControl);
-    EXPECT_EQ(2, services.restorePoints);
+    EXPECT_EQ(2, pageHost.restorePoints);
     EXPECT_FALSE(ReadValue(tweak.root, tweak.key, tweak.value));
     EXPECT_EQ(DwordValue(5), ReadValue(tweak.root, tweak.key, kSentinel)) << "only its own value";
     EXPECT_FALSE(shownOn());
@@ -111,11 +111,11 @@ INSTANTIATE_TEST_SUITE_P(Tweaks, ValueTweakTest, ::testing::ValuesIn(kValueTweak
 class KeyTweakTest : public ::testing::Test {
 protected:
     bool ShownOn(WORD item) {
-        auto page = MakeTweakPage(item, services, host.get());
+        auto page = MakeTweakPage(item, pageHost, host.get());
         return Checked(page->GetSafeHwnd(), IDC_TWEAK_ENABLE);
     }
 
-    FakeTweakServices services;
+    FakeTweakPageHost pageHost;
     HostWindow host;
 };
 
@@ -134,7 +134,7 @@ TEST_F(KeyTweakTest, CopyToAndMoveToOwnAHandlerKeyNamedInTheInterfaceLanguage) {
           std::tuple{WORD(84), moveTo, L"{C2FBB631-2971-11D1-A18C-00C04FD75D13}"}}) {
         DeleteKeyTree(HKEY_CLASSES_ROOT, key);
         EXPECT_FALSE(ShownOn(item));
-        auto page = MakeTweakPage(item, services, host.get());
+        auto page = MakeTweakPage(item, pageHost, host.get());
         Click(page->GetSafeHwnd(), IDC_TWEAK_ENABLE);
         EXPECT_EQ(TextValue(classId), ReadValue(HKEY_CLASSES_ROOT, key, nullptr));
         EXPECT_TRUE(ShownOn(item));
@@ -146,9 +146,9 @@ TEST_F(KeyTweakTest, CopyToAndMoveToOwnAHandlerKeyNamedInTheInterfaceLanguage) {
     // In German the key is named by the German text 83; the English one is not ours.
     WriteValue(HKEY_CLASSES_ROOT, copyTo, nullptr,
                TextValue(L"{C2FBB630-2971-11D1-A18C-00C04FD75D13}"));
-    services.UseLanguage(L"83=Kopieren nach\r\n");
+    pageHost.UseLanguage(L"83=Kopieren nach\r\n");
     EXPECT_FALSE(ShownOn(81));
-    auto page = MakeTweakPage(81, services, host.get());
+    auto page = MakeTweakPage(81, pageHost, host.get());
     Click(page->GetSafeHwnd(), IDC_TWEAK_ENABLE);
     EXPECT_EQ(TextValue(L"{C2FBB630-2971-11D1-A18C-00C04FD75D13}"),
               ReadValue(HKEY_CLASSES_ROOT, std::wstring(kHandlers) + L"\\Kopieren nach", nullptr));
@@ -163,7 +163,7 @@ TEST_F(KeyTweakTest, OpenWithNotepadClearsItsWholeVerbAndWritesItAgain) {
     CreateKey(HKEY_CLASSES_ROOT, sibling);
     EXPECT_FALSE(ShownOn(100));
 
-    auto page = MakeTweakPage(100, services, host.get());
+    auto page = MakeTweakPage(100, pageHost, host.get());
     HWND window = page->GetSafeHwnd();
     Click(window, IDC_TWEAK_ENABLE);
     EXPECT_EQ(TextValue(L"notepad.exe %1"),
@@ -190,7 +190,7 @@ TEST_F(KeyTweakTest, RecycleBinAndControlPanelAreFoldersOfThisPcWhileTheirKeysEx
         RegistryRestorer restore({}, {{HKEY_LOCAL_MACHINE, key}});
         DeleteKeyTree(HKEY_LOCAL_MACHINE, key);
         EXPECT_FALSE(ShownOn(item));
-        auto page = MakeTweakPage(item, services, host.get());
+        auto page = MakeTweakPage(item, pageHost, host.get());
         Click(page->GetSafeHwnd(), IDC_TWEAK_ENABLE);
         EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, key));
         EXPECT_TRUE(ShownOn(item));
@@ -206,7 +206,7 @@ TEST_F(KeyTweakTest, TakeOwnershipWritesEightValuesAndShowsOnOnlyWhenAllMatch) {
     DeleteKeyTree(HKEY_CLASSES_ROOT, folders);
     EXPECT_FALSE(ShownOn(149));
 
-    auto page = MakeTweakPage(149, services, host.get());
+    auto page = MakeTweakPage(149, pageHost, host.get());
     HWND window = page->GetSafeHwnd();
     Click(window, IDC_TWEAK_ENABLE);
     const StoredValue empty{REG_SZ, {}};
@@ -262,7 +262,7 @@ TEST_F(CompatibilityTest, RemovingPrefixesBothHandlersOnceAndBringingBackTakesOn
     Store(shortcuts, L"-" + handler);
     EXPECT_FALSE(ShownOn(102)) << "the programs' handler is still there";
 
-    auto page = MakeTweakPage(102, services, host.get());
+    auto page = MakeTweakPage(102, pageHost, host.get());
     HWND window = page->GetSafeHwnd();
     Click(window, IDC_TWEAK_ENABLE);
     EXPECT_EQ(TextValue(L"-" + handler), Stored(programs));
@@ -276,7 +276,7 @@ TEST_F(CompatibilityTest, RemovingPrefixesBothHandlersOnceAndBringingBackTakesOn
 
     Store(programs, L"--" + handler);
     Store(shortcuts, L"-" + handler);
-    auto removed = MakeTweakPage(102, services, host.get());
+    auto removed = MakeTweakPage(102, pageHost, host.get());
     EXPECT_TRUE(Checked(removed->GetSafeHwnd(), IDC_TWEAK_ENABLE));
     Click(removed->GetSafeHwnd(), IDC_TWEAK_ENABLE);
     EXPECT_EQ(TextValue(L"-" + handler), Stored(programs)) << "exactly one dash comes off";
@@ -289,7 +289,7 @@ TEST_F(CompatibilityTest, AMissingShortcutHandlerIsLeftAloneAndAMissingProgramHa
     EXPECT_TRUE(ShownOn(102)) << "a shortcut handler that cannot be read counts as removed";
 
     Store(programs, std::nullopt);
-    auto page = MakeTweakPage(102, services, host.get());
+    auto page = MakeTweakPage(102, pageHost, host.get());
     Click(page->GetSafeHwnd(), IDC_TWEAK_ENABLE);
     EXPECT_EQ(TextValue(L"-"), Stored(programs));
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, shortcuts));

@@ -93,14 +93,14 @@ private:
 class TransparencyTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        services.UseTransparencySystem(Windows10());
+        pageHost.UseTransparencySystem(Windows10());
         ASSERT_TRUE(calls.Loaded());
     }
 
     std::unique_ptr<CDlgTweakPage> Page(WORD item) {
-        return MakeTweakPage(item, services, host.get());
+        return MakeTweakPage(item, pageHost, host.get());
     }
-    CTransparency& Transparency() { return services.Transparency(); }
+    CTransparency& Transparency() { return pageHost.Transparency(); }
     static void MoveSlider(HWND page, int id, int position, WORD code) {
         HWND slider = GetDlgItem(page, id);
         SendMessageW(slider, TBM_SETPOS, TRUE, position);
@@ -112,7 +112,7 @@ protected:
     }
 
     CompositionCalls calls;
-    FakeTweakServices services;
+    FakeTweakPageHost pageHost;
     HostWindow host;
 };
 
@@ -127,10 +127,10 @@ TEST_F(TransparencyTest, TheTaskbarTickMakesItLayeredAndARestartedTaskbarFollows
     EXPECT_FALSE(Layered(shell.Taskbar()));
 
     Click(window, IDC_TWEAK_TASKBAR_BOX);
-    EXPECT_EQ(1, services.restorePoints);
+    EXPECT_EQ(1, pageHost.restorePoints);
     EXPECT_TRUE(Enabled(window, IDC_TWEAK_TASKBAR_SLIDER));
     EXPECT_EQ(178, Alpha(shell.Taskbar()));
-    EXPECT_TRUE(services.options.GetBool(L"fTweaksTransparencyTaskbar"));
+    EXPECT_TRUE(pageHost.options.GetBool(L"fTweaksTransparencyTaskbar"));
     EXPECT_TRUE(Transparency().Running(ShellEffect::Taskbar));
 
     // Dragging shows the number; letting go applies and stores it.
@@ -139,8 +139,8 @@ TEST_F(TransparencyTest, TheTaskbarTickMakesItLayeredAndARestartedTaskbarFollows
     EXPECT_EQ(178, Alpha(shell.Taskbar()));
     MoveSlider(window, IDC_TWEAK_TASKBAR_SLIDER, 40, TB_THUMBPOSITION);
     EXPECT_EQ(102, Alpha(shell.Taskbar()));
-    EXPECT_EQ(40, services.options.GetInt(L"iTweaksTransparencyTaskbarValue"));
-    EXPECT_EQ(1, services.restorePoints) << "slider moves make no restore point";
+    EXPECT_EQ(40, pageHost.options.GetInt(L"iTweaksTransparencyTaskbarValue"));
+    EXPECT_EQ(1, pageHost.restorePoints) << "slider moves make no restore point";
 
     // Explorer restarts: the new taskbar is found by the next tick.
     ASSERT_TRUE(shell.Restart());
@@ -152,7 +152,7 @@ TEST_F(TransparencyTest, TheTaskbarTickMakesItLayeredAndARestartedTaskbarFollows
     EXPECT_FALSE(Layered(restarted));
     EXPECT_FALSE(Enabled(window, IDC_TWEAK_TASKBAR_SLIDER));
     EXPECT_FALSE(Transparency().Running(ShellEffect::Taskbar));
-    EXPECT_FALSE(services.options.GetBool(L"fTweaksTransparencyTaskbar"));
+    EXPECT_FALSE(pageHost.options.GetBool(L"fTweaksTransparencyTaskbar"));
     PumpMessages(1100);
     EXPECT_FALSE(Layered(restarted)) << "no tick after the option is off";
 }
@@ -160,8 +160,8 @@ TEST_F(TransparencyTest, TheTaskbarTickMakesItLayeredAndARestartedTaskbarFollows
 TEST_F(TransparencyTest, AStoredPercentageIsShownAsStoredAndUsedWithinTwentyToAHundred) {
     ShellWindowsFixture shell({L"taskbar"});
     ASSERT_TRUE(shell.Ready());
-    services.options.SetInt(L"iTweaksTransparencyTaskbarValue", 10);
-    services.options.SetInt(L"iTweaksTransparencyStartMenuValue", 250);
+    pageHost.options.SetInt(L"iTweaksTransparencyTaskbarValue", 10);
+    pageHost.options.SetInt(L"iTweaksTransparencyStartMenuValue", 250);
     auto page = Page(215);
     HWND window = page->GetSafeHwnd();
     EXPECT_EQ(L"10", ControlText(window, IDC_TWEAK_TASKBAR_VALUE));
@@ -172,7 +172,7 @@ TEST_F(TransparencyTest, AStoredPercentageIsShownAsStoredAndUsedWithinTwentyToAH
 
     Click(window, IDC_TWEAK_TASKBAR_BOX);
     EXPECT_EQ(51, Alpha(shell.Taskbar()));
-    EXPECT_EQ(10, services.options.GetInt(L"iTweaksTransparencyTaskbarValue"))
+    EXPECT_EQ(10, pageHost.options.GetInt(L"iTweaksTransparencyTaskbarValue"))
         << "ticking keeps the stored value";
     MoveSlider(window, IDC_TWEAK_TASKBAR_SLIDER, 100, TB_ENDTRACK);
     EXPECT_EQ(51, Alpha(shell.Taskbar())) << "the note after a move is not a move";
@@ -231,7 +231,7 @@ TEST_F(TransparencyTest, TheStartMenuIsFoundByItsTitleInTheInterfaceLanguageOrIt
         {{kRussian, false, false, kRecorder}, windows7},
     };
     for (const auto& c : cases) {
-        services.UseTransparencySystem(c.system);
+        pageHost.UseTransparencySystem(c.system);
         EXPECT_EQ(c.expected, Transparency().StartMenu());
         Transparency().Switch(ShellEffect::StartMenu, true);
         for (HWND menu : {russian, english, windows7})
@@ -251,8 +251,8 @@ TEST_F(TransparencyTest, GlassSendsTheBlurAccentEachSecondAndClearingAsksTheTask
     EXPECT_TRUE(Enabled(window, IDC_TWEAK_ENABLE));
 
     Click(window, IDC_TWEAK_ENABLE);
-    EXPECT_EQ(1, services.restorePoints);
-    EXPECT_TRUE(services.options.GetBool(L"fTweaksGlassEffectTaskbar"));
+    EXPECT_EQ(1, pageHost.restorePoints);
+    EXPECT_TRUE(pageHost.options.GetBool(L"fTweaksGlassEffectTaskbar"));
     ASSERT_EQ(before + 1, calls.Count());
     const CompositionCalls::Call call = calls.At(before);
     EXPECT_EQ(shell.Taskbar(), call.window);
@@ -266,7 +266,7 @@ TEST_F(TransparencyTest, GlassSendsTheBlurAccentEachSecondAndClearingAsksTheTask
 
     Click(window, IDC_TWEAK_ENABLE);
     EXPECT_EQ(1, shell.CompositionResets());
-    EXPECT_FALSE(services.options.GetBool(L"fTweaksGlassEffectTaskbar"));
+    EXPECT_FALSE(pageHost.options.GetBool(L"fTweaksGlassEffectTaskbar"));
     const int after = calls.Count();
     PumpMessages(1100);
     EXPECT_EQ(after, calls.Count()) << "no tick after clearing";
@@ -278,7 +278,7 @@ TEST_F(TransparencyTest, WhereTheTaskbarCannotTakeGlassThePageSaysSoAndOffersNoS
     for (const TransparencySystem& system :
          {TransparencySystem{kEnglish, true, true, kRecorder},
           TransparencySystem{kEnglish, true, false, L"kernel32.dll"}}) {
-        services.UseTransparencySystem(system);
+        pageHost.UseTransparencySystem(system);
         EXPECT_FALSE(Transparency().Works(ShellEffect::Glass));
         auto page = Page(219);
         HWND window = page->GetSafeHwnd();
@@ -292,8 +292,8 @@ TEST_F(TransparencyTest, WhereTheTaskbarCannotTakeGlassThePageSaysSoAndOffersNoS
     EXPECT_EQ(before, calls.Count());
 
     // Switched on where it works, the option can still be switched off where it does not.
-    services.options.SetBool(L"fTweaksGlassEffectTaskbar", true);
-    services.UseTransparencySystem({kEnglish, true, true, kRecorder});
+    pageHost.options.SetBool(L"fTweaksGlassEffectTaskbar", true);
+    pageHost.UseTransparencySystem({kEnglish, true, true, kRecorder});
     auto page = Page(219);
     EXPECT_TRUE(Checked(page->GetSafeHwnd(), IDC_TWEAK_ENABLE));
     EXPECT_TRUE(Enabled(page->GetSafeHwnd(), IDC_TWEAK_ENABLE));
@@ -301,7 +301,7 @@ TEST_F(TransparencyTest, WhereTheTaskbarCannotTakeGlassThePageSaysSoAndOffersNoS
     ShowWindow(page->GetSafeHwnd(), SW_SHOWNOACTIVATE);
     SaveScreenshot(host.get(), L"tweak-glass-unsupported");
     Click(page->GetSafeHwnd(), IDC_TWEAK_ENABLE);
-    EXPECT_FALSE(services.options.GetBool(L"fTweaksGlassEffectTaskbar"));
+    EXPECT_FALSE(pageHost.options.GetBool(L"fTweaksGlassEffectTaskbar"));
 }
 
 class StartUpAndExitTest : public TransparencyTest {
@@ -310,7 +310,7 @@ protected:
         for (const wchar_t* flag :
              {L"fTweaksTransparencyTaskbar", L"fTweaksTransparencyStartMenu",
               L"fTweaksTransparencyVisibleWindows", L"fTweaksGlassEffectTaskbar"})
-            services.options.SetBool(flag, true);
+            pageHost.options.SetBool(flag, true);
     }
 
     ShellWindowsFixture shell{
@@ -321,7 +321,7 @@ protected:
 TEST_F(StartUpAndExitTest, StartUpAppliesEveryOptionWhoseFlagIsSetAndExitUndoesThemAll) {
     ASSERT_TRUE(shell.Ready());
     SwitchAllOn();
-    services.options.SetInt(L"iTweaksTransparencyStartMenuValue", 5);
+    pageHost.options.SetInt(L"iTweaksTransparencyStartMenuValue", 5);
     const int before = calls.Count();
     Transparency().ApplyAtStartUp();
     EXPECT_EQ(178, Alpha(shell.Taskbar()));
@@ -345,7 +345,7 @@ TEST_F(StartUpAndExitTest, StartUpAppliesEveryOptionWhoseFlagIsSetAndExitUndoesT
     for (ShellEffect effect :
          {ShellEffect::Taskbar, ShellEffect::StartMenu, ShellEffect::Windows, ShellEffect::Glass})
         EXPECT_FALSE(Transparency().Running(effect));
-    EXPECT_TRUE(services.options.GetBool(L"fTweaksTransparencyTaskbar"))
+    EXPECT_TRUE(pageHost.options.GetBool(L"fTweaksTransparencyTaskbar"))
         << "the flags stay for the next start";
 }
 
@@ -356,8 +356,8 @@ TEST_F(StartUpAndExitTest, ARunThatEndedWithoutUndoingIsPutRightByTheNextStart) 
     ASSERT_TRUE(Layered(shell.Taskbar()));
     // The program ends without its exit steps, and its last settings never reached the
     // file: the next start sees every flag clear.
-    services.options = COptions();
-    services.UseTransparencySystem(Windows10());
+    pageHost.options = COptions();
+    pageHost.UseTransparencySystem(Windows10());
     Transparency().ApplyAtStartUp();
     for (HWND window : {shell.Taskbar(), startMenu, shell.App(L"Plain")})
         EXPECT_FALSE(Layered(window));
@@ -390,20 +390,20 @@ TEST_F(IncreasedTransparencyTest, BothMachineValuesAreWrittenInOrderAndDeletedWi
     EXPECT_FALSE(Visible(window, IDC_TWEAK_NOTICE));
     EXPECT_FALSE(Enabled(window, IDC_TWEAK_FOLLOW_UP));
     Click(window, IDC_TWEAK_ENABLE);
-    EXPECT_EQ(1, services.restorePoints);
+    EXPECT_EQ(1, pageHost.restorePoints);
     EXPECT_EQ(DwordValue(1),
               ReadValue(HKEY_LOCAL_MACHINE, advanced, L"UseOLEDTaskbarTransparency"));
     EXPECT_EQ(DwordValue(1), ReadValue(HKEY_LOCAL_MACHINE, dwm, L"ForceEffectMode"));
     EXPECT_TRUE(ShownOn());
     EXPECT_TRUE(Enabled(window, IDC_TWEAK_FOLLOW_UP));
     Click(window, IDC_TWEAK_FOLLOW_UP);
-    EXPECT_EQ(1, services.signOuts);
+    EXPECT_EQ(1, pageHost.signOuts);
 
     Click(window, IDC_TWEAK_ENABLE);
     EXPECT_FALSE(ReadValue(HKEY_LOCAL_MACHINE, advanced, L"UseOLEDTaskbarTransparency"));
     EXPECT_FALSE(ReadValue(HKEY_LOCAL_MACHINE, dwm, L"ForceEffectMode"));
 
-    services.admin = false;
+    pageHost.admin = false;
     auto unelevated = Page(194);
     EXPECT_TRUE(Visible(unelevated->GetSafeHwnd(), IDC_TWEAK_NOTICE));
     EXPECT_FALSE(Enabled(unelevated->GetSafeHwnd(), IDC_TWEAK_ENABLE));

@@ -15,10 +15,10 @@ const wchar_t kDesktop[] = L"Control panel\\Desktop";
 class TweakPageTest : public ::testing::Test {
 protected:
     std::unique_ptr<CDlgTweakPage> Page(WORD item) {
-        return MakeTweakPage(item, services, host.get());
+        return MakeTweakPage(item, pageHost, host.get());
     }
 
-    FakeTweakServices services;
+    FakeTweakPageHost pageHost;
     HostWindow host;
 };
 
@@ -42,7 +42,7 @@ StaticColours ColoursOf(HWND page, int id) {
 }
 
 TEST_F(TweakPageTest, TheFrameHasABoldGreenTitleTheTextsAndARedNoticeWithoutRights) {
-    services.admin = false;
+    pageHost.admin = false;
     auto page = Page(81);
     HWND window = page->GetSafeHwnd();
 
@@ -52,11 +52,11 @@ TEST_F(TweakPageTest, TheFrameHasABoldGreenTitleTheTextsAndARedNoticeWithoutRigh
         sizeof font, &font);
     EXPECT_EQ(FW_BOLD, font.lfWeight);
     EXPECT_EQ(14, font.lfHeight);
-    EXPECT_EQ(services.Text(81), ControlText(window, IDC_TWEAK_TITLE));
-    EXPECT_EQ(services.Text(42), ControlText(window, IDC_TWEAK_ENABLE));
-    EXPECT_EQ(services.Text(82), ControlText(window, IDC_TWEAK_DESCRIPTION));
-    EXPECT_EQ(services.Text(178), ControlText(window, IDC_TWEAK_NOTICE));
-    EXPECT_EQ(services.Text(179), ControlText(window, IDC_TWEAK_NOTICE_BUTTON));
+    EXPECT_EQ(pageHost.Texts().Text(81), ControlText(window, IDC_TWEAK_TITLE));
+    EXPECT_EQ(pageHost.Texts().Text(42), ControlText(window, IDC_TWEAK_ENABLE));
+    EXPECT_EQ(pageHost.Texts().Text(82), ControlText(window, IDC_TWEAK_DESCRIPTION));
+    EXPECT_EQ(pageHost.Texts().Text(178), ControlText(window, IDC_TWEAK_NOTICE));
+    EXPECT_EQ(pageHost.Texts().Text(179), ControlText(window, IDC_TWEAK_NOTICE_BUTTON));
 
     const StaticColours title = ColoursOf(window, IDC_TWEAK_TITLE);
     EXPECT_TRUE(title.own && title.transparent);
@@ -72,12 +72,12 @@ TEST_F(TweakPageTest, TheFrameHasABoldGreenTitleTheTextsAndARedNoticeWithoutRigh
     EXPECT_TRUE(Visible(window, IDC_TWEAK_NOTICE));
     EXPECT_FALSE(Enabled(window, IDC_TWEAK_ENABLE));
     Click(window, IDC_TWEAK_NOTICE_BUTTON);
-    EXPECT_EQ(1, services.restartsAsAdmin);
+    EXPECT_EQ(1, pageHost.restartsAsAdmin);
     ShowWindow(host.get(), SW_SHOWNOACTIVATE);
     ShowWindow(window, SW_SHOWNOACTIVATE);
     SaveScreenshot(host.get(), L"tweak-admin-notice");
 
-    services.admin = true;
+    pageHost.admin = true;
     auto elevated = Page(81);
     for (int id : {IDC_TWEAK_NOTICE_FRAME, IDC_TWEAK_NOTICE, IDC_TWEAK_NOTICE_BUTTON})
         EXPECT_FALSE(Visible(elevated->GetSafeHwnd(), id)) << id;
@@ -85,7 +85,7 @@ TEST_F(TweakPageTest, TheFrameHasABoldGreenTitleTheTextsAndARedNoticeWithoutRigh
 }
 
 TEST_F(TweakPageTest, LegacyBalloonsWithoutRightsShowsOnlyTheNoticeInTheDialogsColours) {
-    services.admin = false;
+    pageHost.admin = false;
     auto page = Page(58);
     HWND window = page->GetSafeHwnd();
     EXPECT_FALSE(Enabled(window, IDC_TWEAK_ENABLE));
@@ -94,11 +94,12 @@ TEST_F(TweakPageTest, LegacyBalloonsWithoutRightsShowsOnlyTheNoticeInTheDialogsC
     EXPECT_TRUE(Visible(window, IDC_TWEAK_NOTICE));
     EXPECT_FALSE(ColoursOf(window, IDC_TWEAK_NOTICE).own);
 
-    services.admin = true;
+    pageHost.admin = true;
     auto elevated = Page(58);
     EXPECT_TRUE(Visible(elevated->GetSafeHwnd(), IDC_TWEAK_FOLLOW_UP));
-    EXPECT_EQ(services.Text(60), ControlText(elevated->GetSafeHwnd(), IDC_TWEAK_FOLLOW_UP));
-    EXPECT_EQ(services.Text(61), ControlText(elevated->GetSafeHwnd(), IDC_TWEAK_FOLLOW_UP_NOTE));
+    EXPECT_EQ(pageHost.Texts().Text(60), ControlText(elevated->GetSafeHwnd(), IDC_TWEAK_FOLLOW_UP));
+    EXPECT_EQ(pageHost.Texts().Text(61),
+              ControlText(elevated->GetSafeHwnd(), IDC_TWEAK_FOLLOW_UP_NOTE));
 }
 
 class FlashCountTest : public TweakPageTest {
@@ -116,13 +117,13 @@ TEST_F(FlashCountTest, ShowsTheStoredCountAndStoresEveryValueClampedToZeroToSeve
     auto page = Page(127);
     HWND window = page->GetSafeHwnd();
     EXPECT_EQ(L"3", ControlText(window, IDC_TWEAK_FLASH_COUNT));
-    EXPECT_EQ(0, services.restorePoints) << "showing the stored value changes nothing";
+    EXPECT_EQ(0, pageHost.restorePoints) << "showing the stored value changes nothing";
     EXPECT_FALSE(Enabled(window, IDC_TWEAK_FOLLOW_UP));
 
     Type(window, IDC_TWEAK_FLASH_COUNT, L"9");
     EXPECT_EQ(L"7", ControlText(window, IDC_TWEAK_FLASH_COUNT));
     EXPECT_EQ(DwordValue(7), Stored());
-    EXPECT_EQ(1, services.restorePoints) << "the bound written back is not a second change";
+    EXPECT_EQ(1, pageHost.restorePoints) << "the bound written back is not a second change";
     EXPECT_TRUE(Enabled(window, IDC_TWEAK_FOLLOW_UP));
 
     Type(window, IDC_TWEAK_FLASH_COUNT, L"0");
@@ -136,7 +137,7 @@ TEST_F(FlashCountTest, ShowsTheStoredCountAndStoresEveryValueClampedToZeroToSeve
     EXPECT_EQ(DwordValue(7), Stored());
 
     Click(window, IDC_TWEAK_FOLLOW_UP);
-    EXPECT_EQ(1, services.explorerRestarts);
+    EXPECT_EQ(1, pageHost.explorerRestarts);
 }
 
 class WallpaperQualityTest : public TweakPageTest {
@@ -193,16 +194,16 @@ TEST_F(WallpaperQualityTest, TheDefaultIsStoredByDeletingAndOtherValuesAreClampe
     EXPECT_EQ(DwordValue(30), Stored());
     EXPECT_TRUE(Enabled(window, IDC_TWEAK_DEFAULT));
 
-    const int before = services.restorePoints;
+    const int before = pageHost.restorePoints;
     Click(window, IDC_TWEAK_DEFAULT);
     EXPECT_EQ(L"85", ControlText(window, IDC_TWEAK_QUALITY));
     EXPECT_EQ(85, Slider(window));
     EXPECT_FALSE(Stored());
     EXPECT_FALSE(Enabled(window, IDC_TWEAK_DEFAULT));
-    EXPECT_EQ(before + 1, services.restorePoints);
+    EXPECT_EQ(before + 1, pageHost.restorePoints);
 
     Click(window, IDC_TWEAK_FOLLOW_UP);
-    EXPECT_EQ(1, services.signOuts);
+    EXPECT_EQ(1, pageHost.signOuts);
 }
 
 TEST_F(TweakPageTest, TheOwnerNameIsSavedWithItsNullAndOnlyWithRights) {
@@ -217,13 +218,13 @@ TEST_F(TweakPageTest, TheOwnerNameIsSavedWithItsNullAndOnlyWithRights) {
     EXPECT_FALSE(Visible(window, IDC_TWEAK_OWNER_NOTICE_BUTTON));
     Type(window, IDC_TWEAK_OWNER, L"Ada Lovelace");
     EXPECT_TRUE(Enabled(window, IDC_TWEAK_OWNER_SAVE));
-    EXPECT_EQ(0, services.restorePoints) << "typing changes nothing yet";
+    EXPECT_EQ(0, pageHost.restorePoints) << "typing changes nothing yet";
     Click(window, IDC_TWEAK_OWNER_SAVE);
-    EXPECT_EQ(1, services.restorePoints);
+    EXPECT_EQ(1, pageHost.restorePoints);
     EXPECT_EQ(TextValue(L"Ada Lovelace"), ReadValue(HKEY_LOCAL_MACHINE, key, L"RegisteredOwner"));
     EXPECT_FALSE(Enabled(window, IDC_TWEAK_OWNER_SAVE));
 
-    services.admin = false;
+    pageHost.admin = false;
     auto unelevated = Page(110);
     HWND other = unelevated->GetSafeHwnd();
     EXPECT_EQ(L"Ada Lovelace", ControlText(other, IDC_TWEAK_OWNER)) << "readable without rights";
@@ -231,27 +232,27 @@ TEST_F(TweakPageTest, TheOwnerNameIsSavedWithItsNullAndOnlyWithRights) {
     EXPECT_FALSE(Enabled(other, IDC_TWEAK_OWNER_SAVE));
     EXPECT_TRUE(Visible(other, IDC_TWEAK_OWNER_NOTICE_BUTTON));
     Click(other, IDC_TWEAK_OWNER_NOTICE_BUTTON);
-    EXPECT_EQ(1, services.restartsAsAdmin);
+    EXPECT_EQ(1, pageHost.restartsAsAdmin);
 }
 
 TEST_F(TweakPageTest, GodModeIsMadeInTheChosenFolderAndAnExistingOneIsReportedWithItsCode) {
     TempFolder folder;
     auto page = Page(144);
     HWND window = page->GetSafeHwnd();
-    EXPECT_EQ(services.Text(146), ControlText(window, IDC_TWEAK_NEW));
+    EXPECT_EQ(pageHost.Texts().Text(146), ControlText(window, IDC_TWEAK_NEW));
 
     // Cancelling the folder browser does nothing.
     Click(window, IDC_TWEAK_NEW);
-    EXPECT_EQ(0, services.restorePoints);
+    EXPECT_EQ(0, pageHost.restorePoints);
 
-    services.folderToPick = folder.Path();
+    pageHost.folderToPick = folder.Path();
     DialogWatcher watcher([](const SeenDialog& dialog) { PressButton(dialog.window, IDOK); });
     Click(window, IDC_TWEAK_NEW);
     EXPECT_NE(
         INVALID_FILE_ATTRIBUTES,
         GetFileAttributesW((folder / L"GodMode.{ED7BA470-8E54-465E-825C-99712043E01C}").c_str()));
     Click(window, IDC_TWEAK_NEW);
-    EXPECT_EQ(2, services.restorePoints);
+    EXPECT_EQ(2, pageHost.restorePoints);
     EXPECT_EQ((std::vector<std::wstring>{L"The shortcut was created in the folder " + folder.Path(),
                                          L"Error: 183"}),
               watcher.Messages());

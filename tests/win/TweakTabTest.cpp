@@ -56,7 +56,7 @@ protected:
     void SetUp() override { ASSERT_TRUE(gdiplus.Ok()); }
 
     CDlgTabTweaks& Build(const std::wstring& system) {
-        tab = std::make_unique<CDlgTabTweaks>(system, services);
+        tab = std::make_unique<CDlgTabTweaks>(system, pageHost);
         HWND window = tab->Create(host.get());
         SetWindowPos(window, nullptr, 0, 0, 699, 396, SWP_NOZORDER | SWP_SHOWWINDOW);
         return *tab;
@@ -66,7 +66,7 @@ protected:
     void Select(const std::wstring& text) const { Reader().Select(Reader().Find(text)); }
 
     GdiplusSession gdiplus;
-    FakeTweakServices services;
+    FakeTweakPageHost pageHost;
     HostWindow host{true};
     std::unique_ptr<CDlgTabTweaks> tab;
 };
@@ -184,7 +184,7 @@ TEST_F(TweakTabTest, ATweakShowsItsPageInPlaceOfTheWelcomePictureAndTheHelpButto
 
     EXPECT_EQ(L"Help", ControlText(window, IDC_TWEAKS_HELP));
     Click(window, IDC_TWEAKS_HELP);
-    EXPECT_EQ(std::vector<std::wstring>{L"tweaks"}, services.helpPages);
+    EXPECT_EQ(std::vector<std::wstring>{L"tweaks"}, pageHost.helpPages);
 }
 
 TEST_F(TweakTabTest, AChangeOfLanguageRebuildsTheTreeWithTheNewNamesSortedAgain) {
@@ -195,7 +195,7 @@ TEST_F(TweakTabTest, AChangeOfLanguageRebuildsTheTreeWithTheNewNamesSortedAgain)
     EXPECT_EQ(before, tab->Entries().front().page.get()) << "the same texts: nothing to rebuild";
     EXPECT_TRUE(tab->PageShown());
 
-    services.UseLanguage(L"80=Explorateur\r\n81=Zz copier\r\n87=Aa chiffrer\r\n125=Largeur\r\n");
+    pageHost.UseLanguage(L"80=Explorateur\r\n81=Zz copier\r\n87=Aa chiffrer\r\n125=Largeur\r\n");
     tab->ApplyTexts();
     EXPECT_FALSE(tab->PageShown()) << "the pages are new and none is shown";
     const std::vector<std::wstring> lines = Reader().Lines();

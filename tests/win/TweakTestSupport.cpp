@@ -8,17 +8,17 @@
 
 namespace orvane::test {
 
-FakeTweakServices::FakeTweakServices() : m_transparency(std::make_unique<CTransparency>(options)) {
+FakeTweakPageHost::FakeTweakPageHost() : m_transparency(std::make_unique<CTransparency>(options)) {
     m_texts.SetFolder(m_folder.Path());
     m_texts.LoadLanguage(L"English");
 }
 
-void FakeTweakServices::UseTransparencySystem(const TransparencySystem& system) {
+void FakeTweakPageHost::UseTransparencySystem(const TransparencySystem& system) {
     m_transparency.reset();
     m_transparency = std::make_unique<CTransparency>(options, system);
 }
 
-void FakeTweakServices::UseLanguage(const std::wstring& lines) {
+void FakeTweakPageHost::UseLanguage(const std::wstring& lines) {
     WriteUtf16File(m_folder / L"Test.lng", L"[Language]\r\nlang_en=Test\r\n[Text]\r\n" + lines);
     m_texts.LoadLanguage(L"Test");
 }
@@ -38,11 +38,11 @@ HostWindow::~HostWindow() {
     DestroyWindow(m_window);
 }
 
-std::unique_ptr<CDlgTweakPage> MakeTweakPage(WORD itemText, CTweakServices& services, HWND parent) {
+std::unique_ptr<CDlgTweakPage> MakeTweakPage(WORD itemText, ITweakPageHost& pageHost, HWND parent) {
     for (const TweakTreeRow& row : TweakTreeRows()) {
         if (row.itemText != itemText)
             continue;
-        std::unique_ptr<CDlgTweakPage> page = row.createPage(services);
+        std::unique_ptr<CDlgTweakPage> page = row.createPage(pageHost);
         if (!page->Create(parent))
             throw std::runtime_error("the page's window could not be made");
         return page;

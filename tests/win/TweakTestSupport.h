@@ -3,7 +3,7 @@
 #include "core/Options.h"
 #include "tweaks/DlgTweakPage.h"
 #include "tweaks/Transparency.h"
-#include "tweaks/TweakServices.h"
+#include "tweaks/TweakPageHost.h"
 #include "DialogControls.h"
 #include "TempFolder.h"
 
@@ -18,9 +18,9 @@
 namespace orvane::test {
 
 // The tweak pages' view of the program, recorded instead of acted on.
-class FakeTweakServices : public CTweakServices {
+class FakeTweakPageHost : public ITweakPageHost {
 public:
-    FakeTweakServices(); // built-in English texts
+    FakeTweakPageHost(); // built-in English texts
     // Texts from a language file "Test.lng" written with these "id=text" lines.
     void UseLanguage(const std::wstring& lines);
 
@@ -68,7 +68,7 @@ private:
 };
 
 // The page of the tweak named by this text id, created as in the tree.
-std::unique_ptr<CDlgTweakPage> MakeTweakPage(WORD itemText, CTweakServices& services, HWND parent);
+std::unique_ptr<CDlgTweakPage> MakeTweakPage(WORD itemText, ITweakPageHost& pageHost, HWND parent);
 
 // Control helpers that act as the user does: the control changes, then its parent hears.
 void Type(HWND page, int id, const std::wstring& text);

@@ -14,7 +14,7 @@ const wchar_t kTaskband[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Expl
 class WindowMetricsTest : public ::testing::Test {
 protected:
     std::unique_ptr<CDlgTweakPage> Page(WORD item) {
-        return MakeTweakPage(item, services, host.get());
+        return MakeTweakPage(item, pageHost, host.get());
     }
     static std::optional<StoredValue> Metric(const wchar_t* name) {
         return ReadValue(HKEY_CURRENT_USER, kMetrics, name);
@@ -34,7 +34,7 @@ protected:
                               {HKEY_CURRENT_USER, kMetrics, L"ScrollHeight"},
                               {HKEY_CURRENT_USER, kMetrics, L"MinWidth"}},
                              {}};
-    FakeTweakServices services;
+    FakeTweakPageHost pageHost;
     HostWindow host;
 };
 
@@ -56,7 +56,7 @@ TEST_F(WindowMetricsTest, TheCaptionHeightIsReadFromTwipsAndShownWithinItsRange)
         EXPECT_EQ(_wtoi(c.shown), Slider(window, IDC_TWEAK_CAPTION_SLIDER));
         EXPECT_EQ(c.differs, Enabled(window, IDC_TWEAK_CAPTION_DEFAULT)) << shown;
     }
-    EXPECT_EQ(0, services.restorePoints) << "reading changes nothing";
+    EXPECT_EQ(0, pageHost.restorePoints) << "reading changes nothing";
     EXPECT_FALSE(Metric(L"CaptionHeight"));
 }
 
@@ -81,16 +81,16 @@ TEST_F(WindowMetricsTest, TypedCaptionHeightsAreStoredClampedInTwipsAndTheDefaul
     EXPECT_FALSE(Enabled(window, IDC_TWEAK_CAPTION_DEFAULT));
 
     Type(window, IDC_TWEAK_CAPTION, L"31");
-    const int before = services.restorePoints;
+    const int before = pageHost.restorePoints;
     Click(window, IDC_TWEAK_CAPTION_DEFAULT);
     EXPECT_EQ(L"22", ControlText(window, IDC_TWEAK_CAPTION));
     EXPECT_EQ(22, Slider(window, IDC_TWEAK_CAPTION_SLIDER));
     EXPECT_EQ(TextValue(L"-330"), Metric(L"CaptionHeight"));
     EXPECT_FALSE(Enabled(window, IDC_TWEAK_CAPTION_DEFAULT));
-    EXPECT_EQ(before + 1, services.restorePoints);
+    EXPECT_EQ(before + 1, pageHost.restorePoints);
 
     Click(window, IDC_TWEAK_FOLLOW_UP);
-    EXPECT_EQ(1, services.signOuts);
+    EXPECT_EQ(1, pageHost.signOuts);
 }
 
 TEST_F(WindowMetricsTest, TheScrollbarsTwoSizesAreReadAndWrittenEachOnItsOwn) {
@@ -140,7 +140,7 @@ TEST_F(WindowMetricsTest, TheButtonWidthIsPlainTextAndItsDefaultDeletesTheValue)
     Type(window, IDC_TWEAK_BUTTON_WIDTH, L"900");
     EXPECT_EQ(TextValue(L"500"), Metric(L"MinWidth"));
     Click(window, IDC_TWEAK_FOLLOW_UP);
-    EXPECT_EQ(1, services.signOuts);
+    EXPECT_EQ(1, pageHost.signOuts);
 }
 
 class ThumbnailsTest : public WindowMetricsTest {
@@ -210,8 +210,8 @@ TEST_F(ThumbnailsTest, TheSizeGoesToBothValuesAndEachDefaultDeletesItsValue) {
     EXPECT_EQ(DwordValue(300), Stored(L"ThumbSpacingYPx"));
 
     Click(window, IDC_TWEAK_FOLLOW_UP);
-    EXPECT_EQ(1, services.explorerRestarts);
-    EXPECT_EQ(0, services.signOuts);
+    EXPECT_EQ(1, pageHost.explorerRestarts);
+    EXPECT_EQ(0, pageHost.signOuts);
 }
 
 TEST_F(ThumbnailsTest, DefaultPutsEveryFieldBackInTheOrderOfThePage) {
@@ -225,7 +225,7 @@ TEST_F(ThumbnailsTest, DefaultPutsEveryFieldBackInTheOrderOfThePage) {
     // At each restore point, the fields before it are back at their defaults already.
     // A bit per field, in page order, for each value still stored.
     std::vector<unsigned> storedAtRestorePoints;
-    services.onRestorePoint = [&] {
+    pageHost.onRestorePoint = [&] {
         unsigned stored = 0;
         for (std::size_t i = 0; i < std::size(kFields); ++i)
             stored |= Stored(kFields[i].name) ? 1u << i : 0u;

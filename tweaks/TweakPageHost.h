@@ -11,17 +11,14 @@ namespace orvane {
 
 class CTransparency;
 
-// What the Tweaks tab and its pages need from the rest of the program: the interface
-// texts, elevation and the restore point, the follow-up actions, the shell and the
-// transparency effects. The
-// program passes AppTweakServices(); tests pass their own, so that nothing really
-// signs out, restarts or opens a browser.
-class CTweakServices {
+// What the Tweaks tab and its pages use of the program: the interface texts, elevation
+// and the restore point, the follow-up actions, the shell and the transparency effects.
+// Tests hand their own, so that nothing really signs out, restarts or opens a browser.
+class ITweakPageHost {
 public:
-    virtual ~CTweakServices() = default;
+    virtual ~ITweakPageHost() = default;
 
     virtual const CTranslate& Texts() const = 0;
-    const std::wstring& Text(unsigned id) const { return Texts().Text(id); }
 
     virtual bool IsUserAdmin() = 0;
     virtual void RestartAsAdmin() = 0;
@@ -40,9 +37,5 @@ public:
     // The transparency and glass effects with their settings.
     virtual CTransparency& Transparency() = 0;
 };
-
-// The program's own: the application object's texts, elevation and restore point,
-// RestartExplorer, SignOut, RestartWindows, the browser and the folder browser.
-CTweakServices& AppTweakServices();
 
 } // namespace orvane
