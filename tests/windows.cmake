@@ -8,9 +8,9 @@ include(GoogleTest)
 # Every Wine test needs the prefix, Xvfb and the wineserver; they share the one
 # desktop, so they run one at a time.
 if(ORVANE_WINE_TESTS)
-  add_test(NAME wine_setup COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-env start ${ORVANE_WINE_STATE}
+  add_test(NAME wine_setup COMMAND ${CMAKE_SOURCE_DIR}/tools/wine/wine-env start ${ORVANE_WINE_STATE}
                                    ${ORVANE_WINE_LOADER})
-  add_test(NAME wine_cleanup COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-env stop ${ORVANE_WINE_STATE})
+  add_test(NAME wine_cleanup COMMAND ${CMAKE_SOURCE_DIR}/tools/wine/wine-env stop ${ORVANE_WINE_STATE})
   set_tests_properties(wine_setup PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
   set_tests_properties(wine_cleanup PROPERTIES FIXTURES_CLEANUP wine)
 endif()
@@ -69,7 +69,7 @@ foreach(saver ${ORVANE_FIXTURE_SAVERS})
   list(APPEND fixture_saver_targets ${target})
 endforeach()
 if(ORVANE_WINE_TESTS)
-  add_test(NAME wine_screensavers COMMAND ${CMAKE_SOURCE_DIR}/tools/install-fixture-savers
+  add_test(NAME wine_screensavers COMMAND ${CMAKE_SOURCE_DIR}/tools/wine/install-fixture-savers
                                           ${ORVANE_WINE_STATE} ${ORVANE_FIXTURE_SAVER_DIR})
   set_tests_properties(wine_screensavers PROPERTIES FIXTURES_SETUP wine DEPENDS wine_setup)
 endif()
@@ -118,10 +118,10 @@ endif()
 
 # The program must run on a bare Windows: no runtime DLLs beside it.
 add_test(NAME program_imports_only_system_dlls
-         COMMAND ${CMAKE_SOURCE_DIR}/tools/check-imports ${CMAKE_OBJDUMP} $<TARGET_FILE:Orvane>)
+         COMMAND ${CMAKE_SOURCE_DIR}/tools/checks/check-imports ${CMAKE_OBJDUMP} $<TARGET_FILE:Orvane>)
 
 # Shows a page of the Effects tab in a running Orvane, for the page screenshots.
-add_executable(orvane_show_page ${CMAKE_SOURCE_DIR}/tools/show-page/ShowPage.cpp)
+add_executable(orvane_show_page ${CMAKE_SOURCE_DIR}/tools/screenshots/show-page/ShowPage.cpp)
 target_link_libraries(orvane_show_page PRIVATE orvane_test_support user32)
 target_link_options(orvane_show_page PRIVATE -municode)
 
