@@ -34,10 +34,11 @@ add_library(orvane_test_support STATIC support/DesktopShellFixture.cpp support/M
             support/ProcessCounters.cpp support/TempFolder.cpp support/Screenshot.cpp
             support/TreeView.cpp support/RemoteControls.cpp support/ShellWindowsFixture.cpp
             support/DialogControls.cpp support/MessagePump.cpp
-            support/FixtureProcess.cpp)
+            support/FixtureProcess.cpp support/TestProgramFolder.cpp)
 target_sources(orvane_test_support PRIVATE support/FixtureSavers.cpp)
 target_include_directories(orvane_test_support PUBLIC support ${CMAKE_SOURCE_DIR})
-target_link_libraries(orvane_test_support PUBLIC shell32 gdiplus ole32 gdi32 comctl32 shlwapi)
+target_link_libraries(orvane_test_support PUBLIC shell32 gdiplus ole32 gdi32 comctl32 shlwapi
+                      psapi ntdll)
 
 # Fixtures beside the test programs: a stand-in for the shell's desktop windows.
 add_executable(orvane_desktop_shell WIN32 fixtures/DesktopShell.cpp)
@@ -128,6 +129,6 @@ target_link_options(orvane_show_page PRIVATE -municode)
 # The soak run (./dev soak): Orvane under load for a while, its resources sampled.
 add_executable(orvane_soak soak/OrvaneSoak.cpp soak/SoakVerdict.cpp e2e/OrvaneProcess.cpp)
 target_include_directories(orvane_soak PRIVATE e2e soak)
-target_link_libraries(orvane_soak PRIVATE orvane_test_support psapi ntdll)
+target_link_libraries(orvane_soak PRIVATE orvane_test_support)
 target_link_options(orvane_soak PRIVATE -municode)
 add_dependencies(orvane_soak dist orvane_desktop_shell)
