@@ -6,9 +6,10 @@
 // applied), the longest time the window's thread went without taking its messages while
 // the thumbnails arrived, when the last one arrived, and the memory the process holds
 // before, with every thumbnail, and after a rebuild that follows removing one picture.
-// The wallpaper itself is not changed: the page runs on a slideshow whose wallpaper call
-// only records. "decode" times the making of one thumbnail cell as the page's worker
-// makes it, TIMES times (5 unless given).
+// The wallpaper itself is not changed: the page runs on a slideshow whose system is in
+// memory but for the folder's listing, and whose wallpaper call only records. "decode"
+// times the making of one thumbnail cell as the page's worker makes it, TIMES times (5
+// unless given).
 #include "core/Options.h"
 #include "core/Translate.h"
 #include "background/DlgTabWallpaper.h"
@@ -18,6 +19,7 @@
 #include "framework/Gdiplus.h"
 #include "resources/ids_slideshow.h"
 #include "ProcessCounters.h"
+#include "tests/support/MemorySlideshowSystem.h"
 
 #include <windows.h>
 
@@ -43,17 +45,14 @@ double Megabytes(std::size_t bytes) {
     return static_cast<double>(bytes) / (1024.0 * 1024.0);
 }
 
-// Listing and desktop values of the system; the wallpaper call and the timer only
-// record.
-class QuietSystem : public SlideshowSystem {
+// The slideshow's system in memory, noting when the wallpaper call first came.
+class TimedSystem : public test::MemorySlideshowSystem {
 public:
-    long ApplyWallpaper(const std::wstring&, const WallpaperPosition&) override {
+    long ApplyWallpaper(const std::wstring& path, const WallpaperPosition& position) override {
         if (firstApplied == 0)
             firstApplied = Now();
-        return S_OK;
+        return MemorySlideshowSystem::ApplyWallpaper(path, position);
     }
-    std::uintptr_t StartTimer(std::uintptr_t, unsigned) override { return 1; }
-    void StopTimer(std::uintptr_t) override {}
     double firstApplied = 0;
 };
 
@@ -114,7 +113,9 @@ int wmain(int argc, wchar_t** argv) {
     DeleteFileW(settingsPath.c_str());
     WritePrivateProfileStringW(L"WallpapersFolders", L"0", argv[1], settingsPath.c_str());
 
-    QuietSystem system;
+    // The folder as the system lists it; the desktop's values stay in memory.
+    TimedSystem system;
+    system.folders[argv[1]] = SlideshowSystem().ListFolder(argv[1]);
     COptions options;
     CTranslate texts;
     texts.LoadLanguage(L"English");

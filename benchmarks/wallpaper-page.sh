@@ -11,15 +11,15 @@ set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 count=${1:-1000}
-. "$root/tools/wine-common.sh"
+. "$root/tools/wine/wine-common.sh"
 tree=$(windows_run_tree "$root")
 state=$(mktemp -d)
 if [ -d "$count" ]; then
   pictures=$count
-  trap '"$root/tools/wine-env" stop "$state"; rm -rf "$state"' EXIT
+  trap '"$root/tools/wine/wine-env" stop "$state"; rm -rf "$state"' EXIT
 else
   pictures=$(mktemp -d)
-  trap '"$root/tools/wine-env" stop "$state"; rm -rf "$state" "$pictures"' EXIT
+  trap '"$root/tools/wine/wine-env" stop "$state"; rm -rf "$state" "$pictures"' EXIT
   make_pictures=1
 fi
 
@@ -35,9 +35,9 @@ if [ -n "${make_pictures:-}" ]; then
 fi
 echo "$(ls "$pictures" | wc -l) pictures, $(du -sh "$pictures" | cut -f1), $(identify -format '%wx%h' "$pictures/picture0001.jpg")"
 
-"$root/tools/wine-env" start "$state" "$(windows_tree_loader "$tree")" >/dev/null
+"$root/tools/wine/wine-env" start "$state" "$(windows_tree_loader "$tree")" >/dev/null
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 bench="$tree/benchmarks/orvane_wine_wallpaper_page.exe"
-"$root/tools/wine-run" "$state" "$bench" decode "Z:${pictures//\//\\}\\picture0001.jpg"
-"$root/tools/wine-run" "$state" "$bench" "Z:${pictures//\//\\}"
+"$root/tools/wine/wine-run" "$state" "$bench" decode "Z:${pictures//\//\\}\\picture0001.jpg"
+"$root/tools/wine/wine-run" "$state" "$bench" "Z:${pictures//\//\\}"
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

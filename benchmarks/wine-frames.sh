@@ -10,11 +10,11 @@ set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 frames=${1:-500}
-. "$root/tools/wine-common.sh"
+. "$root/tools/wine/wine-common.sh"
 tree=$(windows_run_tree "$root")
 state=$(mktemp -d)
-trap '"$root/tools/wine-env" stop "$state"; rm -rf "$state"' EXIT
-"$root/tools/wine-env" start "$state" "$(windows_tree_loader "$tree")" >/dev/null
+trap '"$root/tools/wine/wine-env" stop "$state"; rm -rf "$state"' EXIT
+"$root/tools/wine/wine-env" start "$state" "$(windows_tree_loader "$tree")" >/dev/null
 echo "tree: $tree; load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 bench="$tree/benchmarks/orvane_wine_framerate.exe"
 
@@ -26,7 +26,7 @@ for size in "1920 1079" "3840 2160"; do
     n=$frames
     case $effect in Smoke | SpaceFlight) n=$((frames / 10)) ;; esac
     # shellcheck disable=SC2086 # the size is two arguments
-    "$root/tools/wine-run" "$state" "$bench" draw "$effect" "$n" 9 $size 2>/dev/null | tr -d '\r'
+    "$root/tools/wine/wine-run" "$state" "$bench" draw "$effect" "$n" 9 $size 2>/dev/null | tr -d '\r'
   done
 done
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -16,8 +16,8 @@ add_custom_command(OUTPUT ${ORVANE_DIST_DIR}/Orvane.exe
 foreach(source ${ORVANE_LANGUAGE_SOURCES})
   get_filename_component(name ${source} NAME)
   add_custom_command(OUTPUT ${ORVANE_DIST_DIR}/${name}
-    COMMAND ${CMAKE_SOURCE_DIR}/tools/make-lng ${source} ${ORVANE_DIST_DIR}/${name}
-    DEPENDS ${source} ${CMAKE_SOURCE_DIR}/tools/make-lng)
+    COMMAND ${CMAKE_SOURCE_DIR}/tools/installer/make-lng ${source} ${ORVANE_DIST_DIR}/${name}
+    DEPENDS ${source} ${CMAKE_SOURCE_DIR}/tools/installer/make-lng)
   list(APPEND ORVANE_DIST_OUTPUTS ${ORVANE_DIST_DIR}/${name})
 endforeach()
 

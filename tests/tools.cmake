@@ -1,16 +1,17 @@
 # Checks of the art, the text table and the language files, and the tests of those
 # checkers themselves.
 set(src ${CMAKE_SOURCE_DIR})
-add_test(NAME tools.check_sprites COMMAND ${src}/tools/check-sprites.sh)
-add_test(NAME tools.check_shell_art COMMAND ${src}/tools/check-shell-art.sh)
-add_test(NAME tools.check_personalize_art COMMAND python3 ${src}/tools/check-personalize-art.py)
+set(checks ${src}/tools/checks)
+add_test(NAME tools.check_sprites COMMAND ${checks}/check-sprites.sh)
+add_test(NAME tools.check_shell_art COMMAND ${checks}/check-shell-art.sh)
+add_test(NAME tools.check_personalize_art COMMAND python3 ${checks}/check-personalize-art.py)
 add_test(NAME tools.check_languages
-         COMMAND python3 ${src}/tools/check-lng.py ${src}/data/lang/Russian.lng ${src}/data/lang/German.lng
+         COMMAND python3 ${checks}/check-lng.py ${src}/data/lang/Russian.lng ${src}/data/lang/German.lng
                  ${src}/data/lang/English.lng)
-add_test(NAME tools.checker_tests COMMAND python3 -m unittest discover -s ${src}/tools/tests -p test_*.py)
+add_test(NAME tools.checker_tests COMMAND python3 -m unittest discover -s ${checks}/tests -p test_*.py)
 add_test(NAME tools.sprite_checker_tests COMMAND ${src}/tests/sprites/test-sprites.sh)
 set_tests_properties(tools.checker_tests tools.sprite_checker_tests PROPERTIES TIMEOUT 600)
-add_test(NAME tools.check_page_art COMMAND ${src}/tools/check-page-art.sh)
+add_test(NAME tools.check_page_art COMMAND ${checks}/check-page-art.sh)
 add_test(NAME tools.check_doc_links
-         COMMAND python3 ${src}/tools/check-doc-links.py ${src}/README.md ${src}/docs/reliability.md)
-add_test(NAME tools.check_type_names COMMAND python3 ${src}/tools/check-type-names.py ${src})
+         COMMAND python3 ${checks}/check-doc-links.py ${src}/README.md ${src}/docs/reliability.md)
+add_test(NAME tools.check_type_names COMMAND python3 ${checks}/check-type-names.py ${src})

@@ -8,9 +8,9 @@ include(GoogleTest)
 # Every Wine test needs the prefix, Xvfb and the wineserver; they share the one
 # desktop, so they run one at a time.
 if(ORVANE_WINE_TESTS)
-  add_test(NAME wine_setup COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-env start ${ORVANE_WINE_STATE}
+  add_test(NAME wine_setup COMMAND ${CMAKE_SOURCE_DIR}/tools/wine/wine-env start ${ORVANE_WINE_STATE}
                                    ${ORVANE_WINE_LOADER})
-  add_test(NAME wine_cleanup COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-env stop ${ORVANE_WINE_STATE})
+  add_test(NAME wine_cleanup COMMAND ${CMAKE_SOURCE_DIR}/tools/wine/wine-env stop ${ORVANE_WINE_STATE})
   set_tests_properties(wine_setup PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
   set_tests_properties(wine_cleanup PROPERTIES FIXTURES_CLEANUP wine)
 endif()
@@ -34,10 +34,11 @@ add_library(orvane_test_support STATIC support/DesktopShellFixture.cpp support/M
             support/ProcessCounters.cpp support/TempFolder.cpp support/Screenshot.cpp
             support/TreeView.cpp support/RemoteControls.cpp support/ShellWindowsFixture.cpp
             support/DialogControls.cpp support/MessagePump.cpp
-            support/FixtureProcess.cpp)
+            support/FixtureProcess.cpp support/TestProgramFolder.cpp)
 target_sources(orvane_test_support PRIVATE support/FixtureSavers.cpp)
 target_include_directories(orvane_test_support PUBLIC support ${CMAKE_SOURCE_DIR})
-target_link_libraries(orvane_test_support PUBLIC shell32 gdiplus ole32 gdi32 comctl32 shlwapi)
+target_link_libraries(orvane_test_support PUBLIC shell32 gdiplus ole32 gdi32 comctl32 shlwapi
+                      psapi ntdll)
 
 # Fixtures beside the test programs: a stand-in for the shell's desktop windows.
 add_executable(orvane_desktop_shell WIN32 fixtures/DesktopShell.cpp)
@@ -69,7 +70,7 @@ foreach(saver ${ORVANE_FIXTURE_SAVERS})
   list(APPEND fixture_saver_targets ${target})
 endforeach()
 if(ORVANE_WINE_TESTS)
-  add_test(NAME wine_screensavers COMMAND ${CMAKE_SOURCE_DIR}/tools/install-fixture-savers
+  add_test(NAME wine_screensavers COMMAND ${CMAKE_SOURCE_DIR}/tools/wine/install-fixture-savers
                                           ${ORVANE_WINE_STATE} ${ORVANE_FIXTURE_SAVER_DIR})
   set_tests_properties(wine_screensavers PROPERTIES FIXTURES_SETUP wine DEPENDS wine_setup)
 endif()
@@ -118,7 +119,7 @@ endif()
 
 # The program must run on a bare Windows: no runtime DLLs beside it.
 add_test(NAME program_imports_only_system_dlls
-         COMMAND ${CMAKE_SOURCE_DIR}/tools/check-imports ${CMAKE_OBJDUMP} $<TARGET_FILE:Orvane>)
+         COMMAND ${CMAKE_SOURCE_DIR}/tools/checks/check-imports ${CMAKE_OBJDUMP} $<TARGET_FILE:Orvane>)
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   add_test(NAME program_is_large_address_aware
            COMMAND sh -c "\"$0\" -p \"$1\" | grep -q 'large address aware'" ${CMAKE_OBJDUMP}
@@ -126,13 +127,13 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
 endif()
 
 # Shows a page of the Effects tab in a running Orvane, for the page screenshots.
-add_executable(orvane_show_page ${CMAKE_SOURCE_DIR}/tools/show-page/ShowPage.cpp)
+add_executable(orvane_show_page ${CMAKE_SOURCE_DIR}/tools/screenshots/show-page/ShowPage.cpp)
 target_link_libraries(orvane_show_page PRIVATE orvane_test_support user32)
 target_link_options(orvane_show_page PRIVATE -municode)
 
 # The soak run (./dev soak): Orvane under load for a while, its resources sampled.
 add_executable(orvane_soak soak/OrvaneSoak.cpp soak/SoakVerdict.cpp e2e/OrvaneProcess.cpp)
 target_include_directories(orvane_soak PRIVATE e2e soak)
-target_link_libraries(orvane_soak PRIVATE orvane_test_support psapi ntdll)
+target_link_libraries(orvane_soak PRIVATE orvane_test_support)
 target_link_options(orvane_soak PRIVATE -municode)
 add_dependencies(orvane_soak dist orvane_desktop_shell)

@@ -1,3 +1,4 @@
+#include "DialogControls.h"
 #include "OrvaneProcess.h"
 
 #include "resources/ids_app.h"
@@ -113,12 +114,11 @@ TEST(AutoRun, TheSettingsBoxWritesAndRemovesTheRunValueAtOnce) {
     ASSERT_TRUE(orvane.Start(L"-auto"));
     HWND settings = orvane.OpenSettings();
     ASSERT_NE(nullptr, settings);
-    HWND box = GetDlgItem(settings, IDC_SETTINGS_AUTORUN);
-    ASSERT_EQ(BST_CHECKED, SendMessageW(box, BM_GETCHECK, 0, 0));
+    ASSERT_TRUE(Checked(settings, IDC_SETTINGS_AUTORUN));
 
-    SendMessageW(box, BM_CLICK, 0, 0);
+    Click(settings, IDC_SETTINGS_AUTORUN);
     EXPECT_FALSE(ReadRunValue().present);
-    SendMessageW(box, BM_CLICK, 0, 0);
+    Click(settings, IDC_SETTINGS_AUTORUN);
     const RunValue value = ReadRunValue();
     ASSERT_TRUE(value.present);
     EXPECT_EQ(static_cast<DWORD>(REG_SZ), value.type);
@@ -126,7 +126,7 @@ TEST(AutoRun, TheSettingsBoxWritesAndRemovesTheRunValueAtOnce) {
 
     // Cleared for good: the dialog's close saves the choice, and the next start leaves
     // the value away.
-    SendMessageW(box, BM_CLICK, 0, 0);
+    Click(settings, IDC_SETTINGS_AUTORUN);
     PostMessageW(settings, WM_CLOSE, 0, 0);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(settings); }));
     orvane.Exit();

@@ -1,4 +1,5 @@
 #include "DesktopShellFixture.h"
+#include "DialogControls.h"
 #include "MjpegAvi.h"
 #include "OrvaneProcess.h"
 
@@ -59,10 +60,6 @@ HWND PageWith(HWND main, int controlId) {
     return nullptr;
 }
 
-bool Checked(HWND page) {
-    return SendMessageW(GetDlgItem(page, IDC_LIVE_ENABLE), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
 // Message boxes of the process whose text is the one given.
 std::vector<HWND> BoxesSaying(const OrvaneProcess& orvane, const std::wstring& text) {
     std::vector<HWND> boxes;
@@ -118,8 +115,8 @@ protected:
             webPage = PageWith(main, IDC_WEB_URL);
             return videoPage && webPage;
         }));
-        EXPECT_TRUE(Checked(videoPage));
-        EXPECT_FALSE(Checked(webPage));
+        EXPECT_TRUE(Checked(videoPage, IDC_LIVE_ENABLE));
+        EXPECT_FALSE(Checked(webPage, IDC_LIVE_ENABLE));
     }
 
     // What the user does: the web tab, then its "Enable" box.
@@ -156,8 +153,9 @@ TEST_F(BackgroundSwitch, EnablingTheWebPageStopsTheVideoAndExitKeepsOnlyTheWebKe
     EXPECT_EQ(host, GetParent(web));
     // Found as soon as it is made; it shows once its page has started.
     EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(web) != FALSE; }));
-    EXPECT_TRUE(WaitFor([&] { return !Checked(videoPage); })) << "the video page follows";
-    EXPECT_TRUE(Checked(webPage));
+    EXPECT_TRUE(WaitFor([&] { return !Checked(videoPage, IDC_LIVE_ENABLE); }))
+        << "the video page follows";
+    EXPECT_TRUE(Checked(webPage, IDC_LIVE_ENABLE));
     // No WebView2 loader lies beside the program: the WebBrowser control shows the page,
     // and the page says so.
     HWND engine = GetDlgItem(webPage, IDC_WEB_ENGINE);
@@ -185,10 +183,10 @@ TEST_F(BackgroundSwitch, WithoutAHostTheWebPageSaysErrorOnceAndTheVideoPlaysOn) 
     Sleep(1500); // time for a second box, which must not come
     EXPECT_TRUE(BoxesSaying(orvane, L"Error").empty());
 
-    EXPECT_FALSE(Checked(webPage)) << "the box goes back to unchecked";
+    EXPECT_FALSE(Checked(webPage, IDC_LIVE_ENABLE)) << "the box goes back to unchecked";
     EXPECT_TRUE(IsWindow(videoWindow)) << "the running video is not stopped";
     EXPECT_EQ(host, GetParent(videoWindow));
-    EXPECT_TRUE(Checked(videoPage));
+    EXPECT_TRUE(Checked(videoPage, IDC_LIVE_ENABLE));
     EXPECT_EQ(std::vector<HWND>{videoWindow}, BackgroundWindows(orvane.Id()));
 
     ExitAndWait();

@@ -1,5 +1,7 @@
 #include "BitmapFile.h"
 #include "DesktopShellFixture.h"
+#include "DialogControls.h"
+#include "MessagePump.h"
 #include "OrvaneProcess.h"
 #include "resources/ids_app.h"
 
@@ -185,7 +187,7 @@ TEST_F(BusyState, ClearingTheFlagDuringAPauseBringsBackWhatThePauseStopped) {
     ASSERT_TRUE(WaitFor([&] { return Running(0, 0); }, kWithinTwoSeconds));
     HWND settings = orvane.OpenSettings();
     ASSERT_NE(nullptr, settings);
-    SendMessageW(GetDlgItem(settings, IDC_SETTINGS_HIGH_LOAD), BM_CLICK, 0, 0);
+    Click(settings, IDC_SETTINGS_HIGH_LOAD);
     // The game still runs, but it no longer counts: everything comes back, not just the
     // video.
     EXPECT_TRUE(WaitFor([&] { return Running(1, 2); }, kWithinTwoSeconds));
@@ -204,24 +206,18 @@ TEST_F(BusyState, AFullScreenForegroundWindowPausesWithTheFlag) {
     ASSERT_NE(nullptr, game);
     // A window of the last test's program or the shell can still be taking the
     // foreground; the game asks again, as a user's click on it would.
-    ASSERT_TRUE(WaitFor([&] {
-        SetForegroundWindow(game);
-        PumpMessages(100);
-        return GetForegroundWindow() == game;
-    })) << Describe(GetForegroundWindow());
-    EXPECT_TRUE(WaitFor(
+    ASSERT_TRUE(PumpUntil(
         [&] {
-            PumpMessages(50);
-            return Running(0, 0);
+            if (GetForegroundWindow() == game)
+                return true;
+            SetForegroundWindow(game);
+            return false;
         },
-        kWithinTwoSeconds));
+        15000))
+        << Describe(GetForegroundWindow());
+    EXPECT_TRUE(PumpUntil([&] { return Running(0, 0); }, kWithinTwoSeconds));
     DestroyWindow(game);
-    EXPECT_TRUE(WaitFor(
-        [&] {
-            PumpMessages(50);
-            return Running(1, 2);
-        },
-        kWithinTwoSeconds));
+    EXPECT_TRUE(PumpUntil([&] { return Running(1, 2); }, kWithinTwoSeconds));
     ExitAndKeepKeys();
 }
 

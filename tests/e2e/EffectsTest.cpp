@@ -1,3 +1,4 @@
+#include "DialogControls.h"
 #include "OrvaneProcess.h"
 #include "OverlayChecks.h"
 #include "RemoteControls.h"
@@ -91,10 +92,6 @@ std::map<std::wstring, std::wstring> Stored(const OrvaneProcess& orvane) {
     return values;
 }
 
-bool Checked(HWND page, int id) {
-    return SendMessageW(GetDlgItem(page, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
 TEST(EffectsTab, TickingAnEffectSwitchesTheRunningOneOffThroughItsPage) {
     OrvaneProcess orvane;
     orvane.WriteSettings(L"[Settings]\r\nfEffectsLeafFall=1\r\niEffectsBalloonsDensity=3\r\n");
@@ -108,13 +105,13 @@ TEST(EffectsTab, TickingAnEffectSwitchesTheRunningOneOffThroughItsPage) {
     EXPECT_TRUE(Checked(leaf, IDC_PAGE_ENABLE)) << "the page shows the running effect";
     HWND balloons = tab.Open(L"Balloons");
     ASSERT_TRUE(balloons);
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(balloons, IDC_DENSITY_SLIDER)));
+    EXPECT_FALSE(Enabled(balloons, IDC_DENSITY_SLIDER));
 
-    SendMessageW(GetDlgItem(balloons, IDC_PAGE_ENABLE), BM_CLICK, 0, 0);
+    Click(balloons, IDC_PAGE_ENABLE);
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(leafOverlay); })) << "Leaf fall stopped";
     EXPECT_FALSE(Checked(leaf, IDC_PAGE_ENABLE));
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(leaf, IDC_DENSITY_SLIDER)));
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(leaf, IDC_ON_TOP)));
+    EXPECT_FALSE(Enabled(leaf, IDC_DENSITY_SLIDER));
+    EXPECT_FALSE(Enabled(leaf, IDC_ON_TOP));
     ASSERT_TRUE(WaitFor([&] { return orvane.Overlays().size() == 1; }));
     Sleep(300);
     EXPECT_EQ(1u, orvane.Overlays().size()) << "only Balloons runs";
@@ -142,7 +139,7 @@ TEST(EffectsTab, WithSeveralEffectsAllowedTickingOneLeavesTheOthersRunning) {
     EffectsTab tab(orvane);
     HWND hearts = tab.Open(L"Hearts");
     ASSERT_TRUE(hearts);
-    SendMessageW(GetDlgItem(hearts, IDC_PAGE_ENABLE), BM_CLICK, 0, 0);
+    Click(hearts, IDC_PAGE_ENABLE);
     EXPECT_TRUE(WaitFor([&] { return orvane.Overlays().size() == 2; }));
     orvane.Exit();
     ASSERT_TRUE(orvane.WaitForExit());
@@ -162,7 +159,7 @@ TEST(EffectsTab, EachParticleEffectTickedOnItsPageOpensItsOverlayAndTheNextStops
     for (const wchar_t* name : {L"Space Flight", L"Confetti", L"Rain", L"Smoke", L"Cursor"}) {
         HWND page = tab.Open(name);
         ASSERT_TRUE(page) << name;
-        SendMessageW(GetDlgItem(page, IDC_PAGE_ENABLE), BM_CLICK, 0, 0);
+        Click(page, IDC_PAGE_ENABLE);
         ASSERT_TRUE(WaitFor([&] {
             const auto overlays = orvane.Overlays();
             return overlays.size() == 1 && overlays.front() != previous;

@@ -1,3 +1,4 @@
+#include "DialogControls.h"
 #include "OrvaneProcess.h"
 
 #include "resources/ids_app.h"
@@ -166,7 +167,7 @@ TEST(NightLight, DraggingTheSliderSuspendsTheScheduleUntilRelease) {
     }();
     EXPECT_EQ(L"1", StoredValue(orvane, L"fNightShiftSchedule")) << "after the release";
     EXPECT_EQ(std::to_wstring(released), StoredValue(orvane, L"iNightShiftColourTemperature"));
-    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, IDC_NIGHT_DEFAULT)));
+    EXPECT_TRUE(Enabled(page, IDC_NIGHT_DEFAULT));
     EXPECT_EQ(nullptr, FindMessageBox(orvane, kBelowLimitText, 1000))
         << "a warmer choice is allowed";
 
@@ -209,7 +210,7 @@ TEST(NightLight, APresetBelowTheLimitIsRefusedAndTheListShowsTheSlidersPresetAga
                  reinterpret_cast<LPARAM>(presets));
     EXPECT_EQ(5500, SendMessageW(GetDlgItem(page, IDC_NIGHT_SLIDER), TBM_GETPOS, 0, 0));
     EXPECT_EQ(L"5500", KeyNow(orvane, main, L"iNightShiftColourTemperature"));
-    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, IDC_NIGHT_DEFAULT)));
+    EXPECT_TRUE(Enabled(page, IDC_NIGHT_DEFAULT));
 
     orvane.Exit();
     EXPECT_TRUE(orvane.WaitForExit());

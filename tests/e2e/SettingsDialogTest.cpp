@@ -1,3 +1,4 @@
+#include "DialogControls.h"
 #include "OrvaneProcess.h"
 #include "RemoteControls.h"
 #include "Screenshot.h"
@@ -102,24 +103,21 @@ TEST(SettingsDialog, TheBoxesShowAndSetTheirFlagsAndTheFileHoldsThemAfterClosing
     ASSERT_TRUE(orvane.Start(L"-auto"));
     HWND settings = orvane.OpenSettings();
     ASSERT_NE(nullptr, settings);
-    const auto checked = [&](int id) {
-        return SendMessageW(GetDlgItem(settings, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    };
-    EXPECT_FALSE(checked(IDC_SETTINGS_AUTORUN));
-    EXPECT_TRUE(checked(IDC_SETTINGS_RESTORE_POINT));
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(settings, IDC_SETTINGS_RESTORE_POINT)))
+    EXPECT_FALSE(Checked(settings, IDC_SETTINGS_AUTORUN));
+    EXPECT_TRUE(Checked(settings, IDC_SETTINGS_RESTORE_POINT));
+    EXPECT_FALSE(Enabled(settings, IDC_SETTINGS_RESTORE_POINT))
         << "the restore point was made already";
-    EXPECT_TRUE(checked(IDC_SETTINGS_HIGH_LOAD));
-    EXPECT_FALSE(checked(IDC_SETTINGS_MULTIPLE_EFFECTS));
-    EXPECT_FALSE(checked(IDC_SETTINGS_ENGINE_WMP));
-    EXPECT_TRUE(checked(IDC_SETTINGS_ENGINE_MCI));
+    EXPECT_TRUE(Checked(settings, IDC_SETTINGS_HIGH_LOAD));
+    EXPECT_FALSE(Checked(settings, IDC_SETTINGS_MULTIPLE_EFFECTS));
+    EXPECT_FALSE(Checked(settings, IDC_SETTINGS_ENGINE_WMP));
+    EXPECT_TRUE(Checked(settings, IDC_SETTINGS_ENGINE_MCI));
 
-    SendMessageW(GetDlgItem(settings, IDC_SETTINGS_HIGH_LOAD), BM_CLICK, 0, 0);
-    SendMessageW(GetDlgItem(settings, IDC_SETTINGS_MULTIPLE_EFFECTS), BM_CLICK, 0, 0);
+    Click(settings, IDC_SETTINGS_HIGH_LOAD);
+    Click(settings, IDC_SETTINGS_MULTIPLE_EFFECTS);
     // With the video background off only the key changes.
-    SendMessageW(GetDlgItem(settings, IDC_SETTINGS_ENGINE_WMP), BM_CLICK, 0, 0);
-    EXPECT_TRUE(checked(IDC_SETTINGS_ENGINE_WMP));
-    EXPECT_FALSE(checked(IDC_SETTINGS_ENGINE_MCI));
+    Click(settings, IDC_SETTINGS_ENGINE_WMP);
+    EXPECT_TRUE(Checked(settings, IDC_SETTINGS_ENGINE_WMP));
+    EXPECT_FALSE(Checked(settings, IDC_SETTINGS_ENGINE_MCI));
     // Escape closes it like the close box.
     PostMessageW(settings, WM_COMMAND, IDCANCEL, 0);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(settings); }));

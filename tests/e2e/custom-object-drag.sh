@@ -2,7 +2,7 @@
 # A custom object dragged with the real mouse (xdotool on the virtual display) is stored
 # where it was left when Orvane exits, and a new start shows it there.
 #   custom-object-drag.sh STATE_DIR ORVANE_EXE SHOW_PAGE_EXE
-# STATE_DIR is the Wine state folder prepared by tools/wine-env start.
+# STATE_DIR is the Wine state folder prepared by tools/wine/wine-env start.
 set -eu
 state=$1 orvane=$2 control=$3
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -15,7 +15,7 @@ if [ -f "$data/settings.ini" ]; then
   cp "$data/settings.ini" "$saved"
 fi
 cleanup() {
-  "$root/tools/wine-run" "$state" "$control" exit >/dev/null 2>&1 || true
+  "$root/tools/wine/wine-run" "$state" "$control" exit >/dev/null 2>&1 || true
   wait 2>/dev/null || true
   if [ -n "$saved" ]; then cp "$saved" "$data/settings.ini"; else rm -f "$data/settings.ini"; fi
   rm -rf "$work"
@@ -29,20 +29,20 @@ fail() {
 mkdir -p "$data"
 picture="$work/object.png"
 convert -size 80x60 xc:'#c83c28' "$picture"
-windows_picture=$("$root/tools/wine-run" "$state" winepath -w "$picture" 2>/dev/null | tr -d '\r')
+windows_picture=$("$root/tools/wine/wine-run" "$state" winepath -w "$picture" 2>/dev/null | tr -d '\r')
 printf '[Settings]\r\nfAutoRun=0\r\n[CEffectsCustomObjects]\r\n0Path=%s\r\n0Enable=1\r\n0Top=1\r\n0X=200\r\n0Y=150\r\n' \
   "$windows_picture" | iconv -f UTF-8 -t UTF-16 >"$data/settings.ini"
 
 start() {
-  "$root/tools/wine-run" "$state" "$orvane" -auto &
+  "$root/tools/wine/wine-run" "$state" "$orvane" -auto &
   for _ in $(seq 40); do
     sleep 1
-    "$root/tools/wine-run" "$state" "$control" - >/dev/null 2>&1 && break
+    "$root/tools/wine/wine-run" "$state" "$control" - >/dev/null 2>&1 && break
   done
   sleep 2
 }
 stop() {
-  "$root/tools/wine-run" "$state" "$control" exit >/dev/null
+  "$root/tools/wine/wine-run" "$state" "$control" exit >/dev/null
   wait
 }
 stored() { iconv -f UTF-16 -t UTF-8 "$data/settings.ini" | tr -d '\r' | sed -n "s/^$1=//p"; }

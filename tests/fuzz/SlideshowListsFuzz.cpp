@@ -5,57 +5,56 @@
 #include "core/Options.h"
 #include "background/WallpaperSlideshow.h"
 #include "framework/ProfileText.h"
+#include "tests/support/MemorySlideshowSystem.h"
 
 #include <algorithm>
-#include <cwctype>
 
 namespace orvane::fuzz {
 namespace {
 
-// A file system and desktop made up from the text: a folder lists one entry for each of
-// the first characters of its name that may stand in a file name, with attributes and a picture
-// extension or not taken from that character; the desktop's values are keys of a "Desktop" section.
-class MadeUpSystem : public ISlideshowSystem {
-public:
-    explicit MadeUpSystem(const ProfileText& text) : m_text(text) {}
+// The slideshow's list of the section as it reads it: keys 0, 1, 2... up to the first
+// empty one.
+std::vector<std::wstring> StoredList(IProfileStore& store, const wchar_t* section) {
+    std::vector<std::wstring> list;
+    for (unsigned index = 0;; ++index) {
+        std::wstring value = store.ReadString(section, std::to_wstring(index), L"",
+                                              CWallpaperSlideshow::kPathCapacity);
+        if (value.empty())
+            return list;
+        list.push_back(std::move(value));
+    }
+}
 
-    std::vector<FolderEntry> ListFolder(const std::wstring& folder) override {
-        static const wchar_t* const kExtensions[] = {L".jpg", L".PNG", L".txt", L".bmp", L""};
-        std::vector<FolderEntry> entries;
+// A file system and desktop made up from the text: a folder of the folders list lists one
+// entry for each of the first characters of its name that may stand in a file name, with
+// attributes and a picture extension or not taken from that character; of the single files
+// and the desktop's wallpaper, those whose length is no multiple of four exist; the
+// desktop's values are keys of a "Desktop" section.
+void MakeUpSystem(test::MemorySlideshowSystem& system, const ProfileText& text,
+                  IProfileStore& store) {
+    static const wchar_t* const kExtensions[] = {L".jpg", L".PNG", L".txt", L".bmp", L""};
+    for (const std::wstring& folder : StoredList(store, L"WallpapersFolders")) {
+        std::vector<ISlideshowSystem::FolderEntry>& entries = system.folders[folder];
         for (std::size_t i = 0; i < folder.size() && i < 6; ++i) {
             const wchar_t c = folder[i];
             if (c < L' ' || c == L'\\' || c == L'/')
                 continue; // never in a file name
             entries.push_back({std::wstring(1, c) + kExtensions[c % 5], c & 0x116u});
         }
-        return entries;
     }
-    bool FileExists(const std::wstring& path) override { return path.size() % 4 != 0; }
-    bool ReadDesktopValue(const wchar_t* name, std::wstring& value) override {
-        const std::wstring* stored = m_text.Find(L"Desktop", name);
-        if (!stored || stored->size() > 259)
-            return false;
-        value = *stored;
-        return true;
+    std::vector<std::wstring> paths = StoredList(store, L"WallpapersFiles");
+    for (const wchar_t* name : {L"Wallpaper", L"WallpaperStyle", L"TileWallpaper"}) {
+        const std::wstring* stored = text.Find(L"Desktop", name);
+        if (stored && stored->size() <= 259)
+            system.desktop.values[name] = *stored;
     }
-    long ApplyWallpaper(const std::wstring& path, const WallpaperPosition&) override {
-        applied = path;
-        return 0;
-    }
-    bool SameIgnoringCase(const std::wstring& a, const std::wstring& b) override {
-        return a.size() == b.size() &&
-               std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
-                   return std::towlower(x) == std::towlower(y);
-               });
-    }
-    std::uintptr_t StartTimer(std::uintptr_t id, unsigned) override { return id ? id : 7; }
-    void StopTimer(std::uintptr_t) override {}
-
-    std::wstring applied;
-
-private:
-    const ProfileText& m_text;
-};
+    std::wstring wallpaper;
+    if (system.desktop.Read(L"Wallpaper", wallpaper))
+        paths.push_back(wallpaper);
+    for (const std::wstring& path : paths)
+        if (path.size() % 4 != 0)
+            system.files.insert(path);
+}
 
 bool Contains(const std::vector<std::wstring>& list, const std::wstring& path) {
     return std::find(list.begin(), list.end(), path) != list.end();
@@ -69,8 +68,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace orvane::fuzz;
     const std::wstring input = WideText(data, size);
     const ProfileText text(input);
-    MadeUpSystem system(text);
     ProfileTextStore store(input);
+    test::MemorySlideshowSystem system;
+    MakeUpSystem(system, text, store);
     COptions options;
     options.Load(store);
 
@@ -86,7 +86,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Every change shows a picture of the list.
     for (int i = 0; i < 3 && !playlist.empty(); ++i) {
         slideshow.ShowNext();
-        Require(Contains(playlist, slideshow.Current()) && system.applied == slideshow.Current());
+        Require(Contains(playlist, slideshow.Current()) &&
+                system.desktop.applied.back() == slideshow.Current());
     }
 
     // Removing pictures by rows of any value keeps them out of the next playlist.

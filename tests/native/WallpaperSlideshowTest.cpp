@@ -3,7 +3,7 @@
 #include "background/WallpaperSlideshow.h"
 #include "framework/Random.h"
 #include "MemoryProfile.h"
-#include "tests/support/DesktopValues.h"
+#include "tests/support/MemorySlideshowSystem.h"
 
 #include <gtest/gtest.h>
 
@@ -14,63 +14,13 @@ namespace orvane {
 namespace {
 
 using test::MemoryProfile;
-using Entry = ISlideshowSystem::FolderEntry;
 
 constexpr std::uint32_t kHidden = 0x2, kSystem = 0x4, kDirectory = 0x10, kTemporary = 0x100,
                         kArchive = 0x20, kReadOnly = 0x1;
 
-// Folders, files and the desktop's registry values in memory; the wallpaper call
-// writes the values as the real one does and is recorded.
-class FakeSystem : public ISlideshowSystem {
-public:
-    std::vector<Entry> ListFolder(const std::wstring& folder) override {
-        const auto found = folders.find(folder);
-        return found == folders.end() ? std::vector<Entry>() : found->second;
-    }
-    bool FileExists(const std::wstring& path) override {
-        if (files.count(path))
-            return true;
-        const auto folder = folders.find(FolderPart(path));
-        if (folder == folders.end())
-            return false;
-        for (const Entry& entry : folder->second)
-            if (folder->first + L"\\" + entry.name == path)
-                return true;
-        return false;
-    }
-    bool ReadDesktopValue(const wchar_t* name, std::wstring& value) override {
-        return desktop.Read(name, value);
-    }
-    long ApplyWallpaper(const std::wstring& path, const WallpaperPosition& position) override {
-        desktop.Apply(path, position);
-        return 0;
-    }
-    bool SameIgnoringCase(const std::wstring& a, const std::wstring& b) override {
-        auto lower = [](std::wstring text) {
-            for (wchar_t& c : text)
-                if (c >= L'A' && c <= L'Z')
-                    c = static_cast<wchar_t>(c + 32);
-            return text;
-        };
-        return lower(a) == lower(b);
-    }
-    std::uintptr_t StartTimer(std::uintptr_t id, unsigned milliseconds) override {
-        timerMs = milliseconds;
-        startedWith.push_back(id);
-        return id ? id : 77;
-    }
-    void StopTimer(std::uintptr_t id) override { stopped.push_back(id); }
-
-    std::map<std::wstring, std::vector<Entry>> folders;
-    std::set<std::wstring> files;
-    test::DesktopValues desktop;
-    unsigned timerMs = 0;
-    std::vector<std::uintptr_t> startedWith, stopped;
-};
-
 // A slideshow over a fake system and an in-memory settings file.
 struct Slideshow {
-    FakeSystem system;
+    test::MemorySlideshowSystem system;
     MemoryProfile file;
     COptions options;
     CWallpaperSlideshow show{system, options};

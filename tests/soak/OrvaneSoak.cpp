@@ -10,6 +10,7 @@
 #include "DesktopShellFixture.h"
 #include "MjpegAvi.h"
 #include "OrvaneProcess.h"
+#include "ProcessCounters.h"
 #include "RemoteControls.h"
 #include "SoakVerdict.h"
 
@@ -19,11 +20,7 @@
 
 #include <windows.h>
 
-#include <psapi.h>
-#include <winternl.h>
-
 #include <algorithm>
-#include <cstdint>
 #include <cstdio>
 #include <cwchar>
 #include <map>
@@ -90,147 +87,14 @@ std::wstring SoakSettings(const std::wstring& video) {
     return ini + NightLightSettings();
 }
 
-bool UnderWine() {
-    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-}
-
-// Wine answers 0 to GetGuiResources. Its GDI objects live in a handle table in each
-// process's memory, found through the PEB; an entry in use has a type.
-struct WineGdiEntry {
-    std::uint64_t object;
-    std::uint32_t owner;
-    std::uint16_t unique;
-    std::uint8_t type;
-    std::uint8_t flags;
-    std::uint64_t userPointer;
-};
-static_assert(sizeof(WineGdiEntry) == 24, "Wine's layout");
-constexpr std::size_t kWineGdiEntries = 0x10000;
-constexpr std::size_t kPebGdiTable = sizeof(void*) == 8 ? 0xF8 : 0x94;
-
-long long WineGdiObjects(HANDLE process) {
-    PROCESS_BASIC_INFORMATION basic = {};
-    if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic,
-                                  nullptr) != 0)
-        return -1;
-    std::uintptr_t table = 0;
-    const auto* peb = reinterpret_cast<const std::uint8_t*>(basic.PebBaseAddress);
-    if (!ReadProcessMemory(process, peb + kPebGdiTable, &table, sizeof table, nullptr) || !table)
-        return -1;
-    std::vector<WineGdiEntry> entries(kWineGdiEntries);
-    if (!ReadProcessMemory(process, reinterpret_cast<const void*>(table), entries.data(),
-                           entries.size() * sizeof(WineGdiEntry), nullptr))
-        return -1;
-    return std::count_if(entries.begin(), entries.end(),
-                         [](const WineGdiEntry& entry) { return entry.type != 0; });
-}
-
-struct WindowCount {
-    DWORD pid;
-    long long count;
-};
-
-BOOL CALLBACK CountChild(HWND window, LPARAM context) {
-    auto* windows = reinterpret_cast<WindowCount*>(context);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    if (pid == windows->pid)
-        ++windows->count;
-    return TRUE;
-}
-
-BOOL CALLBACK CountTopLevel(HWND window, LPARAM context) {
-    CountChild(window, context);
-    // Children of every top-level window: the backgrounds live in the shell's windows.
-    EnumChildWindows(window, CountChild, context);
-    return TRUE;
-}
-
-// Under Wine the USER objects are counted as the windows the process owns, wherever
-// they are in the window tree: they are most of what a leak of USER objects would be.
-long long WindowsOf(DWORD pid) {
-    WindowCount windows{pid, 0};
-    EnumWindows(CountTopLevel, reinterpret_cast<LPARAM>(&windows));
-    return windows.count;
-}
-
-// Wine answers 0 to GetProcessHandleCount for another process; the system's handle
-// list names the owner of each handle.
-struct SystemHandleEntry {
-    USHORT processId;
-    USHORT creatorBackTraceIndex;
-    UCHAR objectTypeIndex;
-    UCHAR handleAttributes;
-    USHORT handleValue;
-    PVOID object;
-    ULONG grantedAccess;
-};
-struct SystemHandleList {
-    ULONG count;
-    SystemHandleEntry entries[1];
-};
-constexpr SYSTEM_INFORMATION_CLASS kSystemHandleInformation =
-    static_cast<SYSTEM_INFORMATION_CLASS>(16);
-constexpr NTSTATUS kInfoLengthMismatch = static_cast<NTSTATUS>(0xC0000004);
-
-long long HandlesInSystemList(DWORD pid) {
-    std::vector<std::uint8_t> buffer(1 << 20);
-    for (;;) {
-        ULONG needed = 0;
-        const NTSTATUS status = NtQuerySystemInformation(
-            kSystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()), &needed);
-        if (status == kInfoLengthMismatch && buffer.size() < (64u << 20)) {
-            buffer.resize(std::max<std::size_t>(buffer.size() * 2, needed));
-            continue;
-        }
-        if (status != 0)
-            return -1;
-        const auto* list = reinterpret_cast<const SystemHandleList*>(buffer.data());
-        return std::count_if(list->entries, list->entries + list->count,
-                             [pid](const SystemHandleEntry& entry) {
-                                 return entry.processId == static_cast<USHORT>(pid);
-                             });
-    }
-}
-
-// Wine answers 0 for another process's private usage too; its committed private memory
-// is summed over its address space instead, which is what that figure counts.
-long long CommittedPrivateBytes(HANDLE process) {
-    long long total = 0;
-    MEMORY_BASIC_INFORMATION region;
-    const std::uint8_t* address = nullptr;
-    while (VirtualQueryEx(process, address, &region, sizeof region) == sizeof region) {
-        if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE)
-            total += static_cast<long long>(region.RegionSize);
-        const auto* next = static_cast<const std::uint8_t*>(region.BaseAddress) + region.RegionSize;
-        if (next <= address)
-            break;
-        address = next;
-    }
-    return total;
-}
-
 soak::Sample TakeSample(const OrvaneProcess& orvane, double seconds) {
     soak::Sample sample;
     sample.seconds = seconds;
     HANDLE process = orvane.Process();
-    sample.gdiObjects = GetGuiResources(process, GR_GDIOBJECTS);
-    sample.userObjects = GetGuiResources(process, GR_USEROBJECTS);
-    if (UnderWine()) {
-        sample.gdiObjects = WineGdiObjects(process);
-        sample.userObjects = WindowsOf(orvane.Id());
-    }
-    DWORD handles = 0;
-    sample.handles = GetProcessHandleCount(process, &handles) ? handles : -1;
-    if (sample.handles <= 0)
-        sample.handles = HandlesInSystemList(orvane.Id());
-    PROCESS_MEMORY_COUNTERS_EX memory = {};
-    memory.cb = sizeof memory;
-    if (GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
-                             sizeof memory))
-        sample.privateBytes = static_cast<long long>(memory.PrivateUsage);
-    if (sample.privateBytes <= 0)
-        sample.privateBytes = CommittedPrivateBytes(process);
+    sample.gdiObjects = GdiObjectCount(process);
+    sample.userObjects = UserObjectCount(process);
+    sample.handles = HandleCount(process);
+    sample.privateBytes = PrivateBytes(process);
     return sample;
 }
 

@@ -1,5 +1,5 @@
 #!/bin/bash
-# Tests for the sprite art pipeline: tools/render-art.sh and tools/check-sprites.sh.
+# Tests for the sprite art pipeline: tools/art/render-art.sh and tools/checks/check-sprites.sh.
 # Needs rsvg-convert (librsvg2-bin) and ImageMagick (imagemagick).
 #
 #   tests/sprites/test-sprites.sh
@@ -37,7 +37,7 @@ fresh_tree() {
 # check_rejects NAME PATTERN: the checker on $t must fail and name the fault
 check_rejects() {
     local out
-    out=$("$t/tools/check-sprites.sh" "$t/resources" 2>&1)
+    out=$("$t/tools/checks/check-sprites.sh" "$t/resources" 2>&1)
     local rc=$?
     if [ $rc -eq 0 ]; then
         bad "$1: check passed on a broken tree"
@@ -49,14 +49,14 @@ check_rejects() {
 }
 
 # ---- the committed tree is complete and consistent ----------------------------------
-out=$("$here/tools/check-sprites.sh" 2>&1)
+out=$("$here/tools/checks/check-sprites.sh" 2>&1)
 if [ $? -eq 0 ] && grep -q ' 0 failed$' <<<"$out"; then ok; else bad "committed sprites fail the check:"$'\n'"$out"; fi
 
 # ---- rendering ---------------------------------------------------------------------
 # A fresh render prints nothing, makes one PNG per listed id, and matches the committed
 # PNGs pixel for pixel (a stale PNG after an SVG edit shows up here).
 fresh_tree
-out=$("$t/tools/render-art.sh" "$work/png" 2>&1)
+out=$("$t/tools/art/render-art.sh" "$work/png" 2>&1)
 [ $? -eq 0 ] && [ -z "$out" ] && ok || bad "render into an empty folder: rc/out: $out"
 count=$(grep -cE '^[0-9]' "$here/resources/art/sprites/ids.txt")
 made=$(find "$work/png" -name '*.png' | wc -l)
@@ -72,7 +72,7 @@ done
 
 # A second run changes nothing and prints nothing.
 touch -d '2001-01-01' "$work/png"/*.png
-out=$("$t/tools/render-art.sh" "$work/png" 2>&1)
+out=$("$t/tools/art/render-art.sh" "$work/png" 2>&1)
 newer=$(find "$work/png" -name '*.png' -newermt '2001-01-02' | wc -l)
 [ -z "$out" ] && [ "$newer" = 0 ] && ok || bad "second render: out '$out', $newer files rewritten"
 
@@ -80,7 +80,7 @@ newer=$(find "$work/png" -name '*.png' -newermt '2001-01-02' | wc -l)
 sed -i 's/width="32" height="30" viewBox="0 0 32 30"/width="32" height="32" viewBox="0 0 32 32"/' \
     "$t/resources/art/sprites/heart_glossy.svg"
 rm -f "$work/png/379.png"
-out=$("$t/tools/render-art.sh" "$work/png" 2>&1)
+out=$("$t/tools/art/render-art.sh" "$work/png" 2>&1)
 rc=$?
 [ $rc -ne 0 ] && grep -q '379' <<<"$out" && [ ! -e "$work/png/379.png" ] && ok ||
     bad "render accepted a mis-sized source (rc $rc): $out"

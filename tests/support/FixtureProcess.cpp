@@ -1,22 +1,13 @@
 #include "FixtureProcess.h"
 
 #include "MessagePump.h"
+#include "TestProgramFolder.h"
 
 namespace orvane::test {
-namespace {
-
-std::wstring BesideTheTestProgram(const wchar_t* program) {
-    wchar_t path[MAX_PATH];
-    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path, n);
-    return folder.substr(0, folder.rfind(L'\\')) + L"\\" + program;
-}
-
-} // namespace
 
 bool FixtureProcess::Start(const wchar_t* program, const std::wstring& arguments,
                            const std::function<bool()>& ready) {
-    std::wstring command = L"\"" + BesideTheTestProgram(program) + L"\" " + arguments;
+    std::wstring command = L"\"" + TestProgramFolder() + L"\\" + program + L"\" " + arguments;
     STARTUPINFOW startup = {sizeof startup};
     if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &m_process))

@@ -1,6 +1,6 @@
 #include "FixtureSavers.h"
 
-#include "DesktopShellFixture.h"
+#include "MessagePump.h"
 
 #include <shlwapi.h>
 #include <tlhelp32.h>
@@ -65,16 +65,16 @@ std::vector<SaverLog::Start> SaverLog::Starts() const {
 }
 
 bool SaverLog::WaitForStart(DWORD process, std::wstring& commandLine, DWORD timeoutMs) const {
-    const DWORD begin = GetTickCount();
-    do {
-        for (const Start& start : Starts())
-            if (start.process == process) {
-                commandLine = start.commandLine;
-                return true;
-            }
-        PumpMessages(20);
-    } while (GetTickCount() - begin < timeoutMs);
-    return false;
+    return PumpUntil(
+        [&] {
+            for (const Start& start : Starts())
+                if (start.process == process) {
+                    commandLine = start.commandLine;
+                    return true;
+                }
+            return false;
+        },
+        timeoutMs);
 }
 
 bool ProcessAlive(DWORD process) {
@@ -87,13 +87,7 @@ bool ProcessAlive(DWORD process) {
 }
 
 bool WaitForProcessEnd(DWORD process, DWORD timeoutMs) {
-    const DWORD begin = GetTickCount();
-    while (ProcessAlive(process)) {
-        if (GetTickCount() - begin >= timeoutMs)
-            return false;
-        PumpMessages(20);
-    }
-    return true;
+    return PumpUntil([process] { return !ProcessAlive(process); }, timeoutMs);
 }
 
 std::vector<DWORD> ProcessesNamed(const std::wstring& fileName) {
@@ -113,15 +107,14 @@ std::vector<DWORD> ProcessesNamed(const std::wstring& fileName) {
 }
 
 HWND WaitForChildOfProcess(HWND parent, DWORD process, DWORD timeoutMs) {
-    const DWORD begin = GetTickCount();
-    do {
-        ChildSearch search = {process, nullptr};
-        EnumChildWindows(parent, FindChildOfProcess, reinterpret_cast<LPARAM>(&search));
-        if (search.found)
-            return search.found;
-        PumpMessages(20);
-    } while (GetTickCount() - begin < timeoutMs);
-    return nullptr;
+    ChildSearch search = {process, nullptr};
+    PumpUntil(
+        [&] {
+            EnumChildWindows(parent, FindChildOfProcess, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        timeoutMs);
+    return search.found;
 }
 
 DesktopValuesGuard::DesktopValuesGuard() {

@@ -10,9 +10,9 @@
 namespace orvane::test {
 
 // The Windows folder (%SystemRoot%), where the prefix keeps the test screen savers
-// (tools/install-fixture-savers): OrvaneAurora.scr ("Aurora Ribbons") in it; in System32
-// OrvaneTwin.scr ("Twin Lights"), Ribbons.scr and scrnsave.scr (no name of their own); in
-// SysWOW64 OrvaneTwin.scr, OrvaneNight.scr ("Night Sky") and OrvaneWowPlain.scr.
+// (tools/wine/install-fixture-savers): OrvaneAurora.scr ("Aurora Ribbons") in it; in
+// System32 OrvaneTwin.scr ("Twin Lights"), Ribbons.scr and scrnsave.scr (no name of their
+// own); in SysWOW64 OrvaneTwin.scr, OrvaneNight.scr ("Night Sky") and OrvaneWowPlain.scr.
 std::wstring SystemRootFolder();
 
 // Collects what the test screen savers started during its life were asked to do:

@@ -1,8 +1,11 @@
 #include "ProcessCounters.h"
 
+#include <psapi.h>
 #include <winternl.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
 namespace orvane::test {
 namespace {
@@ -45,31 +48,41 @@ const WineGdiHandleEntry* WineGdiTable() {
     return nullptr;
 }
 
+// An entry in use has a type.
+unsigned long EntriesInUse(const WineGdiHandleEntry* table) {
+    return static_cast<unsigned long>(
+        std::count_if(table, table + kWineGdiHandleCount,
+                      [](const WineGdiHandleEntry& entry) { return entry.type != 0; }));
+}
+
+// The table of another process, copied out of its memory through its PEB.
+long long WineGdiObjects(HANDLE process) {
+    PROCESS_BASIC_INFORMATION basic = {};
+    if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic,
+                                  nullptr) != 0)
+        return -1;
+    std::uintptr_t table = 0;
+    const auto* peb = reinterpret_cast<const std::uint8_t*>(basic.PebBaseAddress);
+    if (!ReadProcessMemory(process, peb + kPebGdiTable, &table, sizeof table, nullptr) || !table)
+        return -1;
+    std::vector<WineGdiHandleEntry> entries(kWineGdiHandleCount);
+    if (!ReadProcessMemory(process, reinterpret_cast<const void*>(table), entries.data(),
+                           entries.size() * sizeof(WineGdiHandleEntry), nullptr))
+        return -1;
+    return EntriesInUse(entries.data());
+}
+
 bool UnderWine() {
     return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
 }
 
-} // namespace
-
-unsigned long GdiObjectCount() {
-    if (!UnderWine())
-        return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    const WineGdiHandleEntry* table = WineGdiTable();
-    if (!table)
-        return 0;
-    unsigned long count = 0;
-    for (std::size_t i = 0; i < kWineGdiHandleCount; ++i)
-        if (table[i].type)
-            ++count;
-    return count;
-}
-
-std::size_t CommittedBytes() {
+// The committed memory of the process's address space in regions of the kinds counted.
+template <class Counted> std::size_t CommittedIn(HANDLE process, Counted counted) {
     std::size_t total = 0;
     MEMORY_BASIC_INFORMATION region;
     const std::uint8_t* address = nullptr;
-    while (VirtualQuery(address, &region, sizeof region) == sizeof region) {
-        if (region.State == MEM_COMMIT && region.Type != MEM_IMAGE)
+    while (VirtualQueryEx(process, address, &region, sizeof region) == sizeof region) {
+        if (region.State == MEM_COMMIT && counted(region.Type))
             total += region.RegionSize;
         const std::uint8_t* next =
             static_cast<const std::uint8_t*>(region.BaseAddress) + region.RegionSize;
@@ -78,6 +91,79 @@ std::size_t CommittedBytes() {
         address = next;
     }
     return total;
+}
+
+struct WindowCount {
+    DWORD processId;
+    long long count;
+};
+
+BOOL CALLBACK CountChild(HWND window, LPARAM context) {
+    auto* windows = reinterpret_cast<WindowCount*>(context);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (processId == windows->processId)
+        ++windows->count;
+    return TRUE;
+}
+
+BOOL CALLBACK CountTopLevel(HWND window, LPARAM context) {
+    CountChild(window, context);
+    // Children of every top-level window: a program's windows may live in another's (a
+    // desktop background in the shell's).
+    EnumChildWindows(window, CountChild, context);
+    return TRUE;
+}
+
+// The system's handle list, each entry naming the process that owns the handle.
+struct SystemHandleEntry {
+    USHORT processId;
+    USHORT creatorBackTraceIndex;
+    UCHAR objectTypeIndex;
+    UCHAR handleAttributes;
+    USHORT handleValue;
+    PVOID object;
+    ULONG grantedAccess;
+};
+struct SystemHandleList {
+    ULONG count;
+    SystemHandleEntry entries[1];
+};
+constexpr SYSTEM_INFORMATION_CLASS kSystemHandleInformation =
+    static_cast<SYSTEM_INFORMATION_CLASS>(16);
+constexpr NTSTATUS kInfoLengthMismatch = static_cast<NTSTATUS>(0xC0000004);
+
+long long HandlesInSystemList(DWORD processId) {
+    std::vector<std::uint8_t> buffer(1 << 20);
+    for (;;) {
+        ULONG needed = 0;
+        const NTSTATUS status = NtQuerySystemInformation(
+            kSystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()), &needed);
+        if (status == kInfoLengthMismatch && buffer.size() < (64u << 20)) {
+            buffer.resize(std::max<std::size_t>(buffer.size() * 2, needed));
+            continue;
+        }
+        if (status != 0)
+            return -1;
+        const auto* list = reinterpret_cast<const SystemHandleList*>(buffer.data());
+        return std::count_if(list->entries, list->entries + list->count,
+                             [processId](const SystemHandleEntry& entry) {
+                                 return entry.processId == static_cast<USHORT>(processId);
+                             });
+    }
+}
+
+} // namespace
+
+unsigned long GdiObjectCount() {
+    if (!UnderWine())
+        return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    const WineGdiHandleEntry* table = WineGdiTable();
+    return table ? EntriesInUse(table) : 0;
+}
+
+std::size_t CommittedBytes() {
+    return CommittedIn(GetCurrentProcess(), [](DWORD type) { return type != MEM_IMAGE; });
 }
 
 std::size_t HeapBytesInUse() {
@@ -94,6 +180,36 @@ std::size_t HeapBytesInUse() {
         HeapUnlock(heaps[i]);
     }
     return total;
+}
+
+long long GdiObjectCount(HANDLE process) {
+    return UnderWine() ? WineGdiObjects(process) : GetGuiResources(process, GR_GDIOBJECTS);
+}
+
+long long UserObjectCount(HANDLE process) {
+    if (!UnderWine())
+        return GetGuiResources(process, GR_USEROBJECTS);
+    WindowCount windows{GetProcessId(process), 0};
+    EnumWindows(CountTopLevel, reinterpret_cast<LPARAM>(&windows));
+    return windows.count;
+}
+
+long long HandleCount(HANDLE process) {
+    DWORD handles = 0;
+    if (GetProcessHandleCount(process, &handles) && handles > 0)
+        return handles;
+    return HandlesInSystemList(GetProcessId(process));
+}
+
+long long PrivateBytes(HANDLE process) {
+    PROCESS_MEMORY_COUNTERS_EX memory = {};
+    memory.cb = sizeof memory;
+    if (GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
+                             sizeof memory) &&
+        memory.PrivateUsage > 0)
+        return static_cast<long long>(memory.PrivateUsage);
+    return static_cast<long long>(
+        CommittedIn(process, [](DWORD type) { return type == MEM_PRIVATE; }));
 }
 
 } // namespace orvane::test

@@ -1,5 +1,6 @@
 #include "tweaks/ScriptRunner.h"
 #include "TempFolder.h"
+#include "TestProgramFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,18 +13,12 @@ namespace orvane {
 namespace {
 
 using test::TempFolder;
+using test::TestProgramFolder;
 
 std::wstring SystemFolder() {
     wchar_t folder[MAX_PATH] = L"";
     GetSystemDirectoryW(folder, MAX_PATH);
     return folder;
-}
-
-std::wstring TestProgramFolder() {
-    wchar_t path[MAX_PATH];
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder = path;
-    return folder.substr(0, folder.rfind(L'\\'));
 }
 
 std::wstring Widen(const std::string& text) {
