@@ -15,3 +15,4 @@ add_test(NAME tools.check_page_art COMMAND ${checks}/check-page-art.sh)
 add_test(NAME tools.check_doc_links
          COMMAND python3 ${checks}/check-doc-links.py ${src}/README.md ${src}/docs/reliability.md)
 add_test(NAME tools.check_type_names COMMAND python3 ${checks}/check-type-names.py ${src})
+add_test(NAME tools.check_layers COMMAND python3 ${checks}/check-layers.py ${src})

@@ -3,6 +3,7 @@
 #include "DialogWatcher.h"
 #include "FakeBackgroundPageHost.h"
 #include "TempFolder.h"
+#include "TestProgramFolder.h"
 #include "core/Options.h"
 #include "core/SettingsTable.h"
 #include "background/DlgTabWallpaperVideo.h"
@@ -243,10 +244,8 @@ TEST_F(WebBackground, AMissingLoaderOrAFailureAfterTheStartFallsBackToTheBrowser
     {
         // A loader only in the current folder is not taken: only the program's own
         // folder is searched.
-        wchar_t program[MAX_PATH], saved[MAX_PATH];
-        GetModuleFileNameW(nullptr, program, MAX_PATH);
-        std::wstring fixture = program;
-        fixture = fixture.substr(0, fixture.rfind(L'\\')) + L"\\WebView2Loader.dll";
+        wchar_t saved[MAX_PATH];
+        const std::wstring fixture = test::TestProgramFolder() + L"\\WebView2Loader.dll";
         ASSERT_TRUE(CopyFileW(fixture.c_str(), (folder / L"StrayLoader.dll").c_str(), FALSE));
         GetCurrentDirectoryW(MAX_PATH, saved);
         ASSERT_TRUE(SetCurrentDirectoryW(folder.Path().c_str()));
@@ -259,8 +258,7 @@ TEST_F(WebBackground, AMissingLoaderOrAFailureAfterTheStartFallsBackToTheBrowser
         web.Stop();
 
         // A damaged loader beside the program gives the browser control, with no word.
-        const std::wstring damaged =
-            fixture.substr(0, fixture.rfind(L'\\')) + L"\\DamagedLoader.dll";
+        const std::wstring damaged = test::TestProgramFolder() + L"\\DamagedLoader.dll";
         ASSERT_TRUE(test::WriteBytes(damaged, "MZ this is not a library"));
         test::DialogWatcher watcher(
             [](const test::SeenDialog& box) { test::PressButton(box.window, IDOK); });

@@ -1,6 +1,7 @@
 #include "framework/Gdiplus.h"
 #include "resources/ids_tweaks.h"
 #include "tweaks/DlgTabTweaks.h"
+#include "MessagePump.h"
 #include "TreeView.h"
 #include "TweakTestSupport.h"
 
@@ -116,9 +117,7 @@ TEST_F(TweakTabTest, BeforeWindowsSevenTheTreeIsEmptyAndTheWelcomePictureStays) 
 // The colour on screen at a point of the tab, once everything has painted.
 COLORREF ScreenColour(HWND window, int x, int y) {
     UpdateWindow(window);
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageW(&message);
+    test::PumpMessages(0);
     POINT point{x, y};
     ClientToScreen(window, &point);
     HDC screen = GetDC(nullptr);
