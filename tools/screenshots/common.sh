@@ -60,6 +60,23 @@ main_window() {
   return 1
 }
 
+# Runs a test program of the tree (orvane_e2e_tests, orvane_win_tests) with a gtest
+# filter; the tests that take screenshots save them into $shots as BMP files.
+run_screenshot_tests() { # PROGRAM FILTER
+  ORVANE_SCREENSHOTS=$(windows_path "$shots") ORVANE_DIST=$(windows_path "$tree/Orvane") \
+    in_wine "$tree/tests/$1.exe" --gtest_filter="$2" >/dev/null
+}
+
+# Writes each BMP of $shots as a PNG without time stamps into $out and names it.
+save_screenshots() { # [PATTERN, default *]
+  mkdir -p "$out"
+  local shot
+  for shot in "$shots"/${1:-*}.bmp; do
+    convert "$shot" -strip -define png:exclude-chunks=date,time "$out/$(basename "$shot" .bmp).png"
+    echo "$out/$(basename "$shot" .bmp).png"
+  done
+}
+
 # A settings.ini for Orvane: [Settings] with fAutoRun=0, then the lines given, CR LF ended.
 settings_ini() {
   printf '[Settings]\r\nfAutoRun=0\r\n'

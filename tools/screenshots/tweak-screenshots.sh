@@ -11,16 +11,6 @@ set -eu
 . "$(dirname "$0")/common.sh"
 out=${1:-"$root/docs/screenshots"}
 
-export ORVANE_SCREENSHOTS ORVANE_DIST
-ORVANE_SCREENSHOTS=$(windows_path "$shots")
-ORVANE_DIST=$(windows_path "$tree/Orvane")
-in_wine "$tree/tests/orvane_e2e_tests.exe" --gtest_filter='TweaksTab.*' >/dev/null
-in_wine "$tree/tests/orvane_win_tests.exe" \
-  --gtest_filter='TweakPageTest.TheFrame*:TransparencyTest.WhereTheTaskbarCannot*' >/dev/null
-
-mkdir -p "$out"
-for shot in "$shots"/*.bmp; do
-  name=$(basename "$shot" .bmp)
-  convert "$shot" -strip -define png:exclude-chunks=date,time "$out/$name.png"
-  echo "$out/$name.png"
-done
+run_screenshot_tests orvane_e2e_tests 'TweaksTab.*'
+run_screenshot_tests orvane_win_tests 'TweakPageTest.TheFrame*:TransparencyTest.WhereTheTaskbarCannot*'
+save_screenshots
