@@ -18,8 +18,13 @@ TEST(Effects, LeafFallSetInTheSettingsRunsFromStartUpOnTheDesktop) {
     orvane.WriteSettings(L"[Settings]\r\nfEffectsLeafFall=1\r\n");
     ASSERT_TRUE(orvane.Start(L"-auto"));
     ASSERT_NE(nullptr, orvane.MainWindow());
-    ASSERT_TRUE(WaitFor([&] { return orvane.Overlays().size() == 1; }));
-    test::ExpectDefaultOverlayPlacement(orvane.Overlays().front());
+    HWND overlay = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        const std::vector<HWND> overlays = orvane.Overlays();
+        overlay = overlays.size() == 1 ? overlays.front() : nullptr;
+        return overlay != nullptr;
+    }));
+    test::ExpectDefaultOverlayPlacement(overlay);
     orvane.Exit();
     EXPECT_TRUE(orvane.WaitForExit());
 }
@@ -96,8 +101,12 @@ TEST(EffectsTab, TickingAnEffectSwitchesTheRunningOneOffThroughItsPage) {
     OrvaneProcess orvane;
     orvane.WriteSettings(L"[Settings]\r\nfEffectsLeafFall=1\r\niEffectsBalloonsDensity=3\r\n");
     ASSERT_TRUE(orvane.Start());
-    ASSERT_TRUE(WaitFor([&] { return orvane.Overlays().size() == 1; }));
-    HWND leafOverlay = orvane.Overlays().front();
+    HWND leafOverlay = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        const std::vector<HWND> overlays = orvane.Overlays();
+        leafOverlay = overlays.size() == 1 ? overlays.front() : nullptr;
+        return leafOverlay != nullptr;
+    }));
     EffectsTab tab(orvane);
     ASSERT_TRUE(tab.Ok());
     HWND leaf = tab.Open(L"Leaf Fall");

@@ -55,12 +55,26 @@ bool OrvaneProcess::Start(const std::wstring& arguments) {
     if (!arguments.empty())
         commandLine += L" " + arguments;
     STARTUPINFOW startup = {sizeof startup};
-    const BOOL ok = CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0,
-                                   nullptr, folder.c_str(), &startup, &m_info);
+    const BOOL ok =
+        CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, CREATE_SUSPENDED,
+                       nullptr, folder.c_str(), &startup, &m_info);
     SetEnvironmentVariableW(L"APPDATA", saved);
-    if (ok)
-        WaitForInputIdle(m_info.hProcess, 10000);
-    return ok != FALSE;
+    if (!ok)
+        return false;
+    // Should this test program crash, the job's last handle goes with it and takes the
+    // Orvane it started along: a left-over Orvane would hold the single-instance mutex and
+    // fail every later test.
+    m_job.reset(CreateJobObjectW(nullptr, nullptr));
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (m_job)
+        SetInformationJobObject(m_job.get(), JobObjectExtendedLimitInformation, &limits,
+                                sizeof limits);
+    if (m_job)
+        AssignProcessToJobObject(m_job.get(), m_info.hProcess);
+    ResumeThread(m_info.hThread);
+    WaitForInputIdle(m_info.hProcess, 10000);
+    return true;
 }
 
 bool OrvaneProcess::Running() const {

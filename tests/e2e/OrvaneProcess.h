@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TempFolder.h"
+#include "framework/Handle.h"
 
 #include <windows.h>
 
@@ -68,6 +69,7 @@ private:
     std::wstring m_sharedAppData;
     std::wstring m_program;
     PROCESS_INFORMATION m_info = {};
+    UniqueHandleKernel m_job;
 };
 
 // The text of a message box's message (its static control).
