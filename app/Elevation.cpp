@@ -33,10 +33,12 @@ bool IsUserAdmin() {
 }
 
 CElevation::CElevation(COptions& options, const CSettingsFile& settingsFile,
-                       const CTranslate& texts, UniqueHandleKernel& instanceMutex, const wchar_t* instanceMutexName,
-                       CElevationSystem& system, std::function<void()> leaving)
-    : m_options(options), m_settingsFile(settingsFile), m_texts(texts), m_instanceMutex(instanceMutex),
-      m_instanceMutexName(instanceMutexName), m_system(system), m_leaving(std::move(leaving)) {}
+                       const CTranslate& texts, UniqueHandleKernel& instanceMutex,
+                       const wchar_t* instanceMutexName, CElevationSystem& system,
+                       std::function<void()> leaving)
+    : m_options(options), m_settingsFile(settingsFile), m_texts(texts),
+      m_instanceMutex(instanceMutex), m_instanceMutexName(instanceMutexName), m_system(system),
+      m_leaving(std::move(leaving)) {}
 
 bool CElevation::RestartAsAdmin() {
     m_settingsFile.Save(m_options);

@@ -39,9 +39,8 @@ public:
     // leaving undoes, just before this process ends for the elevated copy, what that
     // copy cannot undo (the night light's ramp on the displays).
     CElevation(COptions& options, const CSettingsFile& settingsFile, const CTranslate& texts,
-               UniqueHandleKernel& instanceMutex,
-               const wchar_t* instanceMutexName, CElevationSystem& system,
-               std::function<void()> leaving = {});
+               UniqueHandleKernel& instanceMutex, const wchar_t* instanceMutexName,
+               CElevationSystem& system, std::function<void()> leaving = {});
 
     bool IsUserAdmin() { return m_system.IsUserAdmin(); }
 

@@ -54,13 +54,13 @@ COrvaneApp::COrvaneApp()
                              MB_OK | MB_ICONEXCLAMATION);
           }),
       m_screensavers(m_options, m_translator, [this] { RefreshPages(); }),
-      m_elevation(m_options, m_settingsFile, m_translator, m_instanceMutex, kInstanceMutexName, m_elevationSystem,
+      m_elevation(m_options, m_settingsFile, m_translator, m_instanceMutex, kInstanceMutexName,
+                  m_elevationSystem,
                   [this] {
                       if (CNightShift* light = NightShift())
                           light->SwitchOff();
                   }),
-      m_transparency(m_options) {
-}
+      m_transparency(m_options) {}
 COrvaneApp::~COrvaneApp() = default;
 
 void COrvaneApp::RefreshPages() {

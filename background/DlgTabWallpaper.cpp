@@ -90,11 +90,13 @@ BOOL CDlgTabWallpaper::OnInitDialog() {
     RefreshPictures();
     EnableWindow(Item(IDC_WALLPAPER_REMOVE), FALSE);
     CheckDlgButton(m_hWnd, IDC_WALLPAPER_SHUFFLE,
-                   m_options.GetBool(key::fWallaperAutoChangeShuffle) ? BST_CHECKED : BST_UNCHECKED);
+                   m_options.GetBool(key::fWallaperAutoChangeShuffle) ? BST_CHECKED
+                                                                      : BST_UNCHECKED);
     RefreshTexts();
     // A stored row the list lacks leaves nothing selected and is stored as -1, off.
-    m_options.SetInt(key::iWallaperAutoChange, static_cast<int>(SendMessageW(Item(IDC_WALLPAPER_INTERVAL),
-                                                                 CB_GETCURSEL, 0, 0)));
+    m_options.SetInt(
+        key::iWallaperAutoChange,
+        static_cast<int>(SendMessageW(Item(IDC_WALLPAPER_INTERVAL), CB_GETCURSEL, 0, 0)));
     EnableWindow(Item(IDC_WALLPAPER_SHUFFLE), m_options.GetInt(key::iWallaperAutoChange) != 0);
     m_slideshow.RestartTimer();
     m_initialised = true;
@@ -129,7 +131,8 @@ void CDlgTabWallpaper::RefreshTexts() {
     for (int row = 0; row < kIntervalCount; ++row)
         SendMessageW(interval, CB_ADDSTRING, 0,
                      reinterpret_cast<LPARAM>(IntervalText(row, text).c_str()));
-    SendMessageW(interval, CB_SETCURSEL, static_cast<WPARAM>(m_options.GetInt(key::iWallaperAutoChange)), 0);
+    SendMessageW(interval, CB_SETCURSEL,
+                 static_cast<WPARAM>(m_options.GetInt(key::iWallaperAutoChange)), 0);
 }
 
 void CDlgTabWallpaper::RefreshFolders() {
@@ -418,7 +421,8 @@ bool CDlgTabWallpaper::OnCommand(WORD id, WORD notifyCode, HWND) {
         }
         return true;
     case IDC_WALLPAPER_SHUFFLE:
-        m_options.SetBool(key::fWallaperAutoChangeShuffle, IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED);
+        m_options.SetBool(key::fWallaperAutoChangeShuffle,
+                          IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED);
         return true;
     case IDC_WALLPAPER_FIND_PICTURES:
         OpenAddress(HomeAddress(m_options.GetString(key::strLanguage)));

@@ -8,9 +8,9 @@ class CScreensaverCatalogue;
 class CTranslate;
 
 // What the Screen Saver page uses of the program: the settings store, the interface
-// texts, the system's screen savers with their automatic change, and the notice that what the page shows has changed
-// (another screen saver chosen by the automatic change, another wallpaper behind the
-// preview).
+// texts, the system's screen savers with their automatic change, and the notice that
+// what the page shows has changed (another screen saver chosen by the automatic change,
+// another wallpaper behind the preview).
 class IScreensaverPageHost {
 public:
     virtual ~IScreensaverPageHost() = default;
