@@ -7,6 +7,7 @@
 #include "background/WallpaperVideo.h"
 #include "background/WallpaperWeb.h"
 #include "core/SettingsKeys.h"
+#include "core/SystemAccess.h"
 #include "effects/EffectFactory.h"
 #include "framework/Gdiplus.h"
 #include "framework/MessageBox.h"
@@ -17,6 +18,8 @@
 
 #include <commctrl.h>
 #include <ole2.h>
+
+#include <algorithm>
 
 namespace orvane {
 namespace {
@@ -216,6 +219,12 @@ void COrvaneApp::StartEffects() {
         if (effect && m_options.GetBool(keys.enableKey))
             effect->StartEffect();
     }
+    // Effects that the processor cannot draw stayed off: say so once, at the start.
+    const bool anyOn =
+        std::any_of(std::begin(kEffectKeys), std::end(kEffectKeys),
+                    [&](const EffectKeys& keys) { return m_options.GetBool(keys.enableKey); });
+    if (anyOn && !ProcessorHasSse2())
+        ShowMessageBox(nullptr, Text(kTextEffectsNeedSse2), MB_OK | MB_ICONINFORMATION);
 }
 
 void COrvaneApp::StartBusyMonitor() {

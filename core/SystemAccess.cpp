@@ -79,6 +79,12 @@ bool IsWow64() {
     return isWow64Process && isWow64Process(GetCurrentProcess(), &wow64) && wow64;
 }
 
+bool ProcessorHasSse2() {
+    if (GetEnvironmentVariableW(L"ORVANE_PROCESSOR_WITHOUT_SSE2", nullptr, 0) > 0)
+        return false;
+    return IsProcessorFeaturePresent(PF_XMMI64_INSTRUCTIONS_AVAILABLE) != FALSE;
+}
+
 bool CreateRegKey(HKEY root, const wchar_t* subkey) {
     UniqueKey key;
     return CreateKey(root, subkey, key);

@@ -13,6 +13,11 @@ namespace orvane {
 // Whether this process is a 32-bit one on 64-bit Windows.
 bool IsWow64();
 
+// Whether the processor runs the effects' drawing code, which is built for SSE2: every
+// x86-64 processor has it, some older 32-bit ones that run Windows 7 do not. A test sets
+// the environment variable ORVANE_PROCESSOR_WITHOUT_SSE2 to play such a processor.
+bool ProcessorHasSse2();
+
 // Creates the key (with any missing parents); true when it exists afterwards.
 bool CreateRegKey(HKEY root, const wchar_t* subkey);
 // Creates or opens the key and writes the value; true only when both succeeded.

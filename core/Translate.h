@@ -7,7 +7,7 @@
 
 namespace orvane {
 
-// The interface texts: the built-in English string resources 0..246, overridden entry
+// The interface texts: the built-in English string resources 0..248, overridden entry
 // by entry by the chosen language file ("*.lng" beside the program).
 class CTranslate {
 public:

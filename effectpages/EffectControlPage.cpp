@@ -2,8 +2,10 @@
 
 #include "core/Options.h"
 #include "core/SettingsKeys.h"
+#include "core/SystemAccess.h"
 #include "core/Translate.h"
 #include "effects/EffectOverlay.h"
+#include "framework/MessageBox.h"
 #include "framework/PngResource.h"
 #include "resources/ids_effectpages.h"
 
@@ -98,6 +100,12 @@ void CEffectControlPage::OnEnableClicked(bool keepCustomObjects) {
         return;
     const bool on = IsDlgButtonChecked(m_hWnd, IDC_PAGE_ENABLE) == BST_CHECKED;
     CDlgEffectOverlay* effect = Effect();
+    if (on && !ProcessorHasSse2()) {
+        CheckDlgButton(m_hWnd, IDC_PAGE_ENABLE, BST_UNCHECKED);
+        ShowMessageBox(m_hWnd, Host().Texts().Text(kTextEffectsNeedSse2),
+                       MB_OK | MB_ICONINFORMATION);
+        return;
+    }
     if (on) {
         // The rule runs before this effect starts and before its key is set, so it leaves
         // this effect alone.

@@ -1,6 +1,7 @@
 #include "effects/EffectOverlay.h"
 
 #include "core/Options.h"
+#include "core/SystemAccess.h"
 #include "effects/FrameBuffer.h"
 #include "effects/OverlayPlacement.h"
 
@@ -24,7 +25,7 @@ BOOL CDlgEffectOverlay::CreateOverlay() {
 
 void CDlgEffectOverlay::StartEffect() {
     // A second window would orphan the first, still animating with this object's state.
-    if (Running() || !CreateOverlay())
+    if (Running() || !ProcessorHasSse2() || !CreateOverlay())
         return;
     ShowWindow(m_hWnd, SW_SHOW);
     UpdateWindow(m_hWnd);

@@ -15,6 +15,10 @@ namespace orvane {
 class COptions;
 class FrameBuffer;
 
+// The effects draw with SSE2 (effects/Blend.h). On a processor without it they stay off,
+// their keys kept for a computer that has it, and this interface text says why.
+constexpr unsigned kTextEffectsNeedSse2 = 247;
+
 // The window of one desktop effect: a borderless layered popup over the primary screen,
 // click-through, either above all windows ("On top") or at the bottom of the window order
 // ("On desktop"), redrawn by a 20 ms timer. The object lives for the whole run; starting
@@ -29,7 +33,8 @@ public:
 
     bool Running() const { return GetSafeHwnd() != nullptr; }
 
-    // Creates, shows and paints the window; nothing when the effect runs already.
+    // Creates, shows and paints the window; nothing when the effect runs already or the
+    // processor cannot draw it.
     void StartEffect();
     // Frees the pictures and particles and destroys the window with its timers. FALSE
     // when there was no window.

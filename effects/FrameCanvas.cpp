@@ -8,6 +8,8 @@
 #include <cstring>
 #include <utility>
 
+ORVANE_SSE2_BEGIN
+
 namespace orvane {
 namespace {
 
@@ -540,3 +542,5 @@ void FrameCanvas::Fill(Color color) {
 }
 
 } // namespace orvane
+
+ORVANE_SSE2_END

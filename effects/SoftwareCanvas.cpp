@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstring>
 
+ORVANE_SSE2_BEGIN
+
 namespace orvane {
 namespace {
 
@@ -681,3 +683,5 @@ void SoftwareCanvas::Fill(Color color) {
 }
 
 } // namespace orvane
+
+ORVANE_SSE2_END

@@ -1,5 +1,6 @@
 #include "framework/ProfileFile.h"
 
+#include "framework/FileBytes.h"
 #include "framework/FileReplace.h"
 #include "framework/Handle.h"
 
@@ -10,26 +11,6 @@ namespace orvane {
 namespace {
 
 const unsigned char kUtf16Bom[] = {0xFF, 0xFE};
-
-enum class ReadResult { Read, Missing, Failed };
-
-ReadResult ReadWholeFile(const std::wstring& path, std::vector<char>& bytes) {
-    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file)
-        return GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES ? ReadResult::Missing
-                                                                           : ReadResult::Failed;
-    LARGE_INTEGER size;
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > 64 * 1024 * 1024)
-        return ReadResult::Failed;
-    bytes.resize(static_cast<std::size_t>(size.QuadPart));
-    DWORD read = 0;
-    if (bytes.empty() ||
-        (ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) &&
-         read == bytes.size()))
-        return ReadResult::Read;
-    return ReadResult::Failed;
-}
 
 bool HasUtf16Bom(const std::vector<char>& bytes) {
     return bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == kUtf16Bom[0] &&

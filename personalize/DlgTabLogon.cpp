@@ -5,20 +5,22 @@
 #include "core/SettingsKeys.h"
 #include "core/SystemAccess.h"
 #include "core/Translate.h"
-#include "framework/PngResource.h"
 #include "framework/FitGeometry.h"
 #include "framework/IconButtons.h"
+#include "framework/MessageBox.h"
+#include "framework/PngResource.h"
 #include "personalize/LogonPageHost.h"
 #include "personalize/LogonPictures.h"
 #include "resources/ids_personalize.h"
 
-#include <optional>
 #include <vector>
 
 namespace orvane {
 namespace {
 
 constexpr unsigned kTextChoose = 76;
+constexpr unsigned kTextError = 148;
+constexpr unsigned kTextPictureUnreadable = 248;
 constexpr POINT kNoteWithoutRights = {11, 290};
 
 const WORD kTexts[] = {IDC_LOGON_CHOOSE,       kTextChoose, IDC_LOGON_NOTE,    78,
@@ -87,15 +89,15 @@ void CDlgTabLogon::RefreshPage() {
         FsRedirectionOff redirection;
         row = LogonRowToShow(m_host.Options().GetString(key::strLogonScreenImage),
                              FileExists(m_paths.customImage), OemBackgroundMayBeSet());
-        ShowPreview(row == kLogonDefaultRow ? m_paths.defaultImage : m_paths.customImage);
     }
+    ShowPreview(row == kLogonDefaultRow ? m_paths.defaultImage : m_paths.customImage);
     ShowChoose(row == kLogonCustomRow);
     SendMessageW(list, CB_SETCURSEL, row, 0);
     // The labels draw straight on the backdrop: a changed text needs it redrawn beneath.
     RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void CDlgTabLogon::ShowPreview(const std::wstring& path) {
+bool CDlgTabLogon::ShowPreview(const std::wstring& path) {
     HWND frame = Item(IDC_LOGON_PREVIEW);
     RECT client;
     GetClientRect(frame, &client);
@@ -103,17 +105,16 @@ void CDlgTabLogon::ShowPreview(const std::wstring& path) {
     {
         // Only the system's own pictures lie below System32; any other is read as the
         // open-file dialog showed it.
-        std::optional<FsRedirectionOff> redirection;
-        if (path == m_paths.defaultImage || path == m_paths.customImage)
-            redirection.emplace();
-        const LoadedPicture picture = LoadPicture(path);
+        const LoadedPicture picture = path == m_paths.defaultImage || path == m_paths.customImage
+                                          ? LoadSystemPicture(path)
+                                          : LoadPicture(path);
         UniqueGdiObject source(picture.bitmap);
         WindowDC dc(frame);
         bitmap.reset(CoverBitmap(dc.get(), picture.bitmap, picture.size,
                                  {client.right - client.left, client.bottom - client.top}));
     }
     if (!bitmap)
-        return;
+        return false;
     HBITMAP previous = reinterpret_cast<HBITMAP>(
         SendMessageW(frame, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.get())));
     // The control shows our bitmap (it frees none itself); a copy it made would be its own.
@@ -121,6 +122,7 @@ void CDlgTabLogon::ShowPreview(const std::wstring& path) {
         DeleteObject(previous);
     m_preview = std::move(bitmap);
     InvalidateRect(frame, nullptr, FALSE);
+    return true;
 }
 
 void CDlgTabLogon::ShowChoose(bool show) {
@@ -132,8 +134,11 @@ void CDlgTabLogon::Apply(const std::wstring& picture, bool apply) {
         return;
     // Scaling and shrinking a large picture takes a moment.
     HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-    ApplyLogonImage(m_paths, picture, apply, m_host.ScreenSize(), m_host.Encoder());
+    const bool applied =
+        ApplyLogonImage(m_paths, picture, apply, m_host.ScreenSize(), m_host.Encoder());
     SetCursor(previous);
+    if (!applied)
+        ShowMessageBox(m_hWnd, m_host.Texts().Text(kTextError), MB_OK | MB_ICONEXCLAMATION);
 }
 
 void CDlgTabLogon::PictureChosen() {
@@ -164,7 +169,11 @@ void CDlgTabLogon::ChooseFile() {
     std::wstring picture;
     if (!m_host.ChoosePicture(m_hWnd, m_host.Texts().Text(kTextChoose), picture))
         return;
-    ShowPreview(picture);
+    if (!ShowPreview(picture)) {
+        ShowMessageBox(m_hWnd, m_host.Texts().Text(kTextPictureUnreadable),
+                       MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
     Apply(picture, true);
 }
 

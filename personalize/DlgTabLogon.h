@@ -24,8 +24,8 @@ public:
     void RefreshPage();
     void ApplyTexts() override { RefreshPage(); }
     // Shows the picture in the preview frame, covering it; one that does not load
-    // leaves the frame as it was.
-    void ShowPreview(const std::wstring& path);
+    // leaves the frame as it was and gives false.
+    bool ShowPreview(const std::wstring& path);
 
     const LogonPaths& Paths() const { return m_paths; }
 

@@ -1,11 +1,14 @@
 #include "personalize/LogonImage.h"
 
 #include "core/SystemAccess.h"
+#include "framework/ComPtr.h"
+#include "framework/FileBytes.h"
 #include "framework/FitGeometry.h"
 #include "framework/Gdiplus.h"
 #include "framework/Handle.h"
 
 #include <shlobj.h>
+#include <shlwapi.h>
 
 #include <memory>
 #include <vector>
@@ -93,12 +96,10 @@ bool CJpegEncoder::Reencode(const std::wstring& path, long quality) {
     return ReencodeJpeg(path, quality);
 }
 
-LoadedPicture LoadPicture(const std::wstring& path) {
+namespace {
+
+LoadedPicture Decode(Gdiplus::Bitmap& image) {
     LoadedPicture picture;
-    GdiplusSession gdiplus;
-    if (!gdiplus.Ok() || path.empty())
-        return picture;
-    Gdiplus::Bitmap image(path.c_str());
     if (image.GetLastStatus() != Gdiplus::Ok || image.GetWidth() == 0 || image.GetHeight() == 0)
         return picture;
     // Transparent parts of a picture show black, as on the logon screen itself.
@@ -108,6 +109,32 @@ LoadedPicture LoadPicture(const std::wstring& path) {
     }
     picture.size = {static_cast<LONG>(image.GetWidth()), static_cast<LONG>(image.GetHeight())};
     return picture;
+}
+
+} // namespace
+
+LoadedPicture LoadPicture(const std::wstring& path) {
+    GdiplusSession gdiplus;
+    if (!gdiplus.Ok() || path.empty())
+        return {};
+    Gdiplus::Bitmap image(path.c_str());
+    return Decode(image);
+}
+
+LoadedPicture LoadSystemPicture(const std::wstring& path) {
+    std::vector<char> bytes;
+    {
+        FsRedirectionOff redirection;
+        if (ReadWholeFile(path, bytes) != ReadResult::Read || bytes.empty())
+            return {};
+    }
+    GdiplusSession gdiplus;
+    ComPtr<IStream> stream(SHCreateMemStream(reinterpret_cast<const BYTE*>(bytes.data()),
+                                             static_cast<UINT>(bytes.size())));
+    if (!gdiplus.Ok() || !stream)
+        return {};
+    Gdiplus::Bitmap image(stream.get());
+    return Decode(image);
 }
 
 HBITMAP CoverBitmap(HDC dc, HBITMAP source, SIZE sourceSize, SIZE target) {
@@ -153,7 +180,7 @@ ShrinkResult ShrinkBelowLimit(const std::wstring& path, CJpegEncoder& encoder) {
     }
 }
 
-void ApplyLogonImage(const LogonPaths& paths, const std::wstring& picture, bool apply, SIZE screen,
+bool ApplyLogonImage(const LogonPaths& paths, const std::wstring& picture, bool apply, SIZE screen,
                      CJpegEncoder& encoder) {
     // The picture is read as the user chose it, in the program's own view of the file
     // system; decoding may also load codec DLLs, which fails while redirection is off.
@@ -164,22 +191,22 @@ void ApplyLogonImage(const LogonPaths& paths, const std::wstring& picture, bool 
     if (!apply) {
         DeleteFileW(paths.customImage.c_str());
         DeleteRegValue(HKEY_LOCAL_MACHINE, kLogonBackgroundKey, kOemBackgroundValue);
-        return;
+        return true;
     }
-    if (source) {
-        WindowDC screenDc(nullptr);
-        for (SIZE size = screen;; size = Half(size)) {
-            UniqueGdiObject cover(CoverBitmap(screenDc.get(), loaded.bitmap, loaded.size, size));
-            if (!cover || !encoder.Save(static_cast<HBITMAP>(cover.get()), paths.customImage))
-                break;
-            if (ShrinkBelowLimit(paths.customImage, encoder) != ShrinkResult::TooLarge ||
-                (size.cx == 1 && size.cy == 1))
-                break;
-        }
+    if (!source)
+        return false;
+    WindowDC screenDc(nullptr);
+    for (SIZE size = screen;; size = Half(size)) {
+        UniqueGdiObject cover(CoverBitmap(screenDc.get(), loaded.bitmap, loaded.size, size));
+        if (!cover || !encoder.Save(static_cast<HBITMAP>(cover.get()), paths.customImage))
+            return false;
+        if (ShrinkBelowLimit(paths.customImage, encoder) != ShrinkResult::TooLarge ||
+            (size.cx == 1 && size.cy == 1))
+            break;
     }
     const DWORD one = 1;
-    WriteRegValue(HKEY_LOCAL_MACHINE, kLogonBackgroundKey, kOemBackgroundValue, REG_DWORD, &one,
-                  sizeof one);
+    return WriteRegValue(HKEY_LOCAL_MACHINE, kLogonBackgroundKey, kOemBackgroundValue, REG_DWORD,
+                         &one, sizeof one);
 }
 
 bool OemBackgroundMayBeSet() {

@@ -44,6 +44,10 @@ struct LoadedPicture {
     SIZE size = {0, 0};
 };
 LoadedPicture LoadPicture(const std::wstring& path);
+// A picture below System32 as the 64-bit system sees it (a 32-bit process on 64-bit
+// Windows would otherwise read SysWOW64): the file is read with the redirection off,
+// then decoded with it on, since decoding may load codec DLLs.
+LoadedPicture LoadSystemPicture(const std::wstring& path);
 
 // A bitmap compatible with dc of the target size, with the source drawn to cover it
 // (centred, cropped equally) in HALFTONE mode. Null on failure; owned by the caller.
@@ -58,11 +62,12 @@ enum class ShrinkResult { BelowLimit, TooLarge, Unmeasurable };
 ShrinkResult ShrinkBelowLimit(const std::wstring& path, CJpegEncoder& encoder);
 
 // With apply: the picture, scaled to cover the screen, becomes the logon image and
-// "OEMBackground" is set (also when the picture does not load). Without: the logon
-// image and the value are removed. A picture that even at quality 0 stays above the
-// limit is made again at half the size, until it fits: the logon screen stretches it
-// to the screen, where a larger file would be refused.
-void ApplyLogonImage(const LogonPaths& paths, const std::wstring& picture, bool apply, SIZE screen,
+// "OEMBackground" is set; a picture that does not load or cannot be written changes
+// nothing and gives false. Without: the logon image and the value are removed. A picture
+// that even at quality 0 stays above the limit is made again at half the size, until it
+// fits: the logon screen stretches it to the screen, where a larger file would be
+// refused.
+bool ApplyLogonImage(const LogonPaths& paths, const std::wstring& picture, bool apply, SIZE screen,
                      CJpegEncoder& encoder);
 
 // Whether the logon screen may be showing our image: "OEMBackground" is there, or its

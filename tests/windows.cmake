@@ -95,6 +95,21 @@ add_dependencies(orvane_win_tests ${fixture_saver_targets})
 add_dependencies(orvane_win_tests orvane_shell_windows orvane_composition_recorder)
 orvane_wine_tests(orvane_win_tests "win.")
 
+# The portable code's tests once more, built as the Windows program builds that code: in
+# the 32-bit program floats are the x87's, whose results the tests must accept as well
+# as SSE's. One process runs them all.
+file(GLOB ORVANE_PORTABLE_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/native/*.cpp)
+add_executable(orvane_portable_tests ${ORVANE_PORTABLE_TESTS} soak/SoakVerdict.cpp)
+target_link_libraries(orvane_portable_tests PRIVATE orvane_portable gtest gtest_main)
+target_compile_definitions(orvane_portable_tests PRIVATE ORVANE_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+# The compositing's tests call its SSE2 kernels directly.
+set_source_files_properties(native/BlendTest.cpp PROPERTIES COMPILE_OPTIONS -msse2)
+if(ORVANE_WINE_TESTS)
+  add_test(NAME portable_tests_as_built_for_windows COMMAND orvane_portable_tests)
+  set_tests_properties(portable_tests_as_built_for_windows PROPERTIES FIXTURES_REQUIRED wine
+                       RUN_SERIAL ON TIMEOUT 300)
+endif()
+
 # Plays PowerShell for the script runner's tests, which install it into the prefix from
 # beside the test program.
 add_executable(fake_powershell fixtures/FakePowerShell.cpp)
@@ -124,6 +139,12 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   add_test(NAME program_is_large_address_aware
            COMMAND sh -c "\"$0\" -p \"$1\" | grep -q 'large address aware'" ${CMAKE_OBJDUMP}
                    $<TARGET_FILE:Orvane>)
+  # It runs on processors without SSE2, which only the effects' compositing may use.
+  add_test(NAME program_uses_sse2_only_in_the_compositing_code
+           COMMAND python3 ${CMAKE_SOURCE_DIR}/tools/checks/check-sse2.py ${CMAKE_OBJDUMP}
+                   ${CMAKE_NM} $<TARGET_FILE:Orvane>
+                   "$<FILTER:$<TARGET_OBJECTS:orvane_portable>,INCLUDE,/(Software|Frame)Canvas\\.cpp\\.obj$>"
+           COMMAND_EXPAND_LISTS)
 endif()
 
 # Shows a page of the Effects tab in a running Orvane, for the page screenshots.

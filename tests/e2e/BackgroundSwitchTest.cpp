@@ -60,15 +60,6 @@ HWND PageWith(HWND main, int controlId) {
     return nullptr;
 }
 
-// Message boxes of the process whose text is the one given.
-std::vector<HWND> BoxesSaying(const OrvaneProcess& orvane, const std::wstring& text) {
-    std::vector<HWND> boxes;
-    for (HWND dialog : orvane.Dialogs())
-        if (IsWindowVisible(dialog) && MessageBoxText(dialog) == text)
-            boxes.push_back(dialog);
-    return boxes;
-}
-
 std::wstring Stored(const OrvaneProcess& orvane, const std::wstring& key) {
     for (const auto& [name, value] : orvane.StoredSettings())
         if (name == key)
@@ -180,14 +171,14 @@ TEST_F(BackgroundSwitch, WithoutAHostTheWebPageSaysErrorOnceAndTheVideoPlaysOn) 
     // The shell keeps the video's window but no longer offers a host behind the icons.
     shell.MoveIconsHome();
     EnableWebBackground();
-    ASSERT_TRUE(WaitFor([&] { return !BoxesSaying(orvane, L"Error").empty(); }));
-    const std::vector<HWND> boxes = BoxesSaying(orvane, L"Error");
+    ASSERT_TRUE(WaitFor([&] { return !orvane.MessageBoxesSaying(L"Error").empty(); }));
+    const std::vector<HWND> boxes = orvane.MessageBoxesSaying(L"Error");
     ASSERT_EQ(1u, boxes.size());
     EXPECT_EQ(nullptr, GetDlgItem(boxes.front(), IDCANCEL)) << "only an OK button";
     PostMessageW(boxes.front(), WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(boxes.front()); }));
     Sleep(1500); // time for a second box, which must not come
-    EXPECT_TRUE(BoxesSaying(orvane, L"Error").empty());
+    EXPECT_TRUE(orvane.MessageBoxesSaying(L"Error").empty());
 
     EXPECT_FALSE(Checked(webPage, IDC_LIVE_ENABLE)) << "the box goes back to unchecked";
     EXPECT_TRUE(IsWindow(videoWindow)) << "the running video is not stopped";

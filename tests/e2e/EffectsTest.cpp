@@ -185,6 +185,53 @@ TEST(EffectsTab, EachParticleEffectTickedOnItsPageOpensItsOverlayAndTheNextStops
     EXPECT_EQ(L"1", stored[L"fEffectCursor"]);
 }
 
+// Orvane started from here plays a processor without SSE2, which its effects need.
+class ProcessorWithoutSse2 {
+public:
+    ProcessorWithoutSse2() { SetEnvironmentVariableW(L"ORVANE_PROCESSOR_WITHOUT_SSE2", L"1"); }
+    ~ProcessorWithoutSse2() { SetEnvironmentVariableW(L"ORVANE_PROCESSOR_WITHOUT_SSE2", nullptr); }
+};
+
+constexpr wchar_t kNeedsSse2[] =
+    L"The desktop effects need a processor with SSE2, which this computer lacks, so they stay "
+    L"off. Everything else in Orvane works as usual.";
+
+TEST(EffectsTab, WithoutSse2TheEffectsStayOffWithAMessageAndTheRestWorks) {
+    ProcessorWithoutSse2 processor;
+    OrvaneProcess orvane;
+    orvane.WriteSettings(L"[Settings]\r\nfEffectsLeafFall=1\r\nfEffectHearts=1\r\n");
+    ASSERT_TRUE(orvane.Start());
+    HWND box = orvane.WaitForMessageBox(kNeedsSse2);
+    ASSERT_NE(nullptr, box) << "said once at the start";
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    ASSERT_NE(nullptr, orvane.MainWindow());
+    EXPECT_TRUE(orvane.Overlays().empty());
+
+    // Ticking an effect says it again and leaves the box clear; the next page still opens.
+    EffectsTab tab(orvane);
+    ASSERT_TRUE(tab.Ok());
+    HWND balloons = tab.Open(L"Balloons");
+    ASSERT_TRUE(balloons);
+    SendDlgItemMessageW(balloons, IDC_PAGE_ENABLE, BM_SETCHECK, BST_CHECKED, 0);
+    PostMessageW(balloons, WM_COMMAND, MAKEWPARAM(IDC_PAGE_ENABLE, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(balloons, IDC_PAGE_ENABLE)));
+    box = orvane.WaitForMessageBox(kNeedsSse2);
+    ASSERT_NE(nullptr, box);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
+    EXPECT_FALSE(Checked(balloons, IDC_PAGE_ENABLE));
+    EXPECT_TRUE(orvane.Overlays().empty());
+    EXPECT_TRUE(tab.Open(L"Hearts"));
+
+    orvane.Exit();
+    ASSERT_TRUE(orvane.WaitForExit());
+    EXPECT_EQ(0u, orvane.ExitCode());
+    auto stored = Stored(orvane);
+    EXPECT_EQ(L"1", stored[L"fEffectsLeafFall"]) << "kept for a processor that has SSE2";
+    EXPECT_EQ(L"1", stored[L"fEffectHearts"]);
+    EXPECT_NE(L"1", stored[L"fEffectsBalloons"]);
+}
+
 TEST(EffectsTab, ExitAfterOpeningEveryPageIsClean) {
     OrvaneProcess orvane;
     // Values no list holds: the lists show no choice, and the values stay.

@@ -79,20 +79,6 @@ void Mouse(DWORD flags) {
     SendInput(1, &input, sizeof input);
 }
 
-HWND FindMessageBox(const OrvaneProcess& orvane, const std::wstring& text,
-                    DWORD timeoutMs = 15000) {
-    HWND box = nullptr;
-    WaitFor(
-        [&] {
-            for (HWND dialog : orvane.Dialogs())
-                if (IsWindowVisible(dialog) && MessageBoxText(dialog) == text)
-                    box = dialog;
-            return box != nullptr;
-        },
-        timeoutMs);
-    return box;
-}
-
 // An edit control's text; GetWindowText does not ask a control of another process.
 std::wstring ControlText(HWND control) {
     wchar_t text[64] = L"";
@@ -168,7 +154,7 @@ TEST(NightLight, DraggingTheSliderSuspendsTheScheduleUntilRelease) {
     EXPECT_EQ(L"1", StoredValue(orvane, L"fNightShiftSchedule")) << "after the release";
     EXPECT_EQ(std::to_wstring(released), StoredValue(orvane, L"iNightShiftColourTemperature"));
     EXPECT_TRUE(Enabled(page, IDC_NIGHT_DEFAULT));
-    EXPECT_EQ(nullptr, FindMessageBox(orvane, kBelowLimitText, 1000))
+    EXPECT_EQ(nullptr, orvane.WaitForMessageBox(kBelowLimitText, 1000))
         << "a warmer choice is allowed";
 
     orvane.Exit();
@@ -192,7 +178,7 @@ TEST(NightLight, APresetBelowTheLimitIsRefusedAndTheListShowsTheSlidersPresetAga
     SendMessageW(presets, CB_SETCURSEL, 1, 0);
     PostMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_NIGHT_PRESETS, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(presets));
-    HWND box = FindMessageBox(orvane, kBelowLimitText);
+    HWND box = orvane.WaitForMessageBox(kBelowLimitText);
     ASSERT_NE(nullptr, box) << "text 205";
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));

@@ -117,6 +117,26 @@ std::vector<HWND> OrvaneProcess::Dialogs() const {
     return search.found;
 }
 
+std::vector<HWND> OrvaneProcess::MessageBoxesSaying(const std::wstring& text) const {
+    std::vector<HWND> boxes;
+    for (HWND dialog : Dialogs())
+        if (IsWindowVisible(dialog) && MessageBoxText(dialog) == text)
+            boxes.push_back(dialog);
+    return boxes;
+}
+
+HWND OrvaneProcess::WaitForMessageBox(const std::wstring& text, DWORD timeoutMs) const {
+    HWND box = nullptr;
+    WaitFor(
+        [&] {
+            const std::vector<HWND> boxes = MessageBoxesSaying(text);
+            box = boxes.empty() ? nullptr : boxes.front();
+            return box != nullptr;
+        },
+        timeoutMs);
+    return box;
+}
+
 std::vector<HWND> OrvaneProcess::Overlays() const {
     std::vector<HWND> overlays;
     for (HWND window : Dialogs())

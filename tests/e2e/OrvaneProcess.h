@@ -45,6 +45,10 @@ public:
 
     // Top-level windows of this process whose class is a dialog box (#32770).
     std::vector<HWND> Dialogs() const;
+    // Its visible message boxes whose message is the text given.
+    std::vector<HWND> MessageBoxesSaying(const std::wstring& text) const;
+    // The first of them once one shows; null when none does in time.
+    HWND WaitForMessageBox(const std::wstring& text, DWORD timeoutMs = 15000) const;
     // Its visible top-level layered windows: the running effects' overlays.
     std::vector<HWND> Overlays() const;
     // The main window, once it exists (visible or not).

@@ -1,4 +1,5 @@
 #include "personalize/LogonImage.h"
+#include "core/SystemAccess.h"
 #include "framework/Handle.h"
 #include "TempFolder.h"
 #include "TestPictures.h"
@@ -189,18 +190,60 @@ TEST_F(LogonImage, ReencodingRewritesTheJpegInPlace) {
     EXPECT_EQ("not a picture", test::ReadBytes(text));
 }
 
-TEST_F(LogonImage, APictureThatDoesNotLoadKeepsTheImageButStillSetsTheValue) {
+TEST_F(LogonImage, APictureThatDoesNotLoadOrCannotBeWrittenChangesNothing) {
     CJpegEncoder encoder;
-    ApplyLogonImage(paths, picture, true, {320, 200}, encoder);
+    ASSERT_TRUE(ApplyLogonImage(paths, picture, true, {320, 200}, encoder));
     const std::string before = test::ReadBytes(paths.customImage);
     ASSERT_FALSE(before.empty());
     RemoveOemBackground();
 
-    FakeEncoder unused;
-    ApplyLogonImage(paths, windows / L"missing.png", true, {320, 200}, unused);
-    EXPECT_TRUE(unused.saved.empty());
-    EXPECT_EQ(before, test::ReadBytes(paths.customImage));
-    EXPECT_TRUE(OemBackgroundIsOne());
+    const std::wstring notAPicture = windows / L"notes.png";
+    ASSERT_TRUE(test::WriteBytes(notAPicture, "not a picture"));
+    for (const std::wstring& bad : {windows / L"missing.png", notAPicture}) {
+        FakeEncoder unused;
+        EXPECT_FALSE(ApplyLogonImage(paths, bad, true, {320, 200}, unused));
+        EXPECT_TRUE(unused.saved.empty());
+        EXPECT_EQ(before, test::ReadBytes(paths.customImage));
+        EXPECT_FALSE(OemBackgroundIsOne())
+            << "the logon screen would look for a file we did not make";
+    }
+
+    // An encoder that cannot write leaves the value as it was too.
+    class FailingEncoder : public CJpegEncoder {
+        bool Save(HBITMAP, const std::wstring&) override { return false; }
+    } failing;
+    EXPECT_FALSE(ApplyLogonImage(paths, picture, true, {320, 200}, failing));
+    EXPECT_FALSE(OemBackgroundIsOne());
+}
+
+// The 64-bit System32 holds the Windows picture; a 32-bit process under WOW64 sees
+// SysWOW64 there unless it turns the redirection off.
+TEST_F(LogonImage, ASystemPictureIsReadFromTheRealSystem32AndDecoded) {
+    if (!IsWow64())
+        GTEST_SKIP() << "only a 32-bit process under WOW64 is redirected";
+    wchar_t system32[MAX_PATH] = L"";
+    ASSERT_NE(0u, GetSystemDirectoryW(system32, MAX_PATH));
+    const std::wstring path = std::wstring(system32) + L"\\orvane-logon-test.png";
+    std::string bytes = test::ReadBytes(picture);
+    ASSERT_FALSE(bytes.empty());
+    {
+        FsRedirectionOff off;
+        ASSERT_TRUE(test::WriteBytes(path, bytes));
+    }
+    const LoadedPicture system = LoadSystemPicture(path);
+    UniqueGdiObject owner(system.bitmap);
+    const LoadedPicture redirected = LoadPicture(path);
+    UniqueGdiObject redirectedOwner(redirected.bitmap);
+    {
+        FsRedirectionOff off;
+        DeleteFileW(path.c_str());
+    }
+    ASSERT_NE(nullptr, system.bitmap);
+    EXPECT_EQ(1000, system.size.cx);
+    EXPECT_EQ(1000, system.size.cy);
+    EXPECT_TRUE(Near(RGB(40, 60, 200), PixelOf(system.bitmap, 500, 500)));
+    EXPECT_EQ(nullptr, redirected.bitmap) << "SysWOW64 has no such file";
+    EXPECT_EQ(nullptr, LoadSystemPicture(windows / L"missing.png").bitmap);
 }
 
 TEST_F(LogonImage, BackToDefaultRemovesTheImageAndTheValue) {

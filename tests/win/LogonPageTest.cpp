@@ -5,6 +5,7 @@
 #include "personalize/LogonPageHost.h"
 #include "personalize/LogonPictures.h"
 #include "resources/ids_personalize.h"
+#include "DialogWatcher.h"
 #include "TempFolder.h"
 #include "TestPictures.h"
 
@@ -18,6 +19,9 @@
 namespace orvane {
 namespace {
 
+using test::DialogWatcher;
+using test::PressButton;
+using test::SeenDialog;
 using test::TempFolder;
 
 std::wstring DistFolder() {
@@ -268,6 +272,19 @@ TEST_F(LogonPage, ChooseAppliesThePictureFileOfTheUser) {
     Open();
     EXPECT_EQ(L"Custom", SelectedText());
     EXPECT_TRUE(Shown(IDC_LOGON_CHOOSE));
+}
+
+TEST_F(LogonPage, AChosenFileThatIsNoPictureIsReportedAndChangesNothing) {
+    const std::wstring text = windows / L"holiday.jpg";
+    ASSERT_TRUE(test::WriteBytes(text, "a letter, not a picture"));
+    Open();
+    Pick(19);
+    host.chosen = text;
+    DialogWatcher watcher([](const SeenDialog& dialog) { PressButton(dialog.window, IDOK); });
+    Press(IDC_LOGON_CHOOSE);
+    EXPECT_EQ(std::vector<std::wstring>{host.texts.Text(248)}, watcher.Messages());
+    EXPECT_FALSE(Exists(paths.customImage));
+    EXPECT_FALSE(OemBackgroundExists());
 }
 
 TEST_F(LogonPage, LinksOpenTheGalleryAndTheHelpPage) {
