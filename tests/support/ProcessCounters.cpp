@@ -28,6 +28,8 @@ constexpr std::size_t kPebGdiTable = sizeof(void*) == 8 ? 0xF8 : 0x94;
 constexpr std::size_t kTebGdiBatchCount = 0xF70;
 constexpr std::size_t kTeb64Peb = 0x60;
 constexpr std::size_t kPeb64GdiTable = 0xF8;
+// Another 32-bit process's 64-bit PEB: Wine lays it out one page below the 32-bit one.
+constexpr std::size_t kPeb64BelowPeb32 = 0x1000;
 
 template <class T> T Read(std::uintptr_t address) {
     return *reinterpret_cast<const T*>(address);
@@ -63,7 +65,16 @@ long long WineGdiObjects(HANDLE process) {
         return -1;
     std::uintptr_t table = 0;
     const auto* peb = reinterpret_cast<const std::uint8_t*>(basic.PebBaseAddress);
-    if (!ReadProcessMemory(process, peb + kPebGdiTable, &table, sizeof table, nullptr) || !table)
+    if (!ReadProcessMemory(process, peb + kPebGdiTable, &table, sizeof table, nullptr))
+        return -1;
+    if (!table && sizeof(void*) == 4) {
+        std::uint64_t table64 = 0;
+        if (!ReadProcessMemory(process, peb - kPeb64BelowPeb32 + kPeb64GdiTable, &table64,
+                               sizeof table64, nullptr))
+            return -1;
+        table = static_cast<std::uintptr_t>(table64);
+    }
+    if (!table)
         return -1;
     std::vector<WineGdiHandleEntry> entries(kWineGdiHandleCount);
     if (!ReadProcessMemory(process, reinterpret_cast<const void*>(table), entries.data(),
