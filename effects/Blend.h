@@ -9,21 +9,6 @@
 
 #include <cstdint>
 
-// On 32-bit x86 only the compositing is built for SSE2, so that the rest of the program
-// runs on a processor without it (the effects ask for it before they start). Functions
-// defined between these two marks are compiled for SSE2. Library templates instantiated
-// there are not: their definitions lie outside, and the linker keeps one copy of each
-// for the whole program. Every x86-64 processor has SSE2.
-#if defined(__i386__) && defined(__GNUC__) && !defined(__clang__)
-#define ORVANE_SSE2_BEGIN _Pragma("GCC push_options") _Pragma("GCC target(\"sse2\")")
-#define ORVANE_SSE2_END _Pragma("GCC pop_options")
-#else
-#define ORVANE_SSE2_BEGIN
-#define ORVANE_SSE2_END
-#endif
-
-ORVANE_SSE2_BEGIN
-
 namespace orvane::blend {
 
 // The same rounding for one pixel without SSE: two channels at a time in one register.
@@ -146,5 +131,3 @@ inline __m128i Bilinear(const std::uint32_t* t, int pitch, int fu, int fv,
 }
 
 } // namespace orvane::blend
-
-ORVANE_SSE2_END

@@ -8,8 +8,6 @@
 #include <cstring>
 #include <utility>
 
-ORVANE_SSE2_BEGIN
-
 namespace orvane {
 namespace {
 
@@ -542,5 +540,3 @@ void FrameCanvas::Fill(Color color) {
 }
 
 } // namespace orvane
-
-ORVANE_SSE2_END

@@ -7,8 +7,6 @@
 #include <cmath>
 #include <cstring>
 
-ORVANE_SSE2_BEGIN
-
 namespace orvane {
 namespace {
 
@@ -683,5 +681,3 @@ void SoftwareCanvas::Fill(Color color) {
 }
 
 } // namespace orvane
-
-ORVANE_SSE2_END

@@ -140,10 +140,13 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
            COMMAND sh -c "\"$0\" -p \"$1\" | grep -q 'large address aware'" ${CMAKE_OBJDUMP}
                    $<TARGET_FILE:Orvane>)
   # It runs on processors without SSE2, which only the effects' compositing may use.
+  set(compositing "/(Software|Frame)Canvas\\.cpp\\.obj$")
   add_test(NAME program_uses_sse2_only_in_the_compositing_code
            COMMAND python3 ${CMAKE_SOURCE_DIR}/tools/checks/check-sse2.py ${CMAKE_OBJDUMP}
                    ${CMAKE_NM} $<TARGET_FILE:Orvane>
-                   "$<FILTER:$<TARGET_OBJECTS:orvane_portable>,INCLUDE,/(Software|Frame)Canvas\\.cpp\\.obj$>"
+                   --sse2 "$<FILTER:$<TARGET_OBJECTS:orvane_portable>,INCLUDE,${compositing}>"
+                   --others "$<FILTER:$<TARGET_OBJECTS:orvane_portable>,EXCLUDE,${compositing}>"
+                   "$<TARGET_OBJECTS:orvane_win>" "$<TARGET_OBJECTS:Orvane>"
            COMMAND_EXPAND_LISTS)
 endif()
 

@@ -2,12 +2,13 @@
 """Check that the 32-bit program uses SSE2 only in the code that may.
 
 The program runs on processors without SSE2 and keeps its effects off there; only the
-compositing code, which nothing but the effects reaches, is built for SSE2. A function
-of the program that uses an XMM register must therefore be one of the given objects'
-own functions. A library template instantiated in those objects is not theirs: the
-linker keeps one copy of it for the whole program, which may be the SSE2 one.
+compositing code, which nothing but the effects reaches, is built for SSE2. A function of
+the program that uses an XMM register must therefore be defined by the compositing
+objects alone. One that other objects define as well (an inline function or library
+template both instantiate) is shared: the linker keeps one copy of it for the whole
+program, and when that copy is the SSE2 one, code outside the effects runs it.
 
-Usage: check-sse2.py OBJDUMP NM PROGRAM OBJECT...
+Usage: check-sse2.py OBJDUMP NM PROGRAM --sse2 OBJECT... --others OBJECT...
 Prints each function that breaks the rule and exits with 1 when there is any.
 """
 
@@ -16,8 +17,6 @@ import subprocess
 import sys
 
 FUNCTION = re.compile(r"^[0-9a-f]+ <(.+)>:$")
-# Mangled names of the standard library's templates and runtime support.
-LIBRARY = re.compile(r"^_?_Z(N|NK)?(St|9__gnu_cxx|10__cxxabiv1)|^_?_ZSt")
 
 
 def functions_using_xmm(disassembly):
@@ -32,37 +31,45 @@ def functions_using_xmm(disassembly):
     return found
 
 
-def own_functions(symbol_table):
-    """Code symbols an object defines (nm output), library templates left out."""
-    own = set()
-    for line in symbol_table.splitlines():
-        parts = line.split()
-        if len(parts) == 3 and parts[1] in ("T", "t") and not LIBRARY.match(parts[2]):
-            own.add(parts[2])
-    return own
+def code_symbols(symbol_table):
+    """The code symbols an object defines, from nm's output."""
+    return {parts[2] for parts in (line.split() for line in symbol_table.splitlines())
+            if len(parts) == 3 and parts[1] in ("T", "t")}
 
 
-def violations(disassembly, own):
+def violations(disassembly, sse2_symbols, other_symbols):
     # Labels such as ".gcc_except_table" are data the disassembler walked into.
     return [name for name in functions_using_xmm(disassembly)
-            if not name.startswith(".") and name not in own]
+            if not name.startswith(".")
+            and (name not in sse2_symbols or name in other_symbols)]
+
+
+def run(*command):
+    return subprocess.run(command, check=True, capture_output=True, text=True).stdout
 
 
 def main(argv):
-    if len(argv) < 5:
+    try:
+        split = argv.index("--others")
+        objdump, nm, program, marker = argv[1:5]
+        sse2_objects, other_objects = argv[5:split], argv[split + 1:]
+        if marker != "--sse2":
+            raise ValueError
+    except ValueError:
         print(__doc__.strip().splitlines()[-2], file=sys.stderr)
         return 2
-    objdump, nm, program, objects = argv[1], argv[2], argv[3], argv[4:]
-    disassembly = subprocess.run([objdump, "-d", "--no-show-raw-insn", program], check=True,
-                                 capture_output=True, text=True).stdout
+    disassembly = run(objdump, "-d", "--no-show-raw-insn", program)
     if not any(FUNCTION.match(line) for line in disassembly.splitlines()):
         print("%s: no function names to check (stripped?)" % program)
         return 1
-    own = set()
-    for path in objects:
-        own |= own_functions(subprocess.run([nm, "--defined-only", path], check=True,
-                                            capture_output=True, text=True).stdout)
-    bad = violations(disassembly, own)
+
+    def symbols(objects):
+        found = set()
+        for path in objects:
+            found |= code_symbols(run(nm, "--defined-only", path))
+        return found
+
+    bad = violations(disassembly, symbols(sse2_objects), symbols(other_objects))
     for name in bad:
         print("uses SSE2 outside the compositing code: %s" % name)
     if not bad:
