@@ -10,6 +10,7 @@ set -eu
 
 . "$(dirname "$0")/common.sh"
 out=${1:-"$root/docs/screenshots"}
+mkdir -p "$out"
 videos="$state/prefix/drive_c/users/$(whoami)/Videos"
 mkdir -p "$videos"
 printf 'RIFF' >"$videos/Ocean waves.avi"

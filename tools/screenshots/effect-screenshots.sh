@@ -10,6 +10,7 @@ set -eu
 
 . "$(dirname "$0")/common.sh"
 out=${1:-"$root/docs/screenshots/sprite-effects-wine.png"}
+mkdir -p "$(dirname "$out")"
 
 for effect in LeafFall:fEffectsLeafFall FallingPetals:fEffectFallingPetals \
   RainFlowers:fEffectRainFlowers Sweets:fEffectSweets Hearts:fEffectHearts \

@@ -15,6 +15,7 @@ set -eu
 . "$(dirname "$0")/common.sh"
 out=${1:-"$root/docs/screenshots/glow-effects-wine.png"}
 page_out=${2:-"$root/docs/screenshots/garland-page-wine.png"}
+mkdir -p "$(dirname "$out")" "$(dirname "$page_out")"
 
 shoot() { # NAME SECONDS SETTINGS...
   local name=$1 seconds=$2

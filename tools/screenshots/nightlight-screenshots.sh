@@ -13,6 +13,7 @@ set -eu
 
 . "$(dirname "$0")/common.sh"
 out=${1:-"$root/docs/screenshots"}
+mkdir -p "$out"
 
 for language in English:en Russian:ru; do
     settings_ini "strLanguage=${language%%:*}" fNightShiftSchedule=1 \

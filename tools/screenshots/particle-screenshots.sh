@@ -15,6 +15,7 @@ set -eu
 
 . "$(dirname "$0")/common.sh"
 out=${1:-"$root/docs/screenshots"}
+mkdir -p "$out"
 
 # start KEY=VALUE...: Orvane with only these settings, until its overlay has had time to run
 start() {

@@ -10,6 +10,7 @@ set -eu
 
 . "$(dirname "$0")/common.sh"
 out=${1:-"$root/docs/screenshots"}
+mkdir -p "$out"
 wine reg add 'HKCU\Software\Wine\AppDefaults\Orvane.exe' /v Version /t REG_SZ /d win7 /f >/dev/null 2>&1
 
 backgrounds="$state/prefix/drive_c/windows/system32/oobe/info/backgrounds"

@@ -1,15 +1,17 @@
 #!/bin/bash
 # Screenshots of the Screen Saver and Background Screen Saver pages as the program
 # shows them under Wine, with the test screen savers installed, one of them chosen and
-# a wallpaper behind the preview: docs/screenshots/screen-saver-page.png and
-# docs/screenshots/background-screen-saver-page.png. Needs a built tree (./dev build),
+# a wallpaper behind the preview: screen-saver-page.png and
+# background-screen-saver-page.png in OUTPUT_DIR (default docs/screenshots). Needs a built tree (./dev build),
 # ImageMagick, rsvg-convert, xdotool and Xvfb. The screen savers' own drawing in the
 # preview is another process's child window, which Xvfb does not show.
 #
-#   tools/screenshots/screensaver-screenshots.sh
+#   tools/screenshots/screensaver-screenshots.sh [OUTPUT_DIR]
 set -eu
 
 . "$(dirname "$0")/common.sh"
+out=${1:-"$root/docs/screenshots"}
+mkdir -p "$out"
 "$root/tools/wine/install-fixture-savers" "$state" "$tree/tests/savers"
 
 # A wallpaper for the preview area: the main window's backdrop, wider than the area.
@@ -35,7 +37,7 @@ shoot() { # tab-index output
   xdotool key --delay 150 Left Left Left Left Left Left Left Left Left Left
   for _ in $(seq "$1"); do xdotool key Right; sleep 0.3; done
   sleep 2
-  import -window root -crop "${width}x${height}+$X+$Y" +repage "$root/docs/screenshots/$2"
+  import -window root -crop "${width}x${height}+$X+$Y" +repage "$out/$2"
 }
 shoot 4 screen-saver-page.png
 shoot 3 background-screen-saver-page.png

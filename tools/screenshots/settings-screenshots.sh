@@ -9,6 +9,7 @@ set -eu
 
 . "$(dirname "$0")/common.sh"
 out=${1:-"$root/docs/screenshots"}
+mkdir -p "$out"
 
 run_screenshot_tests orvane_e2e_tests 'SettingsDialog.ALanguage*'
 save_screenshots 'settings-*'

@@ -10,6 +10,7 @@ set -eu
 
 . "$(dirname "$0")/common.sh"
 out=${1:-"$root/docs/screenshots"}
+mkdir -p "$out"
 
 run_screenshot_tests orvane_e2e_tests 'TweaksTab.*'
 run_screenshot_tests orvane_win_tests 'TweakPageTest.TheFrame*:TransparencyTest.WhereTheTaskbarCannot*'

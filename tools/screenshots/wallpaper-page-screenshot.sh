@@ -10,6 +10,7 @@ set -eu
 
 . "$(dirname "$0")/common.sh"
 out=${1:-"$root/docs/screenshots/background-picture.png"}
+mkdir -p "$(dirname "$out")"
 language=${2:-English}
 # The pictures lie on the prefix's drive C (its user folders lead to the home folder).
 pictures="$state/prefix/drive_c/Wallpapers"
