@@ -13,10 +13,6 @@ class CAboutDlg : public CPictureDialog {
 public:
     CAboutDlg();
 
-    // Whether the credits page is shown in a browser control (it needs the system's
-    // web browser engine; without one the box shows a short text instead).
-    bool ShowsCreditsPage() const { return m_creditsPage != nullptr; }
-
 protected:
     BOOL OnInitDialog() override;
     bool OnNotify(NMHDR* header, LRESULT& result) override;

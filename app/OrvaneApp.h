@@ -109,8 +109,6 @@ public:
     // The busy-state monitor: once a second it asks what the user is doing and pauses
     // the features while nobody looks at the desktop. Pausing stops windows and never
     // touches an enable key.
-    bool MonitorRunning() const { return m_paused == PauseScope::None; }
-    bool PauseAtHighLoad() const { return m_pauseAtHighLoad; }
     // The settings dialog's box: takes effect at the next tick.
     void SetPauseAtHighLoad(bool on) { m_pauseAtHighLoad = on; }
     void BusyStateTick();

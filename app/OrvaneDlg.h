@@ -42,7 +42,6 @@ public:
 
     // Set by start-up for a sign-in start: the window never shows by itself.
     void SetStartHidden(bool hidden) { m_startHidden = hidden; }
-    bool StartHidden() const { return m_startHidden; }
 
     void RetranslateWindow();
 
@@ -54,7 +53,6 @@ public:
     CDlgTabScreensaver& ScreensaverPage() { return *m_screensaver; }
     CDlgTabLogon& LogonPage() { return *m_logon; }
     CDlgTabCursor& CursorPage() { return *m_cursor; }
-    CDlgTabNightShift& NightShiftPage() { return *m_nightShift; }
 
     static constexpr UINT_PTR kTrayTimer = 1;
 

@@ -23,7 +23,6 @@ public:
     void EndDialog(INT_PTR result);
 
     HWND GetSafeHwnd() const { return m_hWnd; }
-    UINT TemplateId() const { return m_templateId; }
     HWND Item(int controlId) const { return GetDlgItem(m_hWnd, controlId); }
 
 protected:
