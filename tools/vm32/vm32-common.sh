@@ -60,6 +60,7 @@ vm32_boot() {
   # -cpu max,-smap: qemu 7.2's emulation with SMAP oopses the guest's kernel when a
   # 32-bit program returns from a system call, which Wine does all the time.
   # -no-reboot and panic=1: a machine that fails in any way ends qemu.
+  # The console passes line by line (sed -u), to be read as it comes.
   timeout -k 10 "$timeout" qemu-system-x86_64 \
     -accel tcg,thread=multi,tb-size=512 -cpu max,-smap \
     -smp "${ORVANE_VM32_CPUS:-$(nproc)}" -m "${ORVANE_VM32_MEMORY:-3G}" \
@@ -68,7 +69,7 @@ vm32_boot() {
     -append "root=/dev/vda rw console=ttyS0 init=/sbin/vm32-init panic=1 quiet loglevel=3 vm32.share=$share vm32.job=$job" \
     -drive "$disk,if=virtio,format=raw" \
     -virtfs "local,path=$share,mount_tag=host,security_model=none,id=host" \
-    -device virtio-rng-pci </dev/null 2>&1 | tr -d '\r' | tee "$job/console.log" || status=$?
+    -device virtio-rng-pci </dev/null 2>&1 | sed -u 's/\r$//' | tee "$job/console.log" || status=$?
   elapsed=$(($(date +%s) - started))
   if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
     vm32_log "The machine did not finish within $timeout s and was stopped."
