@@ -16,3 +16,5 @@ add_test(NAME tools.check_doc_links
          COMMAND python3 ${checks}/check-doc-links.py ${src}/README.md ${src}/docs/reliability.md)
 add_test(NAME tools.check_type_names COMMAND python3 ${checks}/check-type-names.py ${src})
 add_test(NAME tools.check_layers COMMAND python3 ${checks}/check-layers.py ${src})
+# The host side of the 32-bit test machine (tools/vm32), with qemu played by a script.
+add_test(NAME tools.vm32_tests COMMAND ${src}/tests/vm32/test-vm32.sh)
