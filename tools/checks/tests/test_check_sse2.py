@@ -8,19 +8,6 @@ import unittest
 CHECKS = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 cs = types.SimpleNamespace(**runpy.run_path(os.path.join(CHECKS, "check-sse2.py")))
 
-DISASSEMBLY = """
-00401000 <__ZN6orvane14SoftwareCanvas4FillENS_5ColorE>:
-  401000:\tpunpcklbw %xmm1,%xmm0
-00401100 <__ZNSt6vectorIiSaIiEE14_M_fill_assignEjRKi>:
-  401100:\tmovq   %xmm0,(%eax)
-00401200 <__ZN6orvane12_GLOBAL__N_15UnionENS_9PixelRectES1_>:
-  401200:\tmovdqa %xmm0,%xmm1
-00401300 <__ZN6orvane7Options6GetIntEv>:
-  401300:\tfldl   (%eax)
-00401400 <.gcc_except_table>:
-  401400:\tmovaps %xmm0,(%eax)
-"""
-
 # nm of a compositing object: its own functions, a library template only it instantiated,
 # a library template and an inline function other objects instantiate too, and a symbol
 # it only reads.
