@@ -101,7 +101,7 @@ TEST(MainWindow, ASignOutThatAnotherProgramCancelsLeavesEverythingRunning) {
 
     // The real sign-out stores the object and takes it away.
     SendMessageW(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
-    EXPECT_TRUE(WaitFor([&] { return orvane.Overlays().empty(); }, 3000));
+    EXPECT_TRUE(WaitFor([&] { return orvane.Overlays().empty(); }));
     bool placeStored = false;
     for (const auto& [key, value] :
          ReadSection(ReadUtf16File(orvane.SettingsPath()), L"CEffectsCustomObjects"))
@@ -197,7 +197,7 @@ TEST(MainWindow, ExitFromTheTrayEndsOrvaneWhileTheAboutBoxIsOpen) {
         return false;
     }));
     ASSERT_TRUE(orvane.ExitThroughTheTrayMenu());
-    ASSERT_TRUE(orvane.WaitForExit(5000)) << "the About box held the program";
+    ASSERT_TRUE(orvane.WaitForExit()) << "the About box held the program";
     EXPECT_EQ(0u, orvane.ExitCode());
     EXPECT_FALSE(TrayIconPresent(main));
 }

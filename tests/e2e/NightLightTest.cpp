@@ -136,7 +136,7 @@ TEST(NightLight, DraggingTheSliderSuspendsTheScheduleUntilRelease) {
         Mouse(MOUSEEVENTF_MOVE);
         Sleep(30);
     }
-    ASSERT_TRUE(WaitFor([&] { return SendMessageW(slider, TBM_GETPOS, 0, 0) > 4100; }, 3000))
+    ASSERT_TRUE(WaitFor([&] { return SendMessageW(slider, TBM_GETPOS, 0, 0) > 4100; }))
         << "the thumb did not follow the mouse";
     EXPECT_EQ(L"0", KeyNow(orvane, main, L"fNightShiftSchedule")) << "during the drag";
 
