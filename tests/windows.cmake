@@ -19,15 +19,25 @@ endif()
 string(REPLACE "/" "\\" dist_windows_path "Z:${ORVANE_DIST_DIR}")
 string(REPLACE "/" "\\" installer_windows_path "Z:${ORVANE_INSTALLER}")
 
-# The test programs are built in every tree; they are registered where Wine runs them.
+# The test programs are built in every tree; they are registered where Wine runs them,
+# twice: test by test (label "per_test"), and each program whole in one process (label
+# "whole_program"), for a machine where starting a process costs seconds. A suite runs one
+# of the two: ctest -LE whole_program, or ctest -LE per_test. The whole programs write
+# their results to whole-programs/NAME.xml.
 function(orvane_wine_tests target prefix)
   if(NOT ORVANE_WINE_TESTS)
     return()
   endif()
+  set(environment "ORVANE_DIST=${dist_windows_path};ORVANE_INSTALLER=${installer_windows_path}")
   gtest_add_tests(TARGET ${target} TEST_PREFIX "${prefix}" TEST_LIST added)
   set_tests_properties(${added} PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL ON TIMEOUT 300
-                       ENVIRONMENT "ORVANE_DIST=${dist_windows_path};ORVANE_INSTALLER=${installer_windows_path}"
+                       ENVIRONMENT "${environment}" LABELS per_test
                        SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]")
+  set(whole "${prefix}whole_program")
+  add_test(NAME ${whole} COMMAND ${target}
+           --gtest_output=xml:Z:${CMAKE_BINARY_DIR}/whole-programs/${target}.xml)
+  set_tests_properties(${whole} PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL ON TIMEOUT 7200
+                       ENVIRONMENT "${environment}" LABELS whole_program)
 endfunction()
 
 add_library(orvane_test_support STATIC support/DesktopShellFixture.cpp support/MjpegAvi.cpp

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <cwchar>
 #include <vector>
 
 namespace orvane::test {
@@ -11,8 +12,12 @@ TempFolder::TempFolder(const std::wstring& suffix) {
     GetTempPathW(MAX_PATH, base);
     static unsigned counter = 0;
     for (;;) {
+        // Numbered with leading zeros, so that a folder made later also sorts later: tests
+        // that list paths from two folders rely on it, however many came before in the run.
+        wchar_t number[16];
+        swprintf(number, 16, L"%06u", ++counter);
         m_path = std::wstring(base) + L"orvane-test-" + std::to_wstring(GetCurrentProcessId()) +
-                 L"-" + std::to_wstring(++counter) + suffix;
+                 L"-" + number + suffix;
         if (CreateDirectoryW(m_path.c_str(), nullptr))
             break;
     }
