@@ -3,7 +3,7 @@
 #include "core/HelpLinks.h"
 #include "app/OrvaneApp.h"
 #include "core/SettingsKeys.h"
-#include "framework/PngResource.h"
+#include "framework/Dpi.h"
 #include "framework/ActiveX.h"
 #include "resources/ids_app.h"
 
@@ -35,12 +35,12 @@ BOOL CAboutDlg::OnInitDialog() {
     LOGFONTW font = {};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(name, WM_GETFONT, 0, 0)), sizeof font, &font);
     font.lfWeight = FW_BOLD;
-    font.lfHeight = 14;
+    font.lfHeight = ScaleToDpi(14, WindowDpi(m_hWnd));
     m_nameFont.reset(CreateFontIndirectW(&font));
     SendMessageW(name, WM_SETFONT, reinterpret_cast<WPARAM>(m_nameFont.get()), FALSE);
 
-    m_backdrop = LoadPngResource(665);
-    m_mark = LoadPngResource(545);
+    m_backdrop.Load(665, m_hWnd);
+    m_mark.Load(545, m_hWnd);
     ShowCreditsPage();
     return TRUE;
 }
@@ -78,16 +78,13 @@ bool CAboutDlg::OnNotify(NMHDR* header, LRESULT&) {
 
 void CAboutDlg::PaintPicture(HDC dc) {
     Gdiplus::Graphics graphics(dc);
-    if (m_backdrop)
-        graphics.DrawImage(m_backdrop.get(), 0, 0, m_backdrop->GetWidth(),
-                           m_backdrop->GetHeight());
-    if (m_mark)
-        graphics.DrawImage(m_mark.get(), 191, 11, m_mark->GetWidth(), m_mark->GetHeight());
+    m_backdrop.Draw(graphics, 0, 0);
+    m_mark.Draw(graphics, 191, 11);
 }
 
 void CAboutDlg::OnDestroy() {
-    m_backdrop.reset();
-    m_mark.reset();
+    m_backdrop.Reset();
+    m_mark.Reset();
     m_creditsPage = nullptr;
 }
 

@@ -3,6 +3,7 @@
 #include "framework/Gdiplus.h"
 #include "framework/Handle.h"
 #include "framework/PictureDialog.h"
+#include "framework/ScaledPicture.h"
 
 #include <memory>
 
@@ -23,8 +24,8 @@ protected:
 private:
     void ShowCreditsPage();
 
-    std::unique_ptr<Gdiplus::Image> m_backdrop;
-    std::unique_ptr<Gdiplus::Image> m_mark;
+    CScaledPicture m_backdrop;
+    CScaledPicture m_mark;
     UniqueGdiObject m_nameFont;
     HWND m_creditsPage = nullptr;
 };

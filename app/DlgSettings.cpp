@@ -4,7 +4,7 @@
 #include "app/OrvaneApp.h"
 #include "app/OrvaneDlg.h"
 #include "core/SettingsKeys.h"
-#include "framework/PngResource.h"
+#include "framework/Dpi.h"
 #include "framework/Paths.h"
 #include "resources/ids_app.h"
 
@@ -39,7 +39,7 @@ CDlgSettings::CDlgSettings() : CPictureDialog(IDD_SETTINGS) {}
 
 BOOL CDlgSettings::OnInitDialog() {
     COptions& options = App().Options();
-    m_backdrop = LoadPngResource(IDB_SETTINGS_BACKDROP);
+    m_backdrop.Load(IDB_SETTINGS_BACKDROP, m_hWnd);
     App().Translator().FillLanguageList(Item(IDC_SETTINGS_LANGUAGE),
                                         options.GetString(key::strLanguage));
     for (const FlagBox& box : kFlagBoxes)
@@ -127,12 +127,11 @@ void CDlgSettings::PaintPicture(HDC dc) {
     RECT client;
     GetClientRect(m_hWnd, &client);
     Gdiplus::Graphics graphics(dc);
-    graphics.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
-    graphics.DrawImage(m_backdrop.get(), 0, 1, client.right, client.bottom - 1);
+    m_backdrop.DrawInto(graphics, Gdiplus::Rect(0, 1, client.right, client.bottom - 1));
 }
 
 void CDlgSettings::OnDestroy() {
-    m_backdrop.reset();
+    m_backdrop.Reset();
 }
 
 CPictureDialog::LabelStyle CDlgSettings::StyleOfLabel(HWND control, UINT) const {

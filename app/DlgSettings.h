@@ -2,6 +2,7 @@
 
 #include "framework/Gdiplus.h"
 #include "framework/PictureDialog.h"
+#include "framework/ScaledPicture.h"
 
 #include <memory>
 
@@ -26,7 +27,7 @@ private:
     void ChangeLanguage();
     bool Checked(int id) const;
 
-    std::unique_ptr<Gdiplus::Image> m_backdrop;
+    CScaledPicture m_backdrop;
 };
 
 } // namespace orvane

@@ -19,7 +19,7 @@
 #include "background/DlgTabWallpaperWeb.h"
 #include "effectpages/DlgTabEffects.h"
 #include "framework/Browser.h"
-#include "framework/PngResource.h"
+#include "framework/Dpi.h"
 #include "nightlight/DlgTabNightShift.h"
 #include "personalize/DlgTabCursor.h"
 #include "personalize/DlgTabLogon.h"
@@ -30,11 +30,16 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
+
 namespace orvane {
 namespace {
 
 constexpr UINT kAboutSystemCommand = 16;
-constexpr int kPageLeft = 1, kPageTop = 22, kPageWidth = 699, kPageHeight = 396;
+constexpr int kTabIconSize = 16;
+// Posted on a change of DPI, to lay the window out again once the dialog manager has
+// scaled it.
+constexpr UINT kDpiSettledMessage = WM_APP + 1;
 constexpr UINT kTrayDelayMs = 500;
 
 // Broadcast by the shell when its taskbar is (re)created, after an Explorer restart.
@@ -102,7 +107,7 @@ BOOL COrvaneDlg::OnInitDialog() {
     SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_bigIcon.get()));
     SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.get()));
 
-    m_background = LoadPngResource(664);
+    m_background.Load(664, m_hWnd);
     m_tray.SetWindow(m_hWnd);
     m_tray.Add();
     // Explorer runs without elevation: an elevated Orvane must still hear it restart.
@@ -120,14 +125,7 @@ void COrvaneDlg::CreateTabs() {
                                   IDI_TAB_CURSOR, IDI_TAB_EFFECTS, IDI_TAB_TWEAKS,
                                   IDI_TAB_NIGHTSHIFT};
     HWND tabs = Item(IDC_MAIN_TABS);
-    m_tabImages = ImageList_Create(16, 16, ILC_COLOR32, 8, 8);
-    for (UINT id : kIcons) {
-        UniqueIcon icon(static_cast<HICON>(
-            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, 16, 16, 0)));
-        ImageList_AddIcon(m_tabImages, icon.get());
-    }
-    SendMessageW(tabs, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_tabImages));
-
+    LoadTabImages();
     for (std::size_t i = 0; i < m_tabs.size(); ++i) {
         const Tab& tab = m_tabs[i];
         TCITEMW item = {};
@@ -137,9 +135,55 @@ void COrvaneDlg::CreateTabs() {
         item.lParam = reinterpret_cast<LPARAM>(tab.page);
         SendMessageW(tabs, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
         HWND page = tab.page->Create(tabs);
-        SetWindowPos(page, nullptr, kPageLeft, kPageTop, kPageWidth, kPageHeight, SWP_NOZORDER);
         ShowWindow(page, i == 0 ? SW_SHOW : SW_HIDE);
     }
+    PlacePages();
+}
+
+void COrvaneDlg::LoadTabImages() {
+    static const UINT kIcons[] = {IDI_TAB_WALLPAPER,     IDI_TAB_WALLPAPER_VIDEO,
+                                  IDI_TAB_WALLPAPER_WEB, IDI_TAB_WALLPAPER_SCREENSAVER,
+                                  IDI_TAB_SCREENSAVER,   IDI_TAB_LOGON,
+                                  IDI_TAB_CURSOR,        IDI_TAB_EFFECTS,
+                                  IDI_TAB_TWEAKS,        IDI_TAB_NIGHTSHIFT};
+    HWND tabs = Item(IDC_MAIN_TABS);
+    const int size = ScaleToDpi(kTabIconSize, WindowDpi(m_hWnd));
+    HIMAGELIST images = ImageList_Create(size, size, ILC_COLOR32, 8, 8);
+    for (UINT id : kIcons) {
+        UniqueIcon icon(LoadIconForWindow(m_hWnd, id, kTabIconSize));
+        ImageList_AddIcon(images, icon.get());
+    }
+    SendMessageW(tabs, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+    if (m_tabImages)
+        ImageList_Destroy(m_tabImages);
+    m_tabImages = images;
+}
+
+void COrvaneDlg::PlacePages() {
+    HWND tabs = Item(IDC_MAIN_TABS);
+    RECT area;
+    GetClientRect(tabs, &area);
+    SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    for (const Tab& tab : m_tabs)
+        if (HWND page = tab.page->GetSafeHwnd())
+            SetWindowPos(page, nullptr, area.left, area.top, area.right - area.left,
+                         area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void COrvaneDlg::OnDpiChanged(const RECT& suggested) {
+    // Where the dialog manager does not scale the window itself, it takes the size and
+    // place Windows suggests on the new screen.
+    if (!DialogsFollowDpiChanges())
+        SetWindowPos(m_hWnd, nullptr, suggested.left, suggested.top,
+                     suggested.right - suggested.left, suggested.bottom - suggested.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    PostMessageW(m_hWnd, kDpiSettledMessage, 0, 0);
+}
+
+void COrvaneDlg::OnDpiSettled() {
+    LoadTabImages();
+    PlacePages();
+    RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 CPage* COrvaneDlg::PageOfTab(int index) const {
@@ -283,9 +327,16 @@ bool COrvaneDlg::OnPaint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(m_hWnd, &paint);
     {
+        // At its size for the scale, or stretched to the client area where a wider
+        // dialog font makes the window larger.
+        RECT client;
+        GetClientRect(m_hWnd, &client);
+        const UINT dpi = WindowDpi(m_hWnd);
         Gdiplus::Graphics graphics(dc);
-        graphics.DrawImage(m_background.get(), 0, 0, m_background->GetWidth(),
-                           m_background->GetHeight());
+        m_background.DrawInto(
+            graphics,
+            Gdiplus::Rect(0, 0, std::max<INT>(client.right, ScaleToDpi(m_background.Width(), dpi)),
+                          std::max<INT>(client.bottom, ScaleToDpi(m_background.Height(), dpi))));
     }
     EndPaint(m_hWnd, &paint);
     return true;
@@ -293,7 +344,7 @@ bool COrvaneDlg::OnPaint() {
 
 void COrvaneDlg::OnDestroy() {
     KillTimer(m_hWnd, kTrayTimer);
-    m_background.reset();
+    m_background.Reset();
     // Page windows are children of the tab control and go with it.
 }
 
@@ -345,6 +396,14 @@ INT_PTR COrvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& 
     case WM_QUERYDRAGICON:
         handled = true;
         return reinterpret_cast<INT_PTR>(m_smallIcon.get());
+    case WM_DPICHANGED:
+        // The dialog manager's own handling follows.
+        OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));
+        return FALSE;
+    case kDpiSettledMessage:
+        OnDpiSettled();
+        handled = true;
+        return TRUE;
     default:
         return FALSE;
     }

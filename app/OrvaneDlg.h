@@ -5,6 +5,7 @@
 #include "framework/Gdiplus.h"
 #include "framework/Handle.h"
 #include "framework/Page.h"
+#include "framework/ScaledPicture.h"
 
 #include <commctrl.h>
 
@@ -73,6 +74,11 @@ private:
     };
 
     void CreateTabs();
+    void LoadTabImages();
+    // Every page fills the tab control's display area.
+    void PlacePages();
+    void OnDpiChanged(const RECT& suggested);
+    void OnDpiSettled();
     CPage* PageOfTab(int index) const;
     bool ScreensaverPageCurrent() const;
     void Open();
@@ -87,7 +93,7 @@ private:
     UniqueIcon m_bigIcon;
     UniqueIcon m_smallIcon;
     CTray m_tray;
-    std::unique_ptr<Gdiplus::Image> m_background;
+    CScaledPicture m_background;
     HIMAGELIST m_tabImages = nullptr;
 
     // Before the pages, which hold on to them.

@@ -9,6 +9,7 @@
 #include "background/WallpaperSlideshow.h"
 #include "framework/Browser.h"
 #include "framework/FileDialog.h"
+#include "framework/Dpi.h"
 #include "framework/IconButtons.h"
 #include "resources/ids_slideshow.h"
 
@@ -21,7 +22,6 @@
 namespace orvane {
 namespace {
 
-constexpr int kButtonIconSize = 14;
 // While thumbnails are outstanding, the page looks this often at what is in view so
 // that the pictures the user scrolled to are made next.
 constexpr UINT_PTR kVisibleTimer = 1;
@@ -60,9 +60,7 @@ CDlgTabWallpaper::CDlgTabWallpaper(CWallpaperSlideshow& slideshow, COptions& opt
 CDlgTabWallpaper::~CDlgTabWallpaper() = default;
 
 BOOL CDlgTabWallpaper::OnInitDialog() {
-    m_linkIcon.reset(
-        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PAGE_LINK),
-                                      IMAGE_ICON, kButtonIconSize, kButtonIconSize, 0)));
+    m_linkIcon.reset(LoadIconForWindow(m_hWnd, IDI_PAGE_LINK, kButtonIconSize));
     m_helpIcon = SetButtonIcon(Item(IDC_WALLPAPER_HELP), IDI_PAGE_HELP, kButtonIconSize);
     EnableWindow(Item(IDC_WALLPAPER_REMOVE), FALSE);
 

@@ -27,7 +27,7 @@ bool CDlgTabWallpaperWeb::IsRedLabel(int controlId) const {
 }
 
 void CDlgTabWallpaperWeb::InitPage() {
-    m_refreshIcon = SetButtonIcon(Item(IDC_WEB_REFRESH), kRefreshIcon, 14);
+    m_refreshIcon = SetButtonIcon(Item(IDC_WEB_REFRESH), kRefreshIcon, kButtonIconSize);
     AddTooltip();
 
     COptions& options = Host().Options();

@@ -2,15 +2,17 @@
 
 #include "core/Translate.h"
 #include "effectpages/ControlPages.h"
-#include "framework/PngResource.h"
+#include "framework/Dpi.h"
 #include "resources/ids_effectpages.h"
 #include "resources/ids_pages.h"
 
 namespace orvane {
 namespace {
 
-constexpr int kPageLeft = 202, kPageTop = 11;
-constexpr int kIntroLeft = 200, kIntroTop = 34;
+// Where the control pages and the introduction picture sit beside the tree, moved with
+// the tab's own dialog units so that they keep clear of it with any font or DPI.
+constexpr POINT kPagePlace = {202, 11};
+constexpr POINT kIntroPlace = {200, 34};
 constexpr WORD kTextNote = 199;
 
 } // namespace
@@ -20,7 +22,7 @@ CDlgTabEffects::CDlgTabEffects(IEffectPageHost& host) : CPage(IDD_TAB_EFFECTS), 
 CDlgTabEffects::~CDlgTabEffects() = default;
 
 BOOL CDlgTabEffects::OnInitDialog() {
-    m_intro = LoadPngResource(IDB_EFFECTS_INTRO);
+    m_intro.Load(IDB_EFFECTS_INTRO, m_hWnd);
     return TRUE;
 }
 
@@ -41,7 +43,8 @@ void CDlgTabEffects::BuildEffectsTree() {
         entry.page = CreateControlPage(row, *this);
         if (entry.page && entry.page->Create(m_hWnd)) {
             HWND page = entry.page->GetSafeHwnd();
-            SetWindowPos(page, nullptr, kPageLeft, kPageTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+            const POINT place = ScaleWithDialogUnits(m_hWnd, kPagePlace);
+            SetWindowPos(page, nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
             ShowWindow(page, SW_HIDE);
         }
         if (row.effect)
@@ -125,8 +128,7 @@ bool CDlgTabEffects::OnPaint() {
     HDC dc = BeginPaint(m_hWnd, &paint);
     {
         Gdiplus::Graphics graphics(dc);
-        graphics.DrawImage(m_intro.get(), kIntroLeft, kIntroTop, m_intro->GetWidth(),
-                           m_intro->GetHeight());
+        m_intro.DrawAtPixel(graphics, ScaleWithDialogUnits(m_hWnd, kIntroPlace));
     }
     EndPaint(m_hWnd, &paint);
     return true;
@@ -135,7 +137,7 @@ bool CDlgTabEffects::OnPaint() {
 void CDlgTabEffects::OnDestroy() {
     // The pages and the picture hold GDI+ images: they go now, while GDI+ still runs.
     DestroyPages();
-    m_intro.reset();
+    m_intro.Reset();
 }
 
 } // namespace orvane

@@ -4,6 +4,7 @@
 #include "effectpages/EffectPageTable.h"
 #include "framework/Gdiplus.h"
 #include "framework/Page.h"
+#include "framework/ScaledPicture.h"
 
 #include <commctrl.h>
 
@@ -66,7 +67,7 @@ private:
     CEffectControlPage* m_customObjectsPage = nullptr;
     bool m_pageShown = false; // the introduction picture shows until the first selection
     bool m_building = false;
-    std::unique_ptr<Gdiplus::Bitmap> m_intro;
+    CScaledPicture m_intro;
 };
 
 } // namespace orvane

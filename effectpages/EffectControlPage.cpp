@@ -6,13 +6,13 @@
 #include "core/Translate.h"
 #include "effects/EffectOverlay.h"
 #include "framework/MessageBox.h"
-#include "framework/PngResource.h"
+#include "framework/Dpi.h"
+#include "framework/IconButtons.h"
 #include "resources/ids_effectpages.h"
 
 namespace orvane {
 namespace {
 
-constexpr int kHelpIconSize = 14;
 constexpr COLORREF kTitleColour = RGB(0, 210, 0);
 constexpr unsigned kTextHelp = 14;
 
@@ -36,20 +36,16 @@ const EffectKeys* CEffectControlPage::Keys() const {
 
 BOOL CEffectControlPage::OnInitDialog() {
     if (m_preview.pictureId)
-        m_picture = LoadPngResource(m_preview.pictureId);
+        m_picture.Load(m_preview.pictureId, m_hWnd);
 
-    m_helpIcon.reset(
-        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PAGE_HELP),
-                                      IMAGE_ICON, kHelpIconSize, kHelpIconSize, 0)));
-    SendMessageW(Item(IDC_PAGE_HELP), BM_SETIMAGE, IMAGE_ICON,
-                 reinterpret_cast<LPARAM>(m_helpIcon.get()));
+    m_helpIcon = SetButtonIcon(Item(IDC_PAGE_HELP), IDI_PAGE_HELP, kButtonIconSize);
 
     HWND title = Item(IDC_PAGE_TITLE);
     if (title && !m_titleFont) {
         LOGFONTW font = {};
         GetObjectW(reinterpret_cast<HFONT>(SendMessageW(title, WM_GETFONT, 0, 0)), sizeof font,
                    &font);
-        font.lfHeight = 14;
+        font.lfHeight = ScaleToDpi(14, WindowDpi(m_hWnd));
         font.lfWeight = FW_BOLD;
         m_titleFont.reset(CreateFontIndirectW(&font));
     }
@@ -158,8 +154,7 @@ void CEffectControlPage::PaintPicture(HDC dc) {
     if (!m_picture)
         return;
     Gdiplus::Graphics graphics(dc);
-    graphics.DrawImage(m_picture.get(), m_preview.x, m_preview.y, m_picture->GetWidth(),
-                       m_picture->GetHeight());
+    m_picture.DrawAtPixel(graphics, ScaleWithDialogUnits(m_hWnd, {m_preview.x, m_preview.y}));
 }
 
 CPictureDialog::LabelStyle CEffectControlPage::StyleOfLabel(HWND control, UINT message) const {
@@ -170,7 +165,7 @@ CPictureDialog::LabelStyle CEffectControlPage::StyleOfLabel(HWND control, UINT m
 
 void CEffectControlPage::OnDestroy() {
     // Pictures go while GDI+ still runs, not with the object.
-    m_picture.reset();
+    m_picture.Reset();
 }
 
 } // namespace orvane

@@ -4,6 +4,7 @@
 #include "framework/Gdiplus.h"
 #include "framework/Handle.h"
 #include "framework/PictureDialog.h"
+#include "framework/ScaledPicture.h"
 
 #include <windows.h>
 
@@ -32,7 +33,7 @@ class CEffectControlPage : public CPictureDialog {
 public:
     struct Preview {
         int pictureId = 0; // PNG resource, 0 for none
-        int x = 0;         // pixels in the page
+        int x = 0;         // pixels in the page, for the standard dialog font at 100 %
         int y = 0;
     };
 
@@ -85,7 +86,7 @@ private:
     IEffectPageOwner& m_owner;
     std::optional<EffectId> m_effect;
     Preview m_preview;
-    std::unique_ptr<Gdiplus::Bitmap> m_picture;
+    CScaledPicture m_picture;
     UniqueIcon m_helpIcon;
     UniqueGdiObject m_titleFont; // made once per page object
 };

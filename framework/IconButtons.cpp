@@ -1,12 +1,13 @@
 #include "framework/IconButtons.h"
 
+#include "framework/Dpi.h"
+
 #include <string>
 
 namespace orvane {
 
 UniqueIcon SetButtonIcon(HWND button, UINT iconId, int size) {
-    UniqueIcon icon(static_cast<HICON>(LoadImageW(
-        GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconId), IMAGE_ICON, size, size, 0)));
+    UniqueIcon icon(LoadIconForWindow(button, iconId, size));
     SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon.get()));
     return icon;
 }
@@ -22,7 +23,7 @@ void DrawLinkButton(const DRAWITEMSTRUCT& item, HICON icon, COLORREF colour) {
     SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
     SetViewportOrgEx(dc, 0, 0, nullptr);
 
-    const int iconSize = 14;
+    const int iconSize = ScaleToDpi(kButtonIconSize, WindowDpi(item.hwndItem));
     const int iconTop = area.top + (area.bottom - area.top - iconSize) / 2;
     if (icon)
         DrawIconEx(dc, area.left, iconTop, icon, iconSize, iconSize, 0, nullptr, DI_NORMAL);
@@ -38,7 +39,7 @@ void DrawLinkButton(const DRAWITEMSTRUCT& item, HICON icon, COLORREF colour) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, (item.itemState & ODS_DISABLED) ? GetSysColor(COLOR_GRAYTEXT) : colour);
     RECT textArea = area;
-    textArea.left += iconSize + 4;
+    textArea.left += iconSize + ScaleToDpi(4, WindowDpi(item.hwndItem));
     DrawTextW(dc, text, length, &textArea, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 

@@ -1,14 +1,9 @@
 #include "framework/IllustratedPage.h"
 
+#include "framework/Dpi.h"
 #include "framework/IconButtons.h"
-#include "framework/PngResource.h"
 
 namespace orvane {
-namespace {
-
-constexpr int kButtonIconSize = 14;
-
-} // namespace
 
 CIllustratedPage::CIllustratedPage(UINT templateId, UINT pictureId, int pictureTop,
                                    int helpButtonId, UINT helpIconId)
@@ -21,17 +16,15 @@ void CIllustratedPage::AddLinkButton(int buttonId, UINT iconId, COLORREF colour)
 
 BOOL CIllustratedPage::OnInitDialog() {
     for (LinkButton& link : m_links)
-        link.icon.reset(
-            static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(link.iconId),
-                                          IMAGE_ICON, kButtonIconSize, kButtonIconSize, 0)));
-    m_picture = LoadPngResource(m_pictureId);
+        link.icon.reset(LoadIconForWindow(m_hWnd, link.iconId, kButtonIconSize));
+    m_picture.Load(static_cast<int>(m_pictureId), m_hWnd);
     m_helpIcon = SetButtonIcon(Item(m_helpButtonId), m_helpIconId, kButtonIconSize);
     InitPage();
     return TRUE;
 }
 
 void CIllustratedPage::OnDestroy() {
-    m_picture.reset();
+    m_picture.Reset();
 }
 
 bool CIllustratedPage::OnCommand(WORD id, WORD notifyCode, HWND) {
@@ -43,11 +36,8 @@ bool CIllustratedPage::OnCommand(WORD id, WORD notifyCode, HWND) {
 }
 
 void CIllustratedPage::PaintPicture(HDC dc) {
-    if (!m_picture)
-        return;
     Gdiplus::Graphics graphics(dc);
-    graphics.DrawImage(m_picture.get(), 0, m_pictureTop, m_picture->GetWidth(),
-                       m_picture->GetHeight());
+    m_picture.Draw(graphics, 0, m_pictureTop);
 }
 
 CPictureDialog::LabelStyle CIllustratedPage::StyleOfLabel(HWND control, UINT message) const {

@@ -3,6 +3,7 @@
 #include "framework/Gdiplus.h"
 #include "framework/Handle.h"
 #include "framework/PictureDialog.h"
+#include "framework/ScaledPicture.h"
 
 #include <initializer_list>
 #include <memory>
@@ -17,7 +18,7 @@ namespace orvane {
 // opens.
 class CIllustratedPage : public CPictureDialog {
 public:
-    // The picture is a PNG resource, drawn pictureTop pixels down the page.
+    // The picture is a PNG resource, drawn pictureTop pixels (at 100 %) down the page.
     CIllustratedPage(UINT templateId, UINT pictureId, int pictureTop, int helpButtonId,
                      UINT helpIconId);
 
@@ -60,7 +61,7 @@ private:
     int m_pictureTop;
     int m_helpButtonId;
     UINT m_helpIconId;
-    std::unique_ptr<Gdiplus::Image> m_picture;
+    CScaledPicture m_picture;
     UniqueIcon m_helpIcon;
     std::vector<LinkButton> m_links;
 };

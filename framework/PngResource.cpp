@@ -33,10 +33,10 @@ std::unique_ptr<Gdiplus::Bitmap> CopyPixels(Gdiplus::Bitmap& source) {
 
 } // namespace
 
-std::unique_ptr<Gdiplus::Bitmap> LoadPngResource(int id, HMODULE module) {
+std::unique_ptr<Gdiplus::Bitmap> LoadPngResource(int id, HMODULE module, const wchar_t* type) {
     if (!module)
         module = GetModuleHandleW(nullptr);
-    HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(id), L"PNG");
+    HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(id), type);
     if (!resource)
         return nullptr;
     HGLOBAL loaded = LoadResource(module, resource);

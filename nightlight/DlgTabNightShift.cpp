@@ -3,7 +3,8 @@
 #include "core/Options.h"
 #include "core/SettingsKeys.h"
 #include "core/Translate.h"
-#include "framework/PngResource.h"
+#include "framework/Dpi.h"
+#include "framework/IconButtons.h"
 #include "framework/MessageBox.h"
 #include "nightlight/ColourTemperature.h"
 #include "nightlight/GammaLimit.h"
@@ -20,7 +21,6 @@ namespace orvane {
 namespace {
 
 constexpr int kHelpIcon = 565;
-constexpr int kHelpIconSize = 14;
 constexpr int kBackgroundTop = 198;
 constexpr int kSliderTickStep = 250;
 
@@ -82,12 +82,8 @@ void CDlgTabNightShift::SetChecked(int id, bool checked) {
 
 BOOL CDlgTabNightShift::OnInitDialog() {
     COptions& options = m_host.Options();
-    m_background = LoadPngResource(IDB_NIGHT_BACKGROUND);
-    m_helpIcon.reset(
-        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kHelpIcon),
-                                      IMAGE_ICON, kHelpIconSize, kHelpIconSize, 0)));
-    SendMessageW(Item(IDC_NIGHT_HELP), BM_SETIMAGE, IMAGE_ICON,
-                 reinterpret_cast<LPARAM>(m_helpIcon.get()));
+    m_background.Load(IDB_NIGHT_BACKGROUND, m_hWnd);
+    m_helpIcon = SetButtonIcon(Item(IDC_NIGHT_HELP), kHelpIcon, kButtonIconSize);
 
     HWND slider = Item(IDC_NIGHT_SLIDER);
     SendMessageW(slider, TBM_SETRANGEMIN, FALSE, kMinTemperature);
@@ -409,8 +405,7 @@ void CDlgTabNightShift::PaintPicture(HDC dc) {
     if (!m_background)
         return;
     Gdiplus::Graphics graphics(dc);
-    graphics.DrawImage(m_background.get(), 0, kBackgroundTop, m_background->GetWidth(),
-                       m_background->GetHeight());
+    m_background.DrawAtPixel(graphics, ScaleWithDialogUnits(m_hWnd, {0, kBackgroundTop}));
 }
 
 CPictureDialog::LabelStyle CDlgTabNightShift::StyleOfLabel(HWND control, UINT message) const {

@@ -4,6 +4,7 @@
 #include "framework/Gdiplus.h"
 #include "framework/Handle.h"
 #include "framework/PictureDialog.h"
+#include "framework/ScaledPicture.h"
 #include "resources/ids_pages.h"
 
 #include <commctrl.h>
@@ -64,7 +65,7 @@ private:
 
     INightLightPageHost& m_host;
     CChangeNotice::Subscription m_changes;
-    std::unique_ptr<Gdiplus::Bitmap> m_background;
+    CScaledPicture m_background;
     UniqueIcon m_helpIcon;
     int m_defaultTemperature;
     bool m_dragging = false;

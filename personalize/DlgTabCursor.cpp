@@ -23,7 +23,7 @@ constexpr int kIconSpacing = 116;
 CDlgTabCursor::CDlgTabCursor(ICursorPageHost& host) : CPage(IDD_TAB_CURSOR), m_host(host) {}
 
 BOOL CDlgTabCursor::OnInitDialog() {
-    m_helpIcon = SetButtonIcon(Item(IDC_CURSOR_HELP), IDI_BUTTON_HELP, 14);
+    m_helpIcon = SetButtonIcon(Item(IDC_CURSOR_HELP), IDI_BUTTON_HELP, kButtonIconSize);
     ApplyTexts();
     EnableWindow(Item(IDC_CURSOR_DEFAULT), !m_host.Options().GetString(key::strCursorPath).empty());
 

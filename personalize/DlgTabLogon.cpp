@@ -6,9 +6,9 @@
 #include "core/SystemAccess.h"
 #include "core/Translate.h"
 #include "framework/FitGeometry.h"
+#include "framework/Dpi.h"
 #include "framework/IconButtons.h"
 #include "framework/MessageBox.h"
-#include "framework/PngResource.h"
 #include "personalize/LogonPageHost.h"
 #include "personalize/LogonPictures.h"
 #include "resources/ids_personalize.h"
@@ -52,10 +52,9 @@ CDlgTabLogon::~CDlgTabLogon() = default;
 
 BOOL CDlgTabLogon::OnInitDialog() {
     m_paths = LogonPathsFor(m_host.WindowsFolder());
-    m_backdrop = LoadPngResource(IDB_LOGON_BACKDROP);
-    m_helpIcon = SetButtonIcon(Item(IDC_LOGON_HELP), IDI_BUTTON_HELP, 14);
-    m_linkIcon.reset(static_cast<HICON>(LoadImageW(
-        GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_BUTTON_LINK), IMAGE_ICON, 14, 14, 0)));
+    m_backdrop.Load(IDB_LOGON_BACKDROP, m_hWnd);
+    m_helpIcon = SetButtonIcon(Item(IDC_LOGON_HELP), IDI_BUTTON_HELP, kButtonIconSize);
+    m_linkIcon.reset(LoadIconForWindow(m_hWnd, IDI_BUTTON_LINK, kButtonIconSize));
 
     if (m_host.IsUserAdmin()) {
         for (int id : {IDC_LOGON_ADMIN_FRAME, IDC_LOGON_ADMIN_NOTICE, IDC_LOGON_RESTART})
@@ -63,8 +62,9 @@ BOOL CDlgTabLogon::OnInitDialog() {
     } else {
         EnableWindow(Item(IDC_LOGON_PICTURES), FALSE);
         EnableWindow(Item(IDC_LOGON_CHOOSE), FALSE);
-        SetWindowPos(Item(IDC_LOGON_NOTE), nullptr, kNoteWithoutRights.x, kNoteWithoutRights.y, 0,
-                     0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const POINT note = ScaleWithDialogUnits(m_hWnd, kNoteWithoutRights);
+        SetWindowPos(Item(IDC_LOGON_NOTE), nullptr, note.x, note.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     RefreshPage();
     return TRUE;
@@ -210,19 +210,17 @@ std::wstring CDlgTabLogon::Language() const {
 void CDlgTabLogon::PaintPicture(HDC dc) {
     if (!m_backdrop)
         return;
-    const INT width = static_cast<INT>(m_backdrop->GetWidth());
-    const INT height = static_cast<INT>(m_backdrop->GetHeight());
     Gdiplus::Graphics graphics(dc);
-    graphics.DrawImage(m_backdrop.get(), 0, 0, width, height);
+    m_backdrop.Draw(graphics, 0, 0);
     // The picture fits the page at the usual dialog units; with larger ones the rest of
     // the page, which is never erased, gets the colour of the picture's lower corner.
+    const int width = ScaleToDpi(m_backdrop.Width(), m_backdrop.Dpi());
+    const int height = ScaleToDpi(m_backdrop.Height(), m_backdrop.Dpi());
     RECT client;
     GetClientRect(m_hWnd, &client);
     if (client.right <= width && client.bottom <= height)
         return;
-    Gdiplus::Color corner;
-    m_backdrop->GetPixel(0, height - 1, &corner);
-    Gdiplus::SolidBrush edge(Gdiplus::Color(255, corner.GetR(), corner.GetG(), corner.GetB()));
+    Gdiplus::SolidBrush edge(m_backdrop.LowerLeftColour());
     if (client.right > width)
         graphics.FillRectangle(&edge, width, 0, client.right - width, client.bottom);
     if (client.bottom > height)
@@ -232,7 +230,7 @@ void CDlgTabLogon::PaintPicture(HDC dc) {
 void CDlgTabLogon::OnDestroy() {
     SendMessageW(Item(IDC_LOGON_PREVIEW), STM_SETIMAGE, IMAGE_BITMAP, 0);
     m_preview.reset();
-    m_backdrop.reset();
+    m_backdrop.Reset();
 }
 
 CPictureDialog::LabelStyle CDlgTabLogon::StyleOfLabel(HWND control, UINT message) const {
@@ -251,7 +249,7 @@ INT_PTR CDlgTabLogon::OnDialogMessage(UINT message, WPARAM, LPARAM lParam, bool&
     switch (message) {
     case WM_ERASEBKGND:
         // The backdrop covers the whole page.
-        handled = m_backdrop != nullptr;
+        handled = static_cast<bool>(m_backdrop);
         return handled;
     case WM_DRAWITEM: {
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);

@@ -3,6 +3,7 @@
 #include "framework/Gdiplus.h"
 #include "framework/Handle.h"
 #include "framework/PictureDialog.h"
+#include "framework/ScaledPicture.h"
 #include "personalize/LogonImage.h"
 #include "resources/ids_pages.h"
 
@@ -46,7 +47,7 @@ private:
 
     ILogonPageHost& m_host;
     LogonPaths m_paths;
-    std::unique_ptr<Gdiplus::Bitmap> m_backdrop;
+    CScaledPicture m_backdrop;
     UniqueGdiObject m_preview;
     UniqueIcon m_helpIcon;
     UniqueIcon m_linkIcon;

@@ -1,6 +1,7 @@
 #include "tweaks/DlgTabTweaks.h"
 
-#include "framework/PngResource.h"
+#include "framework/Dpi.h"
+#include "framework/IconButtons.h"
 #include "resources/ids_tweaks.h"
 #include "tweaks/TweakCatalog.h"
 
@@ -9,20 +10,10 @@
 namespace orvane {
 namespace {
 
-// Where the pages and the welcome picture sit in the tab: pixels with the standard dialog
-// font at 96 dpi (dialog base units 6 x 13), scaled with the tab's own units so that they
-// keep clear of the tree with any font or dpi.
+// Where the pages and the welcome picture sit in the tab, moved with the tab's own dialog
+// units so that they keep clear of the tree with any font or DPI.
 constexpr POINT kPagePlace = {232, 11};
 constexpr POINT kWelcomePlace = {215, 25};
-constexpr int kStandardUnitX = 6, kStandardUnitY = 13;
-constexpr int kHelpIconSize = 14;
-
-POINT Scaled(HWND dialog, POINT standard) {
-    RECT units = {0, 0, 4, 8}; // one base unit each way
-    MapDialogRect(dialog, &units);
-    return {MulDiv(standard.x, units.right, kStandardUnitX),
-            MulDiv(standard.y, units.bottom, kStandardUnitY)};
-}
 constexpr WORD kTextHelp = 14;
 
 HTREEITEM InsertItem(HWND tree, HTREEITEM parent, HTREEITEM after, const std::wstring& text,
@@ -45,14 +36,10 @@ CDlgTabTweaks::CDlgTabTweaks(std::wstring systemName, ITweakPageHost& host)
 CDlgTabTweaks::~CDlgTabTweaks() = default;
 
 BOOL CDlgTabTweaks::OnInitDialog() {
-    m_helpIcon.reset(
-        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_HELP_BUTTON),
-                                      IMAGE_ICON, kHelpIconSize, kHelpIconSize, 0)));
-    SendDlgItemMessageW(m_hWnd, IDC_TWEAKS_HELP, BM_SETIMAGE, IMAGE_ICON,
-                        reinterpret_cast<LPARAM>(m_helpIcon.get()));
-    m_welcome = LoadPngResource(IDP_TWEAKS_WELCOME);
-    m_pagePlace = Scaled(m_hWnd, kPagePlace);
-    m_welcomePlace = Scaled(m_hWnd, kWelcomePlace);
+    m_helpIcon = SetButtonIcon(Item(IDC_TWEAKS_HELP), IDI_HELP_BUTTON, kButtonIconSize);
+    m_welcome.Load(IDP_TWEAKS_WELCOME, m_hWnd);
+    m_pagePlace = ScaleWithDialogUnits(m_hWnd, kPagePlace);
+    m_welcomePlace = ScaleWithDialogUnits(m_hWnd, kWelcomePlace);
     BuildTweaksTree();
     return TRUE;
 }
@@ -167,9 +154,7 @@ bool CDlgTabTweaks::OnPaint() {
     HDC dc = BeginPaint(m_hWnd, &paint);
     {
         Gdiplus::Graphics graphics(dc);
-        graphics.DrawImage(m_welcome.get(), static_cast<INT>(m_welcomePlace.x),
-                           static_cast<INT>(m_welcomePlace.y), m_welcome->GetWidth(),
-                           m_welcome->GetHeight());
+        m_welcome.DrawAtPixel(graphics, m_welcomePlace);
     }
     EndPaint(m_hWnd, &paint);
     return true;
@@ -177,7 +162,7 @@ bool CDlgTabTweaks::OnPaint() {
 
 void CDlgTabTweaks::OnDestroy() {
     m_entries.clear();
-    m_welcome.reset();
+    m_welcome.Reset();
 }
 
 } // namespace orvane

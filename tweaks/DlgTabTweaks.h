@@ -3,6 +3,7 @@
 #include "framework/Gdiplus.h"
 #include "framework/Handle.h"
 #include "framework/Page.h"
+#include "framework/ScaledPicture.h"
 #include "resources/ids_pages.h"
 #include "tweaks/DlgTweakPage.h"
 #include "tweaks/TweakPageHost.h"
@@ -63,7 +64,7 @@ private:
     POINT m_welcomePlace = {};
     bool m_pageShown = false;
     bool m_building = false;
-    std::unique_ptr<Gdiplus::Bitmap> m_welcome;
+    CScaledPicture m_welcome;
     UniqueIcon m_helpIcon;
 };
 

@@ -1,5 +1,6 @@
 #include "tweaks/DlgTweakPage.h"
 
+#include "framework/Dpi.h"
 #include "resources/ids_tweaks.h"
 
 namespace orvane {
@@ -20,7 +21,7 @@ BOOL CDlgTweakPage::OnInitDialog() {
     LOGFONTW font = {};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(title, WM_GETFONT, 0, 0)), sizeof font, &font);
     font.lfWeight = FW_BOLD;
-    font.lfHeight = 14;
+    font.lfHeight = ScaleToDpi(14, WindowDpi(m_hWnd));
     m_titleFont.reset(CreateFontIndirectW(&font));
     SendMessageW(title, WM_SETFONT, reinterpret_cast<WPARAM>(m_titleFont.get()), FALSE);
 

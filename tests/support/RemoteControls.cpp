@@ -54,6 +54,19 @@ BOOL CALLBACK FindHolder(HWND window, LPARAM context) {
 
 } // namespace
 
+RECT TabDisplayArea(HANDLE process, HWND tabs) {
+    RECT area = {};
+    GetClientRect(tabs, &area);
+    RemoteBuffer<RECT> remote(process);
+    if (!remote.Write(area))
+        return {};
+    SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(remote.get()));
+    if (!remote.Read(area))
+        return {};
+    MapWindowPoints(tabs, nullptr, reinterpret_cast<POINT*>(&area), 2);
+    return area;
+}
+
 RemoteProcess::RemoteProcess(DWORD processId)
     : m_process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
                             processId)) {}

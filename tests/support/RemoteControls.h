@@ -19,6 +19,9 @@ struct TabItem {
 TabItem ReadTab(HANDLE process, HWND tabs, int index);
 // Selects a tab as a click would: the tab control tells its parent of the change.
 void ShowTab(HWND tabs, int index);
+// The tab control's display area, where its pages go (TCM_ADJUSTRECT), in screen
+// coordinates; empty when it cannot be read.
+RECT TabDisplayArea(HANDLE process, HWND tabs);
 // The index of the tab with this text, or -1.
 int FindTab(HANDLE process, HWND tabs, const std::wstring& text);
 

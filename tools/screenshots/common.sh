@@ -1,13 +1,14 @@
 # Shared by the screenshot scripts (sourced after `set -eu`): a Wine state of their own in
 # a temporary folder, with its virtual display, torn down when the script exits.
 #   root      the repository           tree      the Windows build tree that runs here
+#                                                (ORVANE_TREE, when set, names another)
 #   state     the Wine state folder    shots     a scratch folder, removed on exit
 #   settings  Orvane's settings folder in the prefix
 # DISPLAY is the state's virtual display and `wine` runs in its prefix.
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 . "$root/tools/wine/wine-common.sh"
-tree=$(windows_run_tree "$root")
+tree=${ORVANE_TREE:-$(windows_run_tree "$root")}
 state=$(mktemp -d)
 shots=$(mktemp -d)
 orvane=""
