@@ -12,6 +12,7 @@ add_test(NAME tools.checker_tests COMMAND python3 -m unittest discover -s ${chec
 add_test(NAME tools.sprite_checker_tests COMMAND ${src}/tests/sprites/test-sprites.sh)
 set_tests_properties(tools.checker_tests tools.sprite_checker_tests PROPERTIES TIMEOUT 600)
 add_test(NAME tools.check_page_art COMMAND ${checks}/check-page-art.sh)
+add_test(NAME tools.check_2x_art COMMAND ${checks}/check-2x-art.sh)
 add_test(NAME tools.check_doc_links
          COMMAND python3 ${checks}/check-doc-links.py ${src}/README.md ${src}/docs/reliability.md)
 add_test(NAME tools.check_type_names COMMAND python3 ${checks}/check-type-names.py ${src})

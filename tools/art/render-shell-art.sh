@@ -37,24 +37,25 @@ install_if_changed() {
     fi
 }
 
-# Icons: id, then size:source pairs. A source drawn on a 16 px grid renders
-# crisply at 16 and 32; the program mark has its own drawings for the small
+# Icons: id, then size:source pairs, with the sizes the program loads at 100 % to 200 %
+# display scaling (tabs 16 to 32 px, page buttons 14 to 28 px). A source drawn on a
+# 16 px grid renders crisply at 16 and 32; the program mark has its own drawings for the small
 # sizes and the large one for 40 px and up.
 ICON_TABLE=(
     "128 16:orvane-16 20:orvane-20 24:orvane-24 32:orvane-32 40:orvane 48:orvane 64:orvane 256:orvane"
-    "366 16:tab-picture 32:tab-picture"
-    "367 16:tab-video 32:tab-video"
-    "368 16:tab-web 32:tab-web"
-    "563 16:tab-bgsaver 32:tab-bgsaver"
-    "369 16:tab-saver 32:tab-saver"
-    "370 16:tab-logon 32:tab-logon"
-    "681 16:tab-cursor 32:tab-cursor"
-    "371 16:tab-effects 32:tab-effects"
-    "372 16:tab-tweaks 32:tab-tweaks"
-    "373 16:tab-nightlight 32:tab-nightlight"
-    "565 14:help-14 16:help-16 24:help-24 32:help-16"
-    "337 14:link 16:link 24:link 32:link"
-    "236 14:refresh 16:refresh 24:refresh 32:refresh"
+    "366 16:tab-picture 20:tab-picture 24:tab-picture 32:tab-picture"
+    "367 16:tab-video 20:tab-video 24:tab-video 32:tab-video"
+    "368 16:tab-web 20:tab-web 24:tab-web 32:tab-web"
+    "563 16:tab-bgsaver 20:tab-bgsaver 24:tab-bgsaver 32:tab-bgsaver"
+    "369 16:tab-saver 20:tab-saver 24:tab-saver 32:tab-saver"
+    "370 16:tab-logon 20:tab-logon 24:tab-logon 32:tab-logon"
+    "681 16:tab-cursor 20:tab-cursor 24:tab-cursor 32:tab-cursor"
+    "371 16:tab-effects 20:tab-effects 24:tab-effects 32:tab-effects"
+    "372 16:tab-tweaks 20:tab-tweaks 24:tab-tweaks 32:tab-tweaks"
+    "373 16:tab-nightlight 20:tab-nightlight 24:tab-nightlight 32:tab-nightlight"
+    "565 14:help-14 16:help-16 18:help-16 21:help-24 24:help-24 28:help-24 32:help-16"
+    "337 14:link 16:link 18:link 21:link 24:link 28:link 32:link"
+    "236 14:refresh 16:refresh 18:refresh 21:refresh 24:refresh 28:refresh 32:refresh"
 )
 
 # Pictures: id, source, width, height.
