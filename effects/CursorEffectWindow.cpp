@@ -38,11 +38,13 @@ void CDlgEffectCursor::DrawFrame(ICanvas& canvas) {
     POINT cursor = {};
     GetCursorPos(&cursor);
     ScreenToClient(m_hWnd, &cursor);
+    // In the scene's pixels, which the frame scales up to the screen's.
+    const float scale = SceneScale();
     PointerState pointer;
-    pointer.x = cursor.x;
-    pointer.y = cursor.y;
-    pointer.screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    pointer.screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    pointer.x = static_cast<int>(cursor.x / scale);
+    pointer.y = static_cast<int>(cursor.y / scale);
+    pointer.screenWidth = static_cast<int>(GetSystemMetrics(SM_CXSCREEN) / scale);
+    pointer.screenHeight = static_cast<int>(GetSystemMetrics(SM_CYSCREEN) / scale);
     pointer.leftButtonDown = [] { return GetAsyncKeyState(VK_LBUTTON) != 0; };
     m_effect.DrawFrame(canvas, pointer);
 }

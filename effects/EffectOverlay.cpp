@@ -4,8 +4,13 @@
 #include "core/SystemAccess.h"
 #include "effects/FrameBuffer.h"
 #include "effects/OverlayPlacement.h"
+#include "effects/ScaledCanvas.h"
+#include "framework/Dpi.h"
 
 #include <shellapi.h>
+
+#include <algorithm>
+#include <cmath>
 
 namespace orvane {
 namespace {
@@ -18,6 +23,14 @@ CDlgEffectOverlay::CDlgEffectOverlay(COptions& options, EffectId id, UINT templa
     : CDialog(templateId), m_options(options), m_id(id) {}
 
 CDlgEffectOverlay::~CDlgEffectOverlay() = default;
+
+int CDlgEffectOverlay::Width() const {
+    return static_cast<int>(std::ceil(PixelWidth() / m_scale));
+}
+
+int CDlgEffectOverlay::Height() const {
+    return static_cast<int>(std::ceil(PixelHeight() / m_scale));
+}
 
 BOOL CDlgEffectOverlay::CreateOverlay() {
     return Create(GetDesktopWindow()) != nullptr;
@@ -60,7 +73,10 @@ bool CDlgEffectOverlay::PlacementKey() const {
 BOOL CDlgEffectOverlay::OnInitDialog() {
     LoadSprites();
     Place();
-    m_frame = std::make_unique<FrameBuffer>(Width(), Height());
+    m_frame = std::make_unique<FrameBuffer>(PixelWidth(), PixelHeight());
+    m_scaled.reset();
+    if (m_scale > 1.0f)
+        m_scaled = std::make_unique<ScaledCanvas>(m_frame->Canvas(), m_scale);
     m_shown = false;
     ReadSettings();
     SetTimer(m_hWnd, kFrameTimer, kFramePeriodMs, nullptr);
@@ -78,6 +94,7 @@ void CDlgEffectOverlay::Place() {
                                      GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     MoveWindow(m_hWnd, box.left, box.top, box.width, box.height, TRUE);
     GetWindowRect(m_hWnd, &m_overlay);
+    m_scale = std::max(1.0f, static_cast<float>(WindowDpi(m_hWnd)) / kDefaultDpi);
     SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE) | WS_EX_LAYERED);
     SetPlacement(PlacementKey());
 }
@@ -99,15 +116,18 @@ bool CDlgEffectOverlay::OnPaint() {
 void CDlgEffectOverlay::ShowFrame(HDC paintDc) {
     FrameCanvas& canvas = m_frame->Canvas();
     canvas.BeginFrame();
-    DrawFrame(canvas);
+    if (m_scaled)
+        DrawFrame(*m_scaled);
+    else
+        DrawFrame(canvas);
     PixelRect changed = canvas.DirtyRect();
     if (!m_shown)
-        changed = {0, 0, Width(), Height()};
+        changed = {0, 0, PixelWidth(), PixelHeight()};
     // Nothing drawn now or before: the picture on screen is still right.
     if (changed.Empty())
         return;
     POINT destination = {m_overlay.left, m_overlay.top};
-    SIZE size = {Width(), Height()};
+    SIZE size = {PixelWidth(), PixelHeight()};
     POINT source = {0, 0};
     BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
     RECT dirty = {changed.left, changed.top, changed.right, changed.bottom};
@@ -123,6 +143,7 @@ BOOL CDlgEffectOverlay::UpdateLayered(const UPDATELAYEREDWINDOWINFO& info) {
 }
 
 void CDlgEffectOverlay::OnDestroy() {
+    m_scaled.reset();
     m_frame.reset();
     ReleaseEffect();
 }

@@ -14,6 +14,7 @@ namespace orvane {
 
 class COptions;
 class FrameBuffer;
+class ScaledCanvas;
 
 // The effects draw with SSE2 (effects/Blend.h). On a processor without it they stay off,
 // their keys kept for a computer that has it, and this interface text says why.
@@ -43,9 +44,15 @@ public:
     // window nothing happens; the placement key decides at the next start.
     void SetPlacement(bool onTop);
 
-    // The drawing area, measured at start.
-    int Width() const { return m_overlay.right - m_overlay.left; }
-    int Height() const { return m_overlay.bottom - m_overlay.top; }
+    // The scene the effect lays out, measured at start: the window's area at 100 % display
+    // scaling. On a screen scaled further the frame is drawn that much larger, so that the
+    // screen shows the same scene in its own pixels (SceneScale() of them to one).
+    int Width() const;
+    int Height() const;
+    float SceneScale() const { return m_scale; }
+    // The window's own size in screen pixels.
+    int PixelWidth() const { return m_overlay.right - m_overlay.left; }
+    int PixelHeight() const { return m_overlay.bottom - m_overlay.top; }
 
     // How many particles the effect keeps alive; a control page sets it while the effect
     // runs and the effect converges to it.
@@ -110,7 +117,9 @@ private:
     COptions& m_options;
     EffectId m_id;
     RECT m_overlay = {};
+    float m_scale = 1.0f;
     std::unique_ptr<FrameBuffer> m_frame;
+    std::unique_ptr<ScaledCanvas> m_scaled; // over the frame where the scale is above 1
     bool m_shown = false; // the first frame goes to the screen whole
 };
 

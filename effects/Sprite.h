@@ -20,6 +20,9 @@ public:
 
     int Width() const { return m_width; }
     int Height() const { return m_height; }
+    // Tells this picture from any other made in the program's run, also from one made
+    // later at the same address; a moved sprite keeps it.
+    std::uint64_t Serial() const { return m_serial; }
     std::uint32_t Pixel(int x, int y) const { return m_padded[(y + 1) * Pitch() + x + 1]; }
 
     // The padded picture: (width + 2) × (height + 2) values, the picture itself from
@@ -36,7 +39,12 @@ public:
     // Bytes of pixels the kept turns hold.
     std::size_t KeptBytes() const;
 
+    // A copy scaled by the factor (at least 1), sampled bilinearly; its size is the
+    // original's times the factor, rounded.
+    Sprite Scaled(float factor) const;
+
 private:
+    std::uint64_t m_serial = 0;
     int m_width = 0;
     int m_height = 0;
     std::vector<std::uint32_t> m_padded;
