@@ -371,6 +371,43 @@ TEST(DpiAwareness, TheProgramDeclaresPerMonitorAwarenessWithFallbacks) {
                             "WindowsSettings\">PerMonitorV2, PerMonitor</dpiAwareness>"));
 }
 
+// Windows offers the window a place on the screen of the new scale; where the dialog
+// manager does not scale dialogs itself (before Windows 10 1703, and under Wine), the
+// window takes it, and its page still fills the tab.
+TEST(DpiAwareness, AChangeOfScaleMovesTheWindowWhereWindowsOffers) {
+    OrvaneProcess orvane;
+    ASSERT_TRUE(orvane.Start());
+    HWND main = orvane.MainWindow();
+    ASSERT_NE(nullptr, main);
+    RemoteProcess process(orvane.Id());
+    RECT offered = ScreenRect(main);
+    OffsetRect(&offered, 40, 30);
+    offered.right += 120;
+    offered.bottom += 80;
+    SendWithRect(process.get(), main, WM_DPICHANGED, MAKEWPARAM(120, 120), offered);
+    EXPECT_TRUE(WaitFor([&] {
+        const RECT now = ScreenRect(main);
+        return EqualRect(&now, &offered) != FALSE;
+    })) << Describe(ScreenRect(main))
+        << " instead of " << Describe(offered);
+    HWND tabs = GetDlgItem(main, IDC_MAIN_TABS);
+    HWND page = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        for (HWND child = GetWindow(tabs, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            if (IsWindowVisible(child) && ClassOf(child) == L"#32770")
+                page = child;
+        return page != nullptr;
+    }));
+    const RECT display = TabDisplayArea(process.get(), tabs);
+    EXPECT_TRUE(WaitFor([&] {
+        const RECT placed = ScreenRect(page);
+        return EqualRect(&placed, &display) != FALSE;
+    }));
+    EXPECT_TRUE(orvane.Running());
+    orvane.Exit();
+    EXPECT_TRUE(orvane.WaitForExit());
+}
+
 TEST(PageLayout, EveryPageFitsItsTabAndEveryTextItsControlAt100Percent) {
     CheckScale(96);
 }

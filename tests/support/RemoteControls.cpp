@@ -67,6 +67,13 @@ RECT TabDisplayArea(HANDLE process, HWND tabs) {
     return area;
 }
 
+LRESULT SendWithRect(HANDLE process, HWND window, UINT message, WPARAM wParam, const RECT& rect) {
+    RemoteBuffer<RECT> remote(process);
+    if (!remote.Write(rect))
+        return 0;
+    return SendMessageW(window, message, wParam, reinterpret_cast<LPARAM>(remote.get()));
+}
+
 RemoteProcess::RemoteProcess(DWORD processId)
     : m_process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
                             processId)) {}

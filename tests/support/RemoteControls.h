@@ -22,6 +22,10 @@ void ShowTab(HWND tabs, int index);
 // The tab control's display area, where its pages go (TCM_ADJUSTRECT), in screen
 // coordinates; empty when it cannot be read.
 RECT TabDisplayArea(HANDLE process, HWND tabs);
+// Sends a message whose lParam points to a rectangle, which the window reads in its own
+// process's memory (messages the system does not carry between processes, such as
+// WM_DPICHANGED).
+LRESULT SendWithRect(HANDLE process, HWND window, UINT message, WPARAM wParam, const RECT& rect);
 // The index of the tab with this text, or -1.
 int FindTab(HANDLE process, HWND tabs, const std::wstring& text);
 
