@@ -100,9 +100,9 @@ class PlantedFaultsTest(unittest.TestCase):
                 subprocess.run(["icotool", "-c", "-b", bits, "-o", src] + images,
                                check=True, capture_output=True)
 
-            rebuild("565", keep=(16, 24, 32))                  # 14 px dropped
-            rebuild("366", keep=(16, 32), flatten=16)          # no transparency at 16 px
-            rebuild("236", keep=(14, 16, 24, 32), bits="24")   # not 32-bit
+            rebuild("565", keep=(16, 18, 21, 24, 28, 32))      # 14 px dropped
+            rebuild("366", keep=(16, 20, 24, 32), flatten=16)  # no transparency at 16 px
+            rebuild("236", keep=(14, 16, 24, 32), bits="24")   # not 32-bit, no 18, 21, 28 px
             os.remove(os.path.join(icons, "337.ico"))
             p664 = os.path.join(png, "664.png")
             subprocess.run(["convert", p664, "-resize", "720x446!", p664], check=True)
@@ -130,6 +130,9 @@ class PlantedFaultsTest(unittest.TestCase):
                 "icons/236.ico: the 16x16 image is not 32-bit",
                 "icons/236.ico: the 24x24 image is not 32-bit",
                 "icons/236.ico: the 32x32 image is not 32-bit",
+                "icons/236.ico has no 18x18 image",
+                "icons/236.ico has no 21x21 image",
+                "icons/236.ico has no 28x28 image",
                 "icons/337.ico is missing",
                 "png/664.png is 'PNG 720 446', expected a PNG of 722 x 446",
                 "png/665.png must be opaque",
