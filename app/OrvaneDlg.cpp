@@ -120,10 +120,6 @@ BOOL COrvaneDlg::OnInitDialog() {
 }
 
 void COrvaneDlg::CreateTabs() {
-    static const UINT kIcons[] = {IDI_TAB_WALLPAPER, IDI_TAB_WALLPAPER_VIDEO, IDI_TAB_WALLPAPER_WEB,
-                                  IDI_TAB_WALLPAPER_SCREENSAVER, IDI_TAB_SCREENSAVER, IDI_TAB_LOGON,
-                                  IDI_TAB_CURSOR, IDI_TAB_EFFECTS, IDI_TAB_TWEAKS,
-                                  IDI_TAB_NIGHTSHIFT};
     HWND tabs = Item(IDC_MAIN_TABS);
     LoadTabImages();
     for (std::size_t i = 0; i < m_tabs.size(); ++i) {
