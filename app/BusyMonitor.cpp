@@ -4,7 +4,7 @@
 #include "app/BusySignals.h"
 #include "app/OrvaneApp.h"
 #include "app/OrvaneDlg.h"
-#include "effects/EffectOverlay.h"
+#include "effects/EffectGroup.h"
 #include "personalize/DlgTabScreensaver.h"
 
 namespace orvane {
@@ -15,8 +15,14 @@ constexpr BackgroundKind kOtherBackgrounds[] = {BackgroundKind::Web, BackgroundK
 } // namespace
 
 void COrvaneApp::BusyStateTick() {
-    const PauseChange change =
-        NextPause(m_paused, WantedPause(ReadBusySignals(), m_pauseAtHighLoad));
+    const BusySignals signals = ReadBusySignals();
+    // A full-screen program on one of several monitors keeps the effects off that one.
+    const std::optional<WorkArea> covered = MonitorToPause(signals, m_pauseAtHighLoad);
+    for (auto& effect : m_effects)
+        if (effect)
+            effect->PauseOnMonitor(covered);
+    FollowMonitors();
+    const PauseChange change = NextPause(m_paused, WantedPause(signals, m_pauseAtHighLoad));
     m_paused = change.paused;
     if (change.stop != PauseScope::None)
         SetFeaturesRunning(false, change.stop);
@@ -46,13 +52,13 @@ void COrvaneApp::SetFeaturesRunning(bool run, PauseScope scope) {
 
     if (!run) {
         for (EffectId id : kEffectPauseOrder)
-            if (CDlgEffectOverlay* effect = Effect(id); effect && effect->Running())
+            if (CEffectGroup* effect = Effect(id); effect && effect->Running())
                 effect->StopEffect();
         m_customObjects.StopCustomObjects(); // positions stored, flags kept
     } else {
         m_customObjects.ResumeCustomObjects();
         for (const EffectKeys& keys : kEffectKeys)
-            if (CDlgEffectOverlay* effect = Effect(keys.id);
+            if (CEffectGroup* effect = Effect(keys.id);
                 effect && !effect->Running() && m_options.GetBool(keys.enableKey))
                 effect->StartEffect();
     }

@@ -55,7 +55,8 @@ ScreenBox Box(const RECT& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
-bool ForegroundIsFullScreen() {
+// Whether the foreground window covers its whole monitor, and that monitor's bounds.
+bool ForegroundIsFullScreen(WorkArea& covered) {
     ForegroundView view;
     HWND window = GetForegroundWindow();
     view.exists = window != nullptr;
@@ -81,6 +82,8 @@ bool ForegroundIsFullScreen() {
     if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONULL), &monitor))
         return false;
     view.monitor = Box(monitor.rcMonitor);
+    covered = {monitor.rcMonitor.left, monitor.rcMonitor.top, monitor.rcMonitor.right,
+               monitor.rcMonitor.bottom};
     return IsFullScreenForeground(view);
 }
 
@@ -89,7 +92,8 @@ bool ForegroundIsFullScreen() {
 BusySignals ReadBusySignals() {
     BusySignals signals;
     signals.stateKnown = QueryUserState(signals.state);
-    signals.fullScreenForeground = ForegroundIsFullScreen();
+    signals.fullScreenForeground = ForegroundIsFullScreen(signals.fullScreenMonitor);
+    signals.monitorCount = GetSystemMetrics(SM_CMONITORS);
     return signals;
 }
 

@@ -9,9 +9,19 @@ PauseScope WantedPause(const BusySignals& signals, bool pauseAtHighLoad) {
     const bool shellBusy =
         signals.stateKnown && (signals.state == kUserBusy || signals.state == kUserD3dFullScreen ||
                                signals.state == kUserPresentation);
-    if (absent || shellBusy || signals.fullScreenForeground)
+    if (absent || (signals.stateKnown && signals.state == kUserPresentation))
+        return PauseScope::Everything;
+    if (MonitorToPause(signals, pauseAtHighLoad))
+        return PauseScope::None;
+    if (shellBusy || signals.fullScreenForeground)
         return PauseScope::Everything;
     return PauseScope::None;
+}
+
+std::optional<WorkArea> MonitorToPause(const BusySignals& signals, bool pauseAtHighLoad) {
+    if (!pauseAtHighLoad || !signals.fullScreenForeground || signals.monitorCount < 2)
+        return std::nullopt;
+    return signals.fullScreenMonitor;
 }
 
 PauseChange NextPause(PauseScope paused, PauseScope wanted) {

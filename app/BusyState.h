@@ -1,9 +1,11 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "effects/EffectCatalog.h"
+#include "framework/ScreenBoxes.h"
 
 namespace orvane {
 
@@ -25,6 +27,8 @@ struct BusySignals {
     // Our own look at the desktop, because the shell answers "busy" late and only for
     // some full-screen windows: the foreground window covers its whole monitor.
     bool fullScreenForeground = false;
+    WorkArea fullScreenMonitor = {}; // the monitor it covers, when it does
+    int monitorCount = 1;
 };
 
 // How much of the program is paused.
@@ -35,8 +39,14 @@ enum class PauseScope {
 };
 
 // What the signals ask for. Without pause-at-high-load only an absent user pauses, and
-// then only the video background.
+// then only the video background. With several monitors a full-screen program pauses
+// only the effects of its own monitor (MonitorToPause): the shell's "busy" answers,
+// which that program causes, then pause nothing more.
 PauseScope WantedPause(const BusySignals& signals, bool pauseAtHighLoad);
+
+// The monitor whose effects alone pause: the one a full-screen program covers, when
+// there are others to watch and pause-at-high-load is on.
+std::optional<WorkArea> MonitorToPause(const BusySignals& signals, bool pauseAtHighLoad);
 
 // One tick: what is paused afterwards, what to stop now and what to start again now.
 struct PauseChange {

@@ -24,6 +24,7 @@ constexpr FlagBox kFlagBoxes[] = {
     {IDC_SETTINGS_RESTORE_POINT, key::fCreateSystemRestorePoint},
     {IDC_SETTINGS_HIGH_LOAD, key::fDisableAtHighLoad},
     {IDC_SETTINGS_MULTIPLE_EFFECTS, key::fAllowMultipleEffects},
+    {IDC_SETTINGS_EVERY_MONITOR, key::fEffectsEveryMonitor},
 };
 
 const wchar_t* KeyOfBox(int id) {
@@ -57,9 +58,10 @@ BOOL CDlgSettings::OnInitDialog() {
 
 void CDlgSettings::ApplyTexts() {
     static const WORD kTexts[] = {
-        IDC_SETTINGS_LANGUAGE_LABEL,   4,   IDC_SETTINGS_AUTORUN,      18,
-        IDC_SETTINGS_RESTORE_POINT,    184, IDC_SETTINGS_HIGH_LOAD,    186,
-        IDC_SETTINGS_MULTIPLE_EFFECTS, 202, IDC_SETTINGS_VIDEO_ENGINE, 222};
+        IDC_SETTINGS_LANGUAGE_LABEL,   4,   IDC_SETTINGS_AUTORUN,       18,
+        IDC_SETTINGS_RESTORE_POINT,    184, IDC_SETTINGS_HIGH_LOAD,     186,
+        IDC_SETTINGS_MULTIPLE_EFFECTS, 202, IDC_SETTINGS_EVERY_MONITOR, 249,
+        IDC_SETTINGS_VIDEO_ENGINE,     222};
     App().Translator().SetDlgItemTexts(m_hWnd, kTexts, sizeof kTexts);
     SetWindowTextW(m_hWnd, App().Text(kTextSettings).c_str());
 }

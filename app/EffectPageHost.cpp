@@ -15,7 +15,7 @@ const CTranslate& CProgramEffectPageHost::Texts() {
     return m_app.Translator();
 }
 
-CDlgEffectOverlay* CProgramEffectPageHost::Effect(EffectId id) {
+CEffectGroup* CProgramEffectPageHost::Effect(EffectId id) {
     return m_app.Effect(id);
 }
 

@@ -14,7 +14,7 @@ public:
 
     COptions& Options() override;
     const CTranslate& Texts() override;
-    CDlgEffectOverlay* Effect(EffectId id) override;
+    CEffectGroup* Effect(EffectId id) override;
     CCustomObjects* CustomObjects() override;
     void OpenHelp(const wchar_t* pageKey) override;
 

@@ -9,8 +9,10 @@
 #include "core/SettingsKeys.h"
 #include "core/SystemAccess.h"
 #include "effects/EffectFactory.h"
+#include "effects/EffectGroup.h"
 #include "framework/Gdiplus.h"
 #include "framework/MessageBox.h"
+#include "framework/Monitors.h"
 #include "framework/Paths.h"
 #include "framework/Random.h"
 #include "nightlight/NightShiftSystem.h"
@@ -213,10 +215,12 @@ void COrvaneApp::StartScreenSaverChange() {
 void COrvaneApp::StartEffects() {
     for (const EffectKeys& keys : kEffectKeys) {
         auto& effect = m_effects[static_cast<std::size_t>(keys.id)];
-        effect = CreateEffect(keys.id, m_options);
+        const EffectId id = keys.id;
+        effect = std::make_unique<CEffectGroup>(
+            m_options, [this, id] { return CreateEffect(id, m_options); }, SystemMonitors);
         // Each effect object seeds the shared generator as it is built.
         SeedRandomWithTime();
-        if (effect && m_options.GetBool(keys.enableKey))
+        if (m_options.GetBool(keys.enableKey))
             effect->StartEffect();
     }
     // Effects that the processor cannot draw stayed off: say so once, at the start.
@@ -225,6 +229,12 @@ void COrvaneApp::StartEffects() {
                     [&](const EffectKeys& keys) { return m_options.GetBool(keys.enableKey); });
     if (anyOn && !ProcessorHasSse2())
         ShowMessageBox(nullptr, Text(kTextEffectsNeedSse2), MB_OK | MB_ICONINFORMATION);
+}
+
+void COrvaneApp::FollowMonitors() {
+    for (auto& effect : m_effects)
+        if (effect)
+            effect->FollowMonitors();
 }
 
 void COrvaneApp::StartBusyMonitor() {

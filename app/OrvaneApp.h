@@ -23,7 +23,7 @@
 
 namespace orvane {
 
-class CDlgEffectOverlay;
+class CEffectGroup;
 class COrvaneDlg;
 class CWallpaperVideo;
 class CWallpaperWeb;
@@ -70,7 +70,10 @@ public:
     // The night-light controller; null only before start-up has built it.
     CNightShift* NightShift();
     // The object of an effect; null only before start-up has built them.
-    CDlgEffectOverlay* Effect(EffectId id) { return m_effects[static_cast<std::size_t>(id)].get(); }
+    CEffectGroup* Effect(EffectId id) { return m_effects[static_cast<std::size_t>(id)].get(); }
+    // The effects follow the monitors as they are now (one came or went, changed its
+    // resolution or scale) and the choice of every monitor or the primary alone.
+    void FollowMonitors();
 
     // The living backgrounds behind the desktop icons; at most one runs.
     void SetVideoBackground(bool enable) { m_backgrounds.Set(BackgroundKind::Video, enable); }
@@ -147,7 +150,7 @@ private:
     CWallpaperScreensaver* m_screensaverBackground = nullptr;
     CScreensaverCatalogue m_screensavers;
     std::unique_ptr<CNightShiftSystem> m_nightShift;
-    std::array<std::unique_ptr<CDlgEffectOverlay>, kEffectCount> m_effects;
+    std::array<std::unique_ptr<CEffectGroup>, kEffectCount> m_effects;
     CCustomObjects m_customObjects;
     UINT_PTR m_monitorTimer = 0;
     PauseScope m_paused = PauseScope::None;

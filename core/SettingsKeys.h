@@ -112,5 +112,7 @@ inline constexpr wchar_t fEffectSweets[] = L"fEffectSweets";
 inline constexpr wchar_t iEffectSweetsDensity[] = L"iEffectSweetsDensity";
 inline constexpr wchar_t fEffectSweetsDensityRandom[] = L"fEffectSweetsDensityRandom";
 inline constexpr wchar_t fEffectSweetsTop[] = L"fEffectSweetsTop";
+// Appended later: the effects on every monitor (on) or on the primary one alone.
+inline constexpr wchar_t fEffectsEveryMonitor[] = L"fEffectsEveryMonitor";
 
 } // namespace orvane::key

@@ -135,6 +135,7 @@ const SettingDefault kSettingDefaults[] = {
     Int(key::iEffectSweetsDensity, 1),
     Bool(key::fEffectSweetsDensityRandom, false),
     Bool(key::fEffectSweetsTop, false),
+    Bool(key::fEffectsEveryMonitor, true),
 };
 const std::size_t kSettingDefaultCount = sizeof(kSettingDefaults) / sizeof(kSettingDefaults[0]);
 

@@ -2,7 +2,7 @@
 
 #include "core/Options.h"
 #include "core/Translate.h"
-#include "effects/EffectOverlay.h"
+#include "effects/EffectGroup.h"
 #include "resources/ids_effectpages.h"
 
 #include <commctrl.h>
@@ -130,7 +130,7 @@ bool CDlgEffectCtrls::OnControl(WORD id, WORD notifyCode) {
     }
     if (id == IDC_MULTICOLORED && m_layout.multicolouredKey) {
         const bool colourful = IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED;
-        if (CDlgEffectOverlay* effect = Effect())
+        if (CEffectGroup* effect = Effect())
             effect->SetColourful(colourful);
         Options().SetBool(m_layout.multicolouredKey, colourful);
         return true;
@@ -163,14 +163,14 @@ int CDlgEffectCtrls::SliderPosition(int id) const {
 
 void CDlgEffectCtrls::OnDensityReleased() {
     const int density = SliderPosition(IDC_DENSITY_SLIDER);
-    if (CDlgEffectOverlay* effect = Effect())
+    if (CEffectGroup* effect = Effect())
         effect->SetDensity(density);
     Options().SetInt(m_layout.densityKey, density);
 }
 
 void CDlgEffectCtrls::OnWindReleased() {
     const int level = SliderPosition(IDC_WIND_SLIDER);
-    if (CDlgEffectOverlay* effect = Effect())
+    if (CEffectGroup* effect = Effect())
         effect->StartWind(level);
     Options().SetInt(m_layout.windKey, level);
 }
@@ -185,7 +185,7 @@ void CDlgEffectCtrls::OnListChanged() {
     if (data == CB_ERR || data == 0)
         return;
     const auto* choice = reinterpret_cast<const ListChoice*>(data);
-    if (CDlgEffectOverlay* effect = Effect()) {
+    if (CEffectGroup* effect = Effect()) {
         if (list.kind == ListKind::PetalColour)
             effect->SetPetalColour(choice->value);
         else

@@ -3,7 +3,7 @@
 #include "core/Options.h"
 #include "core/SettingsKeys.h"
 #include "core/Translate.h"
-#include "effects/EffectOverlay.h"
+#include "effects/EffectGroup.h"
 #include "resources/ids_effectpages.h"
 
 #include <commctrl.h>
@@ -68,7 +68,7 @@ int CDlgTabLights::Selection(int id) const {
 }
 
 bool CDlgTabLights::OnControl(WORD id, WORD notifyCode) {
-    CDlgEffectOverlay* garland = Effect();
+    CEffectGroup* garland = Effect();
     switch (id) {
     case IDC_GARLAND_KIND:
     case IDC_FLASH_MODE: {
@@ -104,7 +104,7 @@ bool CDlgTabLights::OnControl(WORD id, WORD notifyCode) {
 }
 
 void CDlgTabLights::OnPlacementClicked(bool onTop) {
-    if (CDlgEffectOverlay* garland = Effect())
+    if (CEffectGroup* garland = Effect())
         garland->SetPlacement(onTop);
     Options().SetBool(key::fGarlandTop, onTop);
 }
@@ -114,7 +114,7 @@ bool CDlgTabLights::OnNotify(NMHDR* header, LRESULT&) {
     if (header->code != NM_RELEASEDCAPTURE || header->idFrom != IDC_FLASH_SPEED)
         return false;
     const int speed = static_cast<int>(SendMessageW(Item(IDC_FLASH_SPEED), TBM_GETPOS, 0, 0));
-    if (CDlgEffectOverlay* garland = Effect())
+    if (CEffectGroup* garland = Effect())
         garland->SetFlashSpeed(speed);
     Options().SetInt(key::iFlashSpeed, speed);
     return true;

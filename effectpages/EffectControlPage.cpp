@@ -4,7 +4,7 @@
 #include "core/SettingsKeys.h"
 #include "core/SystemAccess.h"
 #include "core/Translate.h"
-#include "effects/EffectOverlay.h"
+#include "effects/EffectGroup.h"
 #include "framework/MessageBox.h"
 #include "framework/Dpi.h"
 #include "framework/IconButtons.h"
@@ -26,7 +26,7 @@ COptions& CEffectControlPage::Options() const {
     return Host().Options();
 }
 
-CDlgEffectOverlay* CEffectControlPage::Effect() const {
+CEffectGroup* CEffectControlPage::Effect() const {
     return m_effect ? Host().Effect(*m_effect) : nullptr;
 }
 
@@ -95,7 +95,7 @@ void CEffectControlPage::OnEnableClicked(bool keepCustomObjects) {
     if (!keys)
         return;
     const bool on = IsDlgButtonChecked(m_hWnd, IDC_PAGE_ENABLE) == BST_CHECKED;
-    CDlgEffectOverlay* effect = Effect();
+    CEffectGroup* effect = Effect();
     if (on && !ProcessorHasSse2()) {
         CheckDlgButton(m_hWnd, IDC_PAGE_ENABLE, BST_UNCHECKED);
         ShowMessageBox(m_hWnd, Host().Texts().Text(kTextEffectsNeedSse2),
@@ -120,7 +120,7 @@ void CEffectControlPage::OnPlacementClicked(bool onTop) {
     const EffectKeys* keys = Keys();
     if (!keys)
         return;
-    if (CDlgEffectOverlay* effect = Effect())
+    if (CEffectGroup* effect = Effect())
         effect->SetPlacement(onTop);
     Options().SetBool(keys->placementKey, onTop);
 }

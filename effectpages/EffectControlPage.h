@@ -60,7 +60,7 @@ protected:
     IEffectPageOwner& Owner() const { return m_owner; }
     COptions& Options() const;
     // The page's effect object; null when the page has none or the program not yet.
-    CDlgEffectOverlay* Effect() const;
+    CEffectGroup* Effect() const;
     const EffectKeys* Keys() const;
 
     // Reads the Enable box and acts on it: if ticked, the exclusivity rule (unless several

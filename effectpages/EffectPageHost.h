@@ -5,7 +5,7 @@
 namespace orvane {
 
 class CCustomObjects;
-class CDlgEffectOverlay;
+class CEffectGroup;
 class COptions;
 class CTranslate;
 
@@ -17,7 +17,7 @@ public:
     virtual COptions& Options() = 0;
     virtual const CTranslate& Texts() = 0;
     // The effect's object; null only before start-up has built them.
-    virtual CDlgEffectOverlay* Effect(EffectId id) = 0;
+    virtual CEffectGroup* Effect(EffectId id) = 0;
     // The user's pictures on the desktop; null where there are none to manage.
     virtual CCustomObjects* CustomObjects() { return nullptr; }
     // Opens the product's help page of a page key in the user's browser.

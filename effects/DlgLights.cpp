@@ -11,8 +11,8 @@ CDlgLights::CDlgLights(COptions& options)
     : CDlgEffectOverlay(options, EffectId::Garland, IDD_EFFECT_OVERLAY),
       m_garland(options.GetInt(key::iGarland), options.GetInt(key::iFlash)) {}
 
-OverlayBox CDlgLights::Placement(unsigned taskbarState, const WorkArea& workArea, int, int) const {
-    return GarlandPlacement(taskbarState, workArea);
+OverlayBox CDlgLights::Placement(unsigned taskbarState, const MonitorArea& monitor) const {
+    return GarlandPlacement(taskbarState, monitor.work);
 }
 
 void CDlgLights::LoadSprites() {

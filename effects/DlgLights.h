@@ -20,8 +20,7 @@ public:
     const Garland& Lights() const { return m_garland; }
 
 protected:
-    OverlayBox Placement(unsigned taskbarState, const WorkArea& workArea, int screenWidth,
-                         int screenHeight) const override;
+    OverlayBox Placement(unsigned taskbarState, const MonitorArea& monitor) const override;
     void LoadSprites() override;
     void StartOwnTimers() override;
     void DrawFrame(ICanvas& canvas) override { m_garland.DrawFrame(canvas); }

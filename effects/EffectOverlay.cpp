@@ -6,6 +6,7 @@
 #include "effects/OverlayPlacement.h"
 #include "effects/ScaledCanvas.h"
 #include "framework/Dpi.h"
+#include "framework/Monitors.h"
 
 #include <shellapi.h>
 
@@ -61,9 +62,8 @@ void CDlgEffectOverlay::SetPlacement(bool onTop) {
         SetWindowPos(m_hWnd, onTop ? HWND_TOPMOST : HWND_BOTTOM, 0, 0, 0, 0, kPlacementFlags);
 }
 
-OverlayBox CDlgEffectOverlay::Placement(unsigned taskbarState, const WorkArea& workArea,
-                                        int screenWidth, int screenHeight) const {
-    return OverlayPlacement(taskbarState, workArea, screenWidth, screenHeight);
+OverlayBox CDlgEffectOverlay::Placement(unsigned taskbarState, const MonitorArea& monitor) const {
+    return OverlayPlacement(taskbarState, monitor);
 }
 
 bool CDlgEffectOverlay::PlacementKey() const {
@@ -88,13 +88,13 @@ void CDlgEffectOverlay::Place() {
     APPBARDATA taskbar = {};
     taskbar.cbSize = sizeof taskbar;
     const auto state = static_cast<unsigned>(SHAppBarMessage(ABM_GETSTATE, &taskbar));
-    RECT work = {};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const OverlayBox box = Placement(state, {work.left, work.top, work.right, work.bottom},
-                                     GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    const MonitorArea monitor = m_monitor ? *m_monitor : SystemMonitors().front();
+    const OverlayBox box = Placement(state, monitor);
     MoveWindow(m_hWnd, box.left, box.top, box.width, box.height, TRUE);
     GetWindowRect(m_hWnd, &m_overlay);
-    m_scale = std::max(1.0f, static_cast<float>(WindowDpi(m_hWnd)) / kDefaultDpi);
+    // The monitor's own scale: the window is drawn for the monitor it covers, whatever the
+    // scale of the others.
+    m_scale = std::max(1.0f, static_cast<float>(monitor.dpi) / kDefaultDpi);
     SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE) | WS_EX_LAYERED);
     SetPlacement(PlacementKey());
 }

@@ -4,10 +4,12 @@
 #include "effects/EffectCatalog.h"
 #include "effects/OverlayPlacement.h"
 #include "framework/Dialog.h"
+#include "framework/MonitorLayout.h"
 
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace orvane {
@@ -20,7 +22,7 @@ class ScaledCanvas;
 // their keys kept for a computer that has it, and this interface text says why.
 constexpr unsigned kTextEffectsNeedSse2 = 247;
 
-// The window of one desktop effect: a borderless layered popup over the primary screen,
+// The window of one desktop effect: a borderless layered popup over one monitor,
 // click-through, either above all windows ("On top") or at the bottom of the window order
 // ("On desktop"), redrawn by a 20 ms timer. The object lives for the whole run; starting
 // the effect creates its window and stopping destroys it.
@@ -40,6 +42,10 @@ public:
     // Frees the pictures and particles and destroys the window with its timers. FALSE
     // when there was no window.
     BOOL StopEffect();
+    // The monitor the window covers from its next start on; without one, the primary.
+    void SetMonitor(const MonitorArea& monitor) { m_monitor = monitor; }
+    const std::optional<MonitorArea>& Monitor() const { return m_monitor; }
+
     // Raises the window above all others (true) or sends it to the bottom. Without a
     // window nothing happens; the placement key decides at the next start.
     void SetPlacement(bool onTop);
@@ -83,10 +89,9 @@ public:
 protected:
     COptions& Options() { return m_options; }
 
-    // Where the window goes for the taskbar state, work area and screen size the system
-    // reports; by default OverlayPlacement.
-    virtual OverlayBox Placement(unsigned taskbarState, const WorkArea& workArea, int screenWidth,
-                                 int screenHeight) const;
+    // Where the window goes on its monitor for the taskbar state the system reports; by
+    // default OverlayPlacement.
+    virtual OverlayBox Placement(unsigned taskbarState, const MonitorArea& monitor) const;
     // Creates the window (its OnInitDialog starts the effect); FALSE on failure.
     virtual BOOL CreateOverlay();
     // An effect's own parts of a start, in this order: its pictures (before the window is
@@ -116,6 +121,7 @@ private:
 
     COptions& m_options;
     EffectId m_id;
+    std::optional<MonitorArea> m_monitor;
     RECT m_overlay = {};
     float m_scale = 1.0f;
     std::unique_ptr<FrameBuffer> m_frame;

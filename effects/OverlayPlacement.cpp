@@ -2,12 +2,9 @@
 
 namespace orvane {
 
-OverlayBox OverlayPlacement(unsigned taskbarState, const WorkArea& workArea, int screenWidth,
-                            int screenHeight) {
-    if (taskbarState == kTaskbarAutoHide)
-        return {workArea.left, workArea.top, workArea.right - workArea.left,
-                workArea.bottom - workArea.top - 1};
-    return {0, 0, screenWidth, screenHeight - 1};
+OverlayBox OverlayPlacement(unsigned taskbarState, const MonitorArea& monitor) {
+    const WorkArea& area = taskbarState == kTaskbarAutoHide ? monitor.work : monitor.bounds;
+    return {area.left, area.top, area.right - area.left, area.bottom - area.top - 1};
 }
 
 } // namespace orvane

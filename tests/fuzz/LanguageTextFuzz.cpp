@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ProfileText file(input);
     if (const std::wstring* name = file.Find(L"Language", L"lang_en"))
         Require(name->find_first_of(L"\r\n") == std::wstring::npos);
-    for (int id = 0; id <= 248; ++id)
+    for (int id = 0; id <= 249; ++id)
         if (const std::wstring* text = file.Find(L"Text", std::to_wstring(id)))
             ExpandLineBreaks(*text);
     return 0;

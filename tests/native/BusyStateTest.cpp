@@ -52,6 +52,43 @@ TEST(BusyState, AFullScreenForegroundCountsOnlyWithPauseAtHighLoad) {
     EXPECT_EQ(PauseScope::Everything, WantedPause(signals, true));
 }
 
+TEST(BusyState, WithSeveralMonitorsAFullScreenProgramPausesTheEffectsOfItsMonitorAlone) {
+    const WorkArea right{1920, 0, 4480, 1440};
+    struct Case {
+        int state;
+        int monitors;
+        bool flag;
+        PauseScope wanted;
+        bool monitorPaused;
+        const char* what;
+    } const cases[] = {
+        {kUserBusy, 2, true, PauseScope::None, true, "the shell's busy is the game's"},
+        {kUserD3dFullScreen, 3, true, PauseScope::None, true, "so is Direct3D full screen"},
+        {kUserAcceptsNotifications, 2, true, PauseScope::None, true, "found by our own look"},
+        {kUserPresentation, 2, true, PauseScope::Everything, true, "presenting pauses all"},
+        {kUserNotPresent, 2, true, PauseScope::Everything, true, "nobody looks at any"},
+        {kUserBusy, 1, true, PauseScope::Everything, false, "one monitor: all of it"},
+        {kUserBusy, 2, false, PauseScope::None, false, "without the flag nothing"},
+        {kUserNotPresent, 2, false, PauseScope::Video, false, "without the flag the video"},
+    };
+    for (const Case& c : cases) {
+        BusySignals signals = Shell(c.state);
+        signals.fullScreenForeground = true;
+        signals.fullScreenMonitor = right;
+        signals.monitorCount = c.monitors;
+        EXPECT_EQ(c.wanted, WantedPause(signals, c.flag)) << c.what;
+        const std::optional<WorkArea> paused = MonitorToPause(signals, c.flag);
+        ASSERT_EQ(c.monitorPaused, paused.has_value()) << c.what;
+        if (paused)
+            EXPECT_EQ(4480, paused->right) << c.what;
+    }
+    // The shell busy without a full-screen window of ours to blame: everything, as before.
+    BusySignals busy = Shell(kUserBusy);
+    busy.monitorCount = 2;
+    EXPECT_EQ(PauseScope::Everything, WantedPause(busy, true));
+    EXPECT_FALSE(MonitorToPause(busy, true));
+}
+
 // Ticks through a sequence of wanted scopes, collecting what is stopped and started.
 struct PauseRun {
     PauseScope paused = PauseScope::None;

@@ -12,7 +12,7 @@ namespace {
 using test::MemoryProfile;
 
 TEST(SettingsTable, HoldsEveryKeyOnceWithTheTypeItsPrefixNames) {
-    ASSERT_EQ(107u, kSettingDefaultCount);
+    ASSERT_EQ(108u, kSettingDefaultCount);
     std::set<std::wstring> seen;
     for (std::size_t i = 0; i < kSettingDefaultCount; ++i) {
         const SettingDefault& d = kSettingDefaults[i];
@@ -35,9 +35,9 @@ TEST(SettingsTable, HoldsEveryKeyOnceWithTheTypeItsPrefixNames) {
 
 TEST(Options, StartsWithTheDefaultsInTableOrder) {
     COptions options;
-    ASSERT_EQ(107u, options.Entries().size());
+    ASSERT_EQ(108u, options.Entries().size());
     EXPECT_EQ(L"strLanguage", options.Entries().front().key);
-    EXPECT_EQ(L"fEffectSweetsTop", options.Entries().back().key);
+    EXPECT_EQ(L"fEffectsEveryMonitor", options.Entries().back().key);
     EXPECT_EQ(L"English", options.GetString(L"strLanguage"));
     EXPECT_TRUE(options.GetBool(L"fAutoRun"));
     EXPECT_TRUE(options.GetBool(L"fEffectCursorTop"));
@@ -55,7 +55,7 @@ TEST(Options, FirstSaveWritesTheWholeTableInOrder) {
     MemoryProfile file;
     options.Load(file);
     options.Save(file);
-    ASSERT_EQ(107u, file.lines.size());
+    ASSERT_EQ(108u, file.lines.size());
     for (std::size_t i = 0; i < file.lines.size(); ++i) {
         EXPECT_EQ(L"Settings", file.lines[i].first.first);
         EXPECT_EQ(kSettingDefaults[i].key, file.lines[i].first.second);
@@ -85,7 +85,7 @@ TEST(Options, ASingleStoredKeyKeepsEveryOtherDefault) {
             }
     }
     options.Save(file);
-    EXPECT_EQ(107u, file.lines.size());
+    EXPECT_EQ(108u, file.lines.size());
 }
 
 TEST(Options, ReadsStoredValuesByType) {
@@ -140,7 +140,7 @@ TEST(Options, KeysAreCaseSensitiveAndNewKeysAreAppended) {
     EXPECT_FALSE(options.GetBool(L"fautorun"));
     EXPECT_EQ(0, options.GetInt(L"IGARLAND"));
     options.SetBool(L"fautorun", false);
-    ASSERT_EQ(108u, options.Entries().size());
+    ASSERT_EQ(109u, options.Entries().size());
     EXPECT_EQ(L"fautorun", options.Entries().back().key);
     EXPECT_TRUE(options.GetBool(L"fAutoRun"));
 }

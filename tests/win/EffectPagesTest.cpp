@@ -7,10 +7,12 @@
 #include "effects/DlgEffectFireflies.h"
 #include "effects/DlgLights.h"
 #include "effects/EffectFactory.h"
+#include "effects/EffectGroup.h"
 #include "effects/CursorEffectWindow.h"
 #include "effects/SpriteResource.h"
 #include "effects/SpriteEffectWindows.h"
 #include "framework/Gdiplus.h"
+#include "framework/Monitors.h"
 #include "resources/ids_effectpages.h"
 #include "DialogControls.h"
 #include "ProcessCounters.h"
@@ -59,10 +61,17 @@ public:
     TestHost() {
         texts.SetFolder(noLanguages.Path());
         texts.LoadLanguage(L"English");
-        for (const EffectKeys& keys : kEffectKeys)
-            effects[static_cast<std::size_t>(keys.id)] =
-                keys.id == EffectId::Balloons ? std::make_unique<WatchedBalloons>(options)
-                                              : CreateEffect(keys.id, options);
+        for (const EffectKeys& keys : kEffectKeys) {
+            const EffectId id = keys.id;
+            effects[static_cast<std::size_t>(id)] = std::make_unique<CEffectGroup>(
+                options,
+                [this, id]() -> std::unique_ptr<CDlgEffectOverlay> {
+                    if (id == EffectId::Balloons)
+                        return std::make_unique<WatchedBalloons>(options);
+                    return CreateEffect(id, options);
+                },
+                SystemMonitors);
+        }
         objectSettings.SetPath(objectFolder / L"settings.ini");
         customObjects.SetSettingsFile(objectSettings);
     }
@@ -74,7 +83,7 @@ public:
 
     COptions& Options() override { return options; }
     const CTranslate& Texts() override { return texts; }
-    CDlgEffectOverlay* Effect(EffectId id) override {
+    CEffectGroup* Effect(EffectId id) override {
         asked.push_back(id);
         return effects[static_cast<std::size_t>(id)].get();
     }
@@ -90,7 +99,7 @@ public:
     CCustomObjects customObjects;
     COptions options;
     CTranslate texts;
-    std::array<std::unique_ptr<CDlgEffectOverlay>, kEffectCount> effects;
+    std::array<std::unique_ptr<CEffectGroup>, kEffectCount> effects;
     std::vector<std::wstring> helpKeys;
     // The effects asked for, in order; none for the custom objects.
     std::vector<std::optional<EffectId>> asked;
@@ -117,7 +126,7 @@ protected:
     }
 
     template <class Effect = CDlgEffectOverlay> Effect& EffectOf(EffectId id) {
-        return static_cast<Effect&>(*host.Effect(id));
+        return static_cast<Effect&>(host.Effect(id)->Primary());
     }
     HWND Tree() const { return GetDlgItem(tab->GetSafeHwnd(), IDC_EFFECTS_TREE); }
     std::vector<HTREEITEM> Items() const {

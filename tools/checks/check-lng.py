@@ -3,7 +3,7 @@
 
 For every file:
   - section [Language] has non-empty "lang_en" and "lang_native";
-  - section [Text] has keys 0..248, each once, each non-empty, and no other key
+  - section [Text] has keys 0..249, each once, each non-empty, and no other key
     (only the English file may leave it out: it stands for the built-in texts);
   - every line of [Text] is "id=value" (a raw line break inside a value shows up
     as a line that is not), values have no leading or trailing blanks and are not
@@ -22,7 +22,7 @@ import os
 import re
 import sys
 
-TEXT_COUNT = 249
+TEXT_COUNT = 250
 READ_BUFFER = 1024  # characters, terminator included
 
 DEFAULT_ENGLISH = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",

@@ -46,14 +46,14 @@ class PlantedFaultsTest(unittest.TestCase):
     def test_missing_empty_repeated_and_stray_ids(self):
         texts = dict(ENGLISH)
         del texts[7]
-        del texts[248]
+        del texts[249]
         texts[12] = "   "
-        lng = as_lng(texts) + "5=again\n249=extra\n0012=padded key\n"
+        lng = as_lng(texts) + "5=again\n250=extra\n0012=padded key\n"
         problems = cl.check_lng(lng, ENGLISH)
-        self.assertIn("ids missing: 7, 248", problems)
+        self.assertIn("ids missing: 7, 249", problems)
         self.assertIn("id 12: empty", problems)
         self.assertTrue(any("key 5 in [Text] repeats" in p for p in problems), problems)
-        self.assertTrue(any("key 249 is not an id" in p for p in problems), problems)
+        self.assertTrue(any("key 250 is not an id" in p for p in problems), problems)
         self.assertTrue(any("key 0012 is not an id" in p for p in problems), problems)
 
     def test_raw_line_break_inside_a_value(self):
