@@ -108,6 +108,11 @@ bool CDlgSettings::OnCommand(WORD id, WORD notifyCode, HWND control) {
     case IDC_SETTINGS_MULTIPLE_EFFECTS:
         options.SetBool(KeyOfBox(id), Checked(id));
         return true;
+    case IDC_SETTINGS_EVERY_MONITOR:
+        // Running effects spread to the other monitors, or leave them, at once.
+        options.SetBool(KeyOfBox(id), Checked(id));
+        App().FollowMonitors();
+        return true;
     case IDC_SETTINGS_ENGINE_WMP:
     case IDC_SETTINGS_ENGINE_MCI:
         // Also when the engine was chosen already: a running video starts afresh.

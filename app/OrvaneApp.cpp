@@ -235,6 +235,7 @@ void COrvaneApp::FollowMonitors() {
     for (auto& effect : m_effects)
         if (effect)
             effect->FollowMonitors();
+    m_customObjects.FollowMonitors();
 }
 
 void COrvaneApp::StartBusyMonitor() {

@@ -389,6 +389,11 @@ INT_PTR COrvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& 
             return FALSE;
         App().SignOut();
         return FALSE;
+    case WM_DISPLAYCHANGE:
+        // A monitor came, went or changed its resolution: the effects follow now rather
+        // than at the busy-state monitor's next tick.
+        App().FollowMonitors();
+        return FALSE;
     case WM_QUERYDRAGICON:
         handled = true;
         return reinterpret_cast<INT_PTR>(m_smallIcon.get());

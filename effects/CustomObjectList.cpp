@@ -1,5 +1,6 @@
 #include "effects/CustomObjectList.h"
 
+#include <algorithm>
 #include <climits>
 #include <cwchar>
 
@@ -85,11 +86,34 @@ void SaveCustomObjectPosition(IProfileStore& store, std::size_t index, int x, in
     store.WriteString(kCustomObjectsSection, CustomObjectKey(L"%uY", index), Number(y));
 }
 
-ObjectCorner ObjectStartCorner(const CustomObjectEntry& entry, int workAreaWidth,
-                               int pictureWidth) {
-    if (entry.x == kNotPlaced || entry.y == kNotPlaced)
-        return {workAreaWidth - pictureWidth, 0};
-    return {entry.x, entry.y};
+ObjectCorner ObjectStartCorner(const CustomObjectEntry& entry, const MonitorList& monitors,
+                               int pictureWidth, int pictureHeight) {
+    if (monitors.empty())
+        return {entry.x, entry.y};
+    if (entry.x == kNotPlaced || entry.y == kNotPlaced) {
+        const WorkArea& work = monitors.front().work;
+        return {work.right - pictureWidth, work.top};
+    }
+    // Far-off stored places must not overflow the right and bottom edges.
+    const auto edge = [](int start, int length) {
+        return static_cast<int>(
+            std::clamp<long long>(static_cast<long long>(start) + length, INT_MIN, INT_MAX));
+    };
+    const WorkArea box = {entry.x, entry.y, edge(entry.x, std::max(pictureWidth, 1)),
+                          edge(entry.y, std::max(pictureHeight, 1))};
+    const MonitorArea& nearest = monitors[NearestMonitor(monitors, box)];
+    const WorkArea& m = nearest.bounds;
+    if (box.left < m.right && box.right > m.left && box.top < m.bottom && box.bottom > m.top)
+        return {entry.x, entry.y};
+    // Its monitor is gone: onto the nearest one's work area, as close to the old place as
+    // the picture fits, its top-left corner inside when it is larger.
+    const WorkArea& work = nearest.work;
+    const auto into = [](int start, int length, int low, int high) {
+        return static_cast<int>(std::clamp<long long>(
+            start, low, std::max<long long>(low, static_cast<long long>(high) - length)));
+    };
+    return {into(entry.x, pictureWidth, work.left, work.right),
+            into(entry.y, pictureHeight, work.top, work.bottom)};
 }
 
 unsigned FrameIntervalMs(unsigned frameCount, const std::vector<std::uint32_t>& delays,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/MonitorLayout.h"
 #include "framework/ProfileStore.h"
 
 #include <cstdint>
@@ -38,11 +39,14 @@ void SaveCustomObjectEntries(IProfileStore& store, const std::vector<CustomObjec
 // Writes the two position keys of one entry.
 void SaveCustomObjectPosition(IProfileStore& store, std::size_t index, int x, int y);
 
-// Where a picture never placed goes: the top-right corner of the work area.
+// Where a picture shows when its window starts: where it was put, while any of it is on a
+// monitor; when its monitor is gone, brought onto the nearest monitor's work area. Never
+// placed: the top-right corner of the primary monitor's work area.
 struct ObjectCorner {
     int x, y;
 };
-ObjectCorner ObjectStartCorner(const CustomObjectEntry& entry, int workAreaWidth, int pictureWidth);
+ObjectCorner ObjectStartCorner(const CustomObjectEntry& entry, const MonitorList& monitors,
+                               int pictureWidth, int pictureHeight);
 
 // How long frame `frame` of a picture shows, in milliseconds. Still pictures repaint
 // once a second. An animation's delays are in hundredths of a second; a frame without a

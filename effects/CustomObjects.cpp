@@ -2,6 +2,7 @@
 
 #include "core/SettingsFile.h"
 #include "effects/DlgEffectCustomObjects.h"
+#include "framework/Monitors.h"
 #include "framework/ProfileFile.h"
 
 #include <windows.h>
@@ -10,7 +11,7 @@
 
 namespace orvane {
 
-CCustomObjects::CCustomObjects() = default;
+CCustomObjects::CCustomObjects() : m_monitors(SystemMonitors) {}
 
 CCustomObjects::~CCustomObjects() = default;
 
@@ -59,6 +60,27 @@ void CCustomObjects::ResumeCustomObjects() {
 void CCustomObjects::StopCustomObjects() {
     for (Object& object : m_entries)
         object.window->StopObject();
+}
+
+void CCustomObjects::FollowMonitors() {
+    const MonitorList monitors = Monitors();
+    for (std::size_t i = 0; i < m_entries.size(); ++i) {
+        CDlgEffectCustomObjects& window = *m_entries[i].window;
+        RECT rect = {};
+        // A window without a picture has no size and nothing to bring back.
+        if (!window.Running() || !GetWindowRect(window.GetSafeHwnd(), &rect) || IsRectEmpty(&rect))
+            continue;
+        CustomObjectEntry now = m_entries[i].data;
+        now.x = rect.left;
+        now.y = rect.top;
+        const ObjectCorner corner =
+            ObjectStartCorner(now, monitors, rect.right - rect.left, rect.bottom - rect.top);
+        if (corner.x == rect.left && corner.y == rect.top)
+            continue;
+        // Its stop stores where it was; the start places it from there.
+        window.StopObject();
+        StartWindow(i);
+    }
 }
 
 bool CCustomObjects::AnyEnabled() const {

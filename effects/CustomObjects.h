@@ -1,6 +1,7 @@
 #pragma once
 
 #include "effects/CustomObjectList.h"
+#include "framework/MonitorLayout.h"
 
 #include <memory>
 #include <string>
@@ -23,6 +24,10 @@ public:
 
     // The settings file the list lives in; set before the first load.
     void SetSettingsFile(const CSettingsFile& file) { m_settingsFile = &file; }
+    // Where the monitors come from (by default the system's): an object whose monitor is
+    // gone starts on the nearest one left.
+    void SetMonitorSource(MonitorSource monitors) { m_monitors = std::move(monitors); }
+    MonitorList Monitors() const { return m_monitors(); }
 
     // Reads the list anew; running windows must have been stopped.
     void LoadCustomObjects();
@@ -35,6 +40,9 @@ public:
     // Starts the window of every enabled object not running, keeping the list in memory
     // (the busy-state monitor's resume; an object enabled meanwhile keeps its window).
     void ResumeCustomObjects();
+
+    // Brings each running object whose monitor went onto the nearest monitor left.
+    void FollowMonitors();
 
     std::size_t Count() const { return m_entries.size(); }
     const CustomObjectEntry& Entry(std::size_t index) const { return m_entries[index].data; }
@@ -60,6 +68,7 @@ private:
     void StartWindow(std::size_t index);
 
     const CSettingsFile* m_settingsFile = nullptr;
+    MonitorSource m_monitors;
     std::vector<Object> m_entries;
 };
 

@@ -98,10 +98,8 @@ BOOL CDlgEffectCustomObjects::OnInitDialog() {
     m_renderedFrame = -1;
     m_frameOnScreen = false;
     if (PathFileExistsW(m_path.c_str()) && LoadPicture()) {
-        RECT work = {};
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
         const ObjectCorner corner =
-            ObjectStartCorner(m_list.Entry(m_index), work.right - work.left, m_width);
+            ObjectStartCorner(m_list.Entry(m_index), m_list.Monitors(), m_width, m_height);
         m_x = corner.x;
         m_y = corner.y;
         MoveWindow(m_hWnd, m_x, m_y, m_width, m_height, FALSE);

@@ -23,6 +23,24 @@ std::wstring WithoutTrailingBlanks(std::wstring path) {
     return path;
 }
 
+// A 1920 × 1080 primary and a taller monitor to its left, at negative coordinates.
+MonitorList Monitors() {
+    MonitorList monitors(2);
+    monitors[0].bounds = monitors[0].work = {0, 0, 1920, 1080};
+    monitors[0].primary = true;
+    monitors[1].bounds = monitors[1].work = {-2560, -360, 0, 1080};
+    return monitors;
+}
+
+// Whether a 64 × 48 picture at (x, y) shows at least in part on one of the monitors.
+bool OnAMonitor(const MonitorList& monitors, long long x, long long y) {
+    for (const MonitorArea& m : monitors)
+        if (x < m.bounds.right && x + 64 > m.bounds.left && y < m.bounds.bottom &&
+            y + 48 > m.bounds.top)
+            return true;
+    return false;
+}
+
 bool SameEntry(const CustomObjectEntry& a, const CustomObjectEntry& b) {
     return WithoutTrailingBlanks(a.path) == WithoutTrailingBlanks(b.path) &&
            a.enabled == b.enabled && a.top == b.top && a.x == b.x && a.y == b.y;
@@ -40,9 +58,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const CustomObjectEntry& entry : loaded) {
         Require(!entry.path.empty() && entry.path.size() <= 260);
         Require(SomeExist(entry.path));
-        const ObjectCorner corner = ObjectStartCorner(entry, 1920, 64);
-        Require(entry.x == kNotPlaced || entry.y == kNotPlaced ||
+        // Wherever it was stored, the picture starts with a part on a monitor, and one
+        // stored on a monitor starts where it was.
+        const MonitorList monitors = Monitors();
+        const ObjectCorner corner = ObjectStartCorner(entry, monitors, 64, 48);
+        const bool placed = entry.x != kNotPlaced && entry.y != kNotPlaced;
+        Require(!placed || !OnAMonitor(monitors, entry.x, entry.y) ||
                 (corner.x == entry.x && corner.y == entry.y));
+        Require(OnAMonitor(monitors, corner.x, corner.y));
     }
 
     // Saved back over the old list, the file holds exactly the entries that were found:

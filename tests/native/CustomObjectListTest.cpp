@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <set>
 
 namespace orvane {
@@ -77,15 +79,59 @@ TEST(CustomObjectList, SaveEndsAShorterListAndRoundTrips) {
     EXPECT_TRUE(LoadCustomObjectEntries(store, [](const std::wstring&) { return true; }).empty());
 }
 
-TEST(CustomObjectList, NeverPlacedObjectsStartAtTheTopRightOfTheWorkArea) {
+// A 1920 × 1080 primary with its taskbar at the bottom and a 2560 × 1440 monitor to its
+// left, at negative coordinates.
+MonitorList TwoMonitors() {
+    MonitorList monitors(2);
+    monitors[0].bounds = {0, 0, 1920, 1080};
+    monitors[0].work = {0, 0, 1920, 1040};
+    monitors[0].primary = true;
+    monitors[1].bounds = {-2560, -360, 0, 1080};
+    monitors[1].work = {-2560, -360, 0, 1040};
+    return monitors;
+}
+
+CustomObjectEntry PlacedAt(int x, int y) {
     CustomObjectEntry entry;
-    EXPECT_EQ(1920 - 300, ObjectStartCorner(entry, 1920, 300).x);
-    EXPECT_EQ(0, ObjectStartCorner(entry, 1920, 300).y);
+    entry.x = x;
+    entry.y = y;
+    return entry;
+}
+
+TEST(CustomObjectList, NeverPlacedObjectsStartAtTheTopRightOfThePrimaryWorkArea) {
+    const MonitorList monitors = TwoMonitors();
+    CustomObjectEntry entry;
+    EXPECT_EQ(1920 - 300, ObjectStartCorner(entry, monitors, 300, 200).x);
+    EXPECT_EQ(0, ObjectStartCorner(entry, monitors, 300, 200).y);
     entry.x = 5;
-    EXPECT_EQ(1620, ObjectStartCorner(entry, 1920, 300).x) << "one unplaced coordinate is enough";
-    entry.y = -7;
-    EXPECT_EQ(5, ObjectStartCorner(entry, 1920, 300).x);
-    EXPECT_EQ(-7, ObjectStartCorner(entry, 1920, 300).y);
+    EXPECT_EQ(1620, ObjectStartCorner(entry, monitors, 300, 200).x)
+        << "one unplaced coordinate is enough";
+}
+
+TEST(CustomObjectList, PlacedObjectsStayOnAnyMonitorAndComeBackFromOnesThatWent) {
+    const MonitorList monitors = TwoMonitors();
+    struct Case {
+        CustomObjectEntry entry;
+        ObjectCorner expected;
+        const char* what;
+    } const cases[] = {
+        {PlacedAt(5, -7), {5, -7}, "partly off the top of the primary: where the user put it"},
+        {PlacedAt(-1500, -300), {-1500, -300}, "on the left monitor, at negative coordinates"},
+        {PlacedAt(1900, 500), {1900, 500}, "mostly off the right edge, a corner still shows"},
+        {PlacedAt(3000, 500), {1620, 500}, "a monitor on the right that is gone"},
+        {PlacedAt(-3000, -1000), {-2560, -360}, "beyond the left monitor's top-left corner"},
+        {PlacedAt(800, 1500), {800, 840}, "below everything: onto the primary's work area"},
+        {PlacedAt(INT_MAX, INT_MAX), {1620, 840}, "no overflow at the far edges"},
+        {PlacedAt(INT_MIN + 1, 100), {-2560, 100}, "nor at the near ones"},
+    };
+    for (const Case& c : cases) {
+        const ObjectCorner corner = ObjectStartCorner(c.entry, monitors, 300, 200);
+        EXPECT_EQ(c.expected.x, corner.x) << c.what;
+        EXPECT_EQ(c.expected.y, corner.y) << c.what;
+    }
+    // A picture larger than the work area keeps its top-left corner inside.
+    const ObjectCorner large = ObjectStartCorner(PlacedAt(5000, 0), monitors, 4000, 200);
+    EXPECT_EQ(0, large.x);
 }
 
 TEST(CustomObjectList, FrameIntervals) {

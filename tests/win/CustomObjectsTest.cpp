@@ -141,6 +141,62 @@ TEST_F(CustomObjects, EverySecondCaptureChangeStoresTheDraggedPosition) {
     EXPECT_EQ(L"90", Stored(L"0X"));
 }
 
+TEST_F(CustomObjects, AnObjectOnASecondMonitorStaysThereAndComesBackWhenItsMonitorGoes) {
+    MonitorArea primary, left;
+    primary.bounds = primary.work = {0, 0, 1920, 1080};
+    primary.primary = true;
+    left.bounds = {-2560, -360, 0, 1080};
+    left.work = {-2560, -360, 0, 1040};
+    MonitorList monitors = {primary, left};
+    objects.SetMonitorSource([&] { return monitors; });
+
+    // Dragged onto the left monitor, stored when the drag ends.
+    objects.Add(png);
+    objects.SetCustomObjectEnabled(0, true);
+    HWND window = objects.Window(0).GetSafeHwnd();
+    SetWindowPos(window, nullptr, -1500, -300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(window, WM_CAPTURECHANGED, 0, 0);
+    SendMessageW(window, WM_CAPTURECHANGED, 0, 0);
+    EXPECT_EQ(L"-1500", Stored(L"0X"));
+
+    // The next run finds it there.
+    objects.StopCustomObjects();
+    objects.StartCustomObjects();
+    RECT rect = RectOf(objects.Window(0));
+    EXPECT_EQ(-1500, rect.left);
+    EXPECT_EQ(-300, rect.top);
+
+    // The left monitor unplugged: the object comes onto the primary, as near as it fits,
+    // and keeps that place from then on.
+    objects.StopCustomObjects();
+    monitors = {primary};
+    objects.StartCustomObjects();
+    rect = RectOf(objects.Window(0));
+    EXPECT_EQ(0, rect.left);
+    EXPECT_EQ(0, rect.top);
+    EXPECT_EQ(64, rect.right);
+    objects.StopCustomObjects();
+    EXPECT_EQ(L"0", Stored(L"0X"));
+    EXPECT_EQ(L"0", Stored(L"0Y"));
+
+    // Unplugged while it runs: it follows at once, and then stays.
+    monitors = {primary, left};
+    objects.StartCustomObjects();
+    window = objects.Window(0).GetSafeHwnd();
+    SetWindowPos(window, nullptr, -900, 500, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    objects.FollowMonitors();
+    EXPECT_EQ(-900, RectOf(objects.Window(0)).left) << "its monitor is still there";
+    monitors = {primary};
+    objects.FollowMonitors();
+    rect = RectOf(objects.Window(0));
+    EXPECT_EQ(0, rect.left);
+    EXPECT_EQ(500, rect.top);
+    EXPECT_EQ(L"-900", Stored(L"0X")) << "the place before the move, stored by the stop";
+    window = objects.Window(0).GetSafeHwnd();
+    objects.FollowMonitors();
+    EXPECT_EQ(window, objects.Window(0).GetSafeHwnd()) << "nothing more to do";
+}
+
 TEST_F(CustomObjects, AnimationsFollowTheirDelaysAndStillPicturesRepaintEverySecond) {
     objects.Add(TenFrameGif(L"ten.gif", 10));
     objects.Add(TenFrameGif(L"untimed.gif", 0));
