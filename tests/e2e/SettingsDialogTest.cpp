@@ -109,11 +109,13 @@ TEST(SettingsDialog, TheBoxesShowAndSetTheirFlagsAndTheFileHoldsThemAfterClosing
         << "the restore point was made already";
     EXPECT_TRUE(Checked(settings, IDC_SETTINGS_HIGH_LOAD));
     EXPECT_FALSE(Checked(settings, IDC_SETTINGS_MULTIPLE_EFFECTS));
+    EXPECT_TRUE(Checked(settings, IDC_SETTINGS_EVERY_MONITOR)) << "on in a file from before it";
     EXPECT_FALSE(Checked(settings, IDC_SETTINGS_ENGINE_WMP));
     EXPECT_TRUE(Checked(settings, IDC_SETTINGS_ENGINE_MCI));
 
     Click(settings, IDC_SETTINGS_HIGH_LOAD);
     Click(settings, IDC_SETTINGS_MULTIPLE_EFFECTS);
+    Click(settings, IDC_SETTINGS_EVERY_MONITOR);
     // With the video background off only the key changes.
     Click(settings, IDC_SETTINGS_ENGINE_WMP);
     EXPECT_TRUE(Checked(settings, IDC_SETTINGS_ENGINE_WMP));
@@ -128,6 +130,7 @@ TEST(SettingsDialog, TheBoxesShowAndSetTheirFlagsAndTheFileHoldsThemAfterClosing
     }));
     EXPECT_EQ(L"0", stored[L"fDisableAtHighLoad"]);
     EXPECT_EQ(L"1", stored[L"fAllowMultipleEffects"]);
+    EXPECT_EQ(L"0", stored[L"fEffectsEveryMonitor"]);
     EXPECT_EQ(L"1", stored[L"fCreateSystemRestorePoint"]);
     EXPECT_EQ(L"0", stored[L"fWallaperVideoEnable"]);
     orvane.Exit();
