@@ -273,6 +273,11 @@ INT_PTR CDlgEffectCustomObjects::OnMessage(UINT message, WPARAM wParam, LPARAM l
         if (!OnTop())
             SetPlacement(false);
         return FALSE;
+    case WM_DPICHANGED:
+        // A picture keeps its size in pixels on a monitor of another scale; the dialog
+        // manager would scale the window.
+        handled = true;
+        return TRUE;
     case WM_ACTIVATEAPP:
         if (wParam && OnTop())
             SetPlacement(true);

@@ -148,7 +148,13 @@ void CDlgEffectOverlay::OnDestroy() {
     ReleaseEffect();
 }
 
-INT_PTR CDlgEffectOverlay::OnMessage(UINT message, WPARAM wParam, LPARAM, bool&) {
+INT_PTR CDlgEffectOverlay::OnMessage(UINT message, WPARAM wParam, LPARAM, bool& handled) {
+    // The window is sized for its monitor's pixels already; the dialog manager's own
+    // answer would scale it again. A monitor that changes its scale gets a new window.
+    if (message == WM_DPICHANGED) {
+        handled = true;
+        return TRUE;
+    }
     // The key is read at each message, so a placement chosen on the page applies at once.
     if (message == WM_SETFOCUS && !PlacementKey())
         SetPlacement(false);
