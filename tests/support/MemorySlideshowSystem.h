@@ -11,6 +11,12 @@
 
 namespace orvane::test {
 
+// A file name as Windows opens it: the blanks at its end are dropped.
+inline std::wstring WindowsFileName(std::wstring path) {
+    path.erase(path.find_last_not_of(L" \t") + 1);
+    return path;
+}
+
 // The slideshow's system in memory: folders with their entries, single files and the
 // desktop's registry values. The wallpaper call writes the values as the real one does
 // and is recorded, and so are the timer calls.
@@ -21,7 +27,8 @@ public:
         return found == folders.end() ? std::vector<FolderEntry>() : found->second;
     }
     // A single file, or an entry of a folder.
-    bool FileExists(const std::wstring& path) override {
+    bool FileExists(const std::wstring& name) override {
+        const std::wstring path = WindowsFileName(name);
         if (files.count(path))
             return true;
         const auto folder = folders.find(FolderPart(path));
