@@ -142,6 +142,30 @@ if(ORVANE_WINE_TESTS)
                        PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL ON TIMEOUT 180)
 endif()
 
+# Orvane.exe on a display split into three monitors, in a Wine session of its own: the
+# primary, one left of it (negative coordinates) and one right of it.
+add_executable(orvane_monitor_tests monitors/SeveralMonitorsTest.cpp e2e/OrvaneProcess.cpp)
+target_include_directories(orvane_monitor_tests PRIVATE e2e)
+target_link_libraries(orvane_monitor_tests PRIVATE orvane_test_support gtest gtest_main user32)
+add_dependencies(orvane_monitor_tests dist)
+if(ORVANE_WINE_TESTS)
+  set(monitor_state ${CMAKE_BINARY_DIR}/wine-monitors)
+  set(monitor_layout "ORVANE_WINE_MONITORS=1920x1080+1280+0 1280x1024+0+100 1600x900+3200+0")
+  add_test(NAME wine_monitors_setup
+           COMMAND ${CMAKE_COMMAND} -E env ${monitor_layout} ${CMAKE_SOURCE_DIR}/tools/wine/wine-env
+                   start ${monitor_state} ${ORVANE_WINE_LOADER})
+  add_test(NAME wine_monitors_cleanup
+           COMMAND ${CMAKE_SOURCE_DIR}/tools/wine/wine-env stop ${monitor_state})
+  set_tests_properties(wine_monitors_setup PROPERTIES FIXTURES_SETUP wine_monitors TIMEOUT 300)
+  set_tests_properties(wine_monitors_cleanup PROPERTIES FIXTURES_CLEANUP wine_monitors)
+  add_test(NAME e2e.SeveralMonitors
+           COMMAND ${CMAKE_SOURCE_DIR}/tools/wine/wine-run ${monitor_state}
+                   $<TARGET_FILE:orvane_monitor_tests>)
+  set_tests_properties(e2e.SeveralMonitors PROPERTIES FIXTURES_REQUIRED wine_monitors
+                       RUN_SERIAL ON TIMEOUT 300 LABELS per_test
+                       ENVIRONMENT "ORVANE_DIST=${dist_windows_path}")
+endif()
+
 # The program must run on a bare Windows: no runtime DLLs beside it.
 add_test(NAME program_imports_only_system_dlls
          COMMAND ${CMAKE_SOURCE_DIR}/tools/checks/check-imports ${CMAKE_OBJDUMP} $<TARGET_FILE:Orvane>)
