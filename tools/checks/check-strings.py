@@ -2,8 +2,8 @@
 """Check the built-in text table inside a compiled resource file (.res).
 
 Reads every RT_STRING block of the .res, rebuilds the text table and checks that
-  - ids 0..248 are all present, non-empty and in English (US, 0x0409);
-  - no id from 249 upwards exists (the program stops at the first missing id,
+  - ids 0..249 are all present, non-empty and in English (US, 0x0409);
+  - no id from 250 upwards exists (the program stops at the first missing id,
     so an extra id would silently grow the table);
   - every text fits the program's 1024-character read buffer;
   - every text listed in the verbatim list matches character for character.
@@ -20,7 +20,7 @@ import sys
 
 RT_STRING = 6
 LANG_EN_US = 0x0409
-TEXT_COUNT = 249
+TEXT_COUNT = 250
 READ_BUFFER = 1024  # characters the program reads a text into, terminator included
 
 DEFAULT_VERBATIM = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",

@@ -63,7 +63,7 @@ class CompiledTableTest(unittest.TestCase):
         with open(res, "rb") as f:
             table, problems = cs.load_string_table(f.read())
         self.assertEqual(problems, [])
-        self.assertEqual(sorted(table), list(range(249)))
+        self.assertEqual(sorted(table), list(range(250)))
         self.assertIn("\u2019", table[108])
         self.assertIn("Flowers  on click", table[227])
         self.assertTrue(table[182].endswith("\u2026"))
@@ -74,12 +74,12 @@ class CompiledTableTest(unittest.TestCase):
         rc = self.replace_line(100, None)
         rc = rc.replace('    200, "Span"', '    200, ""')
         rc = rc.replace('    201, "The file is missing."', '    201, "%s"' % ("x" * 1100))
-        rc = rc.replace("\nEND", '\n    249, "One too many"\nEND')
+        rc = rc.replace("\nEND", '\n    250, "One too many"\nEND')
         code, out = self.run_checker(self.compile(rc))
         self.assertEqual(code, 1)
         self.assertIn("id 100: missing", out)
         self.assertIn("id 200: missing", out)
-        self.assertIn("id 249: present", out)
+        self.assertIn("id 250: present", out)
         self.assertIn("id 201: 1100 characters", out)
 
     def test_changed_wording_is_reported(self):
