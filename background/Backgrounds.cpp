@@ -90,7 +90,7 @@ void CBackgrounds::StartCopy(Slot& slot, const MonitorArea& monitor) {
     if (!copy)
         return;
     copy->CoverMonitor(monitor);
-    // Left out when it cannot start; the next change of the monitors tries again.
+    // Left out when it cannot start; FollowMonitors tries again.
     if (copy->Start())
         slot.copies.push_back({monitor, std::move(copy)});
 }
