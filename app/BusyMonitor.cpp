@@ -33,15 +33,13 @@ void COrvaneApp::BusyStateTick() {
 void COrvaneApp::SetFeaturesRunning(bool run, PauseScope scope) {
     if (scope == PauseScope::None)
         return;
-    // A background object's Stop and Start, not the switches: those would write the keys.
+    // A background's Stop and Start on every monitor, not the switches: those would write
+    // the keys.
     const auto visitBackground = [&](BackgroundKind kind) {
-        CDesktopBackground* background = m_backgrounds.Get(kind);
-        if (!background)
-            return;
         if (!run)
-            background->Stop();
-        else if (m_options.GetBool(CBackgrounds::EnableKey(kind)) && !background->Running())
-            background->Start(); // a failure is not reported; the next resume tries again
+            m_backgrounds.Stop(kind);
+        else if (m_options.GetBool(CBackgrounds::EnableKey(kind)) && !m_backgrounds.Running(kind))
+            m_backgrounds.Start(kind); // a failure is not reported; the next resume tries again
     };
 
     visitBackground(BackgroundKind::Video);

@@ -57,7 +57,8 @@ COrvaneApp::COrvaneApp()
           [this] {
               ShowMessageBox(m_mainWindow ? m_mainWindow->GetSafeHwnd() : nullptr, Text(kTextError),
                              MB_OK | MB_ICONEXCLAMATION);
-          }),
+          },
+          SystemMonitors),
       m_screensavers(m_options, m_translator, [this] { RefreshPages(); }),
       m_elevation(m_options, m_settingsFile, m_translator, m_instanceMutex, kInstanceMutexName,
                   m_elevationSystem,
@@ -181,15 +182,15 @@ void COrvaneApp::StartNightLight() {
 void COrvaneApp::InstallBackgrounds() {
     if (m_videoBackground)
         return;
-    auto video = std::make_unique<CWallpaperVideo>(m_options);
-    auto web = std::make_unique<CWallpaperWeb>(m_options, m_dataFolder);
-    auto screensaver = std::make_unique<CWallpaperScreensaver>(m_options);
-    m_videoBackground = video.get();
-    m_webBackground = web.get();
-    m_screensaverBackground = screensaver.get();
-    m_backgrounds.Install(BackgroundKind::Video, std::move(video));
-    m_backgrounds.Install(BackgroundKind::Web, std::move(web));
-    m_backgrounds.Install(BackgroundKind::Screensaver, std::move(screensaver));
+    // Each maker serves the primary monitor's object and the copies for the others.
+    m_videoBackground = m_backgrounds.Install(
+        BackgroundKind::Video, [this] { return std::make_unique<CWallpaperVideo>(m_options); });
+    m_webBackground = m_backgrounds.Install(BackgroundKind::Web, [this] {
+        return std::make_unique<CWallpaperWeb>(m_options, m_dataFolder);
+    });
+    m_screensaverBackground = m_backgrounds.Install(BackgroundKind::Screensaver, [this] {
+        return std::make_unique<CWallpaperScreensaver>(m_options);
+    });
 }
 
 void COrvaneApp::StartBackgrounds() {

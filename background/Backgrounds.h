@@ -1,10 +1,12 @@
 #pragma once
 
 #include "background/DesktopHost.h"
+#include "framework/MonitorLayout.h"
 
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace orvane {
 
@@ -15,16 +17,42 @@ constexpr std::size_t kBackgroundKinds = 3;
 
 // The three living backgrounds and the switches that keep at most one of them running.
 // Each switch writes its enable key; a background that cannot start reports the error,
-// and one that starts turns the others off.
+// and one that starts turns the others off. A running background shows on every
+// monitor, one copy each: the kind's object covers the primary monitor, and copies made
+// at its start cover the others until it stops.
 class CBackgrounds {
 public:
-    // refreshPages re-reads the enable keys into the pages; showError says text 148.
+    // refreshPages re-reads the enable keys into the pages; showError says text 148;
+    // monitors tells the arrangement at each start (the system's, or a test's).
     CBackgrounds(COptions& options, std::function<void()> refreshPages,
-                 std::function<void()> showError);
+                 std::function<void()> showError, MonitorSource monitors);
 
-    // The object of a kind, owned from here on (start-up installs each once).
-    void Install(BackgroundKind kind, std::unique_ptr<CDesktopBackground> background);
+    using Factory = std::function<std::unique_ptr<CDesktopBackground>()>;
+    // A kind's object for the primary monitor, owned from here on (start-up installs each
+    // once), and how to make its copies for the other monitors.
+    void Install(BackgroundKind kind, std::unique_ptr<CDesktopBackground> primary,
+                 Factory makeCopy);
+    // The same with one maker for both; returns the primary object as made.
+    template <class Make> auto Install(BackgroundKind kind, Make make) {
+        auto primary = make();
+        auto* object = primary.get();
+        Install(kind, std::move(primary),
+                [make]() -> std::unique_ptr<CDesktopBackground> { return make(); });
+        return object;
+    }
+    // The kind's object on the primary monitor, the one the pages talk to.
     CDesktopBackground* Get(BackgroundKind kind) const;
+
+    // A kind on every monitor, its key untouched (the busy-state monitor's pause). Start is
+    // true when the primary monitor's copy runs, also when it ran already; a copy that
+    // cannot start on another monitor is left out. Stop repaints each host once.
+    bool Start(BackgroundKind kind);
+    void Stop(BackgroundKind kind);
+    bool Running(BackgroundKind kind) const;
+    // Brings the running backgrounds to the monitors as they are now: a monitor that
+    // appeared gets its copy, one that went or changed takes its copy with it; a new
+    // primary monitor restarts them all. Cheap when nothing changed (each second).
+    void FollowMonitors();
 
     // On: write the key, start; on failure the error, the key back to 0 and a page
     // refresh; on success every other background whose key is set is switched off (key
@@ -47,12 +75,28 @@ public:
     static const wchar_t* EnableKey(BackgroundKind kind);
 
 private:
-    void StopOne(BackgroundKind kind);
+    // A copy on a monitor other than the primary.
+    struct Copy {
+        MonitorArea monitor;
+        std::unique_ptr<CDesktopBackground> background;
+    };
+    struct Slot {
+        std::unique_ptr<CDesktopBackground> primary;
+        Factory makeCopy;
+        MonitorArea primaryMonitor;
+        std::vector<Copy> copies;
+    };
+
+    Slot& Of(BackgroundKind kind) { return m_slots[static_cast<std::size_t>(kind)]; }
+    const Slot& Of(BackgroundKind kind) const { return m_slots[static_cast<std::size_t>(kind)]; }
+    void StartCopy(Slot& slot, const MonitorArea& monitor);
+    void FollowMonitors(BackgroundKind kind, const MonitorList& now);
 
     COptions& m_options;
     std::function<void()> m_refreshPages;
     std::function<void()> m_showError;
-    std::array<std::unique_ptr<CDesktopBackground>, kBackgroundKinds> m_backgrounds;
+    MonitorSource m_monitors;
+    std::array<Slot, kBackgroundKinds> m_slots;
 };
 
 } // namespace orvane

@@ -39,6 +39,13 @@ bool SystemIsWindows8OrLater() {
     return VerifyVersionInfoW(&info, VER_MAJORVERSION | VER_MINORVERSION, condition) != FALSE;
 }
 
+void RepaintWallpaper(HWND shellWindow) {
+    if (!shellWindow || !IsWindow(shellWindow))
+        return;
+    ShowWindow(shellWindow, SW_HIDE);
+    ShowWindow(shellWindow, SW_SHOW);
+}
+
 DesktopHost FindDesktopHost(bool windows8OrLater) {
     HWND desktop = GetDesktopWindow();
     HWND progman = FindWindowExW(desktop, nullptr, L"Progman", L"Program Manager");
@@ -104,16 +111,18 @@ bool CDesktopBackground::Start() {
 }
 
 void CDesktopBackground::Stop() {
+    RepaintWallpaper(StopWithoutRepaint());
+}
+
+HWND CDesktopBackground::StopWithoutRepaint() {
     m_wanted = false;
     if (m_watcher)
         KillTimer(m_watcher, kWatchTimer);
     if (m_hWnd)
         DestroyWindow();
-    if (m_host.repaint && IsWindow(m_host.repaint)) {
-        ShowWindow(m_host.repaint, SW_HIDE);
-        ShowWindow(m_host.repaint, SW_SHOW);
-    }
+    const HWND repaint = m_host.repaint;
     m_host = {};
+    return repaint;
 }
 
 bool CDesktopBackground::Running() const {
@@ -145,13 +154,19 @@ bool CDesktopBackground::TaskbarAutoHides() const {
     return SHAppBarMessage(ABM_GETSTATE, &data) == ABS_AUTOHIDE;
 }
 
-void CDesktopBackground::PlaceOverWorkArea() {
+WorkArea CDesktopBackground::CoveredWorkArea() const {
+    if (m_monitor)
+        return m_monitor->work;
     RECT work = {};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const OverlayBox box = BackgroundPlacement(TaskbarAutoHides() ? kTaskbarAutoHide : 0,
-                                               {work.left, work.top, work.right, work.bottom});
-    // The work area is in screen coordinates; the host may start left of or above the
-    // primary screen when other monitors are there.
+    return {work.left, work.top, work.right, work.bottom};
+}
+
+void CDesktopBackground::PlaceOverWorkArea() {
+    const OverlayBox box =
+        BackgroundPlacement(TaskbarAutoHides() ? kTaskbarAutoHide : 0, CoveredWorkArea());
+    // The work area is in screen coordinates; the host spans the virtual screen and may
+    // start left of or above the primary monitor.
     POINT origin = {box.left, box.top};
     MapWindowPoints(nullptr, GetParent(m_hWnd), &origin, 1);
     MoveWindow(m_hWnd, origin.x, origin.y, box.width, box.height, TRUE);

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "framework/Dialog.h"
+#include "framework/MonitorLayout.h"
+
+#include <optional>
 
 namespace orvane {
 
@@ -25,13 +28,16 @@ constexpr UINT kSpawnWorkerMessage = 0x052C;
 // shell offers neither.
 DesktopHost FindDesktopHost(bool windows8OrLater);
 bool SystemIsWindows8OrLater();
+// Hides and shows a shell window once, which makes the shell paint the wallpaper again
+// where a background was. Nothing for a null or gone window.
+void RepaintWallpaper(HWND shellWindow);
 
 // A living desktop background: a child dialog created behind the desktop icons, placed
-// over the work area, with content of its own (video, web page, screen saver). The
-// object lives as long as the program; the window is created by each start and
-// destroyed by each stop. When the shell destroys the host while the background runs
-// (Explorer restarts, the system slideshow replaces its windows), the background starts
-// again as soon as the shell offers a host.
+// over the work area of its monitor (the primary one unless told), with content of its
+// own (video, web page, screen saver). The object lives as long as the program; the
+// window is created by each start and destroyed by each stop. When the shell destroys
+// the host while the background runs (Explorer restarts, the system slideshow replaces
+// its windows), the background starts again as soon as the shell offers a host.
 class CDesktopBackground : public CDialog {
 public:
     explicit CDesktopBackground(UINT templateId);
@@ -47,10 +53,19 @@ public:
     // the wallpaper where the background was, and forgets the host. Nothing without a
     // window or host.
     void Stop();
+    // The same but for the repaint, which is left to the caller: the shell window to
+    // repaint, null when there is none. Copies sharing a host repaint it once.
+    HWND StopWithoutRepaint();
     bool Running() const;
     HWND HostWindow() const { return m_host.parent; }
     // Puts the window back behind the icons after it was lifted out of them.
     void ReturnBehindIcons();
+
+    // The monitor the next start covers, in virtual-screen pixels.
+    void CoverMonitor(const MonitorArea& monitor) { m_monitor = monitor; }
+    // Its work area; the primary monitor's as the system says it until one is given.
+    WorkArea CoveredWorkArea() const;
+    bool CoversPrimary() const { return !m_monitor || m_monitor->primary; }
 
     static constexpr UINT kWatchIntervalMs = 1000;
 
@@ -75,6 +90,7 @@ private:
     void CheckHost();
 
     DesktopHost m_host;
+    std::optional<MonitorArea> m_monitor;
     bool m_wanted = false; // between a successful Start and the next Stop
     HWND m_watcher = nullptr;
 };

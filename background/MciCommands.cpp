@@ -17,8 +17,8 @@ std::wstring Open(const std::wstring& path, const std::wstring& alias, std::int3
            std::to_wstring(window);
 }
 
-std::wstring Mute() {
-    return L"setaudio video off";
+std::wstring Mute(const std::wstring& alias) {
+    return L"setaudio " + alias + L" off";
 }
 
 std::wstring Play(const std::wstring& alias, bool repeat) {

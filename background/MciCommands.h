@@ -13,8 +13,7 @@ std::wstring Stop(const std::wstring& alias);
 std::wstring Close(const std::wstring& alias);
 // The window handle is written as a signed decimal.
 std::wstring Open(const std::wstring& path, const std::wstring& alias, std::int32_t window);
-// Always the alias "video".
-std::wstring Mute();
+std::wstring Mute(const std::wstring& alias);
 std::wstring Play(const std::wstring& alias, bool repeat);
 std::wstring SourceSize(const std::wstring& alias);
 std::wstring Place(const std::wstring& alias, int x, int y, unsigned width, unsigned height);

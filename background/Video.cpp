@@ -31,7 +31,7 @@ void CVideo::Play(const std::wstring& path, HWND window, const std::wstring& ali
         MessageBoxW(nullptr, text, L"MCI Error", MB_ICONEXCLAMATION);
     }
     if (audioOff)
-        Send(mci::Mute());
+        Send(mci::Mute(alias));
     Send(mci::Play(alias, repeat), notifyWindow);
 }
 

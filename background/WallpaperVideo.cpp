@@ -16,7 +16,7 @@ namespace orvane {
 namespace {
 
 const wchar_t kPlayerError[] = L"A Windows Media Player error occurred.";
-const wchar_t kAlias[] = L"video";
+const wchar_t kPrimaryAlias[] = L"video";
 constexpr long kMediaOpen = 13; // wmposMediaOpen
 
 // The player interface the background configures. Declared here: the system headers
@@ -189,17 +189,20 @@ void CWallpaperVideo::FitPlayerToVideo() {
 
 void CWallpaperVideo::StartMci(const std::wstring& path) {
     MoveWindow(Item(IDC_WALLPAPER_PLAYER), -1, -1, 0, 0, TRUE);
-    m_video.Play(path, m_hWnd, kAlias, nullptr, true, true);
+    // A device alias names one device in the whole process: the copies on the other
+    // monitors each take one of their own, named after their window.
+    m_alias = CoversPrimary() ? kPrimaryAlias
+                              : kPrimaryAlias + std::to_wstring(reinterpret_cast<UINT_PTR>(m_hWnd));
+    m_video.Play(path, m_hWnd, m_alias, nullptr, true, true);
     // The video covers the whole work area; the window may be a pixel or two shorter.
-    RECT work = {};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    m_video.PlaceWindow(kAlias, static_cast<unsigned>(work.right - work.left),
+    const WorkArea work = CoveredWorkArea();
+    m_video.PlaceWindow(m_alias, static_cast<unsigned>(work.right - work.left),
                         static_cast<unsigned>(work.bottom - work.top));
 }
 
 void CWallpaperVideo::StopContent() {
     if (m_engine == kEngineMci) {
-        m_video.Close(kAlias);
+        m_video.Close(m_alias);
         return;
     }
     DisconnectEvents();

@@ -47,6 +47,7 @@ private:
     COptions& m_options;
     CVideo m_video;
     int m_engine = kEngineMediaPlayer; // of the running window
+    std::wstring m_alias;              // its device, with the MCI engine
     ComPtr<IWMPCore> m_player;
     ComPtr<PlayerEvents> m_events;
     ComPtr<IConnectionPoint> m_eventSource;

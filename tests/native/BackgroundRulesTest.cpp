@@ -1,6 +1,7 @@
 #include "background/AnimationMask.h"
 #include "background/HostPlacement.h"
 #include "background/MciCommands.h"
+#include "background/MonitorCopies.h"
 #include "background/WebAddress.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +24,62 @@ TEST(BackgroundPlacement, OnePixelShortOfTheWorkAreaTwoWithAnAutoHidingTaskbar) 
     EXPECT_EQ(1039, topBar.height);
 }
 
+TEST(BackgroundPlacement, AMonitorLeftOfThePrimaryKeepsItsNegativeCorner) {
+    const OverlayBox left = BackgroundPlacement(0, WorkArea{-1280, -200, 0, 824});
+    EXPECT_EQ(-1280, left.left);
+    EXPECT_EQ(-200, left.top);
+    EXPECT_EQ(1280, left.width);
+    EXPECT_EQ(1023, left.height);
+}
+
+MonitorArea Screen(int left, int width, int height, unsigned dpi = 96, bool primary = false) {
+    MonitorArea monitor;
+    monitor.bounds = {left, 0, left + width, height};
+    monitor.work = {left, 0, left + width, height - 40};
+    monitor.dpi = dpi;
+    monitor.primary = primary;
+    return monitor;
+}
+
+TEST(FollowArrangement, StopsTheCopiesOfGoneOrChangedMonitorsAndStartsTheNewOnes) {
+    const MonitorArea primary = Screen(0, 1920, 1080, 96, true);
+    const MonitorArea right = Screen(1920, 2560, 1440, 144);
+    const MonitorArea left = Screen(-1280, 1280, 1024);
+    const MonitorList three = {primary, right, left};
+
+    EXPECT_TRUE(FollowArrangement(three, three).None());
+    // The same monitors in another order are the same monitors.
+    EXPECT_TRUE(FollowArrangement(three, {primary, left, right}).None());
+
+    const CopyChanges unplugged = FollowArrangement(three, {primary, left});
+    EXPECT_FALSE(unplugged.restartAll);
+    EXPECT_EQ(std::vector<std::size_t>{1}, unplugged.stop);
+    EXPECT_TRUE(unplugged.start.empty());
+
+    const CopyChanges plugged = FollowArrangement({primary}, three);
+    EXPECT_TRUE(plugged.stop.empty());
+    EXPECT_EQ((std::vector<std::size_t>{1, 2}), plugged.start);
+
+    // A change of scale alone is a new monitor to the copy on it.
+    MonitorArea rescaled = right;
+    rescaled.dpi = 96;
+    const CopyChanges changed = FollowArrangement(three, {primary, rescaled, left});
+    EXPECT_EQ(std::vector<std::size_t>{1}, changed.stop);
+    EXPECT_EQ(std::vector<std::size_t>{1}, changed.start);
+
+    // Another primary monitor, or the primary's work area changed: everything anew.
+    MonitorArea newPrimary = right;
+    newPrimary.primary = true;
+    EXPECT_TRUE(FollowArrangement(three, {newPrimary, primary, left}).restartAll);
+    MonitorArea taskbarMoved = primary;
+    taskbarMoved.work.left = 60;
+    EXPECT_TRUE(FollowArrangement(three, {taskbarMoved, right, left}).restartAll);
+
+    // No answer from the system, or nothing running: nothing to do.
+    EXPECT_TRUE(FollowArrangement(three, {}).None());
+    EXPECT_TRUE(FollowArrangement({}, three).None());
+}
+
 TEST(MciCommands, AreTheExactStringsWithSignedWindowHandles) {
     EXPECT_EQ(L"stop video", mci::Stop(L"video"));
     EXPECT_EQ(L"close video", mci::Close(L"video"));
@@ -30,7 +87,8 @@ TEST(MciCommands, AreTheExactStringsWithSignedWindowHandles) {
               mci::Open(L"C:\\My Videos\\sea.avi", L"video", 0x1234));
     EXPECT_EQ(L"open \"a.avi\" type mpegvideo alias video style child parent -2",
               mci::Open(L"a.avi", L"video", -2));
-    EXPECT_EQ(L"setaudio video off", mci::Mute());
+    EXPECT_EQ(L"setaudio video off", mci::Mute(L"video"));
+    EXPECT_EQ(L"setaudio video4660 off", mci::Mute(L"video4660"));
     EXPECT_EQ(L"play video repeat", mci::Play(L"video", true));
     EXPECT_EQ(L"play video", mci::Play(L"video", false));
     EXPECT_EQ(L"where video source", mci::SourceSize(L"video"));

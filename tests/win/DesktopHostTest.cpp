@@ -1,10 +1,10 @@
 #include "DesktopShellFixture.h"
 #include "DialogWatcher.h"
+#include "PlainBackground.h"
 #include "core/Options.h"
 #include "background/Backgrounds.h"
 #include "background/DesktopHost.h"
-#include "framework/ActiveX.h"
-#include "resources/ids_videoweb.h"
+#include "framework/Monitors.h"
 
 #include <gtest/gtest.h>
 
@@ -14,29 +14,9 @@ namespace orvane {
 namespace {
 
 using test::DesktopShellFixture;
+using test::PlainBackground;
 using test::PumpMessages;
 using test::ShellLayout;
-
-// A background without content, on a system the test chooses.
-class PlainBackground : public CDesktopBackground {
-public:
-    explicit PlainBackground(bool windows8 = true, bool autoHide = false)
-        : CDesktopBackground(IDD_WALLPAPER_VIDEO), m_windows8(windows8), m_autoHide(autoHide) {
-        RegisterActiveXHost();
-    }
-    int contentStarts = 0;
-    int contentStops = 0;
-
-protected:
-    void StartContent() override { ++contentStarts; }
-    void StopContent() override { ++contentStops; }
-    bool Windows8OrLater() const override { return m_windows8; }
-    bool TaskbarAutoHides() const override { return m_autoHide; }
-
-private:
-    bool m_windows8;
-    bool m_autoHide;
-};
 
 // One whose window can never be made.
 class FailingBackground : public PlainBackground {
@@ -207,14 +187,16 @@ protected:
     void Install(std::unique_ptr<PlainBackground> video, std::unique_ptr<PlainBackground> web) {
         videoBackground = video.get();
         webBackground = web.get();
-        backgrounds.Install(BackgroundKind::Video, std::move(video));
-        backgrounds.Install(BackgroundKind::Web, std::move(web));
+        backgrounds.Install(BackgroundKind::Video, std::move(video), nullptr);
+        backgrounds.Install(BackgroundKind::Web, std::move(web), nullptr);
     }
 
     COptions options;
     int refreshes = 0;
     int errors = 0;
-    CBackgrounds backgrounds{options, [this] { ++refreshes; }, [this] { ++errors; }};
+    // The switches on the primary monitor alone; every monitor has tests of its own.
+    CBackgrounds backgrounds{options, [this] { ++refreshes; }, [this] { ++errors; },
+                             [] { return MonitorList{SystemMonitors().front()}; }};
     PlainBackground* videoBackground = nullptr;
     PlainBackground* webBackground = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "core/ChangeNotice.h"
 #include "core/Options.h"
 #include "core/Translate.h"
+#include "framework/Monitors.h"
 #include "personalize/ScreensaverCatalogue.h"
 
 #include <memory>
@@ -23,15 +24,14 @@ class FakeBackgroundPageHost final : public IBackgroundPageHost {
 public:
     FakeBackgroundPageHost() {
         texts.LoadLanguage(L"English");
-        auto videoBackground = std::make_unique<CWallpaperVideo>(options);
-        auto webBackground = std::make_unique<CWallpaperWeb>(options, std::wstring());
-        auto screensaverBackground = std::make_unique<CWallpaperScreensaver>(options);
-        video = videoBackground.get();
-        web = webBackground.get();
-        screensaver = screensaverBackground.get();
-        backgrounds.Install(BackgroundKind::Video, std::move(videoBackground));
-        backgrounds.Install(BackgroundKind::Web, std::move(webBackground));
-        backgrounds.Install(BackgroundKind::Screensaver, std::move(screensaverBackground));
+        video = backgrounds.Install(BackgroundKind::Video,
+                                    [this] { return std::make_unique<CWallpaperVideo>(options); });
+        web = backgrounds.Install(BackgroundKind::Web, [this] {
+            return std::make_unique<CWallpaperWeb>(options, std::wstring());
+        });
+        screensaver = backgrounds.Install(BackgroundKind::Screensaver, [this] {
+            return std::make_unique<CWallpaperScreensaver>(options);
+        });
     }
 
     COptions& Options() override { return options; }
@@ -48,7 +48,8 @@ public:
     CChangeNotice pageChanges;
     std::vector<std::wstring> helpOpened;
     int errors = 0;
-    CBackgrounds backgrounds{options, [this] { pageChanges.Raise(); }, [this] { ++errors; }};
+    CBackgrounds backgrounds{options, [this] { pageChanges.Raise(); }, [this] { ++errors; },
+                             SystemMonitors};
     CScreensaverCatalogue screensavers{options, texts};
     CWallpaperVideo* video = nullptr;
     CWallpaperWeb* web = nullptr;
