@@ -237,6 +237,7 @@ void COrvaneApp::FollowMonitors() {
         if (effect)
             effect->FollowMonitors();
     m_customObjects.FollowMonitors();
+    m_backgrounds.FollowMonitors();
 }
 
 void COrvaneApp::StartBusyMonitor() {
