@@ -69,7 +69,7 @@ TEST(MainWindow, SavesTheSettingsWhenTheUserSignsOut) {
     ASSERT_NE(nullptr, main);
     SendMessageW(main, WM_ENDSESSION, TRUE, 0);
     const auto lines = ReadSection(ReadUtf16File(orvane.SettingsPath()), L"Settings");
-    EXPECT_EQ(107u, lines.size()) << "the whole table is written at once";
+    EXPECT_EQ(108u, lines.size()) << "the whole table is written at once";
     EXPECT_TRUE(orvane.Running());
     orvane.Exit();
     EXPECT_TRUE(orvane.WaitForExit());
@@ -107,7 +107,7 @@ TEST(MainWindow, ASignOutThatAnotherProgramCancelsLeavesEverythingRunning) {
          ReadSection(ReadUtf16File(orvane.SettingsPath()), L"CEffectsCustomObjects"))
         placeStored |= key == L"0X" && value == L"50";
     EXPECT_TRUE(placeStored);
-    EXPECT_EQ(107u, orvane.StoredSettings().size()) << "and the settings are saved";
+    EXPECT_EQ(108u, orvane.StoredSettings().size()) << "and the settings are saved";
     orvane.Exit();
     EXPECT_TRUE(orvane.WaitForExit());
 }
