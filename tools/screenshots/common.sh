@@ -78,6 +78,15 @@ save_screenshots() { # [PATTERN, default *]
   done
 }
 
+# The balloon picture of the custom-object screenshots, drawn into the user's Pictures
+# folder of the prefix; prints its Windows path.
+balloon_picture() {
+  local pictures="$state/prefix/drive_c/users/$(whoami)/Pictures"
+  mkdir -p "$pictures"
+  rsvg-convert "$root/docs/art/custom-objects/balloon.svg" -o "$pictures/balloon.png"
+  echo "C:\\users\\$(whoami)\\Pictures\\balloon.png"
+}
+
 # A settings.ini for Orvane: [Settings] with fAutoRun=0, then the lines given, CR LF ended.
 settings_ini() {
   printf '[Settings]\r\nfAutoRun=0\r\n'

@@ -16,7 +16,7 @@ user=$(whoami)
 pictures="$state/prefix/drive_c/users/$user/Pictures"
 mkdir -p "$pictures" "$out"
 
-rsvg-convert "$root/docs/art/custom-objects/balloon.svg" -o "$pictures/balloon.png"
+balloon_picture >/dev/null
 # A spinning star of eight frames, ten hundredths of a second each.
 frames=()
 for i in $(seq 0 7); do

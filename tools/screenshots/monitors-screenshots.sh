@@ -12,13 +12,10 @@ set -eu
 export ORVANE_WINE_MONITORS="1920x1080+1280+0 1280x1024+0+100 1600x900+3200+0"
 . "$(dirname "$0")/common.sh"
 out=${1:-"$root/docs/screenshots"}
-user=$(whoami)
-pictures="$state/prefix/drive_c/users/$user/Pictures"
-mkdir -p "$pictures" "$out"
+mkdir -p "$out"
 
-rsvg-convert "$root/docs/art/custom-objects/balloon.svg" -o "$pictures/balloon.png"
 settings_ini fEffectsLeafFall=1 iEffectsLeafFallDensity=3 '[CEffectsCustomObjects]' \
-  "0Path=C:\\users\\$user\\Pictures\\balloon.png" 0Enable=1 0Top=1 0X=-900 0Y=380 |
+  "0Path=$(balloon_picture)" 0Enable=1 0Top=1 0X=-900 0Y=380 |
   iconv -f UTF-8 -t UTF-16 >"$settings/settings.ini"
 
 xsetroot -solid '#203040'
