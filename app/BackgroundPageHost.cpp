@@ -27,6 +27,10 @@ void CProgramBackgroundPageHost::SetBackground(BackgroundKind kind, bool enable)
     m_app.Backgrounds().Set(kind, enable);
 }
 
+void CProgramBackgroundPageHost::RefreshBackground(BackgroundKind kind) {
+    m_app.Backgrounds().Refresh(kind);
+}
+
 CWallpaperVideo* CProgramBackgroundPageHost::VideoBackground() {
     return m_app.VideoBackground();
 }

@@ -17,6 +17,7 @@ public:
     void OpenHelp(const wchar_t* pageKey) override;
     CChangeNotice& PageChanges() override;
     void SetBackground(BackgroundKind kind, bool enable) override;
+    void RefreshBackground(BackgroundKind kind) override;
     CWallpaperVideo* VideoBackground() override;
     CWallpaperWeb* WebBackground() override;
     CScreensaverCatalogue& Screensavers() override;

@@ -27,6 +27,8 @@ public:
     virtual CChangeNotice& PageChanges() = 0;
     // Starts or stops a background as CBackgrounds::Set does.
     virtual void SetBackground(BackgroundKind kind, bool enable) = 0;
+    // Reloads a running background on every monitor (CBackgrounds::Refresh).
+    virtual void RefreshBackground(BackgroundKind kind) = 0;
     // The background objects; null until start-up has built them.
     virtual CWallpaperVideo* VideoBackground() = 0;
     virtual CWallpaperWeb* WebBackground() = 0;

@@ -62,6 +62,15 @@ CDesktopBackground* CBackgrounds::Get(BackgroundKind kind) const {
     return Of(kind).primary.get();
 }
 
+void CBackgrounds::Refresh(BackgroundKind kind) {
+    Slot& slot = Of(kind);
+    if (slot.primary && slot.primary->Running())
+        slot.primary->Refresh();
+    for (Copy& copy : slot.copies)
+        if (copy.background->Running())
+            copy.background->Refresh();
+}
+
 bool CBackgrounds::Running(BackgroundKind kind) const {
     const Slot& slot = Of(kind);
     return slot.primary && slot.primary->Running();

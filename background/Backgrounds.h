@@ -53,6 +53,8 @@ public:
     // appeared gets its copy, one that went or changed takes its copy with it; a new
     // primary monitor restarts them all. Cheap when nothing changed (each second).
     void FollowMonitors();
+    // Loads the content of the kind afresh on every monitor it shows on.
+    void Refresh(BackgroundKind kind);
 
     // On: write the key, start; on failure the error, the key back to 0 and a page
     // refresh; on success every other background whose key is set is switched off (key

@@ -60,6 +60,8 @@ public:
     HWND HostWindow() const { return m_host.parent; }
     // Puts the window back behind the icons after it was lifted out of them.
     void ReturnBehindIcons();
+    // Loads the content afresh where that means something (a web page).
+    virtual void Refresh() {}
 
     // The monitor the next start covers, in virtual-screen pixels.
     void CoverMonitor(const MonitorArea& monitor) { m_monitor = monitor; }

@@ -140,8 +140,7 @@ bool CDlgTabWallpaperWeb::OnCommand(WORD id, WORD notifyCode, HWND control) {
         Host().SetBackground(BackgroundKind::Web, m_enabled);
         return true;
     case IDC_WEB_REFRESH:
-        if (CWallpaperWeb* web = Host().WebBackground())
-            web->Refresh();
+        Host().RefreshBackground(BackgroundKind::Web);
         return true;
     case IDC_WEB_ENABLE_SETTING:
         EnableAnimations();

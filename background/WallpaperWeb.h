@@ -34,7 +34,7 @@ public:
     bool WebViewInUse() const;
 
     // Reloads the page in whichever engine shows it.
-    void Refresh();
+    void Refresh() override;
     // Interactive: the window leaves the host for the desktop window and takes the mouse;
     // otherwise it goes back behind the icons.
     void SetInteractive(bool interactive);

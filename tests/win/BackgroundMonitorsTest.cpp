@@ -54,7 +54,10 @@ protected:
         ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
         ASSERT_TRUE(shell.Ready());
         backgrounds.Install(BackgroundKind::Web, [this] {
-            return std::make_unique<PlainBackground>(GetParam() != ShellLayout::Windows7);
+            auto background =
+                std::make_unique<PlainBackground>(GetParam() != ShellLayout::Windows7);
+            made.push_back(background.get());
+            return background;
         });
         // The host spans the virtual screen, which starts left of the primary monitor.
         host = FindDesktopHost(GetParam() != ShellLayout::Windows7).parent;
@@ -122,6 +125,7 @@ protected:
     HWND host = nullptr;
     COptions options;
     int errors = 0;
+    std::vector<PlainBackground*> made; // the primary's object first, then each copy
     MonitorList monitors = {kPrimary, kRight, kLeft};
     CBackgrounds backgrounds{options, [] {}, [this] { ++errors; }, [this] { return monitors; }};
 };
@@ -150,6 +154,17 @@ TEST_P(BackgroundMonitors, EachMonitorHasItsOwnWindowOverItsWorkAreaAndStopRepai
         EXPECT_EQ(before.shown + 1, after.shown);
         EXPECT_TRUE(IsWindowVisible(RepaintWindow()));
     }
+}
+
+TEST_P(BackgroundMonitors, ARefreshReachesTheCopyOnEveryMonitor) {
+    ASSERT_TRUE(backgrounds.Start(BackgroundKind::Web));
+    ASSERT_EQ(3u, made.size()) << "the primary's object and a copy for each other monitor";
+    backgrounds.Refresh(BackgroundKind::Web);
+    for (std::size_t i = 0; i < made.size(); ++i)
+        EXPECT_EQ(1, made[i]->refreshes) << i;
+    backgrounds.Stop(BackgroundKind::Web);
+    backgrounds.Refresh(BackgroundKind::Web);
+    EXPECT_EQ(1, made.front()->refreshes) << "a stopped background has nothing to reload";
 }
 
 TEST_P(BackgroundMonitors, RunningCopiesFollowMonitorsThatGoComeOrChange) {

@@ -39,6 +39,7 @@ public:
     void OpenHelp(const wchar_t* pageKey) override { helpOpened.push_back(pageKey); }
     CChangeNotice& PageChanges() override { return pageChanges; }
     void SetBackground(BackgroundKind kind, bool enable) override { backgrounds.Set(kind, enable); }
+    void RefreshBackground(BackgroundKind kind) override { backgrounds.Refresh(kind); }
     CWallpaperVideo* VideoBackground() override { return video; }
     CWallpaperWeb* WebBackground() override { return web; }
     CScreensaverCatalogue& Screensavers() override { return screensavers; }

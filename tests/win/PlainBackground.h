@@ -15,6 +15,8 @@ public:
     }
     int contentStarts = 0;
     int contentStops = 0;
+    int refreshes = 0;
+    void Refresh() override { ++refreshes; }
 
 protected:
     void StartContent() override { ++contentStarts; }
