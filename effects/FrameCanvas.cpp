@@ -76,10 +76,7 @@ void FrameCanvas::ClearNow() {
         return;
     m_clearPending = false;
     const PixelRect& box = m_cleared;
-    const long long boxArea = static_cast<long long>(box.right - box.left) * (box.bottom - box.top);
-    // Thousands of stars are cleared one by one; overlapping puffs that together cover
-    // their box more than once are cleared as the box.
-    if (!box.Empty() && m_toClearArea >= boxArea) {
+    if (ClearsAsBox()) {
         for (int y = box.top; y < box.bottom; ++y)
             std::memset(Row(y) + box.left, 0, sizeof(std::uint32_t) * (box.right - box.left));
     } else {
@@ -95,6 +92,14 @@ void FrameCanvas::ClearNow() {
             }
     }
     m_toClear.clear();
+}
+
+// Thousands of stars are cleared one by one; overlapping pictures that together cover their
+// box more than once are cleared as the box.
+bool FrameCanvas::ClearsAsBox() const {
+    const PixelRect& box = m_cleared;
+    const long long boxArea = static_cast<long long>(box.right - box.left) * (box.bottom - box.top);
+    return !box.Empty() && m_toClearArea >= boxArea;
 }
 
 void FrameCanvas::Settle() {
@@ -204,9 +209,14 @@ void FrameCanvas::DrawSprites(const Sprite& sprite, const PixelPoint* corners, s
 }
 
 void FrameCanvas::DrawImage(const Sprite& sprite, float x, float y, float width, float height) {
+    const bool near = std::fabs(x) < kFar && std::fabs(y) < kFar && width < kFar && height < kFar;
+    if (near && m_magnified.Begin(sprite, x, y, width, height, Width(), Height())) {
+        DrawMagnified();
+        return;
+    }
     Settle();
     if (width == sprite.Width() && height == sprite.Height() && x == std::floor(x) &&
-        y == std::floor(y) && std::fabs(x) < kFar && std::fabs(y) < kFar) {
+        y == std::floor(y) && near) {
         const PixelPoint corner{static_cast<int>(x), static_cast<int>(y)};
         BlitSprites(sprite, &corner, 1);
     } else {
@@ -225,49 +235,49 @@ const TurnedPicture& FrameCanvas::Unturned(const Sprite& sprite) {
                                             -(sprite.Height() / 2)));
 }
 
-// Copies of a large picture piled over one another, blended one after the other, would
-// each fetch their part of the frame from memory again; a band of rows at a time, every
-// copy's rows in the band are blended while the band is in the cache, in the same order.
 void FrameCanvas::BlitSprites(const Sprite& sprite, const PixelPoint* corners, std::size_t count) {
     const TurnedPicture& picture = Unturned(sprite);
-    m_copies.clear();
-    m_copyOrigins.clear();
-    int top = Height(), bottom = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-        // Where the picture's box lies, and the part of it on the frame.
-        const int boxLeft = corners[i].x + sprite.Width() / 2 + picture.left;
-        const int boxTop = corners[i].y + sprite.Height() / 2 + picture.top;
-        const PixelRect box{std::max(boxLeft, 0), std::max(boxTop, 0),
-                            std::min(boxLeft + picture.width, Width()),
-                            std::min(boxTop + picture.height, Height())};
-        if (box.Empty())
-            continue;
-        m_copies.push_back(box);
-        m_copyOrigins.push_back({boxLeft, boxTop});
-        top = std::min(top, box.top);
-        bottom = std::max(bottom, box.bottom);
-    }
-    constexpr int kBand = 16;
-    for (int bandTop = top; bandTop < bottom; bandTop += kBand) {
-        const int bandEnd = std::min(bottom, bandTop + kBand);
-        for (std::size_t i = 0; i < m_copies.size(); ++i) {
-            const PixelRect& box = m_copies[i];
-            const PixelPoint origin = m_copyOrigins[i];
-            for (int row = std::max(box.top, bandTop); row < std::min(box.bottom, bandEnd); ++row) {
-                const TurnedPicture::Row& run =
-                    picture.rows[static_cast<std::size_t>(row - origin.y)];
-                const int from = origin.x + run.begin;
-                const int begin = std::max(from, box.left);
-                const int end = std::min(origin.x + run.end, box.right);
-                if (begin < end)
-                    blend::OverSpan(Row(row) + begin,
-                                    picture.pixels.data() + run.offset + (begin - from),
-                                    end - begin);
-            }
+    m_copies.Clear();
+    const PixelRect frame{0, 0, Width(), Height()};
+    for (std::size_t i = 0; i < count; ++i)
+        m_copies.Add(picture, corners[i].x + sprite.Width() / 2 + picture.left,
+                     corners[i].y + sprite.Height() / 2 + picture.top, frame);
+    m_copies.Blend(m_buffer);
+    for (const PixelRect& area : m_copies.Areas())
+        Mark(area.left, area.top, area.right, area.bottom);
+}
+
+// Over the last frame's box, which is cleared row by row as the picture is drawn: a
+// picture as large as the frame passes over it once instead of twice.
+void FrameCanvas::DrawMagnified() {
+    Flush();
+    const bool replace = m_clearPending;
+    const bool clearAlong = m_clearPending && ClearsAsBox();
+    if (!clearAlong)
+        ClearNow();
+    const PixelRect box = m_cleared;
+    PixelRect drawn;
+    for (int row = m_magnified.Top(); row < m_magnified.Bottom(); ++row) {
+        std::uint32_t* pixels = Row(row);
+        const MagnifiedPicture::Span span = m_magnified.DrawRow(row, pixels, replace);
+        if (span.left < span.right)
+            drawn = Union(drawn, {span.left, row, span.right, row + 1});
+        // The picture's row stored over the box; the rest of the box cleared.
+        if (clearAlong && row >= box.top && row < box.bottom) {
+            const int left = std::clamp(span.left, box.left, box.right);
+            const int right = std::clamp(std::max(span.right, left), box.left, box.right);
+            std::memset(pixels + box.left, 0, sizeof(std::uint32_t) * (left - box.left));
+            std::memset(pixels + right, 0, sizeof(std::uint32_t) * (box.right - right));
         }
     }
-    for (const PixelRect& box : m_copies)
-        Mark(box.left, box.top, box.right, box.bottom);
+    if (clearAlong) {
+        for (int row = box.top; row < box.bottom; ++row)
+            if (row < m_magnified.Top() || row >= m_magnified.Bottom())
+                std::memset(Row(row) + box.left, 0, sizeof(std::uint32_t) * (box.right - box.left));
+        m_toClear.clear();
+        m_clearPending = false;
+    }
+    Mark(drawn.left, drawn.top, drawn.right, drawn.bottom);
 }
 
 void FrameCanvas::FillRect(float x, float y, float width, float height, Color color) {

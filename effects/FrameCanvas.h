@@ -1,5 +1,7 @@
 #pragma once
 
+#include "effects/MagnifiedPicture.h"
+#include "effects/PictureCopies.h"
 #include "effects/SoftwareCanvas.h"
 
 #include <cstdint>
@@ -12,7 +14,9 @@ namespace orvane {
 // are written straight into the frame's pixels instead, with the same result:
 //   - rectangles without smoothing (the pixels whose centres lie inside),
 //   - smoothed hairlines, one pixel wide with flat ends, steeper than 45°,
-//   - unturned sprites at their own size (large soft pictures blended row by row).
+//   - unturned sprites at their own size (large soft pictures blended row by row),
+//   - pictures magnified at least twice (a soft layer made at a fraction of the frame's
+//     resolution), a row at a time.
 // Like the rasterizer it remembers what it drew, so the next frame clears only that and
 // the window system is handed only the area that changed.
 class FrameCanvas final : public ICanvas {
@@ -82,6 +86,8 @@ private:
     bool SweepPays() const;
     void SweepLines();
     void ClearNow();
+    bool ClearsAsBox() const;
+    void DrawMagnified();
     // Draws what waits and clears what the last frame left, before drawing anything else.
     void Settle();
     static bool CoverRow(PointF a, PointF b, float slope, int across, int row, HairlineRow& cover);
@@ -110,8 +116,8 @@ private:
     std::vector<std::uint32_t> m_order;
     std::vector<std::vector<HairlineRow>> m_wholeLines; // by rise, then run
     std::vector<LineDraw> m_activeLines;
-    std::vector<PixelRect> m_copies; // of a picture, clipped to the frame
-    std::vector<PixelPoint> m_copyOrigins;
+    PictureCopies m_copies;
+    MagnifiedPicture m_magnified;
     // What the last frame drew, cleared before this frame draws (or swept).
     std::vector<PixelRect> m_toClear;
     long long m_toClearArea = 0;
