@@ -142,14 +142,10 @@ void FrameCanvas::Flush() {
     case Batch::None:
         return;
     case Batch::Rects:
-        ClearNow();
-        InRowOrder(
-            m_pendingRects, [](const PixelRect& r) { return r.top; },
-            [this](const PixelRect& r) { Prefetch(Row(r.top) + r.left); },
-            [this](const PixelRect& r) { FillNow(r); });
+        DrawRects();
         break;
     case Batch::Lines:
-        if (m_clearPending && SweepPays()) {
+        if (m_clearPending && LineSweepPays()) {
             SweepLines();
             break;
         }
@@ -170,6 +166,15 @@ void FrameCanvas::PrefetchLine(const PendingLine& l) {
     float x = l.a.x + (static_cast<float>(top) - l.a.y) * step;
     for (int row = top; row < bottom; ++row, x += step)
         Prefetch(Row(row) + std::clamp(FloorToInt(x), 0, Width() - 1));
+}
+
+// Tens of thousands of stars a frame come in one colour: worked out once.
+std::uint32_t FrameCanvas::PremultipliedOf(Color colour) {
+    if (!(colour == m_straight)) {
+        m_straight = colour;
+        m_premultiplied = Premultiplied(colour);
+    }
+    return m_premultiplied;
 }
 
 void FrameCanvas::Begin(Batch batch, std::uint32_t colour) {
@@ -281,25 +286,41 @@ void FrameCanvas::DrawMagnified() {
 }
 
 void FrameCanvas::FillRect(float x, float y, float width, float height, Color color) {
-    if (m_smoothing) {
-        Settle();
-        m_shapes.FillRect(x, y, width, height, color);
-        return;
-    }
-    if (!(width > 0 && height > 0) || color.a == 0)
-        return;
-    // The pixels whose centres lie inside.
-    const int left = std::max(0, CeilToInt(std::max(x, -kFar) - 0.5f));
-    const int top = std::max(0, CeilToInt(std::max(y, -kFar) - 0.5f));
-    const int end = std::min(Width(), CeilToInt(std::min(x + width, kFar) - 0.5f));
-    const int last = std::min(Height(), CeilToInt(std::min(y + height, kFar) - 0.5f));
-    if (left >= end || top >= last)
-        return;
-    Begin(Batch::Rects, Premultiplied(color));
-    m_pendingRects.push_back({left, top, end, last});
+    const RectF rect{x, y, width, height};
+    FillRects(&rect, 1, color);
 }
 
-void FrameCanvas::FillNow(const PixelRect& r) {
+void FrameCanvas::FillRects(const RectF* rects, std::size_t count, Color color) {
+    if (m_smoothing) {
+        Settle();
+        m_shapes.FillRects(rects, count, color);
+        return;
+    }
+    if (color.a == 0)
+        return;
+    if (m_rectBands.empty())
+        m_rectBands.resize(static_cast<std::size_t>((Height() + kBand - 1) / kBand));
+    for (std::size_t i = 0; i < count; ++i) {
+        const RectF& r = rects[i];
+        if (!(r.width > 0 && r.height > 0))
+            continue;
+        // The pixels whose centres lie inside.
+        const int left = std::max(0, CeilToInt(std::max(r.x, -kFar) - 0.5f));
+        const int top = std::max(0, CeilToInt(std::max(r.y, -kFar) - 0.5f));
+        const int end = std::min(Width(), CeilToInt(std::min(r.x + r.width, kFar) - 0.5f));
+        const int last = std::min(Height(), CeilToInt(std::min(r.y + r.height, kFar) - 0.5f));
+        if (left >= end || top >= last)
+            continue;
+        Begin(Batch::Rects, PremultipliedOf(color));
+        // Kept by the band of rows they start in: drawn band by band, they share the
+        // frame's rows in the cache.
+        m_rectBands[static_cast<std::size_t>(top / kBand)].push_back({left, top, end, last});
+        m_pendingRows += last - top;
+        m_tallestPending = std::max(m_tallestPending, last - top);
+    }
+}
+
+void FrameCanvas::FillRows(const PixelRect& r) {
     const std::uint32_t p = m_batchColour;
     for (int row = r.top; row < r.bottom; ++row) {
         std::uint32_t* target = Row(row);
@@ -309,7 +330,6 @@ void FrameCanvas::FillNow(const PixelRect& r) {
             for (int column = r.left; column < r.right; ++column)
                 Blend(target[column], p, 255);
     }
-    Mark(r.left, r.top, r.right, r.bottom);
 }
 
 void FrameCanvas::DrawPolyline(const PointF* points, std::size_t count, const Pen& pen) {
@@ -318,7 +338,7 @@ void FrameCanvas::DrawPolyline(const PointF* points, std::size_t count, const Pe
         const float dx = points[1].x - points[0].x, dy = points[1].y - points[0].y;
         if (std::fabs(dx) <= std::fabs(dy) && std::fabs(dy) < kFar &&
             std::fabs(points[0].x) < kFar && std::fabs(points[0].y) < kFar) {
-            Begin(Batch::Lines, Premultiplied(pen.color));
+            Begin(Batch::Lines, PremultipliedOf(pen.color));
             PointF a = points[0], b = points[1];
             if (a.y > b.y)
                 std::swap(a, b);
@@ -462,20 +482,46 @@ void FrameCanvas::DrawHairline(const PendingLine& line) {
 // rows at a time: the band is cleared whole (one sequential run) and every line's rows
 // in it drawn while it is in the cache. The lines go in the order of their top rows, as
 // drawn one by one, so every pixel blends the same colours in the same order.
-bool FrameCanvas::SweepPays() const {
+bool FrameCanvas::SweepPays(long long rows) const {
+    for (const PixelRect& r : m_toClear)
+        rows += r.bottom - r.top;
+    const long long lines = static_cast<long long>(Height()) * ((Width() + 15) / 16);
+    return 2 * rows > lines;
+}
+
+bool FrameCanvas::LineSweepPays() const {
     const int height = Height();
     long long rows = 0;
     for (const PendingLine& line : m_pendingLines)
         rows +=
             std::max(0, std::min(height, CeilToInt(line.b.y)) - std::max(0, FloorToInt(line.a.y)));
-    for (const PixelRect& r : m_toClear)
-        rows += r.bottom - r.top;
-    const long long lines = static_cast<long long>(height) * ((Width() + 15) / 16);
-    return 2 * rows > lines;
+    return SweepPays(rows);
+}
+
+// Rectangles no taller than a band: each is drawn whole with the band its top row is in.
+// Where the last frame's box covering most of the frame is to be cleared anyway, the sweep
+// clears it in the same pass.
+bool FrameCanvas::RectSweepPays() const {
+    if (!m_clearPending || m_tallestPending > kBand)
+        return false;
+    const PixelRect& box = m_cleared;
+    const long long boxArea = static_cast<long long>(box.right - box.left) * (box.bottom - box.top);
+    return SweepPays(m_pendingRows) ||
+           (ClearsAsBox() && 2 * boxArea >= static_cast<long long>(Width()) * Height());
+}
+
+void FrameCanvas::ClearRows(int top, int bottom) {
+    const int width = Width();
+    if (m_buffer.stride == width)
+        std::memset(Row(top), 0,
+                    sizeof(std::uint32_t) * static_cast<std::size_t>(width) * (bottom - top));
+    else
+        for (int row = top; row < bottom; ++row)
+            std::memset(Row(row), 0, sizeof(std::uint32_t) * width);
 }
 
 void FrameCanvas::SweepLines() {
-    const int height = Height(), width = Width();
+    const int height = Height();
     std::vector<PendingLine>& lines = m_pendingLines;
     const auto topOf = [height](const PendingLine& l) {
         return std::clamp(FloorToInt(l.a.y), 0, height - 1);
@@ -489,19 +535,12 @@ void FrameCanvas::SweepLines() {
     for (std::uint32_t i = 0; i < lines.size(); ++i)
         m_order[m_rowStarts[topOf(lines[i])]++] = i;
 
-    constexpr int kBand = 16;
     std::vector<LineDraw>& active = m_activeLines;
     active.clear();
     std::size_t next = 0;
     for (int bandTop = 0; bandTop < height; bandTop += kBand) {
         const int bandEnd = std::min(height, bandTop + kBand);
-        if (m_buffer.stride == width)
-            std::memset(Row(bandTop), 0,
-                        sizeof(std::uint32_t) * static_cast<std::size_t>(width) *
-                            (bandEnd - bandTop));
-        else
-            for (int row = bandTop; row < bandEnd; ++row)
-                std::memset(Row(row), 0, sizeof(std::uint32_t) * width);
+        ClearRows(bandTop, bandEnd);
         for (; next < m_order.size() && topOf(lines[m_order[next]]) < bandEnd; ++next) {
             LineDraw draw;
             if (PrepareLine(lines[m_order[next]], draw))
@@ -520,6 +559,41 @@ void FrameCanvas::SweepLines() {
     lines.clear();
     m_toClear.clear();
     m_clearPending = false;
+}
+
+// Stars by the ten thousand, as streaks: the frame is swept a band at a time, each band
+// cleared just before the rectangles reaching into it from the band above are drawn, so
+// that both find it in the cache. Of one colour, rectangles in any order give the same
+// pixels.
+void FrameCanvas::DrawRects() {
+    const bool sweep = RectSweepPays();
+    const int height = Height();
+    if (sweep)
+        ClearRows(0, std::min(height, kBand));
+    else
+        ClearNow();
+    PixelRect box;
+    for (std::size_t band = 0; band < m_rectBands.size(); ++band) {
+        const int next = static_cast<int>(band + 1) * kBand;
+        if (sweep && next < height)
+            ClearRows(next, std::min(height, next + kBand));
+        for (const PixelRect& r : m_rectBands[band]) {
+            FillRows(r);
+            if (sweep)
+                box = Union(box, r);
+            else
+                Mark(r.left, r.top, r.right, r.bottom);
+        }
+        m_rectBands[band].clear();
+    }
+    if (sweep) {
+        // Outside the rectangles the frame is transparent: the next frame may clear their box.
+        Mark(box.left, box.top, box.right, box.bottom);
+        m_toClear.clear();
+        m_clearPending = false;
+    }
+    m_pendingRows = 0;
+    m_tallestPending = 0;
 }
 
 void FrameCanvas::FillRotatedRect(float cx, float cy, float width, float height, float angle,

@@ -37,6 +37,7 @@ public:
     void DrawSprites(const Sprite& sprite, const PixelPoint* corners, std::size_t count) override;
     void DrawImage(const Sprite& sprite, float x, float y, float width, float height) override;
     void FillRect(float x, float y, float width, float height, Color color) override;
+    void FillRects(const RectF* rects, std::size_t count, Color color) override;
     void FillRotatedRect(float cx, float cy, float width, float height, float angle,
                          Color color) override;
     void DrawPolyline(const PointF* points, std::size_t count, const Pen& pen) override;
@@ -57,11 +58,11 @@ private:
         PointF a, b; // a above b
     };
     void Begin(Batch batch, std::uint32_t premultiplied);
+    std::uint32_t PremultipliedOf(Color colour);
     void Flush();
     template <class Item, class RowOf, class Fetch, class Draw>
     void InRowOrder(std::vector<Item>& items, RowOf rowOf, Fetch fetch, Draw draw);
     void PrefetchLine(const PendingLine& line);
-    void FillNow(const PixelRect& area);
     // One row of a hairline: the first of the pixels it covers, as a column from the line's
     // origin, and the coverages 0 to 255 of that pixel and the next two.
     struct HairlineRow {
@@ -83,8 +84,15 @@ private:
     bool PrepareLine(const PendingLine& line, LineDraw& draw);
     void DrawLineRows(LineDraw& draw, int top, int bottom);
     void DrawHairline(const PendingLine& line);
-    bool SweepPays() const;
+    // Thousands of items over the whole frame are drawn sweeping it in bands of rows.
+    static constexpr int kBand = 16;
+    bool SweepPays(long long rows) const;
+    bool LineSweepPays() const;
+    bool RectSweepPays() const;
+    void ClearRows(int top, int bottom);
     void SweepLines();
+    void DrawRects();
+    void FillRows(const PixelRect& area);
     void ClearNow();
     bool ClearsAsBox() const;
     void DrawMagnified();
@@ -109,8 +117,12 @@ private:
     PixelRect m_drawn, m_cleared;
     long long m_drawnArea = 0;
     Batch m_batch = Batch::None;
+    Color m_straight{0, 0, 0, 0}; // the last colour premultiplied, and the result
+    std::uint32_t m_premultiplied = 0;
     std::uint32_t m_batchColour = 0;
-    std::vector<PixelRect> m_pendingRects;
+    std::vector<std::vector<PixelRect>> m_rectBands; // by the band of their top row
+    long long m_pendingRows = 0;
+    int m_tallestPending = 0;
     std::vector<PendingLine> m_pendingLines;
     std::vector<int> m_rowStarts;
     std::vector<std::uint32_t> m_order;
