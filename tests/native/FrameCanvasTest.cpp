@@ -47,6 +47,38 @@ TEST(FrameCanvas, UnsmoothedRectanglesSetExactlyThePixelsTheRasterizerSets) {
     EXPECT_FALSE(AllZero(pair.quickPixels));
 }
 
+TEST(FrameCanvas, ManyStarsSweptOverTheFrameGiveThePixelsOfDrawingThemOneByOne) {
+    const int w = 160, h = 100;
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(w) * h, 0);
+    FrameCanvas swept({pixels.data(), w, h, w});
+    swept.SetSmoothing(false);
+    SeedRandom(9);
+    // Enough stars to sweep the frame, then few (cleared one by one), then many again,
+    // then a band's worth of rows tall ones; opaque and translucent.
+    const int counts[] = {4000, 30, 4000, 3000};
+    for (int frame = 0; frame < 4; ++frame) {
+        std::vector<RectF> stars;
+        for (int i = 0; i < counts[frame]; ++i) {
+            const float side = Between(0.5f, 4.5f);
+            stars.push_back({Between(-6, w + 4), Between(-6, h + 4), side,
+                             frame == 3 ? Between(10, 16) : side});
+        }
+        const Color colour = Color::Argb(frame % 2 ? 0xFFFFFFFFu : 0x80AEC2E0u);
+        std::vector<std::uint32_t> freshPixels(pixels.size(), 0);
+        SoftwareCanvas fresh({freshPixels.data(), w, h, w});
+        fresh.SetSmoothing(false);
+        fresh.FillRects(stars.data(), stars.size(), colour);
+        swept.BeginFrame();
+        swept.FillRects(stars.data(), stars.size(), colour);
+        swept.DirtyRect();
+        EXPECT_EQ(freshPixels, pixels) << frame;
+        EXPECT_FALSE(AllZero(pixels));
+    }
+    swept.BeginFrame();
+    EXPECT_FALSE(swept.DirtyRect().Empty()) << "what was cleared changed on screen";
+    EXPECT_TRUE(AllZero(pixels));
+}
+
 TEST(FrameCanvas, UnturnedSpritesBlendAsTheRasterizerBlendsThem) {
     std::vector<std::uint32_t> pixels;
     for (int i = 0; i < 40 * 30; ++i) {
