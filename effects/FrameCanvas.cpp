@@ -391,10 +391,24 @@ const std::vector<FrameCanvas::HairlineRow>& FrameCanvas::WholeHairline(int run,
         const float slope = b.x / b.y;
         const int across = Across(b.x, b.y);
         rows.resize(static_cast<std::size_t>(rise));
-        for (int row = 0; row < rise; ++row)
-            CoverRow(a, b, slope, across, row, rows[static_cast<std::size_t>(row)]);
+        for (HairlineRow& cover : rows) {
+            CoverRow(a, b, slope, across, static_cast<int>(&cover - rows.data()), cover);
+            Shade(cover);
+        }
     }
     return rows;
+}
+
+void FrameCanvas::Shade(HairlineRow& cover) const {
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i colour = _mm_unpacklo_epi8(_mm_set1_epi32(static_cast<int>(m_batchColour)), zero);
+    const __m128i k = _mm_cvtsi32_si128(cover.k0 | cover.k1 << 16);
+    const __m128i k01 = _mm_unpacklo_epi32(_mm_unpacklo_epi16(k, k), _mm_unpacklo_epi16(k, k));
+    const __m128i k2 = _mm_unpacklo_epi64(_mm_set1_epi16(static_cast<short>(cover.k2)), zero);
+    cover.source[0] = blend::ScaleWide(colour, k01);
+    cover.source[1] = blend::ScaleWide(colour, k2);
+    cover.keep[0] = blend::InverseAlpha(cover.source[0]);
+    cover.keep[1] = blend::InverseAlpha(cover.source[1]);
 }
 
 int FrameCanvas::Across(float dx, float dy) {
@@ -417,6 +431,11 @@ bool FrameCanvas::PrepareLine(const PendingLine& line, LineDraw& draw) {
                        dx == static_cast<float>(FloorToInt(dx)) && dy <= kWholeLineRise &&
                        dy == static_cast<float>(FloorToInt(dy));
     if (whole) {
+        if (m_wholeColour != m_batchColour) {
+            for (std::vector<HairlineRow>& rows : m_wholeLines)
+                rows.clear();
+            m_wholeColour = m_batchColour;
+        }
         draw.rows = WholeHairline(static_cast<int>(dx), static_cast<int>(dy)).data();
         draw.first = static_cast<int>(a.y);
     } else {
@@ -433,8 +452,6 @@ void FrameCanvas::DrawLineRows(LineDraw& draw, int top, int bottom) {
     const int width = Width();
     const std::uint32_t colour = m_batchColour;
     const __m128i zero = _mm_setzero_si128();
-    const __m128i wideColour = _mm_unpacklo_epi8(_mm_set1_epi32(static_cast<int>(colour)),
-                                                 zero); // the colour in both halves
     HairlineRow computed;
     for (int row = top; row < bottom; ++row) {
         const HairlineRow* cover = &computed;
@@ -445,17 +462,16 @@ void FrameCanvas::DrawLineRows(LineDraw& draw, int top, int bottom) {
         const int column = draw.origin + cover->column;
         std::uint32_t* target = Row(row);
         if (column >= 0 && column + 4 <= width) {
+            if (cover == &computed)
+                Shade(computed);
             auto* at = reinterpret_cast<__m128i*>(target + column);
             const __m128i pixels = _mm_loadu_si128(at);
-            const __m128i k = _mm_cvtsi32_si128(cover->k0 | cover->k1 << 16);
-            const __m128i k01 =
-                _mm_unpacklo_epi32(_mm_unpacklo_epi16(k, k), _mm_unpacklo_epi16(k, k));
-            const __m128i k2x =
-                _mm_unpacklo_epi64(_mm_set1_epi16(static_cast<short>(cover->k2)), zero);
             const __m128i low =
-                blend::OverWide(blend::ScaleWide(wideColour, k01), _mm_unpacklo_epi8(pixels, zero));
+                _mm_add_epi16(cover->source[0],
+                              blend::ScaleWide(_mm_unpacklo_epi8(pixels, zero), cover->keep[0]));
             const __m128i high =
-                blend::OverWide(blend::ScaleWide(wideColour, k2x), _mm_unpackhi_epi8(pixels, zero));
+                _mm_add_epi16(cover->source[1],
+                              blend::ScaleWide(_mm_unpackhi_epi8(pixels, zero), cover->keep[1]));
             _mm_storeu_si128(at, _mm_packus_epi16(low, high));
         } else {
             const int coverage[3] = {cover->k0, cover->k1, cover->k2};

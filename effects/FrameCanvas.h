@@ -4,6 +4,8 @@
 #include "effects/PictureCopies.h"
 #include "effects/SoftwareCanvas.h"
 
+#include <emmintrin.h>
+
 #include <cstdint>
 #include <vector>
 
@@ -64,11 +66,16 @@ private:
     void InRowOrder(std::vector<Item>& items, RowOf rowOf, Fetch fetch, Draw draw);
     void PrefetchLine(const PendingLine& line);
     // One row of a hairline: the first of the pixels it covers, as a column from the line's
-    // origin, and the coverages 0 to 255 of that pixel and the next two.
+    // origin, and the coverages 0 to 255 of that pixel and the next two; and, for the
+    // batch's colour, what the row blends over its four pixels: the colour at those
+    // coverages (widened, two pixels a half) and what each leaves of the pixel under it.
     struct HairlineRow {
+        __m128i source[2];
+        __m128i keep[2];
         int column = 0;
         int k0 = 0, k1 = 0, k2 = 0;
     };
+    void Shade(HairlineRow& row) const;
     // A hairline being drawn: its rows on the frame, where each row's cover comes from
     // (the kept rows of a line between whole positions, or worked out), the columns drawn.
     struct LineDraw {
@@ -127,6 +134,7 @@ private:
     std::vector<int> m_rowStarts;
     std::vector<std::uint32_t> m_order;
     std::vector<std::vector<HairlineRow>> m_wholeLines; // by rise, then run
+    std::uint32_t m_wholeColour = 0;                    // the colour they are shaded for
     std::vector<LineDraw> m_activeLines;
     PictureCopies m_copies;
     MagnifiedPicture m_magnified;
