@@ -405,10 +405,12 @@ void FrameCanvas::Shade(HairlineRow& cover) const {
     const __m128i k = _mm_cvtsi32_si128(cover.k0 | cover.k1 << 16);
     const __m128i k01 = _mm_unpacklo_epi32(_mm_unpacklo_epi16(k, k), _mm_unpacklo_epi16(k, k));
     const __m128i k2 = _mm_unpacklo_epi64(_mm_set1_epi16(static_cast<short>(cover.k2)), zero);
-    cover.source[0] = blend::ScaleWide(colour, k01);
-    cover.source[1] = blend::ScaleWide(colour, k2);
-    cover.keep[0] = blend::InverseAlpha(cover.source[0]);
-    cover.keep[1] = blend::InverseAlpha(cover.source[1]);
+    const __m128i sources[] = {blend::ScaleWide(colour, k01), blend::ScaleWide(colour, k2)};
+    for (int half = 0; half < 2; ++half) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(cover.source[half]), sources[half]);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(cover.keep[half]),
+                         blend::InverseAlpha(sources[half]));
+    }
 }
 
 int FrameCanvas::Across(float dx, float dy) {
@@ -466,12 +468,15 @@ void FrameCanvas::DrawLineRows(LineDraw& draw, int top, int bottom) {
                 Shade(computed);
             auto* at = reinterpret_cast<__m128i*>(target + column);
             const __m128i pixels = _mm_loadu_si128(at);
-            const __m128i low =
-                _mm_add_epi16(cover->source[0],
-                              blend::ScaleWide(_mm_unpacklo_epi8(pixels, zero), cover->keep[0]));
-            const __m128i high =
-                _mm_add_epi16(cover->source[1],
-                              blend::ScaleWide(_mm_unpackhi_epi8(pixels, zero), cover->keep[1]));
+            const auto lanes = [](const std::int16_t* eight) {
+                return _mm_loadu_si128(reinterpret_cast<const __m128i*>(eight));
+            };
+            const __m128i low = _mm_add_epi16(
+                lanes(cover->source[0]),
+                blend::ScaleWide(_mm_unpacklo_epi8(pixels, zero), lanes(cover->keep[0])));
+            const __m128i high = _mm_add_epi16(
+                lanes(cover->source[1]),
+                blend::ScaleWide(_mm_unpackhi_epi8(pixels, zero), lanes(cover->keep[1])));
             _mm_storeu_si128(at, _mm_packus_epi16(low, high));
         } else {
             const int coverage[3] = {cover->k0, cover->k1, cover->k2};

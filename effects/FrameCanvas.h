@@ -4,8 +4,6 @@
 #include "effects/PictureCopies.h"
 #include "effects/SoftwareCanvas.h"
 
-#include <emmintrin.h>
-
 #include <cstdint>
 #include <vector>
 
@@ -70,8 +68,9 @@ private:
     // batch's colour, what the row blends over its four pixels: the colour at those
     // coverages (widened, two pixels a half) and what each leaves of the pixel under it.
     struct HairlineRow {
-        __m128i source[2];
-        __m128i keep[2];
+        // Not __m128i: the 32-bit program's heap and stack keep 8 bytes of alignment.
+        std::int16_t source[2][8];
+        std::int16_t keep[2][8];
         int column = 0;
         int k0 = 0, k1 = 0, k2 = 0;
     };

@@ -50,8 +50,8 @@ inline void Put(std::uint32_t* target, __m128i pixels, bool replace) {
 
 // The first n of four pixels over the ones at target, or replacing them.
 inline void PutSome(std::uint32_t* target, __m128i pixels, int from, int to, bool replace) {
-    alignas(16) std::uint32_t some[4];
-    _mm_store_si128(reinterpret_cast<__m128i*>(some), pixels);
+    std::uint32_t some[4];
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(some), pixels);
     for (int i = from; i < to; ++i)
         target[i] =
             replace || target[i] == 0
@@ -249,7 +249,7 @@ MagnifiedPicture::Span MagnifiedPicture::DrawRowByFour(int texelRow, int eighths
     (eighths == 1 ? MixRows<false> : MixRows<true>)(upper + first, lower + first, halved + first,
                                                     whole);
     if (first + whole <= end) {
-        alignas(16) std::uint32_t a[4] = {}, b[4] = {};
+        std::uint32_t a[4] = {}, b[4] = {};
         for (int t = first + whole, i = 0; i < 4 && t + i < pitch; ++i) {
             a[i] = upper[t + i];
             b[i] = lower[t + i];
