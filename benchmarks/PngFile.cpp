@@ -27,4 +27,16 @@ std::optional<Sprite> LoadPngFile(const std::string& path) {
     return Sprite(static_cast<int>(image.width), static_cast<int>(image.height), pixels.data());
 }
 
+bool SavePngFile(const std::string& path, int width, int height, const std::uint32_t* pixels) {
+    png_image image = {};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = static_cast<png_uint_32>(width);
+    image.height = static_cast<png_uint_32>(height);
+    image.format = PNG_FORMAT_BGRA;
+    std::vector<std::uint32_t> opaque(pixels, pixels + static_cast<std::size_t>(width) * height);
+    for (std::uint32_t& p : opaque)
+        p |= 0xFF000000u;
+    return png_image_write_to_file(&image, path.c_str(), 0, opaque.data(), 0, nullptr) != 0;
+}
+
 } // namespace orvane

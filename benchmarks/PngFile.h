@@ -2,6 +2,7 @@
 
 #include "effects/Sprite.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -9,5 +10,9 @@ namespace orvane {
 
 // A PNG file as a premultiplied sprite, the form the program converts its resources to.
 std::optional<Sprite> LoadPngFile(const std::string& path);
+
+// Opaque 0xRRGGBB pixels, width × height row by row, as a PNG file; false when it cannot be
+// written.
+bool SavePngFile(const std::string& path, int width, int height, const std::uint32_t* pixels);
 
 } // namespace orvane

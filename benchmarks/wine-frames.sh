@@ -5,18 +5,26 @@
 # the built tree's Windows build (64-bit where the host cannot run 32-bit programs).
 # Figures for docs/performance.md. Needs a built tree (./dev build) and Xvfb.
 #
-#   benchmarks/wine-frames.sh [FRAMES]   (FRAMES per figure; the slowest get a tenth)
+#   benchmarks/wine-frames.sh [FRAMES [PROGRAM]]
+#
+# FRAMES per figure (the slowest get a tenth). PROGRAM is another build of
+# orvane_wine_framerate.exe to measure, 32- or 64-bit (one kept from before a change, say).
 set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 frames=${1:-500}
 . "$root/tools/wine/wine-common.sh"
 tree=$(windows_run_tree "$root")
+bench=${2:-"$tree/benchmarks/orvane_wine_framerate.exe"}
+# The PE header's machine field: 8664 for x86-64, 014c for x86.
+header=$(od -An -tu4 -j60 -N4 "$bench" | tr -d ' ')
+machine=$(od -An -tx2 -j $((header + 4)) -N2 "$bench" | tr -d ' ')
+loader=wine
+[ "$machine" != 8664 ] || loader=/usr/lib/wine/wine64
 state=$(mktemp -d)
 trap '"$root/tools/wine/wine-env" stop "$state"; rm -rf "$state"' EXIT
-"$root/tools/wine/wine-env" start "$state" "$(windows_tree_loader "$tree")" >/dev/null
-echo "tree: $tree; load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
-bench="$tree/benchmarks/orvane_wine_framerate.exe"
+"$root/tools/wine/wine-env" start "$state" "$loader" >/dev/null
+echo "program: $bench ($loader); load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 for size in "1920 1079" "3840 2160"; do
   for effect in Empty SpaceFlight Confetti Rain Smoke Fireflies Lightning Garland:Lights \

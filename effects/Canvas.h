@@ -28,6 +28,10 @@ struct PixelPoint {
     int x, y;
 };
 
+struct RectF {
+    float x, y, width, height;
+};
+
 enum class LineCap { Flat, Square, Round };
 enum class LineJoin { Miter, Bevel, Round };
 
@@ -63,6 +67,11 @@ public:
     virtual void DrawImage(const Sprite& sprite, float x, float y, float width, float height) = 0;
 
     virtual void FillRect(float x, float y, float width, float height, Color color) = 0;
+    // Rectangles of one colour, filled one after the other as FillRect fills each.
+    virtual void FillRects(const RectF* rects, std::size_t count, Color color) {
+        for (std::size_t i = 0; i < count; ++i)
+            FillRect(rects[i].x, rects[i].y, rects[i].width, rects[i].height, color);
+    }
     // A width × height rectangle centred on (cx, cy), turned by the angle about its centre.
     virtual void FillRotatedRect(float cx, float cy, float width, float height, float angle,
                                  Color color) = 0;

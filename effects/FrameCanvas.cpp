@@ -76,10 +76,7 @@ void FrameCanvas::ClearNow() {
         return;
     m_clearPending = false;
     const PixelRect& box = m_cleared;
-    const long long boxArea = static_cast<long long>(box.right - box.left) * (box.bottom - box.top);
-    // Thousands of stars are cleared one by one; overlapping puffs that together cover
-    // their box more than once are cleared as the box.
-    if (!box.Empty() && m_toClearArea >= boxArea) {
+    if (ClearsAsBox()) {
         for (int y = box.top; y < box.bottom; ++y)
             std::memset(Row(y) + box.left, 0, sizeof(std::uint32_t) * (box.right - box.left));
     } else {
@@ -95,6 +92,14 @@ void FrameCanvas::ClearNow() {
             }
     }
     m_toClear.clear();
+}
+
+// Thousands of stars are cleared one by one; overlapping pictures that together cover their
+// box more than once are cleared as the box.
+bool FrameCanvas::ClearsAsBox() const {
+    const PixelRect& box = m_cleared;
+    const long long boxArea = static_cast<long long>(box.right - box.left) * (box.bottom - box.top);
+    return !box.Empty() && m_toClearArea >= boxArea;
 }
 
 void FrameCanvas::Settle() {
@@ -137,14 +142,10 @@ void FrameCanvas::Flush() {
     case Batch::None:
         return;
     case Batch::Rects:
-        ClearNow();
-        InRowOrder(
-            m_pendingRects, [](const PixelRect& r) { return r.top; },
-            [this](const PixelRect& r) { Prefetch(Row(r.top) + r.left); },
-            [this](const PixelRect& r) { FillNow(r); });
+        DrawRects();
         break;
     case Batch::Lines:
-        if (m_clearPending && SweepPays()) {
+        if (m_clearPending && LineSweepPays()) {
             SweepLines();
             break;
         }
@@ -165,6 +166,15 @@ void FrameCanvas::PrefetchLine(const PendingLine& l) {
     float x = l.a.x + (static_cast<float>(top) - l.a.y) * step;
     for (int row = top; row < bottom; ++row, x += step)
         Prefetch(Row(row) + std::clamp(FloorToInt(x), 0, Width() - 1));
+}
+
+// Tens of thousands of stars a frame come in one colour: worked out once.
+std::uint32_t FrameCanvas::PremultipliedOf(Color colour) {
+    if (!(colour == m_straight)) {
+        m_straight = colour;
+        m_premultiplied = Premultiplied(colour);
+    }
+    return m_premultiplied;
 }
 
 void FrameCanvas::Begin(Batch batch, std::uint32_t colour) {
@@ -204,9 +214,14 @@ void FrameCanvas::DrawSprites(const Sprite& sprite, const PixelPoint* corners, s
 }
 
 void FrameCanvas::DrawImage(const Sprite& sprite, float x, float y, float width, float height) {
+    const bool near = std::fabs(x) < kFar && std::fabs(y) < kFar && width < kFar && height < kFar;
+    if (near && m_magnified.Begin(sprite, x, y, width, height, Width(), Height())) {
+        DrawMagnified();
+        return;
+    }
     Settle();
     if (width == sprite.Width() && height == sprite.Height() && x == std::floor(x) &&
-        y == std::floor(y) && std::fabs(x) < kFar && std::fabs(y) < kFar) {
+        y == std::floor(y) && near) {
         const PixelPoint corner{static_cast<int>(x), static_cast<int>(y)};
         BlitSprites(sprite, &corner, 1);
     } else {
@@ -225,71 +240,87 @@ const TurnedPicture& FrameCanvas::Unturned(const Sprite& sprite) {
                                             -(sprite.Height() / 2)));
 }
 
-// Copies of a large picture piled over one another, blended one after the other, would
-// each fetch their part of the frame from memory again; a band of rows at a time, every
-// copy's rows in the band are blended while the band is in the cache, in the same order.
 void FrameCanvas::BlitSprites(const Sprite& sprite, const PixelPoint* corners, std::size_t count) {
     const TurnedPicture& picture = Unturned(sprite);
-    m_copies.clear();
-    m_copyOrigins.clear();
-    int top = Height(), bottom = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-        // Where the picture's box lies, and the part of it on the frame.
-        const int boxLeft = corners[i].x + sprite.Width() / 2 + picture.left;
-        const int boxTop = corners[i].y + sprite.Height() / 2 + picture.top;
-        const PixelRect box{std::max(boxLeft, 0), std::max(boxTop, 0),
-                            std::min(boxLeft + picture.width, Width()),
-                            std::min(boxTop + picture.height, Height())};
-        if (box.Empty())
-            continue;
-        m_copies.push_back(box);
-        m_copyOrigins.push_back({boxLeft, boxTop});
-        top = std::min(top, box.top);
-        bottom = std::max(bottom, box.bottom);
-    }
-    constexpr int kBand = 16;
-    for (int bandTop = top; bandTop < bottom; bandTop += kBand) {
-        const int bandEnd = std::min(bottom, bandTop + kBand);
-        for (std::size_t i = 0; i < m_copies.size(); ++i) {
-            const PixelRect& box = m_copies[i];
-            const PixelPoint origin = m_copyOrigins[i];
-            for (int row = std::max(box.top, bandTop); row < std::min(box.bottom, bandEnd); ++row) {
-                const TurnedPicture::Row& run =
-                    picture.rows[static_cast<std::size_t>(row - origin.y)];
-                const int from = origin.x + run.begin;
-                const int begin = std::max(from, box.left);
-                const int end = std::min(origin.x + run.end, box.right);
-                if (begin < end)
-                    blend::OverSpan(Row(row) + begin,
-                                    picture.pixels.data() + run.offset + (begin - from),
-                                    end - begin);
-            }
+    m_copies.Clear();
+    const PixelRect frame{0, 0, Width(), Height()};
+    for (std::size_t i = 0; i < count; ++i)
+        m_copies.Add(picture, corners[i].x + sprite.Width() / 2 + picture.left,
+                     corners[i].y + sprite.Height() / 2 + picture.top, frame);
+    m_copies.Blend(m_buffer);
+    for (const PixelRect& area : m_copies.Areas())
+        Mark(area.left, area.top, area.right, area.bottom);
+}
+
+// Over the last frame's box, which is cleared row by row as the picture is drawn: a
+// picture as large as the frame passes over it once instead of twice.
+void FrameCanvas::DrawMagnified() {
+    Flush();
+    const bool replace = m_clearPending;
+    const bool clearAlong = m_clearPending && ClearsAsBox();
+    if (!clearAlong)
+        ClearNow();
+    const PixelRect box = m_cleared;
+    PixelRect drawn;
+    for (int row = m_magnified.Top(); row < m_magnified.Bottom(); ++row) {
+        std::uint32_t* pixels = Row(row);
+        const MagnifiedPicture::Span span = m_magnified.DrawRow(row, pixels, replace);
+        if (span.left < span.right)
+            drawn = Union(drawn, {span.left, row, span.right, row + 1});
+        // The picture's row stored over the box; the rest of the box cleared.
+        if (clearAlong && row >= box.top && row < box.bottom) {
+            const int left = std::clamp(span.left, box.left, box.right);
+            const int right = std::clamp(std::max(span.right, left), box.left, box.right);
+            std::memset(pixels + box.left, 0, sizeof(std::uint32_t) * (left - box.left));
+            std::memset(pixels + right, 0, sizeof(std::uint32_t) * (box.right - right));
         }
     }
-    for (const PixelRect& box : m_copies)
-        Mark(box.left, box.top, box.right, box.bottom);
+    if (clearAlong) {
+        for (int row = box.top; row < box.bottom; ++row)
+            if (row < m_magnified.Top() || row >= m_magnified.Bottom())
+                std::memset(Row(row) + box.left, 0, sizeof(std::uint32_t) * (box.right - box.left));
+        m_toClear.clear();
+        m_clearPending = false;
+    }
+    Mark(drawn.left, drawn.top, drawn.right, drawn.bottom);
 }
 
 void FrameCanvas::FillRect(float x, float y, float width, float height, Color color) {
-    if (m_smoothing) {
-        Settle();
-        m_shapes.FillRect(x, y, width, height, color);
-        return;
-    }
-    if (!(width > 0 && height > 0) || color.a == 0)
-        return;
-    // The pixels whose centres lie inside.
-    const int left = std::max(0, CeilToInt(std::max(x, -kFar) - 0.5f));
-    const int top = std::max(0, CeilToInt(std::max(y, -kFar) - 0.5f));
-    const int end = std::min(Width(), CeilToInt(std::min(x + width, kFar) - 0.5f));
-    const int last = std::min(Height(), CeilToInt(std::min(y + height, kFar) - 0.5f));
-    if (left >= end || top >= last)
-        return;
-    Begin(Batch::Rects, Premultiplied(color));
-    m_pendingRects.push_back({left, top, end, last});
+    const RectF rect{x, y, width, height};
+    FillRects(&rect, 1, color);
 }
 
-void FrameCanvas::FillNow(const PixelRect& r) {
+void FrameCanvas::FillRects(const RectF* rects, std::size_t count, Color color) {
+    if (m_smoothing) {
+        Settle();
+        m_shapes.FillRects(rects, count, color);
+        return;
+    }
+    if (color.a == 0)
+        return;
+    if (m_rectBands.empty())
+        m_rectBands.resize(static_cast<std::size_t>((Height() + kBand - 1) / kBand));
+    for (std::size_t i = 0; i < count; ++i) {
+        const RectF& r = rects[i];
+        if (!(r.width > 0 && r.height > 0))
+            continue;
+        // The pixels whose centres lie inside.
+        const int left = std::max(0, CeilToInt(std::max(r.x, -kFar) - 0.5f));
+        const int top = std::max(0, CeilToInt(std::max(r.y, -kFar) - 0.5f));
+        const int end = std::min(Width(), CeilToInt(std::min(r.x + r.width, kFar) - 0.5f));
+        const int last = std::min(Height(), CeilToInt(std::min(r.y + r.height, kFar) - 0.5f));
+        if (left >= end || top >= last)
+            continue;
+        Begin(Batch::Rects, PremultipliedOf(color));
+        // Kept by the band of rows they start in: drawn band by band, they share the
+        // frame's rows in the cache.
+        m_rectBands[static_cast<std::size_t>(top / kBand)].push_back({left, top, end, last});
+        m_pendingRows += last - top;
+        m_tallestPending = std::max(m_tallestPending, last - top);
+    }
+}
+
+void FrameCanvas::FillRows(const PixelRect& r) {
     const std::uint32_t p = m_batchColour;
     for (int row = r.top; row < r.bottom; ++row) {
         std::uint32_t* target = Row(row);
@@ -299,7 +330,6 @@ void FrameCanvas::FillNow(const PixelRect& r) {
             for (int column = r.left; column < r.right; ++column)
                 Blend(target[column], p, 255);
     }
-    Mark(r.left, r.top, r.right, r.bottom);
 }
 
 void FrameCanvas::DrawPolyline(const PointF* points, std::size_t count, const Pen& pen) {
@@ -308,7 +338,7 @@ void FrameCanvas::DrawPolyline(const PointF* points, std::size_t count, const Pe
         const float dx = points[1].x - points[0].x, dy = points[1].y - points[0].y;
         if (std::fabs(dx) <= std::fabs(dy) && std::fabs(dy) < kFar &&
             std::fabs(points[0].x) < kFar && std::fabs(points[0].y) < kFar) {
-            Begin(Batch::Lines, Premultiplied(pen.color));
+            Begin(Batch::Lines, PremultipliedOf(pen.color));
             PointF a = points[0], b = points[1];
             if (a.y > b.y)
                 std::swap(a, b);
@@ -361,10 +391,26 @@ const std::vector<FrameCanvas::HairlineRow>& FrameCanvas::WholeHairline(int run,
         const float slope = b.x / b.y;
         const int across = Across(b.x, b.y);
         rows.resize(static_cast<std::size_t>(rise));
-        for (int row = 0; row < rise; ++row)
-            CoverRow(a, b, slope, across, row, rows[static_cast<std::size_t>(row)]);
+        for (HairlineRow& cover : rows) {
+            CoverRow(a, b, slope, across, static_cast<int>(&cover - rows.data()), cover);
+            Shade(cover);
+        }
     }
     return rows;
+}
+
+void FrameCanvas::Shade(HairlineRow& cover) const {
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i colour = _mm_unpacklo_epi8(_mm_set1_epi32(static_cast<int>(m_batchColour)), zero);
+    const __m128i k = _mm_cvtsi32_si128(cover.k0 | cover.k1 << 16);
+    const __m128i k01 = _mm_unpacklo_epi32(_mm_unpacklo_epi16(k, k), _mm_unpacklo_epi16(k, k));
+    const __m128i k2 = _mm_unpacklo_epi64(_mm_set1_epi16(static_cast<short>(cover.k2)), zero);
+    const __m128i sources[] = {blend::ScaleWide(colour, k01), blend::ScaleWide(colour, k2)};
+    for (int half = 0; half < 2; ++half) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(cover.source[half]), sources[half]);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(cover.keep[half]),
+                         blend::InverseAlpha(sources[half]));
+    }
 }
 
 int FrameCanvas::Across(float dx, float dy) {
@@ -387,6 +433,11 @@ bool FrameCanvas::PrepareLine(const PendingLine& line, LineDraw& draw) {
                        dx == static_cast<float>(FloorToInt(dx)) && dy <= kWholeLineRise &&
                        dy == static_cast<float>(FloorToInt(dy));
     if (whole) {
+        if (m_wholeColour != m_batchColour) {
+            for (std::vector<HairlineRow>& rows : m_wholeLines)
+                rows.clear();
+            m_wholeColour = m_batchColour;
+        }
         draw.rows = WholeHairline(static_cast<int>(dx), static_cast<int>(dy)).data();
         draw.first = static_cast<int>(a.y);
     } else {
@@ -403,8 +454,6 @@ void FrameCanvas::DrawLineRows(LineDraw& draw, int top, int bottom) {
     const int width = Width();
     const std::uint32_t colour = m_batchColour;
     const __m128i zero = _mm_setzero_si128();
-    const __m128i wideColour = _mm_unpacklo_epi8(_mm_set1_epi32(static_cast<int>(colour)),
-                                                 zero); // the colour in both halves
     HairlineRow computed;
     for (int row = top; row < bottom; ++row) {
         const HairlineRow* cover = &computed;
@@ -415,17 +464,19 @@ void FrameCanvas::DrawLineRows(LineDraw& draw, int top, int bottom) {
         const int column = draw.origin + cover->column;
         std::uint32_t* target = Row(row);
         if (column >= 0 && column + 4 <= width) {
+            if (cover == &computed)
+                Shade(computed);
             auto* at = reinterpret_cast<__m128i*>(target + column);
             const __m128i pixels = _mm_loadu_si128(at);
-            const __m128i k = _mm_cvtsi32_si128(cover->k0 | cover->k1 << 16);
-            const __m128i k01 =
-                _mm_unpacklo_epi32(_mm_unpacklo_epi16(k, k), _mm_unpacklo_epi16(k, k));
-            const __m128i k2x =
-                _mm_unpacklo_epi64(_mm_set1_epi16(static_cast<short>(cover->k2)), zero);
-            const __m128i low =
-                blend::OverWide(blend::ScaleWide(wideColour, k01), _mm_unpacklo_epi8(pixels, zero));
-            const __m128i high =
-                blend::OverWide(blend::ScaleWide(wideColour, k2x), _mm_unpackhi_epi8(pixels, zero));
+            const auto lanes = [](const std::int16_t* eight) {
+                return _mm_loadu_si128(reinterpret_cast<const __m128i*>(eight));
+            };
+            const __m128i low = _mm_add_epi16(
+                lanes(cover->source[0]),
+                blend::ScaleWide(_mm_unpacklo_epi8(pixels, zero), lanes(cover->keep[0])));
+            const __m128i high = _mm_add_epi16(
+                lanes(cover->source[1]),
+                blend::ScaleWide(_mm_unpackhi_epi8(pixels, zero), lanes(cover->keep[1])));
             _mm_storeu_si128(at, _mm_packus_epi16(low, high));
         } else {
             const int coverage[3] = {cover->k0, cover->k1, cover->k2};
@@ -452,20 +503,46 @@ void FrameCanvas::DrawHairline(const PendingLine& line) {
 // rows at a time: the band is cleared whole (one sequential run) and every line's rows
 // in it drawn while it is in the cache. The lines go in the order of their top rows, as
 // drawn one by one, so every pixel blends the same colours in the same order.
-bool FrameCanvas::SweepPays() const {
+bool FrameCanvas::SweepPays(long long rows) const {
+    for (const PixelRect& r : m_toClear)
+        rows += r.bottom - r.top;
+    const long long lines = static_cast<long long>(Height()) * ((Width() + 15) / 16);
+    return 2 * rows > lines;
+}
+
+bool FrameCanvas::LineSweepPays() const {
     const int height = Height();
     long long rows = 0;
     for (const PendingLine& line : m_pendingLines)
         rows +=
             std::max(0, std::min(height, CeilToInt(line.b.y)) - std::max(0, FloorToInt(line.a.y)));
-    for (const PixelRect& r : m_toClear)
-        rows += r.bottom - r.top;
-    const long long lines = static_cast<long long>(height) * ((Width() + 15) / 16);
-    return 2 * rows > lines;
+    return SweepPays(rows);
+}
+
+// Rectangles no taller than a band: each is drawn whole with the band its top row is in.
+// Where the last frame's box covering most of the frame is to be cleared anyway, the sweep
+// clears it in the same pass.
+bool FrameCanvas::RectSweepPays() const {
+    if (!m_clearPending || m_tallestPending > kBand)
+        return false;
+    const PixelRect& box = m_cleared;
+    const long long boxArea = static_cast<long long>(box.right - box.left) * (box.bottom - box.top);
+    return SweepPays(m_pendingRows) ||
+           (ClearsAsBox() && 2 * boxArea >= static_cast<long long>(Width()) * Height());
+}
+
+void FrameCanvas::ClearRows(int top, int bottom) {
+    const int width = Width();
+    if (m_buffer.stride == width)
+        std::memset(Row(top), 0,
+                    sizeof(std::uint32_t) * static_cast<std::size_t>(width) * (bottom - top));
+    else
+        for (int row = top; row < bottom; ++row)
+            std::memset(Row(row), 0, sizeof(std::uint32_t) * width);
 }
 
 void FrameCanvas::SweepLines() {
-    const int height = Height(), width = Width();
+    const int height = Height();
     std::vector<PendingLine>& lines = m_pendingLines;
     const auto topOf = [height](const PendingLine& l) {
         return std::clamp(FloorToInt(l.a.y), 0, height - 1);
@@ -479,19 +556,12 @@ void FrameCanvas::SweepLines() {
     for (std::uint32_t i = 0; i < lines.size(); ++i)
         m_order[m_rowStarts[topOf(lines[i])]++] = i;
 
-    constexpr int kBand = 16;
     std::vector<LineDraw>& active = m_activeLines;
     active.clear();
     std::size_t next = 0;
     for (int bandTop = 0; bandTop < height; bandTop += kBand) {
         const int bandEnd = std::min(height, bandTop + kBand);
-        if (m_buffer.stride == width)
-            std::memset(Row(bandTop), 0,
-                        sizeof(std::uint32_t) * static_cast<std::size_t>(width) *
-                            (bandEnd - bandTop));
-        else
-            for (int row = bandTop; row < bandEnd; ++row)
-                std::memset(Row(row), 0, sizeof(std::uint32_t) * width);
+        ClearRows(bandTop, bandEnd);
         for (; next < m_order.size() && topOf(lines[m_order[next]]) < bandEnd; ++next) {
             LineDraw draw;
             if (PrepareLine(lines[m_order[next]], draw))
@@ -510,6 +580,41 @@ void FrameCanvas::SweepLines() {
     lines.clear();
     m_toClear.clear();
     m_clearPending = false;
+}
+
+// Stars by the ten thousand, as streaks: the frame is swept a band at a time, each band
+// cleared just before the rectangles reaching into it from the band above are drawn, so
+// that both find it in the cache. Of one colour, rectangles in any order give the same
+// pixels.
+void FrameCanvas::DrawRects() {
+    const bool sweep = RectSweepPays();
+    const int height = Height();
+    if (sweep)
+        ClearRows(0, std::min(height, kBand));
+    else
+        ClearNow();
+    PixelRect box;
+    for (std::size_t band = 0; band < m_rectBands.size(); ++band) {
+        const int next = static_cast<int>(band + 1) * kBand;
+        if (sweep && next < height)
+            ClearRows(next, std::min(height, next + kBand));
+        for (const PixelRect& r : m_rectBands[band]) {
+            FillRows(r);
+            if (sweep)
+                box = Union(box, r);
+            else
+                Mark(r.left, r.top, r.right, r.bottom);
+        }
+        m_rectBands[band].clear();
+    }
+    if (sweep) {
+        // Outside the rectangles the frame is transparent: the next frame may clear their box.
+        Mark(box.left, box.top, box.right, box.bottom);
+        m_toClear.clear();
+        m_clearPending = false;
+    }
+    m_pendingRows = 0;
+    m_tallestPending = 0;
 }
 
 void FrameCanvas::FillRotatedRect(float cx, float cy, float width, float height, float angle,

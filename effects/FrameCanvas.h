@@ -1,5 +1,7 @@
 #pragma once
 
+#include "effects/MagnifiedPicture.h"
+#include "effects/PictureCopies.h"
 #include "effects/SoftwareCanvas.h"
 
 #include <cstdint>
@@ -12,7 +14,9 @@ namespace orvane {
 // are written straight into the frame's pixels instead, with the same result:
 //   - rectangles without smoothing (the pixels whose centres lie inside),
 //   - smoothed hairlines, one pixel wide with flat ends, steeper than 45°,
-//   - unturned sprites at their own size (large soft pictures blended row by row).
+//   - unturned sprites at their own size (large soft pictures blended row by row),
+//   - pictures magnified at least twice (a soft layer made at a fraction of the frame's
+//     resolution), a row at a time.
 // Like the rasterizer it remembers what it drew, so the next frame clears only that and
 // the window system is handed only the area that changed.
 class FrameCanvas final : public ICanvas {
@@ -33,6 +37,7 @@ public:
     void DrawSprites(const Sprite& sprite, const PixelPoint* corners, std::size_t count) override;
     void DrawImage(const Sprite& sprite, float x, float y, float width, float height) override;
     void FillRect(float x, float y, float width, float height, Color color) override;
+    void FillRects(const RectF* rects, std::size_t count, Color color) override;
     void FillRotatedRect(float cx, float cy, float width, float height, float angle,
                          Color color) override;
     void DrawPolyline(const PointF* points, std::size_t count, const Pen& pen) override;
@@ -53,17 +58,23 @@ private:
         PointF a, b; // a above b
     };
     void Begin(Batch batch, std::uint32_t premultiplied);
+    std::uint32_t PremultipliedOf(Color colour);
     void Flush();
     template <class Item, class RowOf, class Fetch, class Draw>
     void InRowOrder(std::vector<Item>& items, RowOf rowOf, Fetch fetch, Draw draw);
     void PrefetchLine(const PendingLine& line);
-    void FillNow(const PixelRect& area);
     // One row of a hairline: the first of the pixels it covers, as a column from the line's
-    // origin, and the coverages 0 to 255 of that pixel and the next two.
+    // origin, and the coverages 0 to 255 of that pixel and the next two; and, for the
+    // batch's colour, what the row blends over its four pixels: the colour at those
+    // coverages (widened, two pixels a half) and what each leaves of the pixel under it.
     struct HairlineRow {
+        // Not __m128i: the 32-bit program's heap and stack keep 8 bytes of alignment.
+        std::int16_t source[2][8];
+        std::int16_t keep[2][8];
         int column = 0;
         int k0 = 0, k1 = 0, k2 = 0;
     };
+    void Shade(HairlineRow& row) const;
     // A hairline being drawn: its rows on the frame, where each row's cover comes from
     // (the kept rows of a line between whole positions, or worked out), the columns drawn.
     struct LineDraw {
@@ -79,9 +90,18 @@ private:
     bool PrepareLine(const PendingLine& line, LineDraw& draw);
     void DrawLineRows(LineDraw& draw, int top, int bottom);
     void DrawHairline(const PendingLine& line);
-    bool SweepPays() const;
+    // Thousands of items over the whole frame are drawn sweeping it in bands of rows.
+    static constexpr int kBand = 16;
+    bool SweepPays(long long rows) const;
+    bool LineSweepPays() const;
+    bool RectSweepPays() const;
+    void ClearRows(int top, int bottom);
     void SweepLines();
+    void DrawRects();
+    void FillRows(const PixelRect& area);
     void ClearNow();
+    bool ClearsAsBox() const;
+    void DrawMagnified();
     // Draws what waits and clears what the last frame left, before drawing anything else.
     void Settle();
     static bool CoverRow(PointF a, PointF b, float slope, int across, int row, HairlineRow& cover);
@@ -103,15 +123,20 @@ private:
     PixelRect m_drawn, m_cleared;
     long long m_drawnArea = 0;
     Batch m_batch = Batch::None;
+    Color m_straight{0, 0, 0, 0}; // the last colour premultiplied, and the result
+    std::uint32_t m_premultiplied = 0;
     std::uint32_t m_batchColour = 0;
-    std::vector<PixelRect> m_pendingRects;
+    std::vector<std::vector<PixelRect>> m_rectBands; // by the band of their top row
+    long long m_pendingRows = 0;
+    int m_tallestPending = 0;
     std::vector<PendingLine> m_pendingLines;
     std::vector<int> m_rowStarts;
     std::vector<std::uint32_t> m_order;
     std::vector<std::vector<HairlineRow>> m_wholeLines; // by rise, then run
+    std::uint32_t m_wholeColour = 0;                    // the colour they are shaded for
     std::vector<LineDraw> m_activeLines;
-    std::vector<PixelRect> m_copies; // of a picture, clipped to the frame
-    std::vector<PixelPoint> m_copyOrigins;
+    PictureCopies m_copies;
+    MagnifiedPicture m_magnified;
     // What the last frame drew, cleared before this frame draws (or swept).
     std::vector<PixelRect> m_toClear;
     long long m_toClearArea = 0;

@@ -62,9 +62,13 @@ void ScaledCanvas::DrawSprites(const Sprite& sprite, const PixelPoint* corners, 
     m_target.DrawSprites(copy, m_corners.data(), count);
 }
 
+// At its own size a picture is drawn from its scaled copy, as DrawSprite draws it; stretched,
+// from the original, sampled once rather than twice (and a picture painted anew every
+// frame, as smoke's layer, is not copied every frame).
 void ScaledCanvas::DrawImage(const Sprite& sprite, float x, float y, float width, float height) {
-    m_target.DrawImage(ScaledCopy(sprite), x * m_scale, y * m_scale, width * m_scale,
-                       height * m_scale);
+    const bool ownSize = width == sprite.Width() && height == sprite.Height();
+    m_target.DrawImage(ownSize ? ScaledCopy(sprite) : sprite, x * m_scale, y * m_scale,
+                       width * m_scale, height * m_scale);
 }
 
 void ScaledCanvas::FillRect(float x, float y, float width, float height, Color color) {

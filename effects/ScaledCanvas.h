@@ -13,7 +13,7 @@ namespace orvane {
 // pixels, everything scaled by the screen's factor (at least 1): a screen at 150 % shows
 // the same scene as one at 100 %, each piece one and a half times as many pixels across.
 // Sprites are drawn from scaled copies made once and kept while the canvas lives; each
-// copy keeps its own turned pictures.
+// copy keeps its own turned pictures. Stretched pictures are stretched from the original.
 class ScaledCanvas final : public ICanvas {
 public:
     ScaledCanvas(ICanvas& target, float scale);

@@ -1,7 +1,6 @@
 #include "effects/Smoke.h"
 
 #include "effects/ParticleList.h"
-#include "effects/SoftwareCanvas.h"
 #include "framework/Random.h"
 
 #include <algorithm>
@@ -10,7 +9,7 @@ namespace orvane {
 
 void Smoke::SetSprite(std::optional<Sprite> sprite) {
     m_puffs.clear();
-    m_drawn.reset();
+    m_pile.Stop();
     m_sprite = std::move(sprite);
 }
 
@@ -18,22 +17,15 @@ void Smoke::Begin(int width, int height) {
     m_width = width;
     m_height = height;
     m_puffs.clear();
-    m_drawn.reset();
-    if (!m_sprite || m_sprite->Width() == 0 || m_sprite->Height() == 0)
-        return;
-    // Stretched once by the rasterizer onto transparent pixels: each frame blends exactly
-    // what stretching it there would have blended.
-    const int side = DrawnSide();
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(side) * side, 0);
-    SoftwareCanvas canvas({pixels.data(), side, side, side});
-    canvas.DrawImage(*m_sprite, 0, 0, static_cast<float>(side), static_cast<float>(side));
-    m_drawn.emplace(side, side, pixels.data());
+    m_pile.Stop();
+    if (m_sprite)
+        m_pile.Begin(*m_sprite, DrawnSide(), width, height);
 }
 
 void Smoke::Stop() {
     m_puffs.clear();
     m_puffs.shrink_to_fit();
-    m_drawn.reset();
+    m_pile.Stop();
     m_sprite.reset();
 }
 
@@ -69,13 +61,12 @@ void Smoke::DrawFrame(ICanvas& canvas, int targetCount) {
         Bounce(p.x, p.dx, m_width);
         Bounce(p.y, p.dy, m_height);
         // The picture's own half size places it, whatever size it is drawn at.
-        if (p.sprite && m_drawn)
+        if (p.sprite && m_pile.Ready())
             m_corners.push_back({p.x - p.sprite->Width() / 2, p.y - p.sprite->Height() / 2});
         return count <= target;
     });
-    // All in one call, in the walk's order: the canvas may blend the pile row by row.
-    if (m_drawn && !m_corners.empty())
-        canvas.DrawSprites(*m_drawn, m_corners.data(), m_corners.size());
+    if (m_pile.Ready())
+        m_pile.Draw(canvas, m_corners.data(), m_corners.size());
 }
 
 } // namespace orvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "effects/Canvas.h"
+#include "effects/QuarterPile.h"
 #include "effects/Sprite.h"
 
 #include <cstdint>
@@ -24,7 +25,7 @@ public:
     // The puff picture; none draws nothing, though the puffs still move.
     void SetSprite(std::optional<Sprite> sprite);
     bool HasSprite() const { return m_sprite.has_value(); }
-    // A new start over a width × height area; the puff is magnified for its size once here.
+    // A new start over a width × height area; the puff is sampled for its size once here.
     void Begin(int width, int height);
     // The puffs and the picture go.
     void Stop();
@@ -34,13 +35,16 @@ public:
 
     int DrawnSide() const { return m_width < kWideScreen ? kLargeSide / 2 : kLargeSide; }
     const std::vector<PARTICLE>& Puffs() const { return m_puffs; }
+    // Where the last frame drew puffs (their top-left corners, in the walk's order).
+    const std::vector<PixelPoint>& DrawnCorners() const { return m_corners; }
 
 private:
     void Bounce(std::int32_t& position, std::int32_t& step, int limit) const;
 
     std::optional<Sprite> m_sprite;
-    // The picture at its drawn size, sampled once, so that each frame only blends it.
-    std::optional<Sprite> m_drawn;
+    // Smoke has no detail finer than a few pixels: the puffs are piled at a quarter of the
+    // resolution and the pile magnified over the area.
+    QuarterPile m_pile;
     std::vector<PARTICLE> m_puffs;
     std::vector<PixelPoint> m_corners; // where this frame draws the puffs
     int m_width = 0;

@@ -1,6 +1,7 @@
 #include "effects/SoftwareCanvas.h"
 
 #include "effects/Blend.h"
+#include "effects/PixelBounds.h"
 #include "effects/Sprite.h"
 
 #include <algorithm>
@@ -100,20 +101,6 @@ void Narrow(double a, double b, double limit, double& from, double& to) {
         std::swap(first, last);
     from = std::max(from, first);
     to = std::min(to, last);
-}
-
-// floor(v) or ceil(v) limited to [low, high]; low for a value that is not a number. Every
-// float coordinate becomes a pixel index through one of these, so that no conversion
-// overflows and no loop runs past the canvas.
-inline int FloorWithin(double v, int low, int high) {
-    if (!(v > low))
-        return low;
-    return v < high ? static_cast<int>(std::floor(v)) : high;
-}
-inline int CeilWithin(double v, int low, int high) {
-    if (!(v > low))
-        return low;
-    return v < high ? static_cast<int>(std::ceil(v)) : high;
 }
 
 inline bool Finite(float a, float b, float c, float d) {

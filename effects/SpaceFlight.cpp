@@ -25,6 +25,8 @@ void SpaceFlight::Begin(int width, int height) {
 void SpaceFlight::Stop() {
     m_stars.clear();
     m_stars.shrink_to_fit();
+    m_drawn.clear();
+    m_drawn.shrink_to_fit();
 }
 
 STAR SpaceFlight::Spawn() const {
@@ -54,6 +56,7 @@ void SpaceFlight::DrawFrame(ICanvas& canvas, int targetCount) {
     }
     canvas.SetSmoothing(false);
     const float w = static_cast<float>(m_width), h = static_cast<float>(m_height);
+    m_drawn.clear();
     WalkParticles(m_stars, [&](STAR& s, std::size_t) {
         s.x += s.vx;
         s.y += s.vy;
@@ -64,9 +67,11 @@ void SpaceFlight::DrawFrame(ICanvas& canvas, int targetCount) {
             s.width += 1.0f;
             s.height += 1.0f;
         }
-        canvas.FillRect(s.x, s.y, s.width, s.height, kWhite);
+        m_drawn.push_back({s.x, s.y, s.width, s.height});
         return !(s.x + s.width < 0 || s.x > w || s.y + s.height < 0 || s.y > h);
     });
+    // In one call, in the walk's order: the canvas may keep them by rows.
+    canvas.FillRects(m_drawn.data(), m_drawn.size(), kWhite);
 }
 
 } // namespace orvane

@@ -33,6 +33,7 @@ private:
     STAR Spawn() const;
 
     std::vector<STAR> m_stars;
+    std::vector<RectF> m_drawn; // this frame's stars, drawn together
     int m_width = 0;
     int m_height = 0;
 };

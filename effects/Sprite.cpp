@@ -35,6 +35,12 @@ const TurnedPicture& Sprite::KeepTurned(int degrees, TurnedPicture picture) cons
     return *kept;
 }
 
+std::uint32_t* Sprite::Repaint() {
+    m_serial = NextSerial();
+    m_turned.clear();
+    return m_padded.data() + Pitch() + 1;
+}
+
 std::size_t Sprite::KeptBytes() const {
     std::size_t bytes = 0;
     for (const auto& picture : m_turned)

@@ -39,6 +39,11 @@ public:
     // Bytes of pixels the kept turns hold.
     std::size_t KeptBytes() const;
 
+    // The pixels to paint the picture anew with: (0, 0) first, rows Pitch() apart; the
+    // border must stay transparent. The picture becomes another one: a new serial and no
+    // kept turns.
+    std::uint32_t* Repaint();
+
     // A copy scaled by the factor (at least 1), sampled bilinearly; its size is the
     // original's times the factor, rounded.
     Sprite Scaled(float factor) const;

@@ -47,6 +47,38 @@ TEST(FrameCanvas, UnsmoothedRectanglesSetExactlyThePixelsTheRasterizerSets) {
     EXPECT_FALSE(AllZero(pair.quickPixels));
 }
 
+TEST(FrameCanvas, ManyStarsSweptOverTheFrameGiveThePixelsOfDrawingThemOneByOne) {
+    const int w = 160, h = 100;
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(w) * h, 0);
+    FrameCanvas swept({pixels.data(), w, h, w});
+    swept.SetSmoothing(false);
+    SeedRandom(9);
+    // Enough stars to sweep the frame, then few (cleared one by one), then many again,
+    // then a band's worth of rows tall ones; opaque and translucent.
+    const int counts[] = {4000, 30, 4000, 3000};
+    for (int frame = 0; frame < 4; ++frame) {
+        std::vector<RectF> stars;
+        for (int i = 0; i < counts[frame]; ++i) {
+            const float side = Between(0.5f, 4.5f);
+            stars.push_back({Between(-6, w + 4), Between(-6, h + 4), side,
+                             frame == 3 ? Between(10, 16) : side});
+        }
+        const Color colour = Color::Argb(frame % 2 ? 0xFFFFFFFFu : 0x80AEC2E0u);
+        std::vector<std::uint32_t> freshPixels(pixels.size(), 0);
+        SoftwareCanvas fresh({freshPixels.data(), w, h, w});
+        fresh.SetSmoothing(false);
+        fresh.FillRects(stars.data(), stars.size(), colour);
+        swept.BeginFrame();
+        swept.FillRects(stars.data(), stars.size(), colour);
+        swept.DirtyRect();
+        EXPECT_EQ(freshPixels, pixels) << frame;
+        EXPECT_FALSE(AllZero(pixels));
+    }
+    swept.BeginFrame();
+    EXPECT_FALSE(swept.DirtyRect().Empty()) << "what was cleared changed on screen";
+    EXPECT_TRUE(AllZero(pixels));
+}
+
 TEST(FrameCanvas, UnturnedSpritesBlendAsTheRasterizerBlendsThem) {
     std::vector<std::uint32_t> pixels;
     for (int i = 0; i < 40 * 30; ++i) {
@@ -63,6 +95,127 @@ TEST(FrameCanvas, UnturnedSpritesBlendAsTheRasterizerBlendsThem) {
             pair.plain.DrawImage(puff, x + 3.0f, y + 2.0f, 40, 30);
         }
     EXPECT_EQ(pair.plainPixels, pair.quickPixels);
+}
+
+// A soft picture with transparent rows and columns inside it, and a transparent outer ring
+// or none.
+Sprite SoftPicture(int width, int height, bool ring) {
+    std::vector<std::uint32_t> pixels;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const bool edge = x == 0 || y == 0 || x == width - 1 || y == height - 1;
+            const bool clear = (ring && edge) || x == width / 2 || y == height / 3;
+            const auto a = clear ? 0u : static_cast<std::uint32_t>((x * 37 + y * 91) % 256);
+            pixels.push_back(a << 24 | (a * 3 / 4) << 16 | (a / 2) << 8 | (a / 5));
+        }
+    return Sprite(width, height, pixels.data());
+}
+
+int LargestChannelDifference(const std::vector<std::uint32_t>& a,
+                             const std::vector<std::uint32_t>& b) {
+    int largest = 0;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        for (int shift = 0; shift < 32; shift += 8)
+            largest = std::max(largest, std::abs(static_cast<int>((a[i] >> shift) & 0xFF) -
+                                                 static_cast<int>((b[i] >> shift) & 0xFF)));
+    return largest;
+}
+
+struct Placement {
+    float x, y, width, height;
+};
+
+// Frames of the pictures, the first frame all of them and each next one fewer, its first
+// picture landing on the last frame's, which is cleared as it goes. Returns each frame's
+// largest channel difference.
+std::vector<int> DrawFrames(Pair& pair, const Sprite& picture,
+                            const std::vector<Placement>& placements) {
+    std::vector<int> largest;
+    for (std::size_t frame = 0; frame < placements.size(); ++frame) {
+        pair.quick.BeginFrame();
+        pair.plain.BeginFrame();
+        for (std::size_t i = frame; i < placements.size(); ++i) {
+            const Placement& p = placements[i];
+            pair.quick.DrawImage(picture, p.x, p.y, p.width, p.height);
+            pair.plain.DrawImage(picture, p.x, p.y, p.width, p.height);
+        }
+        const PixelRect quickDirty = pair.quick.DirtyRect();
+        const PixelRect plainDirty = pair.plain.DirtyRect();
+        largest.push_back(LargestChannelDifference(pair.plainPixels, pair.quickPixels));
+        EXPECT_FALSE(AllZero(pair.quickPixels));
+        EXPECT_TRUE(quickDirty.left >= plainDirty.left && quickDirty.top >= plainDirty.top &&
+                    quickDirty.right <= plainDirty.right && quickDirty.bottom <= plainDirty.bottom)
+            << "what changed is within what the rasterizer says changed, " << frame;
+    }
+    pair.quick.BeginFrame();
+    pair.quick.DirtyRect();
+    EXPECT_TRUE(AllZero(pair.quickPixels)) << "a frame without them leaves nothing";
+    return largest;
+}
+
+TEST(FrameCanvas, PicturesMagnifiedAtLeastTwiceBlendAsTheRasterizerBlendsThem) {
+    // Whole and fractional factors and positions, partly off every edge, over one another;
+    // a picture whose outer texels show is magnified exactly even four times.
+    Pair pair(150, 90);
+    EXPECT_EQ(std::vector<int>(5, 0), DrawFrames(pair, SoftPicture(23, 17, false),
+                                                 {{-4, -4, 92, 68},
+                                                  {30, 10, 46, 34},
+                                                  {-50.5f, 20.25f, 138, 102},
+                                                  {70, -30, 57.5f, 40},
+                                                  {5.75f, 33, 161, 119}}));
+    Pair ringed(150, 90);
+    EXPECT_EQ(std::vector<int>(3, 0),
+              DrawFrames(ringed, SoftPicture(23, 17, true),
+                         {{-6, -6, 138, 102}, {3, 2, 115, 85}, {-8, 5.5f, 92, 68}}));
+}
+
+TEST(FrameCanvas, ASoftLayerMagnifiedFourTimesIsWithinFourStepsOfTheRasterizer) {
+    const Sprite layer = SoftPicture(23, 17, true);
+    Pair pair(150, 90);
+    const std::vector<int> largest =
+        DrawFrames(pair, layer, {{-4, -4, 92, 68}, {30, 11, 92, 68}, {-37, 40, 92, 68}});
+    // Each rounds by up to two steps, this one up and the rasterizer down; piled, the
+    // differences of the pictures below show through.
+    EXPECT_LE(largest.back(), 4);
+    EXPECT_LE(*std::max_element(largest.begin(), largest.end()), 8);
+    // Drawn once more onto a transparent frame: still premultiplied, and transparent
+    // wherever its four texels are.
+    pair.quick.BeginFrame();
+    pair.plain.BeginFrame();
+    pair.quick.DrawImage(layer, 9, -3, 92, 68);
+    pair.plain.DrawImage(layer, 9, -3, 92, 68);
+    pair.quick.DirtyRect();
+    for (std::size_t i = 0; i < pair.quickPixels.size(); ++i) {
+        const std::uint32_t p = pair.quickPixels[i];
+        const std::uint32_t alpha = p >> 24;
+        ASSERT_TRUE(((p >> 16) & 0xFF) <= alpha && ((p >> 8) & 0xFF) <= alpha &&
+                    (p & 0xFF) <= alpha);
+        if (p != 0)
+            ASSERT_NE(0u, pair.plainPixels[i] | (alpha <= 2 ? 1u : 0u)) << i;
+    }
+}
+
+TEST(FrameCanvas, AMagnifiedPictureTouchesOnlyTheColumnsAndRowsItsVisibleTexelsReach) {
+    // Visible texels only in columns 10 to 13 and rows 4 to 5 of a 40 × 20 layer.
+    std::vector<std::uint32_t> pixels(40 * 20, 0);
+    for (int y = 4; y <= 5; ++y)
+        for (int x = 10; x <= 13; ++x)
+            pixels[static_cast<std::size_t>(y * 40 + x)] = 0x80404040u;
+    const Sprite layer(40, 20, pixels.data());
+    std::vector<std::uint32_t> frame(160 * 80, 0);
+    FrameCanvas canvas({frame.data(), 160, 80, 160});
+    canvas.BeginFrame();
+    canvas.DrawImage(layer, 0, 0, 160, 80);
+    const PixelRect dirty = canvas.DirtyRect();
+    // Texel t is centred on pixel 4t + 2; a pixel mixes the two texels about its centre.
+    EXPECT_GE(dirty.left, 4 * 9 + 2 - 4);
+    EXPECT_LE(dirty.right, 4 * 14 + 2 + 4);
+    EXPECT_GE(dirty.top, 4 * 3 + 2 - 4);
+    EXPECT_LE(dirty.bottom, 4 * 6 + 2 + 4);
+    for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 160; ++x)
+            if (x < dirty.left || x >= dirty.right || y < dirty.top || y >= dirty.bottom)
+                ASSERT_EQ(0u, frame[static_cast<std::size_t>(y * 160 + x)]) << x << ", " << y;
 }
 
 TEST(FrameCanvas, HairlinesCoverTheAreaAndPixelsTheRasterizerCovers) {

@@ -46,10 +46,11 @@ TEST(ScaledCanvas, SpritesAreDrawnFromOneScaledCopyAboutTheSameCentre) {
     scene.DrawSprite(leaf, 0, 0, 0);
     const PixelPoint corners[] = {{2, 2}, {10, 0}};
     scene.DrawSprites(leaf, corners, 2);
+    scene.DrawImage(leaf, 1, 2, 4, 6);
     scene.DrawImage(leaf, 1, 2, 40, 60);
 
     const auto& calls = screen.Calls();
-    ASSERT_EQ(5u, calls.size());
+    ASSERT_EQ(6u, calls.size());
     const Sprite* copy = calls[0].sprite;
     ASSERT_NE(nullptr, copy);
     EXPECT_NE(&leaf, copy);
@@ -57,11 +58,14 @@ TEST(ScaledCanvas, SpritesAreDrawnFromOneScaledCopyAboutTheSameCentre) {
     EXPECT_EQ(9, copy->Height());
     // Centre (12, 23) in the scene is (18, 34.5) on the screen.
     EXPECT_EQ((std::vector<float>{15, 30, 45}), calls[0].values);
-    for (const auto& call : calls)
-        EXPECT_EQ(copy, call.sprite) << call.op << ": scaled once, drawn from the same copy";
+    for (std::size_t i = 0; i < 5; ++i)
+        EXPECT_EQ(copy, calls[i].sprite)
+            << calls[i].op << ": scaled once, drawn from the same copy";
     EXPECT_EQ((std::vector<float>{3, 3, 0}), calls[2].values);
     EXPECT_EQ((std::vector<float>{15, 0, 0}), calls[3].values);
-    EXPECT_EQ((std::vector<float>{1.5f, 3, 60, 90}), calls[4].values);
+    EXPECT_EQ((std::vector<float>{1.5f, 3, 6, 9}), calls[4].values);
+    EXPECT_EQ(&leaf, calls[5].sprite) << "stretched from the original, sampled once";
+    EXPECT_EQ((std::vector<float>{1.5f, 3, 60, 90}), calls[5].values);
 }
 
 TEST(ScaledCanvas, APictureMadeAgainAtTheSameAddressGetsACopyOfItsOwn) {
