@@ -296,39 +296,85 @@ void FrameCanvas::FillRects(const RectF* rects, std::size_t count, Color color) 
         m_shapes.FillRects(rects, count, color);
         return;
     }
-    if (color.a == 0)
+    if (color.a == 0 || count == 0)
         return;
     if (m_rectBands.empty())
         m_rectBands.resize(static_cast<std::size_t>((Height() + kBand - 1) / kBand));
+    Begin(Batch::Rects, PremultipliedOf(color));
+    // Tens of thousands of stars a frame: each rectangle's four edges are worked out at once.
+    const __m128 zero = _mm_setzero_ps(), half = _mm_set1_ps(0.5f);
+    const __m128 nearEdge = _mm_set1_ps(-kFar), farEdge = _mm_set1_ps(kFar);
+    const __m128i limits = _mm_setr_epi32(0, 0, Width(), Height());
+    const __m128i lower = _mm_setzero_si128();
     for (std::size_t i = 0; i < count; ++i) {
-        const RectF& r = rects[i];
-        if (!(r.width > 0 && r.height > 0))
+        const __m128 r = _mm_loadu_ps(&rects[i].x); // x, y, width, height
+        const __m128 size = _mm_movehl_ps(r, r);
+        if ((_mm_movemask_ps(_mm_cmpgt_ps(size, zero)) & 3) != 3) // also a NaN size
             continue;
-        // The pixels whose centres lie inside.
-        const int left = std::max(0, CeilToInt(std::max(r.x, -kFar) - 0.5f));
-        const int top = std::max(0, CeilToInt(std::max(r.y, -kFar) - 0.5f));
-        const int end = std::min(Width(), CeilToInt(std::min(r.x + r.width, kFar) - 0.5f));
-        const int last = std::min(Height(), CeilToInt(std::min(r.y + r.height, kFar) - 0.5f));
-        if (left >= end || top >= last)
+        // The pixels whose centres lie inside: ceil(edge − ½) for x, y, x + width, y + height,
+        // within ±kFar so that the conversion is defined (a NaN edge goes to −kFar).
+        __m128 edges = _mm_add_ps(_mm_movelh_ps(r, r), _mm_movelh_ps(zero, size));
+        edges = _mm_sub_ps(_mm_min_ps(_mm_max_ps(edges, nearEdge), farEdge), half);
+        __m128i whole = _mm_cvttps_epi32(edges);
+        whole = _mm_sub_epi32(whole, _mm_castps_si128(_mm_cmplt_ps(_mm_cvtepi32_ps(whole), edges)));
+        // left and top at least 0, right and bottom at most the width and height.
+        whole = _mm_and_si128(
+            whole, _mm_or_si128(_mm_cmpgt_epi32(whole, lower), _mm_setr_epi32(0, 0, -1, -1)));
+        const __m128i over =
+            _mm_and_si128(_mm_cmpgt_epi32(whole, limits), _mm_setr_epi32(0, 0, -1, -1));
+        whole = _mm_or_si128(_mm_andnot_si128(over, whole), _mm_and_si128(over, limits));
+        PixelRect area;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(&area), whole);
+        if (area.Empty())
             continue;
-        Begin(Batch::Rects, PremultipliedOf(color));
         // Kept by the band of rows they start in: drawn band by band, they share the
         // frame's rows in the cache.
-        m_rectBands[static_cast<std::size_t>(top / kBand)].push_back({left, top, end, last});
-        m_pendingRows += last - top;
-        m_tallestPending = std::max(m_tallestPending, last - top);
+        m_rectBands[static_cast<std::size_t>(area.top / kBand)].push_back(area);
+        const int rows = area.bottom - area.top;
+        m_pendingRows += rows;
+        m_tallestPending = std::max(m_tallestPending, rows);
     }
 }
 
-void FrameCanvas::FillRows(const PixelRect& r) {
+// Stars by the ten thousand: opaque ones are written here, in the caller's loop, from
+// locals (a pixel written through a pointer could otherwise be the canvas's own members).
+inline void FrameCanvas::FillRows(const PixelRect& r) {
+    const std::uint32_t p = m_batchColour;
+    if (p >> 24 != 255) {
+        BlendRows(r);
+        return;
+    }
+    const std::ptrdiff_t stride = m_buffer.stride;
+    const int width = r.right - r.left;
+    std::uint32_t* target = m_buffer.pixels + r.top * stride + r.left;
+    int rows = r.bottom - r.top;
+    if (width > 4) {
+        for (; rows > 0; --rows, target += stride)
+            std::fill(target, target + width, p);
+        return;
+    }
+    for (; rows > 0; --rows, target += stride)
+        switch (width) { // stars are one to four pixels wide
+        case 4:
+            target[3] = p;
+            [[fallthrough]];
+        case 3:
+            target[2] = p;
+            [[fallthrough]];
+        case 2:
+            target[1] = p;
+            [[fallthrough]];
+        default:
+            target[0] = p;
+        }
+}
+
+void FrameCanvas::BlendRows(const PixelRect& r) {
     const std::uint32_t p = m_batchColour;
     for (int row = r.top; row < r.bottom; ++row) {
         std::uint32_t* target = Row(row);
-        if (p >> 24 == 255)
-            std::fill(target + r.left, target + r.right, p);
-        else
-            for (int column = r.left; column < r.right; ++column)
-                Blend(target[column], p, 255);
+        for (int column = r.left; column < r.right; ++column)
+            Blend(target[column], p, 255);
     }
 }
 
@@ -450,43 +496,67 @@ bool FrameCanvas::PrepareLine(const PendingLine& line, LineDraw& draw) {
     return true;
 }
 
+// The row's four pixels: the colour at their coverages, over what each leaves.
+inline void FrameCanvas::BlendHairlineRow(std::uint32_t* pixels, const HairlineRow& cover) {
+    const __m128i zero = _mm_setzero_si128();
+    const auto lanes = [](const std::int16_t* eight) {
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(eight));
+    };
+    auto* at = reinterpret_cast<__m128i*>(pixels);
+    const __m128i under = _mm_loadu_si128(at);
+    const __m128i low =
+        _mm_add_epi16(lanes(cover.source[0]),
+                      blend::ScaleWide(_mm_unpacklo_epi8(under, zero), lanes(cover.keep[0])));
+    const __m128i high =
+        _mm_add_epi16(lanes(cover.source[1]),
+                      blend::ScaleWide(_mm_unpackhi_epi8(under, zero), lanes(cover.keep[1])));
+    _mm_storeu_si128(at, _mm_packus_epi16(low, high));
+}
+
 void FrameCanvas::DrawLineRows(LineDraw& draw, int top, int bottom) {
     const int width = Width();
     const std::uint32_t colour = m_batchColour;
-    const __m128i zero = _mm_setzero_si128();
+    const std::ptrdiff_t stride = m_buffer.stride;
+    // Locals rather than members, which a pixel written through a pointer could be.
+    int minColumn = draw.minColumn, maxColumn = draw.maxColumn;
+    const int origin = draw.origin;
+    std::uint32_t* line = m_buffer.pixels + top * stride;
     HairlineRow computed;
-    for (int row = top; row < bottom; ++row) {
-        const HairlineRow* cover = &computed;
-        if (draw.rows)
-            cover = &draw.rows[row - draw.first];
-        else if (!CoverRow(draw.from, draw.to, draw.slope, draw.across, row, computed))
+    const HairlineRow* kept = draw.rows ? draw.rows + (top - draw.first) : nullptr;
+    if (kept && top < bottom) {
+        // A straight line's first column moves one way only: when its first and last rows
+        // here lie wholly on the frame, so do all between, and they bound what is drawn.
+        const int first = origin + kept[0].column, last = origin + kept[bottom - top - 1].column;
+        const int left = std::min(first, last), right = std::max(first, last);
+        if (left >= 0 && right + 4 <= width) {
+            for (const HairlineRow* end = kept + (bottom - top); kept != end;
+                 ++kept, line += stride)
+                BlendHairlineRow(line + origin + kept->column, *kept);
+            draw.minColumn = std::min(minColumn, left);
+            draw.maxColumn = std::max(maxColumn, right + 3);
+            return;
+        }
+    }
+    for (int row = top; row < bottom; ++row, line += stride) {
+        const HairlineRow* cover = kept ? kept++ : &computed;
+        if (!kept && !CoverRow(draw.from, draw.to, draw.slope, draw.across, row, computed))
             continue;
-        const int column = draw.origin + cover->column;
-        std::uint32_t* target = Row(row);
-        if (column >= 0 && column + 4 <= width) {
-            if (cover == &computed)
-                Shade(computed);
-            auto* at = reinterpret_cast<__m128i*>(target + column);
-            const __m128i pixels = _mm_loadu_si128(at);
-            const auto lanes = [](const std::int16_t* eight) {
-                return _mm_loadu_si128(reinterpret_cast<const __m128i*>(eight));
-            };
-            const __m128i low = _mm_add_epi16(
-                lanes(cover->source[0]),
-                blend::ScaleWide(_mm_unpacklo_epi8(pixels, zero), lanes(cover->keep[0])));
-            const __m128i high = _mm_add_epi16(
-                lanes(cover->source[1]),
-                blend::ScaleWide(_mm_unpackhi_epi8(pixels, zero), lanes(cover->keep[1])));
-            _mm_storeu_si128(at, _mm_packus_epi16(low, high));
-        } else {
+        const int column = origin + cover->column;
+        minColumn = std::min(minColumn, std::max(column, 0));
+        maxColumn = std::max(maxColumn, std::min(column + 3, width));
+        if (column < 0 || column + 4 > width) {
             const int coverage[3] = {cover->k0, cover->k1, cover->k2};
             for (int i = 0; i < 3; ++i)
                 if (coverage[i] > 0 && column + i >= 0 && column + i < width)
-                    Blend(target[column + i], colour, static_cast<std::uint32_t>(coverage[i]));
+                    Blend(line[column + i], colour, static_cast<std::uint32_t>(coverage[i]));
+            continue;
         }
-        draw.minColumn = std::min(draw.minColumn, std::max(column, 0));
-        draw.maxColumn = std::max(draw.maxColumn, std::min(column + 3, width));
+        if (!kept)
+            Shade(computed);
+        BlendHairlineRow(line + column, *cover);
     }
+    draw.minColumn = minColumn;
+    draw.maxColumn = maxColumn;
 }
 
 void FrameCanvas::DrawHairline(const PendingLine& line) {

@@ -88,6 +88,7 @@ private:
         int minColumn = 0, maxColumn = 0;
     };
     bool PrepareLine(const PendingLine& line, LineDraw& draw);
+    static void BlendHairlineRow(std::uint32_t* pixels, const HairlineRow& cover);
     void DrawLineRows(LineDraw& draw, int top, int bottom);
     void DrawHairline(const PendingLine& line);
     // Thousands of items over the whole frame are drawn sweeping it in bands of rows.
@@ -99,6 +100,7 @@ private:
     void SweepLines();
     void DrawRects();
     void FillRows(const PixelRect& area);
+    void BlendRows(const PixelRect& area);
     void ClearNow();
     bool ClearsAsBox() const;
     void DrawMagnified();

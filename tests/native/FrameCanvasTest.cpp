@@ -42,9 +42,23 @@ TEST(FrameCanvas, UnsmoothedRectanglesSetExactlyThePixelsTheRasterizerSets) {
         pair.quick.FillRect(x, y, side, side, colour);
         pair.plain.FillRect(x, y, side, side, colour);
     }
+    // Nothing of empty, inside-out, NaN or far-off ones; the edges of those that reach
+    // past the frame by any amount.
+    const float nan = std::nanf("");
+    const RectF odd[] = {
+        {10, 10, 0, 3},         {10, 10, 3, -1},        {nan, 5, 2, 2},
+        {5, 5, nan, 2},         {1e12f, 5, 2, 2},       {-1e12f, 5, 2, 2},
+        {-1e12f, 40, 2e12f, 1}, {60, -1e12f, 1, 2e12f}, {118.6f, 78.6f, 1e12f, 1e12f}};
+    for (const RectF& r : odd) {
+        pair.quick.FillRect(r.x, r.y, r.width, r.height, Color::Argb(0xFF102030u));
+        pair.plain.FillRect(r.x, r.y, r.width, r.height, Color::Argb(0xFF102030u));
+    }
     pair.quick.DirtyRect(); // the frame is finished
     EXPECT_EQ(pair.plainPixels, pair.quickPixels);
     EXPECT_FALSE(AllZero(pair.quickPixels));
+    EXPECT_EQ(0xFF102030u, pair.quickPixels[40 * 120 + 0]) << "a row across the whole frame";
+    EXPECT_EQ(0xFF102030u, pair.quickPixels[79 * 120 + 60]) << "a column down the whole frame";
+    EXPECT_EQ(0xFF102030u, pair.quickPixels[79 * 120 + 119]) << "the last pixel";
 }
 
 TEST(FrameCanvas, ManyStarsSweptOverTheFrameGiveThePixelsOfDrawingThemOneByOne) {
