@@ -30,7 +30,7 @@ bool PictureCopies::Add(const TurnedPicture& picture, int x, int y, const PixelR
     return true;
 }
 
-void PictureCopies::Blend(PixelBuffer pixels) const {
+void PictureCopies::Blend(PixelBuffer pixels, bool soft) const {
     constexpr int kBand = 16;
     for (int bandTop = m_box.top; bandTop < m_box.bottom; bandTop += kBand) {
         const int bandEnd = std::min(m_box.bottom, bandTop + kBand);
@@ -45,10 +45,15 @@ void PictureCopies::Blend(PixelBuffer pixels) const {
                 const int from = origin.x + run.begin;
                 const int begin = std::max(from, area.left);
                 const int end = std::min(origin.x + run.end, area.right);
-                if (begin < end)
-                    blend::OverSpan(
-                        pixels.pixels + static_cast<std::ptrdiff_t>(row) * pixels.stride + begin,
-                        picture.pixels.data() + run.offset + (begin - from), end - begin);
+                if (begin >= end)
+                    continue;
+                std::uint32_t* target =
+                    pixels.pixels + static_cast<std::ptrdiff_t>(row) * pixels.stride + begin;
+                const std::uint32_t* source = picture.pixels.data() + run.offset + (begin - from);
+                if (soft)
+                    blend::OverSpanSoft(target, source, end - begin);
+                else
+                    blend::OverSpan(target, source, end - begin);
             }
         }
     }

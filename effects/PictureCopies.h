@@ -18,7 +18,8 @@ public:
     // one another, blended one by one, would each fetch their part of the pixels from memory
     // again; a band of rows at a time, every copy's rows in the band are blended while the
     // band is in the cache.
-    void Blend(PixelBuffer pixels) const;
+    // Soft copies (hardly a pixel clear or solid) are blended without looking for either.
+    void Blend(PixelBuffer pixels, bool soft = false) const;
     // The part of each copy on the pixels, and the box around them all.
     const std::vector<PixelRect>& Areas() const { return m_areas; }
     PixelRect Box() const { return m_box; }

@@ -68,7 +68,7 @@ void QuarterPile::Draw(ICanvas& canvas, const PixelPoint* corners, std::size_t c
         if (!copy.rows.empty())
             m_copies.Add(copy, Quarter(x) + copy.left, Quarter(y) + copy.top, inside);
     }
-    m_copies.Blend(layer);
+    m_copies.Blend(layer, true);
     m_set = m_copies.Box();
     const float corner = -static_cast<float>(kOffset);
     canvas.DrawImage(*m_layer, corner, corner, static_cast<float>(layer.width * kFactor),
