@@ -56,7 +56,8 @@ void SpaceFlight::DrawFrame(ICanvas& canvas, int targetCount) {
     }
     canvas.SetSmoothing(false);
     const float w = static_cast<float>(m_width), h = static_cast<float>(m_height);
-    m_drawn.clear();
+    m_drawn.resize(m_stars.size()); // every star is drawn once
+    RectF* drawn = m_drawn.data();
     WalkParticles(m_stars, [&](STAR& s, std::size_t) {
         s.x += s.vx;
         s.y += s.vy;
@@ -67,11 +68,11 @@ void SpaceFlight::DrawFrame(ICanvas& canvas, int targetCount) {
             s.width += 1.0f;
             s.height += 1.0f;
         }
-        m_drawn.push_back({s.x, s.y, s.width, s.height});
+        *drawn++ = {s.x, s.y, s.width, s.height};
         return !(s.x + s.width < 0 || s.x > w || s.y + s.height < 0 || s.y > h);
     });
     // In one call, in the walk's order: the canvas may keep them by rows.
-    canvas.FillRects(m_drawn.data(), m_drawn.size(), kWhite);
+    canvas.FillRects(m_drawn.data(), static_cast<std::size_t>(drawn - m_drawn.data()), kWhite);
 }
 
 } // namespace orvane
