@@ -1,12 +1,16 @@
 // Cost of one frame of each particle effect at its heaviest density (and of each cursor
 // effect with its lists full), through the overlay's frame canvas: clearing what the last
-// frame drew, simulating and drawing. "EmptyFrame" is the floor: a frame that draws nothing.
+// frame drew, simulating and drawing. "EmptyFrame" is the floor: a frame that draws nothing;
+// "FrameWrite" the floor of an effect over the whole screen, and the measure of the machine
+// that the figures of different days are read against: every pixel written once.
 #include "ParticleRun.h"
 #include "PngFile.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace orvane {
 namespace {
@@ -49,6 +53,16 @@ void EmptyFrame(benchmark::State& state) {
     }
 }
 
+void FrameWrite(benchmark::State& state) {
+    const int width = static_cast<int>(state.range(0)), height = static_cast<int>(state.range(1));
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height, 0);
+    std::uint32_t value = 0;
+    for (auto _ : state) {
+        std::fill(pixels.begin(), pixels.end(), ++value);
+        benchmark::ClobberMemory();
+    }
+}
+
 void Screens(benchmark::internal::Benchmark* b) {
     b->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond);
 }
@@ -58,6 +72,7 @@ const bool kRegistered = [] {
         benchmark::RegisterBenchmark(("Particles/" + name).c_str(), RunParticleFrames, name)
             ->Apply(Screens);
     benchmark::RegisterBenchmark("Particles/EmptyFrame", EmptyFrame)->Apply(Screens);
+    benchmark::RegisterBenchmark("Particles/FrameWrite", FrameWrite)->Apply(Screens);
     return true;
 }();
 
