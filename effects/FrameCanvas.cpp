@@ -622,9 +622,11 @@ void FrameCanvas::SweepLines() {
         ++m_rowStarts[static_cast<std::size_t>(topOf(line)) + 1];
     for (int row = 0; row < height; ++row)
         m_rowStarts[row + 1] += m_rowStarts[row];
-    m_order.resize(lines.size());
-    for (std::uint32_t i = 0; i < lines.size(); ++i)
-        m_order[m_rowStarts[topOf(lines[i])]++] = i;
+    // Copied in that order, the lines are then read one after the other.
+    std::vector<PendingLine>& sorted = m_sortedLines;
+    sorted.resize(lines.size());
+    for (const PendingLine& line : lines)
+        sorted[static_cast<std::size_t>(m_rowStarts[topOf(line)]++)] = line;
 
     std::vector<LineDraw>& active = m_activeLines;
     active.clear();
@@ -632,9 +634,9 @@ void FrameCanvas::SweepLines() {
     for (int bandTop = 0; bandTop < height; bandTop += kBand) {
         const int bandEnd = std::min(height, bandTop + kBand);
         ClearRows(bandTop, bandEnd);
-        for (; next < m_order.size() && topOf(lines[m_order[next]]) < bandEnd; ++next) {
+        for (; next < sorted.size() && topOf(sorted[next]) < bandEnd; ++next) {
             LineDraw draw;
-            if (PrepareLine(lines[m_order[next]], draw))
+            if (PrepareLine(sorted[next], draw))
                 active.push_back(draw);
         }
         std::size_t kept = 0;

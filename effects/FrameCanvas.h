@@ -131,7 +131,7 @@ private:
     std::vector<std::vector<PixelRect>> m_rectBands; // by the band of their top row
     long long m_pendingRows = 0;
     int m_tallestPending = 0;
-    std::vector<PendingLine> m_pendingLines;
+    std::vector<PendingLine> m_pendingLines, m_sortedLines;
     std::vector<int> m_rowStarts;
     std::vector<std::uint32_t> m_order;
     std::vector<std::vector<HairlineRow>> m_wholeLines; // by rise, then run
