@@ -145,6 +145,7 @@ void FrameCanvas::Flush() {
         DrawRects();
         break;
     case Batch::Lines:
+        ShadeFor(m_batchColour);
         if (m_clearPending && LineSweepPays()) {
             SweepLines();
             break;
@@ -419,14 +420,15 @@ bool FrameCanvas::CoverRow(PointF a, PointF b, float slope, int across, int row,
     const int first = 256 - (start & 255);
     const int second = std::min(across - first, 256);
     const int third = across - first - second;
+    const auto coverage = [share](int length) {
+        return static_cast<std::uint8_t>(std::min(255, (length * share + 128) >> 8));
+    };
     cover.column = start >> 8;
-    cover.k0 = std::min(255, (first * share + 128) >> 8);
-    cover.k1 = std::min(255, (second * share + 128) >> 8);
-    cover.k2 = std::min(255, (third * share + 128) >> 8);
+    cover.cover = {coverage(first), coverage(second), coverage(third)};
     return true;
 }
 
-const std::vector<FrameCanvas::HairlineRow>& FrameCanvas::WholeHairline(int run, int rise) {
+const std::vector<FrameCanvas::KeptRow>& FrameCanvas::WholeHairline(int run, int rise) {
     if (m_wholeLines.empty())
         m_wholeLines.resize(static_cast<std::size_t>(kWholeLineRise + 1) *
                             (2 * kWholeLineRise + 1));
@@ -437,25 +439,26 @@ const std::vector<FrameCanvas::HairlineRow>& FrameCanvas::WholeHairline(int run,
         const float slope = b.x / b.y;
         const int across = Across(b.x, b.y);
         rows.resize(static_cast<std::size_t>(rise));
-        for (HairlineRow& cover : rows) {
-            CoverRow(a, b, slope, across, static_cast<int>(&cover - rows.data()), cover);
-            Shade(cover);
+        for (int row = 0; row < rise; ++row) {
+            HairlineRow cover;
+            CoverRow(a, b, slope, across, row, cover);
+            rows[row] = {static_cast<std::int8_t>(cover.column), cover.cover};
         }
     }
     return rows;
 }
 
-void FrameCanvas::Shade(HairlineRow& cover) const {
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i colour = _mm_unpacklo_epi8(_mm_set1_epi32(static_cast<int>(m_batchColour)), zero);
-    const __m128i k = _mm_cvtsi32_si128(cover.k0 | cover.k1 << 16);
-    const __m128i k01 = _mm_unpacklo_epi32(_mm_unpacklo_epi16(k, k), _mm_unpacklo_epi16(k, k));
-    const __m128i k2 = _mm_unpacklo_epi64(_mm_set1_epi16(static_cast<short>(cover.k2)), zero);
-    const __m128i sources[] = {blend::ScaleWide(colour, k01), blend::ScaleWide(colour, k2)};
-    for (int half = 0; half < 2; ++half) {
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(cover.source[half]), sources[half]);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(cover.keep[half]),
-                         blend::InverseAlpha(sources[half]));
+void FrameCanvas::ShadeFor(std::uint32_t colour) {
+    if (!m_shades.empty() && m_shadeColour == colour)
+        return;
+    m_shades.resize(256);
+    m_shadeColour = colour;
+    const __m128i wide =
+        _mm_unpacklo_epi8(_mm_cvtsi32_si128(static_cast<int>(colour)), _mm_setzero_si128());
+    for (int k = 0; k < 256; ++k) {
+        const __m128i source = blend::ScaleWide(wide, _mm_set1_epi16(static_cast<short>(k)));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(m_shades[k].source), source);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(m_shades[k].keep), blend::InverseAlpha(source));
     }
 }
 
@@ -479,11 +482,6 @@ bool FrameCanvas::PrepareLine(const PendingLine& line, LineDraw& draw) {
                        dx == static_cast<float>(FloorToInt(dx)) && dy <= kWholeLineRise &&
                        dy == static_cast<float>(FloorToInt(dy));
     if (whole) {
-        if (m_wholeColour != m_batchColour) {
-            for (std::vector<HairlineRow>& rows : m_wholeLines)
-                rows.clear();
-            m_wholeColour = m_batchColour;
-        }
         draw.rows = WholeHairline(static_cast<int>(dx), static_cast<int>(dy)).data();
         draw.first = static_cast<int>(a.y);
     } else {
@@ -496,64 +494,83 @@ bool FrameCanvas::PrepareLine(const PendingLine& line, LineDraw& draw) {
     return true;
 }
 
-// The row's four pixels: the colour at their coverages, over what each leaves.
-inline void FrameCanvas::BlendHairlineRow(std::uint32_t* pixels, const HairlineRow& cover) {
+// The row's four pixels: the colour at their coverages, over what each leaves. The fourth
+// pixel is at coverage 0 and keeps what it has.
+inline void FrameCanvas::BlendHairlineRow(std::uint32_t* pixels, Coverage cover,
+                                          const Shade* shades) {
     const __m128i zero = _mm_setzero_si128();
-    const auto lanes = [](const std::int16_t* eight) {
-        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(eight));
+    const auto shade = [shades](int k) {
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(&shades[k]));
     };
+    const __m128i first = shade(cover.k0), second = shade(cover.k1);
+    const auto over = [&](__m128i under, __m128i a, __m128i b) {
+        return _mm_add_epi16(_mm_unpacklo_epi64(a, b),
+                             blend::ScaleWide(under, _mm_unpackhi_epi64(a, b)));
+    };
+    // A steep line's cross-section is hardly wider than a pixel: most rows cover two.
+    if (cover.k2 == 0) {
+        auto* at = reinterpret_cast<__m128i*>(pixels);
+        const __m128i under = _mm_unpacklo_epi8(_mm_loadl_epi64(at), zero);
+        const __m128i low = over(under, first, second);
+        _mm_storel_epi64(at, _mm_packus_epi16(low, low));
+        return;
+    }
+    const __m128i third = shade(cover.k2);
+    const __m128i none = _mm_set_epi16(255, 255, 255, 255, 0, 0, 0, 0);
     auto* at = reinterpret_cast<__m128i*>(pixels);
     const __m128i under = _mm_loadu_si128(at);
-    const __m128i low =
-        _mm_add_epi16(lanes(cover.source[0]),
-                      blend::ScaleWide(_mm_unpacklo_epi8(under, zero), lanes(cover.keep[0])));
-    const __m128i high =
-        _mm_add_epi16(lanes(cover.source[1]),
-                      blend::ScaleWide(_mm_unpackhi_epi8(under, zero), lanes(cover.keep[1])));
+    const __m128i low = over(_mm_unpacklo_epi8(under, zero), first, second);
+    const __m128i high = over(_mm_unpackhi_epi8(under, zero), third, none);
     _mm_storeu_si128(at, _mm_packus_epi16(low, high));
 }
 
 void FrameCanvas::DrawLineRows(LineDraw& draw, int top, int bottom) {
     const int width = Width();
     const std::uint32_t colour = m_batchColour;
+    const Shade* shades = m_shades.data();
     const std::ptrdiff_t stride = m_buffer.stride;
     // Locals rather than members, which a pixel written through a pointer could be.
     int minColumn = draw.minColumn, maxColumn = draw.maxColumn;
     const int origin = draw.origin;
     std::uint32_t* line = m_buffer.pixels + top * stride;
     HairlineRow computed;
-    const HairlineRow* kept = draw.rows ? draw.rows + (top - draw.first) : nullptr;
+    const KeptRow* kept = draw.rows ? draw.rows + (top - draw.first) : nullptr;
     if (kept && top < bottom) {
         // A straight line's first column moves one way only: when its first and last rows
         // here lie wholly on the frame, so do all between, and they bound what is drawn.
         const int first = origin + kept[0].column, last = origin + kept[bottom - top - 1].column;
         const int left = std::min(first, last), right = std::max(first, last);
         if (left >= 0 && right + 4 <= width) {
-            for (const HairlineRow* end = kept + (bottom - top); kept != end;
-                 ++kept, line += stride)
-                BlendHairlineRow(line + origin + kept->column, *kept);
+            for (const KeptRow* end = kept + (bottom - top); kept != end; ++kept, line += stride)
+                BlendHairlineRow(line + origin + kept->column, kept->cover, shades);
             draw.minColumn = std::min(minColumn, left);
             draw.maxColumn = std::max(maxColumn, right + 3);
             return;
         }
     }
     for (int row = top; row < bottom; ++row, line += stride) {
-        const HairlineRow* cover = kept ? kept++ : &computed;
-        if (!kept && !CoverRow(draw.from, draw.to, draw.slope, draw.across, row, computed))
+        int column = origin;
+        Coverage cover;
+        if (kept) {
+            column += kept->column;
+            cover = kept->cover;
+            ++kept;
+        } else if (CoverRow(draw.from, draw.to, draw.slope, draw.across, row, computed)) {
+            column += computed.column;
+            cover = computed.cover;
+        } else {
             continue;
-        const int column = origin + cover->column;
+        }
         minColumn = std::min(minColumn, std::max(column, 0));
         maxColumn = std::max(maxColumn, std::min(column + 3, width));
         if (column < 0 || column + 4 > width) {
-            const int coverage[3] = {cover->k0, cover->k1, cover->k2};
+            const int coverage[3] = {cover.k0, cover.k1, cover.k2};
             for (int i = 0; i < 3; ++i)
                 if (coverage[i] > 0 && column + i >= 0 && column + i < width)
                     Blend(line[column + i], colour, static_cast<std::uint32_t>(coverage[i]));
             continue;
         }
-        if (!kept)
-            Shade(computed);
-        BlendHairlineRow(line + column, *cover);
+        BlendHairlineRow(line + column, cover, shades);
     }
     draw.minColumn = minColumn;
     draw.maxColumn = maxColumn;

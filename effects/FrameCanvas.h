@@ -64,23 +64,34 @@ private:
     void InRowOrder(std::vector<Item>& items, RowOf rowOf, Fetch fetch, Draw draw);
     void PrefetchLine(const PendingLine& line);
     // One row of a hairline: the first of the pixels it covers, as a column from the line's
-    // origin, and the coverages 0 to 255 of that pixel and the next two; and, for the
-    // batch's colour, what the row blends over its four pixels: the colour at those
-    // coverages (widened, two pixels a half) and what each leaves of the pixel under it.
-    struct HairlineRow {
-        // Not __m128i: the 32-bit program's heap and stack keep 8 bytes of alignment.
-        std::int16_t source[2][8];
-        std::int16_t keep[2][8];
-        int column = 0;
-        int k0 = 0, k1 = 0, k2 = 0;
+    // origin, and the coverages 0 to 255 of that pixel and the next two.
+    struct Coverage {
+        std::uint8_t k0 = 0, k1 = 0, k2 = 0;
     };
-    void Shade(HairlineRow& row) const;
+    struct HairlineRow {
+        int column = 0;
+        Coverage cover;
+    };
+    // The same, kept for a line between whole positions (no more than 64 columns across):
+    // four bytes, so that the rows of every shape rain draws stay in the nearest cache.
+    struct KeptRow {
+        std::int8_t column = 0;
+        Coverage cover;
+    };
+    // For the batch's colour, what a pixel at each coverage blends: the colour at that
+    // coverage and what it leaves of the pixel under it, widened to 16 bits a channel.
+    struct Shade {
+        // Not __m128i: the 32-bit program's heap and stack keep 8 bytes of alignment.
+        std::int16_t source[4];
+        std::int16_t keep[4];
+    };
+    void ShadeFor(std::uint32_t colour);
     // A hairline being drawn: its rows on the frame, where each row's cover comes from
     // (the kept rows of a line between whole positions, or worked out), the columns drawn.
     struct LineDraw {
         int top = 0, bottom = 0;
         int origin = 0; // the column of the upper end
-        const HairlineRow* rows = nullptr;
+        const KeptRow* rows = nullptr;
         int first = 0; // the row of rows[0]
         PointF from, to;
         float slope = 0;
@@ -88,7 +99,7 @@ private:
         int minColumn = 0, maxColumn = 0;
     };
     bool PrepareLine(const PendingLine& line, LineDraw& draw);
-    static void BlendHairlineRow(std::uint32_t* pixels, const HairlineRow& cover);
+    static void BlendHairlineRow(std::uint32_t* pixels, Coverage cover, const Shade* shades);
     void DrawLineRows(LineDraw& draw, int top, int bottom);
     void DrawHairline(const PendingLine& line);
     // Thousands of items over the whole frame are drawn sweeping it in bands of rows.
@@ -109,7 +120,7 @@ private:
     static bool CoverRow(PointF a, PointF b, float slope, int across, int row, HairlineRow& cover);
     static int Across(float dx, float dy);
     // The rows of a line from a whole pixel position run columns across and rise rows down.
-    const std::vector<HairlineRow>& WholeHairline(int run, int rise);
+    const std::vector<KeptRow>& WholeHairline(int run, int rise);
     static constexpr int kWholeLineRise = 64;
 
     void Mark(int left, int top, int right, int bottom);
@@ -134,8 +145,9 @@ private:
     std::vector<PendingLine> m_pendingLines, m_sortedLines;
     std::vector<int> m_rowStarts;
     std::vector<std::uint32_t> m_order;
-    std::vector<std::vector<HairlineRow>> m_wholeLines; // by rise, then run
-    std::uint32_t m_wholeColour = 0;                    // the colour they are shaded for
+    std::vector<std::vector<KeptRow>> m_wholeLines; // by rise, then run
+    std::vector<Shade> m_shades;                    // by coverage
+    std::uint32_t m_shadeColour = 0;                // the colour they are for
     std::vector<LineDraw> m_activeLines;
     PictureCopies m_copies;
     MagnifiedPicture m_magnified;

@@ -312,6 +312,37 @@ TEST(FrameCanvas, ManyHairlinesSweptOverTheFrameGiveThePixelsOfDrawingThemOneByO
     EXPECT_TRUE(AllZero(swept.quickPixels));
 }
 
+TEST(FrameCanvas, StreaksOfSeveralColoursEachBlendTheirOwn) {
+    // Streaks in two colours taking turns, each turn a batch of its own, give the pixels of
+    // drawing each colour's streaks alone (they do not touch); the next frame takes them
+    // the other way round.
+    const int w = 90, h = 60;
+    const Pen pens[] = {{Color::Argb(0xC0FF4020u), 1.0f}, {Color::Argb(0x602080FFu), 1.0f}};
+    const auto draw = [&pens](FrameCanvas& canvas, int i) {
+        const float x = 10.0f * i + 5;
+        canvas.DrawLine({x, 5}, {x + i % 3, 25.0f + i}, pens[i % 2]);
+    };
+    std::vector<std::uint32_t> mixed(static_cast<std::size_t>(w) * h, 0);
+    FrameCanvas canvas({mixed.data(), w, h, w});
+    std::vector<std::uint32_t> alone[2];
+    for (int colour = 0; colour < 2; ++colour) {
+        alone[colour].assign(mixed.size(), 0);
+        FrameCanvas one({alone[colour].data(), w, h, w});
+        for (int i = colour; i < 8; i += 2)
+            draw(one, i);
+        one.DirtyRect();
+        EXPECT_FALSE(AllZero(alone[colour]));
+    }
+    for (int frame = 0; frame < 2; ++frame) {
+        canvas.BeginFrame();
+        for (int i = 0; i < 8; ++i)
+            draw(canvas, frame == 0 ? i : 7 - i);
+        canvas.DirtyRect();
+        for (std::size_t p = 0; p < mixed.size(); ++p)
+            ASSERT_EQ(alone[0][p] | alone[1][p], mixed[p]) << frame << ", pixel " << p;
+    }
+}
+
 TEST(FrameCanvas, UnturnedSpritesDrawAndClearOnlyTheirVisibleRuns) {
     // A soft disc inside a transparent margin, with a transparent row through the middle.
     const int side = 60;
