@@ -481,9 +481,20 @@ bool FrameCanvas::PrepareLine(const PendingLine& line, LineDraw& draw) {
                        a.y == static_cast<float>(FloorToInt(a.y)) &&
                        dx == static_cast<float>(FloorToInt(dx)) && dy <= kWholeLineRise &&
                        dy == static_cast<float>(FloorToInt(dy));
+    draw.inside = false;
     if (whole) {
         draw.rows = WholeHairline(static_cast<int>(dx), static_cast<int>(dy)).data();
         draw.first = static_cast<int>(a.y);
+        // A straight line's first column moves one way only: when its first and last rows
+        // on the frame lie wholly on it, so do all between, and they bound what is drawn.
+        const int first = draw.origin + draw.rows[draw.top - draw.first].column;
+        const int last = draw.origin + draw.rows[draw.bottom - 1 - draw.first].column;
+        const int left = std::min(first, last), right = std::max(first, last) + 4;
+        if (left >= 0 && right <= Width()) {
+            draw.inside = true;
+            draw.minColumn = left;
+            draw.maxColumn = right - 1;
+        }
     } else {
         draw.rows = nullptr;
         draw.from = {a.x - static_cast<float>(draw.origin), a.y};
@@ -524,10 +535,23 @@ inline void FrameCanvas::BlendHairlineRow(std::uint32_t* pixels, Coverage cover,
     _mm_storeu_si128(at, _mm_packus_epi16(low, high));
 }
 
+inline void FrameCanvas::BlendInsideRows(const LineDraw& draw, int top, int bottom,
+                                         const Shade* shades) {
+    const std::ptrdiff_t stride = m_buffer.stride;
+    std::uint32_t* line = Row(top) + draw.origin;
+    const KeptRow* kept = draw.rows + (top - draw.first);
+    for (const KeptRow* end = kept + (bottom - top); kept != end; ++kept, line += stride)
+        BlendHairlineRow(line + kept->column, kept->cover, shades);
+}
+
 void FrameCanvas::DrawLineRows(LineDraw& draw, int top, int bottom) {
+    const Shade* shades = m_shades.data();
+    if (draw.inside) {
+        BlendInsideRows(draw, top, bottom, shades);
+        return;
+    }
     const int width = Width();
     const std::uint32_t colour = m_batchColour;
-    const Shade* shades = m_shades.data();
     const std::ptrdiff_t stride = m_buffer.stride;
     // Locals rather than members, which a pixel written through a pointer could be.
     int minColumn = draw.minColumn, maxColumn = draw.maxColumn;
@@ -535,19 +559,6 @@ void FrameCanvas::DrawLineRows(LineDraw& draw, int top, int bottom) {
     std::uint32_t* line = m_buffer.pixels + top * stride;
     HairlineRow computed;
     const KeptRow* kept = draw.rows ? draw.rows + (top - draw.first) : nullptr;
-    if (kept && top < bottom) {
-        // A straight line's first column moves one way only: when its first and last rows
-        // here lie wholly on the frame, so do all between, and they bound what is drawn.
-        const int first = origin + kept[0].column, last = origin + kept[bottom - top - 1].column;
-        const int left = std::min(first, last), right = std::max(first, last);
-        if (left >= 0 && right + 4 <= width) {
-            for (const KeptRow* end = kept + (bottom - top); kept != end; ++kept, line += stride)
-                BlendHairlineRow(line + origin + kept->column, kept->cover, shades);
-            draw.minColumn = std::min(minColumn, left);
-            draw.maxColumn = std::max(maxColumn, right + 3);
-            return;
-        }
-    }
     for (int row = top; row < bottom; ++row, line += stride) {
         int column = origin;
         Coverage cover;
@@ -657,8 +668,13 @@ void FrameCanvas::SweepLines() {
                 active.push_back(draw);
         }
         std::size_t kept = 0;
+        const Shade* shades = m_shades.data();
         for (LineDraw& draw : active) {
-            DrawLineRows(draw, std::max(draw.top, bandTop), std::min(draw.bottom, bandEnd));
+            const int top = std::max(draw.top, bandTop), bottom = std::min(draw.bottom, bandEnd);
+            if (draw.inside)
+                BlendInsideRows(draw, top, bottom, shades);
+            else
+                DrawLineRows(draw, top, bottom);
             if (draw.bottom <= bandEnd)
                 Mark(draw.minColumn, draw.top, draw.maxColumn, draw.bottom);
             else

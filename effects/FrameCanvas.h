@@ -97,10 +97,12 @@ private:
         float slope = 0;
         int across = 0;
         int minColumn = 0, maxColumn = 0;
+        bool inside = false; // kept rows, all wholly on the frame: drawn without checks
     };
     bool PrepareLine(const PendingLine& line, LineDraw& draw);
     static void BlendHairlineRow(std::uint32_t* pixels, Coverage cover, const Shade* shades);
     void DrawLineRows(LineDraw& draw, int top, int bottom);
+    void BlendInsideRows(const LineDraw& draw, int top, int bottom, const Shade* shades);
     void DrawHairline(const PendingLine& line);
     // Thousands of items over the whole frame are drawn sweeping it in bands of rows.
     static constexpr int kBand = 16;
