@@ -544,12 +544,16 @@ inline void FrameCanvas::BlendInsideRows(const LineDraw& draw, int top, int bott
         BlendHairlineRow(line + kept->column, kept->cover, shades);
 }
 
-void FrameCanvas::DrawLineRows(LineDraw& draw, int top, int bottom) {
+// Inline, so that a sweep blends the rows of a streak wholly on the frame without a call.
+inline void FrameCanvas::DrawLineRows(LineDraw& draw, int top, int bottom) {
+    if (draw.inside)
+        BlendInsideRows(draw, top, bottom, m_shades.data());
+    else
+        DrawCheckedRows(draw, top, bottom);
+}
+
+void FrameCanvas::DrawCheckedRows(LineDraw& draw, int top, int bottom) {
     const Shade* shades = m_shades.data();
-    if (draw.inside) {
-        BlendInsideRows(draw, top, bottom, shades);
-        return;
-    }
     const int width = Width();
     const std::uint32_t colour = m_batchColour;
     const std::ptrdiff_t stride = m_buffer.stride;
@@ -668,13 +672,8 @@ void FrameCanvas::SweepLines() {
                 active.push_back(draw);
         }
         std::size_t kept = 0;
-        const Shade* shades = m_shades.data();
         for (LineDraw& draw : active) {
-            const int top = std::max(draw.top, bandTop), bottom = std::min(draw.bottom, bandEnd);
-            if (draw.inside)
-                BlendInsideRows(draw, top, bottom, shades);
-            else
-                DrawLineRows(draw, top, bottom);
+            DrawLineRows(draw, std::max(draw.top, bandTop), std::min(draw.bottom, bandEnd));
             if (draw.bottom <= bandEnd)
                 Mark(draw.minColumn, draw.top, draw.maxColumn, draw.bottom);
             else

@@ -102,6 +102,7 @@ private:
     bool PrepareLine(const PendingLine& line, LineDraw& draw);
     static void BlendHairlineRow(std::uint32_t* pixels, Coverage cover, const Shade* shades);
     void DrawLineRows(LineDraw& draw, int top, int bottom);
+    void DrawCheckedRows(LineDraw& draw, int top, int bottom);
     void BlendInsideRows(const LineDraw& draw, int top, int bottom, const Shade* shades);
     void DrawHairline(const PendingLine& line);
     // Thousands of items over the whole frame are drawn sweeping it in bands of rows.
