@@ -535,21 +535,15 @@ inline void FrameCanvas::BlendHairlineRow(std::uint32_t* pixels, Coverage cover,
     _mm_storeu_si128(at, _mm_packus_epi16(low, high));
 }
 
-inline void FrameCanvas::BlendInsideRows(const LineDraw& draw, int top, int bottom,
-                                         const Shade* shades) {
-    const std::ptrdiff_t stride = m_buffer.stride;
-    std::uint32_t* line = Row(top) + draw.origin;
-    const KeptRow* kept = draw.rows + (top - draw.first);
-    for (const KeptRow* end = kept + (bottom - top); kept != end; ++kept, line += stride)
-        BlendHairlineRow(line + kept->column, kept->cover, shades);
-}
-
-// Inline, so that a sweep blends the rows of a streak wholly on the frame without a call.
-inline void FrameCanvas::DrawLineRows(LineDraw& draw, int top, int bottom) {
-    if (draw.inside)
-        BlendInsideRows(draw, top, bottom, m_shades.data());
-    else
-        DrawCheckedRows(draw, top, bottom);
+inline void FrameCanvas::BlendKeptRows(std::uint32_t*& at, const KeptRow*& kept, int rows,
+                                       std::ptrdiff_t stride, const Shade* shades) {
+    // Locals: a pixel stored through a vector pointer could be either of the two.
+    std::uint32_t* pixel = at;
+    const KeptRow* row = kept;
+    for (const KeptRow* end = row + rows; row != end; ++row, pixel += stride)
+        BlendHairlineRow(pixel + row->column, row->cover, shades);
+    at = pixel;
+    kept = row;
 }
 
 void FrameCanvas::DrawCheckedRows(LineDraw& draw, int top, int bottom) {
@@ -595,8 +589,45 @@ void FrameCanvas::DrawHairline(const PendingLine& line) {
     LineDraw draw;
     if (!PrepareLine(line, draw))
         return;
-    DrawLineRows(draw, draw.top, draw.bottom);
+    if (draw.inside) {
+        std::uint32_t* at = Row(draw.top) + draw.origin;
+        const KeptRow* kept = draw.rows + (draw.top - draw.first);
+        BlendKeptRows(at, kept, draw.bottom - draw.top, m_buffer.stride, m_shades.data());
+    } else {
+        DrawCheckedRows(draw, draw.top, draw.bottom);
+    }
     Mark(draw.minColumn, draw.top, draw.maxColumn, draw.bottom);
+}
+
+// A line wholly on the frame knows what it covers before it is drawn; any other learns it
+// row by row and is marked when its last row is drawn.
+FrameCanvas::SweptLine FrameCanvas::StartSwept(const LineDraw& draw) {
+    SweptLine line;
+    line.rowsLeft = draw.bottom - draw.top;
+    if (draw.inside) {
+        line.at = Row(draw.top) + draw.origin;
+        line.kept = draw.rows + (draw.top - draw.first);
+        Mark(draw.minColumn, draw.top, draw.maxColumn, draw.bottom);
+    } else {
+        line.checked = static_cast<int>(m_checkedLines.size());
+        m_checkedLines.push_back(draw);
+    }
+    return line;
+}
+
+inline bool FrameCanvas::DrawSwept(SweptLine& line, int rows, const Shade* shades) {
+    const int count = std::min(rows, line.rowsLeft);
+    if (line.kept) {
+        BlendKeptRows(line.at, line.kept, count, m_buffer.stride, shades);
+    } else {
+        LineDraw& draw = m_checkedLines[static_cast<std::size_t>(line.checked)];
+        const int row = draw.bottom - line.rowsLeft;
+        DrawCheckedRows(draw, row, row + count);
+        if (count == line.rowsLeft)
+            Mark(draw.minColumn, draw.top, draw.maxColumn, draw.bottom);
+    }
+    line.rowsLeft -= count;
+    return line.rowsLeft > 0;
 }
 
 // Drawn one by one, thousands of streaks over the whole frame fetch its cache lines twice
@@ -660,26 +691,29 @@ void FrameCanvas::SweepLines() {
     for (const PendingLine& line : lines)
         sorted[static_cast<std::size_t>(m_rowStarts[topOf(line)]++)] = line;
 
-    std::vector<LineDraw>& active = m_activeLines;
+    std::vector<SweptLine>& active = m_sweptLines;
     active.clear();
+    m_checkedLines.clear();
+    const Shade* shades = m_shades.data();
     std::size_t next = 0;
     for (int bandTop = 0; bandTop < height; bandTop += kBand) {
         const int bandEnd = std::min(height, bandTop + kBand);
         ClearRows(bandTop, bandEnd);
+        // The lines begun above first, then those beginning in the band, in the order of
+        // their top rows either way.
+        std::size_t kept = 0;
+        for (SweptLine& line : active)
+            if (DrawSwept(line, bandEnd - bandTop, shades))
+                active[kept++] = line;
+        active.resize(kept);
         for (; next < sorted.size() && topOf(sorted[next]) < bandEnd; ++next) {
             LineDraw draw;
-            if (PrepareLine(sorted[next], draw))
-                active.push_back(draw);
+            if (!PrepareLine(sorted[next], draw))
+                continue;
+            SweptLine line = StartSwept(draw);
+            if (DrawSwept(line, bandEnd - draw.top, shades))
+                active.push_back(line);
         }
-        std::size_t kept = 0;
-        for (LineDraw& draw : active) {
-            DrawLineRows(draw, std::max(draw.top, bandTop), std::min(draw.bottom, bandEnd));
-            if (draw.bottom <= bandEnd)
-                Mark(draw.minColumn, draw.top, draw.maxColumn, draw.bottom);
-            else
-                active[kept++] = draw;
-        }
-        active.resize(kept);
     }
     lines.clear();
     m_toClear.clear();

@@ -101,10 +101,22 @@ private:
     };
     bool PrepareLine(const PendingLine& line, LineDraw& draw);
     static void BlendHairlineRow(std::uint32_t* pixels, Coverage cover, const Shade* shades);
-    void DrawLineRows(LineDraw& draw, int top, int bottom);
+    // Blends the next rows of a line wholly on the frame, moving on its pixel and kept row.
+    static void BlendKeptRows(std::uint32_t*& at, const KeptRow*& kept, int rows,
+                              std::ptrdiff_t stride, const Shade* shades);
     void DrawCheckedRows(LineDraw& draw, int top, int bottom);
-    void BlendInsideRows(const LineDraw& draw, int top, int bottom, const Shade* shades);
     void DrawHairline(const PendingLine& line);
+    // A line the sweep has begun. One wholly on the frame needs no more than its next row's
+    // pixel and kept row; any other is drawn with checks from its LineDraw.
+    struct SweptLine {
+        std::uint32_t* at = nullptr;   // the pixel at the line's origin column in its next row
+        const KeptRow* kept = nullptr; // its next kept row; null for a line drawn with checks
+        int rowsLeft = 0;
+        int checked = 0; // the index of its LineDraw in m_checkedLines
+    };
+    SweptLine StartSwept(const LineDraw& draw);
+    // Draws up to rows more of the line; false once it has none left.
+    bool DrawSwept(SweptLine& line, int rows, const Shade* shades);
     // Thousands of items over the whole frame are drawn sweeping it in bands of rows.
     static constexpr int kBand = 16;
     bool SweepPays(long long rows) const;
@@ -151,7 +163,8 @@ private:
     std::vector<std::vector<KeptRow>> m_wholeLines; // by rise, then run
     std::vector<Shade> m_shades;                    // by coverage
     std::uint32_t m_shadeColour = 0;                // the colour they are for
-    std::vector<LineDraw> m_activeLines;
+    std::vector<SweptLine> m_sweptLines;
+    std::vector<LineDraw> m_checkedLines;
     PictureCopies m_copies;
     MagnifiedPicture m_magnified;
     // What the last frame drew, cleared before this frame draws (or swept).
