@@ -13,11 +13,6 @@ void Rain::Begin(int width, int height) {
     m_drops.clear();
 }
 
-void Rain::Stop() {
-    m_drops.clear();
-    m_drops.shrink_to_fit();
-}
-
 // Anywhere across, up to one area height above the top edge.
 void Rain::PlaceAbove(PARTICLE& drop) const {
     drop.x = Rand() % m_width;

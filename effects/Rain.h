@@ -20,7 +20,12 @@ public:
     static constexpr Color kColour = Color::Argb(0x32AEC2E0u);
 
     void Begin(int width, int height);
-    void Stop();
+    // Here rather than with the drawing, which is built for SSE2: a window stopped on a
+    // processor without it still lets its drops go.
+    void Stop() {
+        m_drops.clear();
+        m_drops.shrink_to_fit();
+    }
 
     // Tops up to the target count above the top edge, then draws and moves every drop.
     void DrawFrame(ICanvas& canvas, int targetCount);

@@ -173,8 +173,9 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   add_test(NAME program_is_large_address_aware
            COMMAND sh -c "\"$0\" -p \"$1\" | grep -q 'large address aware'" ${CMAKE_OBJDUMP}
                    $<TARGET_FILE:Orvane>)
-  # It runs on processors without SSE2, which only the effects' compositing may use.
-  set(compositing "/(SoftwareCanvas|FrameCanvas|MagnifiedPicture|PictureCopies)\\.cpp\\.obj$")
+  # It runs on processors without SSE2, which only the effects' compositing (and rain's
+  # streaks) may use.
+  set(compositing "/(SoftwareCanvas|FrameCanvas|MagnifiedPicture|PictureCopies|Rain)\\.cpp\\.obj$")
   add_test(NAME program_uses_sse2_only_in_the_compositing_code
            COMMAND python3 ${CMAKE_SOURCE_DIR}/tools/checks/check-sse2.py ${CMAKE_OBJDUMP}
                    ${CMAKE_NM} $<TARGET_FILE:Orvane>
