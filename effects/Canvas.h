@@ -32,6 +32,10 @@ struct RectF {
     float x, y, width, height;
 };
 
+struct LineF {
+    PointF from, to;
+};
+
 enum class LineCap { Flat, Square, Round };
 enum class LineJoin { Miter, Bevel, Round };
 
@@ -79,6 +83,11 @@ public:
     void DrawLine(PointF from, PointF to, const Pen& pen) {
         const PointF points[] = {from, to};
         DrawPolyline(points, 2, pen);
+    }
+    // Lines with one pen, drawn one after the other as DrawLine draws each.
+    virtual void DrawLines(const LineF* lines, std::size_t count, const Pen& pen) {
+        for (std::size_t i = 0; i < count; ++i)
+            DrawLine(lines[i].from, lines[i].to, pen);
     }
     // Ellipses inscribed in the rectangle; the outline is centred on its edge.
     virtual void FillEllipse(float x, float y, float width, float height, Color color) = 0;

@@ -379,22 +379,41 @@ void FrameCanvas::BlendRows(const PixelRect& r) {
     }
 }
 
+// The pen of rain's streaks and the cursor effects' lines: smoothed, one pixel, flat ends.
+bool FrameCanvas::HairlinePen(const Pen& pen) const {
+    return m_smoothing && pen.width == 1.0f && pen.cap == LineCap::Flat && pen.color.a != 0;
+}
+
+// A line steeper than 45° within reach waits in the batch of hairlines; false for any other.
+inline bool FrameCanvas::QueueHairline(PointF a, PointF b, std::uint32_t colour) {
+    const float dx = b.x - a.x, dy = b.y - a.y;
+    if (!(std::fabs(dx) <= std::fabs(dy) && std::fabs(dy) < kFar && std::fabs(a.x) < kFar &&
+          std::fabs(a.y) < kFar))
+        return false;
+    Begin(Batch::Lines, colour);
+    if (a.y > b.y)
+        std::swap(a, b);
+    m_pendingLines.push_back({a, b});
+    return true;
+}
+
 void FrameCanvas::DrawPolyline(const PointF* points, std::size_t count, const Pen& pen) {
-    if (count == 2 && m_smoothing && pen.width == 1.0f && pen.cap == LineCap::Flat &&
-        pen.color.a != 0) {
-        const float dx = points[1].x - points[0].x, dy = points[1].y - points[0].y;
-        if (std::fabs(dx) <= std::fabs(dy) && std::fabs(dy) < kFar &&
-            std::fabs(points[0].x) < kFar && std::fabs(points[0].y) < kFar) {
-            Begin(Batch::Lines, PremultipliedOf(pen.color));
-            PointF a = points[0], b = points[1];
-            if (a.y > b.y)
-                std::swap(a, b);
-            m_pendingLines.push_back({a, b});
-            return;
-        }
-    }
+    if (count == 2 && HairlinePen(pen) &&
+        QueueHairline(points[0], points[1], PremultipliedOf(pen.color)))
+        return;
     Settle();
     m_shapes.DrawPolyline(points, count, pen);
+}
+
+void FrameCanvas::DrawLines(const LineF* lines, std::size_t count, const Pen& pen) {
+    if (!HairlinePen(pen)) {
+        ICanvas::DrawLines(lines, count, pen);
+        return;
+    }
+    const std::uint32_t colour = PremultipliedOf(pen.color);
+    for (std::size_t i = 0; i < count; ++i)
+        if (!QueueHairline(lines[i].from, lines[i].to, colour))
+            DrawLine(lines[i].from, lines[i].to, pen);
 }
 
 // A one-pixel line steeper than 45°, flat at both ends: row by row, the part of the row

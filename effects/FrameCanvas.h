@@ -41,6 +41,7 @@ public:
     void FillRotatedRect(float cx, float cy, float width, float height, float angle,
                          Color color) override;
     void DrawPolyline(const PointF* points, std::size_t count, const Pen& pen) override;
+    void DrawLines(const LineF* lines, std::size_t count, const Pen& pen) override;
     void FillEllipse(float x, float y, float width, float height, Color color) override;
     void DrawEllipse(float x, float y, float width, float height, const Pen& pen) override;
     void FillRadialGlow(float x, float y, float width, float height, Color centre,
@@ -58,6 +59,8 @@ private:
         PointF a, b; // a above b
     };
     void Begin(Batch batch, std::uint32_t premultiplied);
+    bool HairlinePen(const Pen& pen) const;
+    bool QueueHairline(PointF a, PointF b, std::uint32_t colour);
     std::uint32_t PremultipliedOf(Color colour);
     void Flush();
     template <class Item, class RowOf, class Fetch, class Draw>

@@ -35,12 +35,12 @@ void Rain::DrawFrame(ICanvas& canvas, int targetCount) {
         }
     }
     canvas.SetSmoothing(true);
-    const Pen pen{kColour, 1.0f};
+    m_streaks.clear();
     WalkParticles(m_drops, [&](PARTICLE& d, std::size_t count) {
         const auto endX = static_cast<std::int32_t>(d.x + d.dx * d.length);
         const auto endY = static_cast<std::int32_t>(d.y + d.dy * d.length);
-        canvas.DrawLine({static_cast<float>(d.x), static_cast<float>(d.y)},
-                        {static_cast<float>(endX), static_cast<float>(endY)}, pen);
+        m_streaks.push_back({{static_cast<float>(d.x), static_cast<float>(d.y)},
+                             {static_cast<float>(endX), static_cast<float>(endY)}});
         d.x += d.dx;
         d.y += d.dy;
         if (d.x > m_width || d.y > m_height) {
@@ -51,6 +51,7 @@ void Rain::DrawFrame(ICanvas& canvas, int targetCount) {
         }
         return true;
     });
+    canvas.DrawLines(m_streaks.data(), m_streaks.size(), {kColour, 1.0f});
 }
 
 } // namespace orvane

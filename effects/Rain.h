@@ -25,6 +25,8 @@ public:
     void Stop() {
         m_drops.clear();
         m_drops.shrink_to_fit();
+        m_streaks.clear();
+        m_streaks.shrink_to_fit();
     }
 
     // Tops up to the target count above the top edge, then draws and moves every drop.
@@ -36,6 +38,7 @@ private:
     void PlaceAbove(PARTICLE& drop) const;
 
     std::vector<PARTICLE> m_drops;
+    std::vector<LineF> m_streaks; // this frame's, handed to the canvas at once
     int m_width = 0;
     int m_height = 0;
 };

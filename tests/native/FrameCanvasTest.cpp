@@ -312,6 +312,37 @@ TEST(FrameCanvas, ManyHairlinesSweptOverTheFrameGiveThePixelsOfDrawingThemOneByO
     EXPECT_TRUE(AllZero(swept.quickPixels));
 }
 
+TEST(FrameCanvas, LinesGivenTogetherDrawAsEachDrawnAlone) {
+    // Steep streaks (queued), shallow and far-off lines (the rasterizer's), with the
+    // hairline pen and with pens that are not, between other shapes.
+    const int w = 120, h = 90;
+    SeedRandom(11);
+    std::vector<LineF> lines;
+    for (const auto& [from, to] : Streaks(400, w, h))
+        lines.push_back({from, to});
+    lines.push_back({{5, 40}, {100, 52}});
+    lines.push_back({{-1e12f, 10}, {30, 1e12f}});
+    lines.push_back({{60, 20}, {60, 20}});
+    const Pen pens[] = {{Color::Argb(0x32AEC2E0u), 1.0f},
+                        {Color::Argb(0xFF20C040u), 1.0f, LineCap::Round},
+                        {Color::Argb(0x80FF2020u), 2.0f}};
+    for (const Pen& pen : pens) {
+        std::vector<std::uint32_t> together(static_cast<std::size_t>(w) * h, 0), alone(together);
+        FrameCanvas batch({together.data(), w, h, w}), single({alone.data(), w, h, w});
+        for (FrameCanvas* canvas : {&batch, &single})
+            canvas->FillRect(10, 10, 30, 20, Color::Argb(0xFF102030u));
+        batch.DrawLines(lines.data(), lines.size(), pen);
+        for (const LineF& line : lines)
+            single.DrawLine(line.from, line.to, pen);
+        for (FrameCanvas* canvas : {&batch, &single}) {
+            canvas->FillEllipse(50, 30, 20, 20, Color::Argb(0x80FFFFFFu));
+            canvas->DirtyRect();
+        }
+        EXPECT_EQ(alone, together) << pen.width;
+        EXPECT_FALSE(AllZero(together));
+    }
+}
+
 TEST(FrameCanvas, StreaksOfSeveralColoursEachBlendTheirOwn) {
     // Streaks in two colours taking turns, each turn a batch of its own, give the pixels of
     // drawing each colour's streaks alone (they do not touch); the next frame takes them
