@@ -8,8 +8,10 @@ namespace {
 
 constexpr std::size_t kMaxFileErrorLength = 256;
 
-// Waits for the object while dispatching the thread's messages. A WM_QUIT met on the
-// way ends the dispatching and is posted again for the caller's loop.
+// Waits for the object while dispatching the thread's messages, one message per look at
+// the object: an effect whose frames outlast its timer's period always has the next tick
+// waiting, and a loop that emptied the queue first would never see the object signalled.
+// A WM_QUIT met on the way ends the dispatching and is posted again for the caller's loop.
 DWORD WaitDispatchingMessages(HANDLE object, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
     bool quit = false;
@@ -24,15 +26,15 @@ DWORD WaitDispatchingMessages(HANDLE object, DWORD timeoutMs) {
         if (result != WAIT_OBJECT_0 + 1)
             break;
         MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) {
-                quit = true;
-                quitCode = message.wParam;
-                break;
-            }
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
+        if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            continue;
+        if (message.message == WM_QUIT) {
+            quit = true;
+            quitCode = message.wParam;
+            continue;
         }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
     }
     if (quit)
         PostQuitMessage(static_cast<int>(quitCode));

@@ -227,6 +227,22 @@ TEST_F(ScriptRunnerTest, TheWindowsKeepPaintingAndTheirTimersRunWhileItWaits) {
     EXPECT_GE(window.paints, 10);
 }
 
+// A large screen on a slow machine: every frame takes longer than the timer's period, so
+// a tick is always waiting. The runner still sees PowerShell end while the ticks go on.
+TEST_F(ScriptRunnerTest, ItReturnsWhenPowerShellEndsThoughTheTimerNeverLetsTheQueueEmpty) {
+    SetEnvironmentVariableW(L"ORVANE_FAKE_PS_SLEEP_MS", L"300");
+    constexpr int kSlowTicks = 400; // 12 s of 30 ms frames
+    TickingWindow window;
+    window.onTick = [&] {
+        if (window.ticks <= kSlowTicks)
+            Sleep(30);
+    };
+    CScriptRunner runner;
+    ASSERT_TRUE(runner.Run(L"Get-Date"));
+    EXPECT_LT(window.ticks, kSlowTicks) << "it returned only once the frames were quick again";
+    EXPECT_GE(window.ticks, 5);
+}
+
 TEST_F(ScriptRunnerTest, RestartExplorerStopsExplorerAndRefusesASecondRunMeanwhile) {
     SetEnvironmentVariableW(L"ORVANE_FAKE_PS_SLEEP_MS", L"1000");
     TickingWindow window;

@@ -117,7 +117,7 @@ TEST_F(TweakTabTest, BeforeWindowsSevenTheTreeIsEmptyAndTheWelcomePictureStays) 
 // The colour on screen at a point of the tab, once everything has painted.
 COLORREF ScreenColour(HWND window, int x, int y) {
     UpdateWindow(window);
-    test::PumpMessages(0);
+    test::PumpMessages(50);
     POINT point{x, y};
     ClientToScreen(window, &point);
     HDC screen = GetDC(nullptr);
